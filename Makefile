@@ -1,0 +1,37 @@
+# make test            build everything and run the tests
+# make test SANITIZE=1 the same with AddressSanitizer and UndefinedBehaviorSanitizer
+# make bench           build and run the benchmarks
+SANITIZE ?= 0
+JOBS := $(shell nproc)
+
+ifeq ($(SANITIZE),1)
+BUILD := build-asan
+CMAKE_FLAGS := -DVANTOR_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+else
+BUILD := build
+CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=RelWithDebInfo
+endif
+
+.PHONY: all deps configure build test bench clean
+
+all: build
+
+deps:
+	@bash scripts/deps.sh
+
+configure: deps
+	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) >/dev/null
+
+build: configure
+	@cmake --build $(BUILD) -j $(JOBS)
+
+test: build
+	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+bench: deps
+	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DVANTOR_BENCH=ON >/dev/null
+	@cmake --build build-bench -j $(JOBS)
+	@for b in build-bench/bench/bench_*; do echo "== $$b"; $$b; done
+
+clean:
+	rm -rf build build-asan build-bench

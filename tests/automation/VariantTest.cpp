@@ -1,0 +1,98 @@
+#include "vantor/automation/AutomationError.hpp"
+#include "vantor/automation/Variant.hpp"
+
+#include <gtest/gtest.h>
+
+using namespace vantor;
+
+namespace {
+
+int ErrorOf(const std::function<void()>& f) {
+    try {
+        f();
+    } catch (const AutomationError& e) {
+        return e.Number();
+    }
+    return 0;
+}
+
+} // namespace
+
+TEST(Variant, ReportsTypeCodes) {
+    EXPECT_EQ(Variant().TypeCode(), 0);
+    EXPECT_EQ(Variant::Null().TypeCode(), 1);
+    EXPECT_EQ(Variant(int16_t{1}).TypeCode(), 2);
+    EXPECT_EQ(Variant(1).TypeCode(), 3);
+    EXPECT_EQ(Variant(1.5f).TypeCode(), 4);
+    EXPECT_EQ(Variant(1.5).TypeCode(), 5);
+    EXPECT_EQ(Variant::Date(1).TypeCode(), 7);
+    EXPECT_EQ(Variant("a").TypeCode(), 8);
+    EXPECT_EQ(Variant::Nothing().TypeCode(), 9);
+    EXPECT_EQ(Variant(true).TypeCode(), 11);
+}
+
+TEST(Variant, ToLongRoundsHalvesToEvenAndChecksRange) {
+    EXPECT_EQ(Variant(2.5).ToLong(), 2);
+    EXPECT_EQ(Variant(3.5).ToLong(), 4);
+    EXPECT_EQ(Variant(-2.5).ToLong(), -2);
+    EXPECT_EQ(Variant(-3.5).ToLong(), -4);
+    EXPECT_EQ(Variant(2.6).ToLong(), 3);
+    EXPECT_EQ(Variant("  10.5 ").ToLong(), 10);
+    EXPECT_EQ(Variant("&HFF").ToLong(), 255);
+    EXPECT_EQ(Variant("&H8FFFFFFF").ToLong(), static_cast<int32_t>(0x8FFFFFFF));
+    EXPECT_EQ(Variant(true).ToLong(), -1);
+    EXPECT_EQ(Variant().ToLong(), 0);
+    EXPECT_EQ(Variant(2147483647.4).ToLong(), 2147483647);
+    EXPECT_EQ(ErrorOf([] { Variant(2147483647.5).ToLong(); }), 6);
+    EXPECT_EQ(ErrorOf([] { Variant(-2147483649.0).ToLong(); }), 6);
+    EXPECT_EQ(ErrorOf([] { Variant(40000).ToInteger(); }), 6);
+    EXPECT_EQ(ErrorOf([] { Variant("12abc").ToLong(); }), 13);
+    EXPECT_EQ(ErrorOf([] { Variant("").ToLong(); }), 13);
+    EXPECT_EQ(ErrorOf([] { Variant::Null().ToLong(); }), 94);
+    EXPECT_EQ(ErrorOf([] { Variant::Nothing().ToLong(); }), 13);
+}
+
+TEST(Variant, TextAndBooleanConversions) {
+    EXPECT_EQ(Variant(true).ToString(), "True");
+    EXPECT_EQ(Variant(false).ToString(), "False");
+    EXPECT_EQ(Variant(0.001).ToString(), "0.001");
+    EXPECT_EQ(Variant(1e-11).ToString(), "1E-11");
+    EXPECT_EQ(Variant(1e20).ToString(), "1E+20");
+    EXPECT_EQ(Variant(-12.5).ToString(), "-12.5");
+    EXPECT_EQ(Variant(0.1 + 0.2).ToString(), "0.3");
+    EXPECT_EQ(Variant(1.1f).ToString(), "1.1");
+    EXPECT_EQ(ErrorOf([] { Variant::Null().ToString(); }), 94);
+    EXPECT_TRUE(Variant(" true ").ToBool());
+    EXPECT_FALSE(Variant("FALSE").ToBool());
+    EXPECT_TRUE(Variant("-1").ToBool());
+    EXPECT_FALSE(Variant(0.0).ToBool());
+    EXPECT_EQ(ErrorOf([] { Variant("yes").ToBool(); }), 13);
+}
+
+TEST(Variant, DatesRoundTripThroughSerials) {
+    EXPECT_EQ(DateSerial(1899, 12, 30), 0);
+    EXPECT_EQ(DateSerial(1900, 1, 1), 2);
+    EXPECT_EQ(DateSerial(2000, 10, 30), 36829);
+    const Variant d = Variant::Date(Variant("2000-10-30 18:56:00").ToDate());
+    const DateParts p = SplitDate(d.ToDouble());
+    EXPECT_EQ(p.year, 2000);
+    EXPECT_EQ(p.month, 10);
+    EXPECT_EQ(p.day, 30);
+    EXPECT_EQ(p.hour, 18);
+    EXPECT_EQ(p.minute, 56);
+    EXPECT_EQ(d.ToString(), "2000-10-30 18:56:00");
+    EXPECT_EQ(Variant::Date(Variant("1899-12-31 18:56:00").ToDate()).ToDouble(), 1 + TimeSerial(18, 56, 0));
+    EXPECT_EQ(Variant::Date(TimeSerial(6, 5, 4)).ToString(), "06:05:04");
+    EXPECT_EQ(ErrorOf([] { Variant("2000-13-01").ToDate(); }), 13);
+}
+
+TEST(Variant, EqualityIsStrictAboutTypes) {
+    EXPECT_EQ(Variant(1), Variant(1));
+    EXPECT_NE(Variant(1), Variant(int16_t{1}));
+    EXPECT_NE(Variant(1), Variant(1.0));
+    EXPECT_NE(Variant("a"), Variant("A"));
+    EXPECT_EQ(Variant::Null(), Variant::Null());
+    EXPECT_EQ(Variant(7).ChangeType(VarType::String), Variant("7"));
+    EXPECT_EQ(Variant("7").ChangeType(VarType::Long), Variant(7));
+    EXPECT_TRUE(Variant::Null().ChangeType(VarType::Long).IsNull());
+}

@@ -1,0 +1,24 @@
+#pragma once
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+// Text helpers over UTF-8 strings. Case mapping and caseless comparison use
+// ICU's full Unicode rules.
+namespace vantor {
+
+// Unicode case folding, for comparisons without regard to case.
+std::string FoldCase(std::string_view text);
+bool EqualsIgnoreCase(std::string_view a, std::string_view b);
+std::string ToUpper(std::string_view text);
+std::string ToLower(std::string_view text);
+
+// Removes blanks (spaces) at both ends, as the classic Trim does.
+std::string Trim(std::string_view text);
+
+// Number of Unicode characters (code points) of a UTF-8 text.
+size_t CharCount(std::string_view text);
+// The first `count` characters of a UTF-8 text.
+std::string LeftChars(std::string_view text, size_t count);
+
+} // namespace vantor
