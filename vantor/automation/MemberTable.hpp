@@ -28,6 +28,24 @@ public:
         return Add(name, Member{name, dispId, std::move(call), {}, true});
     }
 
+    // Takes over every member of a base class's table; later declarations
+    // of the same name replace them.
+    template <typename Base> MemberTable& Inherit(const MemberTable<Base>& base) {
+        for (const auto& m : base.m_members) {
+            typename MemberTable<Base>::Getter get = m.get;
+            typename MemberTable<Base>::Setter put = m.put;
+            Member member{m.name, m.dispId, {}, {}, m.isMethod};
+            if (get) {
+                member.get = [get](T& self, Args args) { return get(self, args); };
+            }
+            if (put) {
+                member.put = [put](T& self, Args args, const Variant& v) { put(self, args, v); };
+            }
+            Add(m.name, std::move(member));
+        }
+        return *this;
+    }
+
     bool Has(std::string_view name) const { return m_byName.contains(FoldCase(name)); }
 
     Variant Invoke(T& self, std::string_view name, InvokeKind kind, Args args) const {
@@ -55,6 +73,8 @@ public:
     }
 
 private:
+    template <typename U> friend class MemberTable;
+
     struct Member {
         std::string name;
         int32_t dispId;
@@ -89,9 +109,11 @@ private:
 };
 
 // Base of a late-bound class whose members stand in `static const
-// MemberTable<T>& T::Members()`.
-template <typename T> class DispatchObject : public Object {
+// MemberTable<T>& T::Members()`; Base is Object or a class derived from it.
+template <typename T, typename Base = Object> class DispatchObject : public Base {
 public:
+    using Base::Base;
+
     Variant Invoke(std::string_view member, InvokeKind kind, std::span<const Variant> args) override {
         return T::Members().Invoke(static_cast<T&>(*this), member, kind, args);
     }
