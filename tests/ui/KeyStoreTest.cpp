@@ -1,0 +1,344 @@
+#include "vantor/automation/AutomationError.hpp"
+#include "vantor/ui/KeyStore.hpp"
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <functional>
+#include <sstream>
+
+using namespace vantor;
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* Settings = "HKEY_CURRENT_USER\\Software\\Corvane\\Ovrin2002\\Tabo\\CFGS";
+
+std::string ReadText(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void WriteText(const fs::path& file, const std::string& text) {
+    std::ofstream(file, std::ios::binary) << text;
+}
+
+// The error a call raises; number 0 when it raises none.
+AutomationError ErrorOf(const std::function<void()>& call) {
+    try {
+        call();
+    } catch (const AutomationError& e) {
+        return e;
+    }
+    return AutomationError(0, "");
+}
+
+std::vector<std::string> FileNames(const fs::path& folder) {
+    std::vector<std::string> names;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// Each test works in a fresh folder of its own.
+class KeyStoreTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string pattern = (fs::temp_directory_path() / "vantor-keys-XXXXXX").string();
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        m_folder = pattern;
+    }
+    void TearDown() override { fs::remove_all(m_folder); }
+
+    fs::path File() const { return m_folder / "registry.reg"; }
+
+    fs::path m_folder;
+};
+
+using KeyStoreValues = KeyStoreTest;
+using KeyStoreKeys = KeyStoreTest;
+using KeyStoreFormat = KeyStoreTest;
+using KeyStoreSafety = KeyStoreTest;
+
+} // namespace
+
+TEST_F(KeyStoreValues, TextsRoundTripInFullThroughTheFile) {
+    const std::string longText = std::string(300, 'x') + "\\\"ä\"\\" + std::string(40, 'y');
+    KeyStore(File()).CreateKey(Settings).SetString("Book.BackupPath", "C:\\Temp\\\"quoted\"");
+    {
+        RegistryKey key = KeyStore(File()).OpenKey(Settings, KeyAccess::Write);
+        key.SetString("App.DefaultBookName", "Größe %1 日本");
+        key.SetString("Long", longText);
+        key.SetString("", "the default");
+        key.SetString("Empty", "");
+    }
+    const RegistryKey key = KeyStore(File()).OpenKey(Settings, KeyAccess::Read);
+    EXPECT_EQ(key.QueryString("Book.BackupPath"), "C:\\Temp\\\"quoted\"");
+    EXPECT_EQ(key.QueryString("App.DefaultBookName"), "Größe %1 日本");
+    EXPECT_EQ(key.QueryString("Long"), longText);
+    EXPECT_EQ(key.QueryString(""), "the default");
+    EXPECT_EQ(key.QueryString("Empty"), "");
+    EXPECT_EQ(key.QueryString("Missing"), std::nullopt);
+
+    const std::string text = ReadText(File());
+    EXPECT_TRUE(text.starts_with("REGEDIT4\n\n")) << text;
+    EXPECT_NE(text.find("\n\"Book.BackupPath\"=\"C:\\\\Temp\\\\\\\"quoted\\\"\"\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("\n@=\"the default\"\n"), std::string::npos) << text;
+}
+
+TEST_F(KeyStoreValues, NamesMatchWithoutRegardToCaseAndKeepTheirFirstSpelling) {
+    const KeyStore store(File());
+    store.CreateKey("HKEY_CURRENT_USER\\Software\\Ärger").SetString("Book.BackupPath", "one");
+    RegistryKey key = store.OpenKey("hkey_current_user\\SOFTWARE\\ärger", KeyAccess::Write);
+    key.SetString("BOOK.backuppath", "two");
+    EXPECT_EQ(key.QueryString("book.BACKUPPATH"), "two");
+    EXPECT_EQ(key.ValueNames(), std::vector<std::string>{"Book.BackupPath"});
+    store.CreateKey("HKEY_CURRENT_USER\\SOFTWARE\\ÄRGER");
+    EXPECT_EQ(store.SubkeyNames("HKEY_CURRENT_USER\\software"), std::vector<std::string>{"Ärger"});
+}
+
+TEST_F(KeyStoreValues, HandlesSeeOtherWritersAndKeepTheirAccess) {
+    KeyStore(File()).CreateKey(Settings);
+    RegistryKey reader = KeyStore(File()).OpenKey(Settings, KeyAccess::Read);
+    KeyStore(File()).OpenKey(Settings, KeyAccess::Write).SetString("Book.BackupBeforeSave", "True");
+    EXPECT_EQ(reader.QueryString("Book.BackupBeforeSave"), "True");
+
+    EXPECT_EQ(ErrorOf([&] { reader.SetString("X", "1"); }).Number(), err::InvalidCall);
+    EXPECT_EQ(ErrorOf([&] { reader.DeleteValue("Book.BackupBeforeSave"); }).Number(), err::InvalidCall);
+    reader.Close();
+    EXPECT_FALSE(reader.IsOpen());
+    EXPECT_EQ(ErrorOf([&] { reader.QueryString("Book.BackupBeforeSave"); }).Number(), err::InvalidCall);
+
+    RegistryKey writer = KeyStore(File()).OpenKey(Settings, KeyAccess::Write);
+    EXPECT_EQ(ErrorOf([&] { writer.SetString("Multi", "line\nbreak"); }).Number(), err::InvalidCall);
+    EXPECT_TRUE(writer.DeleteValue("book.backupbeforesave"));
+    EXPECT_FALSE(writer.DeleteValue("Book.BackupBeforeSave"));
+    EXPECT_TRUE(writer.ValueNames().empty());
+}
+
+TEST_F(KeyStoreKeys, MissingKeysAndBadPathsRaise) {
+    const KeyStore store(File());
+    const AutomationError missing = ErrorOf([&] { store.OpenKey(Settings, KeyAccess::Read); });
+    EXPECT_EQ(missing.Number(), err::ApplicationDefined);
+    EXPECT_NE(missing.Description().find(Settings), std::string::npos) << missing.Description();
+    EXPECT_EQ(ErrorOf([&] { store.DeleteKey(Settings); }).Number(), err::ApplicationDefined);
+    EXPECT_FALSE(store.KeyExists(Settings));
+    EXPECT_FALSE(fs::exists(File())) << "reading must not create the file";
+
+    EXPECT_EQ(ErrorOf([&] { store.OpenKey("Software\\Corvane", KeyAccess::Read); }).Number(), err::InvalidCall);
+    EXPECT_EQ(ErrorOf([&] { store.CreateKey("HKEY_CURRENT_USER\\\\Corvane"); }).Number(), err::InvalidCall);
+    EXPECT_EQ(ErrorOf([&] { store.CreateKey("HKEY_CURRENT_USER\\Corvane\\"); }).Number(), err::InvalidCall);
+    EXPECT_EQ(ErrorOf([&] { store.DeleteKey("HKEY_CURRENT_USER"); }).Number(), err::InvalidCall);
+}
+
+TEST_F(KeyStoreKeys, CreateKeyAddsTheFolderAndMissingParentsInOrder) {
+    const KeyStore store(m_folder / "a" / "b" / "registry.reg");
+    store.CreateKey("HKEY_CURRENT_USER\\Software\\Corvane\\Ovrin2002");
+    store.CreateKey("HKEY_CURRENT_USER\\Software\\Classes\\Vantor.Page\\CLSID").SetString("", "{1}");
+    store.CreateKey("HKEY_CURRENT_USER\\Software\\Corvane\\Other");
+    EXPECT_TRUE(store.KeyExists("HKEY_CURRENT_USER\\Software\\Classes\\Vantor.Page"));
+    EXPECT_EQ(store.SubkeyNames("HKEY_CURRENT_USER\\Software"), (std::vector<std::string>{"Corvane", "Classes"}));
+    EXPECT_EQ(ReadText(store.File()), "REGEDIT4\n\n"
+                                      "[HKEY_CURRENT_USER\\Software]\n\n"
+                                      "[HKEY_CURRENT_USER\\Software\\Corvane]\n\n"
+                                      "[HKEY_CURRENT_USER\\Software\\Corvane\\Ovrin2002]\n\n"
+                                      "[HKEY_CURRENT_USER\\Software\\Corvane\\Other]\n\n"
+                                      "[HKEY_CURRENT_USER\\Software\\Classes]\n\n"
+                                      "[HKEY_CURRENT_USER\\Software\\Classes\\Vantor.Page]\n\n"
+                                      "[HKEY_CURRENT_USER\\Software\\Classes\\Vantor.Page\\CLSID]\n"
+                                      "@=\"{1}\"\n\n");
+}
+
+TEST_F(KeyStoreKeys, DeleteKeyTakesSubkeysButNotSiblingsSharingAPrefix) {
+    const KeyStore store(File());
+    store.CreateKey("HKEY_CURRENT_USER\\A\\B\\C").SetString("v", "c");
+    store.CreateKey("HKEY_CURRENT_USER\\A\\BC").SetString("v", "bc");
+    RegistryKey deleted = store.CreateKey("HKEY_CURRENT_USER\\A\\B");
+    deleted.SetString("v", "b");
+
+    store.DeleteKey("hkey_current_user\\a\\b");
+    EXPECT_FALSE(store.KeyExists("HKEY_CURRENT_USER\\A\\B"));
+    EXPECT_FALSE(store.KeyExists("HKEY_CURRENT_USER\\A\\B\\C"));
+    EXPECT_EQ(store.OpenKey("HKEY_CURRENT_USER\\A\\BC", KeyAccess::Read).QueryString("v"), "bc");
+    EXPECT_EQ(store.SubkeyNames("HKEY_CURRENT_USER\\A"), std::vector<std::string>{"BC"});
+
+    EXPECT_EQ(deleted.QueryString("v"), std::nullopt);
+    EXPECT_EQ(ErrorOf([&] { deleted.SetString("v", "again"); }).Number(), err::ApplicationDefined);
+    EXPECT_FALSE(store.KeyExists("HKEY_CURRENT_USER\\A\\B")) << "a write through a stale handle revived the key";
+}
+
+TEST_F(KeyStoreFormat, ReadsHandWrittenFilesAndKeepsOtherValueKinds) {
+    const std::string flag = "\"Flag\"=dword:00000001";
+    const std::string blob = "\"Blob\"=hex:01,02,03,\\\r\n  04,05";
+    WriteText(File(), "REGEDIT4\r\n\r\n; exported by hand\r\n"
+                      "[HKEY_CURRENT_USER\\Software\\Corvane\\Ovrin2002\\Tabo\\CFGS]\r\n" +
+                          flag + "\r\n" + blob + "\r\n\"Book.BackupPath\" = \"D:\\\\Backup\"\r\n@=\"x\"\r\n");
+    const KeyStore store(File());
+    EXPECT_TRUE(store.KeyExists("HKEY_CURRENT_USER\\Software\\Corvane")) << "parents exist through their subkeys";
+    RegistryKey key = store.OpenKey(Settings, KeyAccess::Write);
+    EXPECT_EQ(key.QueryString("Book.BackupPath"), "D:\\Backup");
+    EXPECT_EQ(key.QueryString("Flag"), std::nullopt);
+    EXPECT_EQ(key.QueryString("Blob"), std::nullopt);
+    EXPECT_EQ(key.ValueNames(), (std::vector<std::string>{"Flag", "Blob", "Book.BackupPath", ""}));
+
+    key.SetString("App.DefaultBookName", "Book %1");
+    const std::string text = ReadText(File());
+    EXPECT_NE(text.find("\n" + flag + "\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("\n\"Blob\"=hex:01,02,03,\\\n  04,05\n"), std::string::npos) << text;
+    EXPECT_EQ(key.QueryString("App.DefaultBookName"), "Book %1");
+
+    key.SetString("flag", "now a string");
+    EXPECT_EQ(key.QueryString("Flag"), "now a string");
+    EXPECT_EQ(ReadText(File()).find("dword"), std::string::npos);
+}
+
+TEST_F(KeyStoreFormat, MalformedFilesAreReportedWithTheirLineAndNeverRewritten) {
+    struct Case {
+        std::string text;
+        int line;
+    };
+    const std::vector<Case> cases = {
+        {"[HKEY_CURRENT_USER\\Software]\n", 1},
+        {"REGEDIT4\n\n\"Name\"=\"outside\"\n", 3},
+        {"REGEDIT4\n\n[HKEY_CURRENT_USER\\Software]\n\"Name\"=\"open\n", 4},
+        {"REGEDIT4\n\n[HKEY_CURRENT_USER\\Software]\n\"a\"=\"b\"\n\"Name\"=\"bad \\n escape\"\n", 5},
+        {"REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\n", 3},
+        {"REGEDIT4\n\n[Software\\Corvane]\n", 3},
+        {"REGEDIT4\n\n[HKEY_CURRENT_USER\\Software]\nName=value\n", 4},
+        {"REGEDIT4\n\n[HKEY_CURRENT_USER\\Software]\n\"Name\"\n", 4},
+        {"REGEDIT4\n\n[HKEY_CURRENT_USER\\Software]\n\"Name\"=\"a\" trailing\n", 4},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        WriteText(File(), c.text);
+        const KeyStore store(File());
+        const AutomationError error = ErrorOf([&] { store.OpenKey("HKEY_CURRENT_USER\\Software", KeyAccess::Read); });
+        EXPECT_EQ(error.Number(), err::ApplicationDefined);
+        EXPECT_NE(error.Description().find(File().string()), std::string::npos) << error.Description();
+        EXPECT_NE(error.Description().find("line " + std::to_string(c.line) + ":"), std::string::npos)
+            << error.Description();
+        EXPECT_EQ(ErrorOf([&] { store.CreateKey(Settings); }).Number(), err::ApplicationDefined);
+        EXPECT_EQ(ReadText(File()), c.text);
+    }
+    EXPECT_EQ(FileNames(m_folder), (std::vector<std::string>{"registry.reg", "registry.reg.lock"}));
+}
+
+TEST_F(KeyStoreSafety, AFailedRenameLeavesTheOldFileWholeAndNoTemporaryFile) {
+    KeyStore(File()).CreateKey(Settings).SetString("Book.BackupPath", "old");
+    const std::string before = ReadText(File());
+
+    std::string renamedText;
+    const KeyStore failing(File(), [&](const fs::path& from, const fs::path& to) {
+        EXPECT_EQ(from.parent_path(), to.parent_path());
+        renamedText = ReadText(from);
+        return std::make_error_code(std::errc::io_error);
+    });
+    RegistryKey key = failing.OpenKey(Settings, KeyAccess::Write);
+    EXPECT_EQ(ErrorOf([&] { key.SetString("Book.BackupPath", "new"); }).Number(), err::ApplicationDefined);
+    EXPECT_NE(renamedText.find("\"new\""), std::string::npos) << "the temporary file was not written in full";
+
+    EXPECT_EQ(ReadText(File()), before);
+    EXPECT_EQ(FileNames(m_folder), (std::vector<std::string>{"registry.reg", "registry.reg.lock"}));
+    EXPECT_EQ(key.QueryString("Book.BackupPath"), "old");
+}
+
+TEST_F(KeyStoreSafety, TwoProcessesWritingAtOnceLoseNothing) {
+    constexpr int Writes = 60;
+    KeyStore(File()).CreateKey(Settings);
+    int start[2];
+    ASSERT_EQ(pipe(start), 0);
+    std::vector<pid_t> children;
+    for (int process = 0; process < 2; ++process) {
+        const pid_t pid = fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            close(start[1]);
+            char go = 0;
+            const bool started = read(start[0], &go, 1) == 0; // both start when the pipe closes
+            int status = started ? 0 : 2;
+            try {
+                RegistryKey key = KeyStore(File()).OpenKey(Settings, KeyAccess::Write);
+                for (int i = 0; i < Writes; ++i) {
+                    key.SetString("P" + std::to_string(process) + "." + std::to_string(i), std::to_string(i * 7));
+                }
+            } catch (...) {
+                status = 1;
+            }
+            _exit(status);
+        }
+        children.push_back(pid);
+    }
+    close(start[0]);
+    close(start[1]);
+    for (const pid_t pid : children) {
+        int status = -1;
+        ASSERT_EQ(waitpid(pid, &status, 0), pid);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    }
+    const RegistryKey key = KeyStore(File()).OpenKey(Settings, KeyAccess::Read);
+    EXPECT_EQ(key.ValueNames().size(), 2u * Writes);
+    for (int process = 0; process < 2; ++process) {
+        for (int i = 0; i < Writes; ++i) {
+            EXPECT_EQ(key.QueryString("P" + std::to_string(process) + "." + std::to_string(i)), std::to_string(i * 7));
+        }
+    }
+}
+
+namespace {
+
+// Sets environment variables for one test and restores them afterwards.
+class EnvironmentOverride {
+public:
+    EnvironmentOverride(std::string name, const char* value) : m_name(std::move(name)) {
+        if (const char* old = std::getenv(m_name.c_str())) {
+            m_old = old;
+        }
+        if (value == nullptr) {
+            unsetenv(m_name.c_str());
+        } else {
+            setenv(m_name.c_str(), value, 1);
+        }
+    }
+    EnvironmentOverride(const EnvironmentOverride&) = delete;
+    EnvironmentOverride& operator=(const EnvironmentOverride&) = delete;
+    ~EnvironmentOverride() {
+        if (m_old) {
+            setenv(m_name.c_str(), m_old->c_str(), 1);
+        } else {
+            unsetenv(m_name.c_str());
+        }
+    }
+
+private:
+    std::string m_name;
+    std::optional<std::string> m_old;
+};
+
+} // namespace
+
+TEST(KeyStoreDefaultPath, RegistryVariableThenXdgConfigHomeThenHome) {
+    const EnvironmentOverride home("HOME", "/home/someone");
+    {
+        const EnvironmentOverride file("VANTOR_REGISTRY", "/data/test.reg");
+        const EnvironmentOverride config("XDG_CONFIG_HOME", "/xdg");
+        EXPECT_EQ(KeyStore::DefaultPath(), fs::path("/data/test.reg"));
+        EXPECT_EQ(KeyStore::Default().File(), fs::path("/data/test.reg"));
+    }
+    const EnvironmentOverride file("VANTOR_REGISTRY", "");
+    {
+        const EnvironmentOverride config("XDG_CONFIG_HOME", "/xdg");
+        EXPECT_EQ(KeyStore::DefaultPath(), fs::path("/xdg/vantor/registry.reg"));
+    }
+    for (const char* config : {"", "relative/config", static_cast<const char*>(nullptr)}) {
+        const EnvironmentOverride override("XDG_CONFIG_HOME", config);
+        EXPECT_EQ(KeyStore::DefaultPath(), fs::path("/home/someone/.config/vantor/registry.reg"));
+    }
+}
