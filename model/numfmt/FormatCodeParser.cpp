@@ -478,6 +478,9 @@ bool FormatCodeParser::FinishSection(FormatSection& section) {
         ok = FinishDateSection(section);
     } else if (hasGeneral || !hasDigits) {
         for (FormatToken& token : section.m_tokens) {
+            if (token.m_kind == TokenKind::Digit) // only reached with General
+                return Fail("General mixed with digit placeholders" + At(token.m_position),
+                            token.m_position);
             if (token.m_kind == TokenKind::Exponent) {
                 return Fail(std::string("Exponent without digit placeholders") +
                                 At(token.m_position),
