@@ -3,9 +3,12 @@
 #include "vantor/automation/TextFunctions.hpp"
 #include "vantor/automation/TracingObject.hpp"
 
+#include "tests/support/ErrorOf.hpp"
+
 #include <gtest/gtest.h>
 
 using namespace vantor;
+using vantor::test::ErrorOf;
 
 namespace {
 
@@ -32,14 +35,6 @@ public:
     ObjectRef child;
 };
 
-int ErrorOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const AutomationError& e) {
-        return e.Number();
-    }
-    return 0;
-}
 
 } // namespace
 

@@ -1,22 +1,12 @@
 #include "vantor/automation/AutomationError.hpp"
 #include "vantor/automation/Variant.hpp"
 
+#include "tests/support/ErrorOf.hpp"
+
 #include <gtest/gtest.h>
 
 using namespace vantor;
-
-namespace {
-
-int ErrorOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const AutomationError& e) {
-        return e.Number();
-    }
-    return 0;
-}
-
-} // namespace
+using vantor::test::ErrorOf;
 
 TEST(Variant, ReportsTypeCodes) {
     EXPECT_EQ(Variant().TypeCode(), 0);

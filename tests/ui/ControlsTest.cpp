@@ -11,20 +11,15 @@
 #include "vantor/ui/QvFrameStyle.hpp"
 #include "vantor/ui/TextBox.hpp"
 
+#include "tests/support/ErrorOf.hpp"
+
 #include <gtest/gtest.h>
 
 using namespace vantor;
+using vantor::test::ErrorOf;
 
 namespace {
 
-int ErrorOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const AutomationError& e) {
-        return e.Number();
-    }
-    return 0;
-}
 
 // Counts the events a control raises.
 struct EventCounter {

@@ -45,13 +45,14 @@ public:
     // Names of the direct subkeys; raises 1004 when the key does not exist.
     std::vector<std::string> SubkeyNames(std::string_view path) const;
 
+    // Runs `change` on the current contents under the lock and writes the
+    // result when it reports a change: many changes, one write.
+    void Update(const std::function<bool(RegFile&)>& change) const;
+
 private:
     friend class RegistryKey;
 
     RegFile Read() const;
-    // Runs `change` on the current contents under the lock and writes the
-    // result when it reports a change.
-    void Update(const std::function<bool(RegFile&)>& change) const;
     void Replace(const std::string& text) const;
 
     std::filesystem::path m_file;

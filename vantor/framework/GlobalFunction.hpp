@@ -1,0 +1,61 @@
+#pragma once
+#include "vantor/automation/ErrorTrap.hpp"
+#include "vantor/automation/Variant.hpp"
+
+#include <cstdint>
+#include <string>
+
+namespace vantor {
+
+class CheckBox;
+class ComboBox;
+class ListBox;
+class ColorSelBox;
+class NumberEdit;
+class Control;
+
+// The diagnostic log, the error reporter and the binding functions that move
+// one value between a property of the object model and one control.
+//
+// Mixed values: the model answers Null for a property that differs across its
+// cells; the controls show it undecided (grey, empty, nothing selected) and a
+// value left undecided is written back as Null, which the model keeps.
+//
+// The binding functions run each statement through a trap of their own and
+// log their own failure under their own name; the caller's pending error is
+// never touched.
+
+// The variable naming the log directory.
+constexpr const char* LogVariable = "TaboDialogControlLog";
+
+// Appends the message and CR LF to the log file, when the variable names a
+// directory; every failure is swallowed.
+void WriteLog(const std::string& message) noexcept;
+
+// Logs the pending error of the trap, if its number is positive, as
+// "<tag> - Error: <number>,<description>" ("Error: ..." with an empty tag).
+// The trap keeps its error.
+void ReportError(const std::string& tag, const ErrorTrap& trap) noexcept;
+// ReportError, then clears the error.
+void CheckError(const std::string& tag, ErrorTrap& trap) noexcept;
+// Clears a pending error 5 (invalid procedure call or argument), which the
+// model raises for the Null that means keep; other errors stay pending.
+void DropInvalidCallError(ErrorTrap& trap) noexcept;
+
+// True only when a and b have the same type and are equal (texts with case);
+// a comparison with Null is never true.
+bool SafeCompare(const Variant& a, const Variant& b) noexcept;
+// The value to write: the new value, or Null when nothing changed.
+Variant SafeSetting(const Variant& newValue, const Variant& current) noexcept;
+// The Boolean to write for a check box (0, 1, 2), or Null.
+Variant SafeSettingCheckBox(int32_t check, const Variant& current) noexcept;
+
+void LoadSettingCheckbox(CheckBox& box, const Variant& value) noexcept;
+// Sets the control's "Text" by name, so any control with one serves.
+void LoadSettingText(Control& control, const Variant& value) noexcept;
+void LoadSettingCombo(ComboBox& box, const Variant& value, bool byItemData) noexcept;
+void LoadSettingList(ListBox& box, const Variant& value, bool byItemData) noexcept;
+void LoadSettingColor(ColorSelBox& box, const Variant& color, const Variant& colorIndex) noexcept;
+void LoadSettingNumber(NumberEdit& box, const Variant& value) noexcept;
+
+} // namespace vantor

@@ -1,0 +1,137 @@
+#include "vantor/framework/PropertyPage.hpp"
+
+#include "vantor/framework/GlobalFunction.hpp"
+#include "vantor/framework/VariantConverter.hpp"
+#include "vantor/ui/Environment.hpp"
+
+#include <cstdint>
+
+namespace vantor {
+
+PropertyPage::PropertyPage(std::string tagWord, bool cellFormatCounter, std::string caption, Rect size)
+    : Form(std::move(caption), size), m_strTagWord(std::move(tagWord)), m_bCellFormatCounter(cellFormatCounter) {}
+
+PropertyPage::~PropertyPage() {
+    // Teardown releases the site and the target list through the protocol.
+    PropertyPage::SetSite(ObjectRef());
+    PropertyPage::SetTargets(nullptr);
+}
+
+int32_t PropertyPage::SetSite(const ObjectRef& stSite) noexcept {
+    m_stSite = stSite;
+    return 0;
+}
+
+int32_t PropertyPage::SetTargets(const std::shared_ptr<TargetList>& paTargets) noexcept {
+    ErrorTrap trap;
+    m_paTargets = paTargets;
+    bool hasTarget = false;
+    trap([&] { hasTarget = m_paTargets != nullptr && m_paTargets->Count() > 0; });
+    if (hasTarget) {
+        std::shared_ptr<VariantConverter> converter;
+        Variant source;
+        Variant dest;
+        trap([&] { converter = VariantConverter::Create(); });
+        trap([&] { source = m_paTargets->Item(0); });
+        trap([&] {
+            if (converter == nullptr) {
+                throw AutomationError(err::ObjectNotSet);
+            }
+            converter->ChangeType(dest, source, static_cast<int32_t>(VarType::Object));
+        });
+        trap([&] {
+            if (converter == nullptr) {
+                throw AutomationError(err::ObjectNotSet);
+            }
+            converter->Clear(source);
+        });
+        trap([&] { m_oTarget = dest.ToObject(); });
+        TakeSubTargets(trap);
+        if (CanLoad()) {
+            OnReset();
+        }
+    }
+    if (trap.Number() > 0) {
+        m_paTargets = nullptr;
+        trap.Clear();
+    }
+    CheckError("", trap);
+    return 0;
+}
+
+int32_t PropertyPage::SetParam(const Variant& vtParam) noexcept {
+    m_vtParam = vtParam;
+    return 0;
+}
+
+int32_t PropertyPage::GetCaption(std::string& strCaption) noexcept {
+    ErrorTrap trap;
+    trap([&] { strCaption = Caption(); });
+    CheckError("", trap);
+    return 0;
+}
+
+int32_t PropertyPage::ValidateData() noexcept { return 0; }
+
+int32_t PropertyPage::OnReset() noexcept {
+    ErrorTrap trap;
+    WriteLog(ResetTag());
+    m_bLoading = true;
+    m_bCounted = false;
+    LoadControls(trap);
+    // Change events that loading raised run now, while loading still silences them.
+    trap([&] { Environment::Current().DoEvents(); });
+    m_bLoading = false;
+    CheckError(ResetTag(), trap);
+    return 0;
+}
+
+int32_t PropertyPage::OnApply() noexcept {
+    ErrorTrap trap;
+    WriteLog(ApplyTag());
+    m_bCounted = false;
+    ApplyControls(trap);
+    if (m_bCellFormatCounter) {
+        trap([&] { m_oTarget.Call("Apply"); });
+    }
+    DropInvalidCallError(trap);
+    CheckError(ApplyTag(), trap);
+    return 0;
+}
+
+int32_t PropertyPage::OnPageUserEvent(int32_t, Variant&) noexcept { return 0; }
+
+void PropertyPage::NotifyModified(bool) noexcept {
+    ErrorTrap trap;
+    if (m_bCellFormatCounter && !m_bCounted && !m_bLoading) {
+        m_bCounted = true;
+        trap([&] { m_oTarget.Put("ApplyCache", PlusOne(m_oTarget.Get("ApplyCache"))); });
+    }
+    if (!m_bLoading) {
+        trap([&] { m_stSite.Call("SetModified"); });
+    }
+    CheckError("", trap);
+}
+
+void PropertyPage::NotifyOn(vantor::Control& control, int event) {
+    control.On(event, [this](EventArgs&) { NotifyModified(true); });
+}
+
+Variant PlusOne(const Variant& value) {
+    switch (value.Type()) {
+    case VarType::Null: return value;
+    case VarType::Empty:
+    case VarType::Integer:
+    case VarType::Long:
+    case VarType::Boolean: {
+        const int64_t next = static_cast<int64_t>(value.ToLong()) + 1;
+        if (next > INT32_MAX) {
+            throw AutomationError(err::Overflow);
+        }
+        return Variant(static_cast<int32_t>(next));
+    }
+    default: return Variant(value.ToDouble() + 1);
+    }
+}
+
+} // namespace vantor

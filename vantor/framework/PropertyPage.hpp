@@ -1,0 +1,81 @@
+#pragma once
+#include "vantor/automation/ErrorTrap.hpp"
+#include "vantor/automation/Object.hpp"
+#include "vantor/framework/LibraryObject.hpp"
+#include "vantor/framework/TargetList.hpp"
+#include "vantor/ui/Form.hpp"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace vantor {
+
+// The skeleton every property page shares: the page protocol, the common
+// fields, taking the target, loading, applying and the change notifier.
+// A page states its controls (its form design), LoadControls and
+// ApplyControls; where it departs from the skeleton it overrides the whole
+// operation.
+//
+// No error leaves a protocol operation: each runs its statements through a
+// trap of its own, reports the pending error under its tag and returns 0.
+class PropertyPage : public Form, public LibraryObject {
+public:
+    ~PropertyPage() override;
+
+    virtual int32_t SetSite(const ObjectRef& stSite) noexcept;
+    virtual int32_t SetTargets(const std::shared_ptr<TargetList>& paTargets) noexcept;
+    virtual int32_t SetParam(const Variant& vtParam) noexcept;
+    virtual int32_t GetCaption(std::string& strCaption) noexcept;
+    virtual int32_t ValidateData() noexcept;
+    virtual int32_t OnReset() noexcept;
+    virtual int32_t OnApply() noexcept;
+    virtual int32_t OnPageUserEvent(int32_t nEventID, Variant& vtParam) noexcept;
+
+    // The page's target (for hosts and tests).
+    const ObjectRef& Target() const { return m_oTarget; }
+    bool Loading() const { return m_bLoading; }
+
+protected:
+    // tagWord names the log tags ("Align" gives "Align Reset" and "Align
+    // Apply"); cellFormatCounter for the pages that count themselves in the
+    // target's "ApplyCache" and call its "Apply".
+    PropertyPage(std::string tagWord, bool cellFormatCounter, std::string caption, Rect size);
+
+    std::string ResetTag() const { return m_strTagWord + " Reset"; }
+    std::string ApplyTag() const { return m_strTagWord + " Apply"; }
+    bool HasCellFormatCounter() const { return m_bCellFormatCounter; }
+
+    // Fetches the page's sub-targets right after m_oTarget is set.
+    virtual void TakeSubTargets(ErrorTrap&) {}
+    // Whether SetTargets loads: as a rule, when the target is not Nothing.
+    virtual bool CanLoad() const { return !m_oTarget.IsNothing(); }
+    // Fills the controls from the target, each statement through the trap.
+    virtual void LoadControls(ErrorTrap& trap) = 0;
+    // Writes the controls back to the target, each statement through the trap.
+    virtual void ApplyControls(ErrorTrap& trap) = 0;
+
+    // The change handlers of the controls call it: counts the page once per
+    // edit cycle in "ApplyCache" and tells the site of every change, except
+    // while loading.
+    virtual void NotifyModified(bool bFlag = true) noexcept;
+
+    // Connects a control's event to the change notifier.
+    void NotifyOn(vantor::Control& control, int event);
+
+    ObjectRef m_stSite;
+    Variant m_vtParam;
+    std::shared_ptr<TargetList> m_paTargets;
+    ObjectRef m_oTarget;
+    bool m_bLoading = true;
+    bool m_bCounted = false;
+
+private:
+    std::string m_strTagWord;
+    bool m_bCellFormatCounter;
+};
+
+// The value plus 1, as the automation addition gives it (Null stays Null).
+Variant PlusOne(const Variant& value);
+
+} // namespace vantor
