@@ -7,9 +7,9 @@
 namespace vantor::numfmt {
 namespace {
 
-constexpr std::string_view MonthNames[] = {"January", "February", "March",     "April",
-                                           "May",     "June",     "July",      "August",
-                                           "September", "October", "November", "December"};
+constexpr std::string_view MonthNames[] = {"January",   "February", "March",    "April",
+                                           "May",       "June",     "July",     "August",
+                                           "September", "October",  "November", "December"};
 
 constexpr std::string_view DayNames[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
                                          "Thursday", "Friday", "Saturday"};

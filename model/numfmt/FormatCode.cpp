@@ -70,7 +70,8 @@ CompileResult FormatCode::Compile(std::string_view code) {
     std::vector<FormatSection> sections;
     if (!parser.Parse(code, sections))
         return CompileResult(parser.Error());
-    return CompileResult(std::make_shared<const FormatCode>(std::string(code), std::move(sections)));
+    return CompileResult(
+        std::make_shared<const FormatCode>(std::string(code), std::move(sections)));
 }
 
 FormatCode::FormatCode(std::string code, std::vector<FormatSection> sections)
@@ -147,7 +148,7 @@ const FormatSection* FormatCode::ChooseSection(double value, bool& showSign) con
         return &first;
     }
     // Without conditions: positive (and zero when there is no zero section), negative, zero.
-    const CompareOp firstOp = firstExplicit        ? first.m_conditionOp
+    const CompareOp firstOp = firstExplicit          ? first.m_conditionOp
                               : sections.size() == 2 ? CompareOp::GreaterEqual
                                                      : CompareOp::Greater;
     const double firstLimit = firstExplicit ? first.m_conditionValue : 0.0;

@@ -37,9 +37,7 @@ public:
     // The sections numbers are shown with; empty when the code has only a text section.
     const std::vector<FormatSection>& NumberSections() const { return m_numberSections; }
     // The section texts are shown with, or null when the code has none.
-    const FormatSection* TextSection() const {
-        return m_hasTextSection ? &m_textSection : nullptr;
-    }
+    const FormatSection* TextSection() const { return m_hasTextSection ? &m_textSection : nullptr; }
 
 private:
     const FormatSection* ChooseSection(double value, bool& showSign) const;

@@ -6,7 +6,9 @@
 namespace vantor::numfmt {
 namespace {
 
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char Lower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 bool StartsWithNoCase(std::string_view text, std::size_t offset, std::string_view prefix) {
     if (text.size() - offset < prefix.size())
@@ -18,7 +20,9 @@ bool StartsWithNoCase(std::string_view text, std::size_t offset, std::string_vie
     return true;
 }
 
-bool IsDateKind(TokenKind kind) { return kind >= TokenKind::MonthOrMinute; }
+bool IsDateKind(TokenKind kind) {
+    return kind >= TokenKind::MonthOrMinute;
+}
 
 bool IsHourKind(TokenKind kind) {
     return kind == TokenKind::Hour || kind == TokenKind::Hour2 || kind == TokenKind::ElapsedHours;
@@ -34,9 +38,16 @@ bool IsPlainLiteral(char c) {
     return std::strchr("$-+()!^&'~{}<>=: 123456789", c) != nullptr && c != '\0';
 }
 
-std::string Quote(std::string_view text) { return "'" + std::string(text) + "'"; }
+std::string Join(std::initializer_list<std::string_view> parts) {
+    std::string text;
+    for (const std::string_view part : parts)
+        text.append(part.data(), part.size());
+    return text;
+}
 
-std::string At(int position) { return " at position " + std::to_string(position); }
+std::string Quote(std::string_view text) {
+    return Join({"'", text, "'"});
+}
 
 FormatToken MakeToken(TokenKind kind, int position) {
     FormatToken token;
@@ -49,16 +60,16 @@ FormatToken MakeToken(TokenKind kind, int position) {
 void MakeLiteral(FormatToken& token) {
     switch (token.m_kind) {
     case TokenKind::DecimalPoint:
-        token.m_text = ".";
+        token.m_text = std::string(1, '.');
         break;
     case TokenKind::Comma:
-        token.m_text = ",";
+        token.m_text = std::string(1, ',');
         break;
     case TokenKind::Percent:
-        token.m_text = "%";
+        token.m_text = std::string(1, '%');
         break;
     case TokenKind::Slash:
-        token.m_text = "/";
+        token.m_text = std::string(1, '/');
         break;
     case TokenKind::FixedDenominator:
         break; // m_text already holds the digits
@@ -91,9 +102,8 @@ struct NamedColor {
     int m_index;
 };
 
-constexpr NamedColor NamedColors[] = {{"black", 1}, {"white", 2},   {"red", 3},  {"green", 4},
-                                      {"blue", 5},  {"yellow", 6},  {"magenta", 7},
-                                      {"cyan", 8}};
+constexpr NamedColor NamedColors[] = {{"black", 1}, {"white", 2},  {"red", 3},     {"green", 4},
+                                      {"blue", 5},  {"yellow", 6}, {"magenta", 7}, {"cyan", 8}};
 
 constexpr int MaxColorIndex = 56;
 constexpr int MaxSubSecondDigits = 3;
@@ -101,8 +111,9 @@ constexpr int MaxDenominatorDigits = 9;
 
 } // namespace
 
-bool FormatCodeParser::Fail(std::string description, int position) {
-    m_error = FormatError(std::move(description), position);
+bool FormatCodeParser::Fail(std::string_view what, int position, std::string_view detail) {
+    m_error =
+        FormatError(Join({what, " at position ", std::to_string(position), detail}), position);
     return false;
 }
 
@@ -142,8 +153,8 @@ bool FormatCodeParser::Parse(std::string_view code, std::vector<FormatSection>& 
         while (offset < code.size()) {
             offset += static_cast<std::size_t>(CharLengthAt(offset));
             if (++characters > MaxCodeLength) {
-                return Fail("Format code is longer than " + std::to_string(MaxCodeLength) +
-                                " characters" + At(MaxCodeLength + 1),
+                return Fail(Join({"Format code is longer than ", std::to_string(MaxCodeLength),
+                                  " characters"}),
                             MaxCodeLength + 1);
             }
         }
@@ -154,7 +165,7 @@ bool FormatCodeParser::Parse(std::string_view code, std::vector<FormatSection>& 
     while (!AtEnd()) {
         if (m_code[m_offset] == ';') {
             if (sections.size() + 1 >= static_cast<std::size_t>(MaxSections))
-                return Fail("More than four sections" + At(m_position), m_position);
+                return Fail("More than four sections", m_position);
             if (!FinishSection(current))
                 return false;
             sections.push_back(std::move(current));
@@ -182,15 +193,16 @@ bool FormatCodeParser::ReadToken(FormatSection& section) {
     case '[':
         return ReadBracket(section);
     case ']':
-        return Fail("Unbalanced bracket ']'" + At(position), position);
+        return Fail("Unbalanced bracket ']'", position);
     case '\\':
     case '_':
     case '*': {
         Advance();
         if (AtEnd()) {
-            const char* what = c == '\\' ? "Trailing '\\'" : c == '_' ? "Trailing '_'" : "Trailing '*'";
-            return Fail(std::string(what) + " with no character after it" + At(position),
-                        position);
+            const char* what = c == '\\'  ? "Trailing '\\'"
+                               : c == '_' ? "Trailing '_'"
+                                          : "Trailing '*'";
+            return Fail(Join({what, " with no character after it"}), position);
         }
         FormatToken token = MakeToken(c == '\\'  ? TokenKind::Literal
                                       : c == '_' ? TokenKind::Skip
@@ -200,7 +212,7 @@ bool FormatCodeParser::ReadToken(FormatSection& section) {
         Advance();
         if (token.m_kind == TokenKind::Fill) {
             if (section.m_hasFill)
-                return Fail("More than one '*' fill in a section" + At(position), position);
+                return Fail("More than one '*' fill in a section", position);
             section.m_hasFill = true;
         }
         tokens.push_back(std::move(token));
@@ -239,7 +251,7 @@ bool FormatCodeParser::ReadToken(FormatSection& section) {
             FormatToken token = MakeToken(TokenKind::FixedDenominator, m_position);
             while (!AtEnd() && m_code[m_offset] >= '0' && m_code[m_offset] <= '9') {
                 if (token.m_text.size() == MaxDenominatorDigits)
-                    return Fail("Denominator has too many digits" + At(m_position), m_position);
+                    return Fail("Denominator has too many digits", m_position);
                 token.m_text.push_back(m_code[m_offset]);
                 token.m_count = token.m_count * 10 + (m_code[m_offset] - '0');
                 Advance();
@@ -260,9 +272,9 @@ bool FormatCodeParser::ReadToken(FormatSection& section) {
             Advance();
             return true;
         }
-        return Fail("Exponent '" + std::string(1, c) + "' must be followed by '+' or '-'" +
-                        At(position),
-                    position);
+        return Fail(
+            Join({"Exponent '", std::string_view(&c, 1), "' must be followed by '+' or '-'"}),
+            position);
     }
     default:
         break;
@@ -276,16 +288,15 @@ bool FormatCodeParser::ReadToken(FormatSection& section) {
         Advance();
         return true;
     }
-    return Fail("Unexpected character " + Quote(CurrentChar()) + At(position) +
-                    " (quote literal text)",
-                position);
+    return Fail(Join({"Unexpected character ", Quote(CurrentChar())}), position,
+                " (quote literal text)");
 }
 
 bool FormatCodeParser::ReadQuoted(FormatSection& section) {
     const int position = m_position;
     const std::size_t close = m_code.find('"', m_offset + 1);
     if (close == std::string_view::npos)
-        return Fail("Unbalanced quote starting" + At(position), position);
+        return Fail("Unbalanced quote starting", position);
     FormatToken token = MakeToken(TokenKind::Literal, position);
     token.m_text = std::string(m_code.substr(m_offset + 1, close - m_offset - 1));
     while (m_offset <= close)
@@ -298,12 +309,12 @@ bool FormatCodeParser::ReadBracket(FormatSection& section) {
     const int position = m_position;
     const std::size_t close = m_code.find(']', m_offset + 1);
     if (close == std::string_view::npos)
-        return Fail("Unbalanced bracket starting" + At(position), position);
+        return Fail("Unbalanced bracket starting", position);
     const std::string_view content = m_code.substr(m_offset + 1, close - m_offset - 1);
     while (m_offset <= close)
         Advance();
     if (content.empty())
-        return Fail("Empty brackets" + At(position), position);
+        return Fail("Empty brackets", position);
 
     const char first = content.front();
     if (first == '$') {
@@ -337,16 +348,16 @@ bool FormatCodeParser::ReadBracket(FormatSection& section) {
 
 bool FormatCodeParser::ReadCondition(FormatSection& section, std::string_view content,
                                      int position) {
-    const std::string description = "Bad condition " + Quote("[" + std::string(content) + "]");
+    const std::string description = Join({"Bad condition ", Quote(Join({"[", content, "]"}))});
     if (section.m_conditionOp != CompareOp::None)
-        return Fail("Second condition in one section" + At(position), position);
+        return Fail("Second condition in one section", position);
     struct Operator {
         std::string_view m_text;
         CompareOp m_op;
     };
-    constexpr Operator Operators[] = {
-        {"<=", CompareOp::LessEqual}, {"<>", CompareOp::NotEqual}, {">=", CompareOp::GreaterEqual},
-        {"<", CompareOp::Less},       {">", CompareOp::Greater},   {"=", CompareOp::Equal}};
+    constexpr Operator Operators[] = {{"<=", CompareOp::LessEqual},    {"<>", CompareOp::NotEqual},
+                                      {">=", CompareOp::GreaterEqual}, {"<", CompareOp::Less},
+                                      {">", CompareOp::Greater},       {"=", CompareOp::Equal}};
     for (const Operator& candidate : Operators) {
         if (content.substr(0, candidate.m_text.size()) != candidate.m_text)
             continue;
@@ -356,16 +367,15 @@ bool FormatCodeParser::ReadCondition(FormatSection& section, std::string_view co
         double value = 0.0;
         const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
         if (number.empty() || ec != std::errc() || end != number.data() + number.size())
-            return Fail(description + At(position) + ": the value is not a number", position);
+            return Fail(description, position, ": the value is not a number");
         section.m_conditionOp = candidate.m_op;
         section.m_conditionValue = value;
         return true;
     }
-    return Fail(description + At(position), position);
+    return Fail(description, position);
 }
 
-bool FormatCodeParser::ReadColor(FormatSection& section, std::string_view content,
-                                 int position) {
+bool FormatCodeParser::ReadColor(FormatSection& section, std::string_view content, int position) {
     std::string lower;
     for (const char c : content)
         lower.push_back(Lower(c));
@@ -375,7 +385,7 @@ bool FormatCodeParser::ReadColor(FormatSection& section, std::string_view conten
             return true;
         }
     }
-    const std::string quoted = Quote("[" + std::string(content) + "]");
+    const std::string quoted = Quote(Join({"[", content, "]"}));
     if (lower.starts_with("color") && lower.size() > 5) {
         int index = 0;
         const char* begin = lower.data() + 5;
@@ -385,15 +395,14 @@ bool FormatCodeParser::ReadColor(FormatSection& section, std::string_view conten
             section.m_color = index;
             return true;
         }
-        return Fail("Bad colour " + quoted + At(position) + ": the index must be 1 to 56",
-                    position);
+        return Fail(Join({"Bad colour ", quoted}), position, ": the index must be 1 to 56");
     }
     bool letters = true;
     for (const char c : lower)
         letters = letters && c >= 'a' && c <= 'z';
     if (letters)
-        return Fail("Unknown colour " + quoted + At(position), position);
-    return Fail("Unknown code in brackets " + quoted + At(position), position);
+        return Fail(Join({"Unknown colour ", quoted}), position);
+    return Fail(Join({"Unknown code in brackets ", quoted}), position);
 }
 
 bool FormatCodeParser::ReadLetters(FormatSection& section) {
@@ -402,9 +411,8 @@ bool FormatCodeParser::ReadLetters(FormatSection& section) {
     std::vector<FormatToken>& tokens = section.m_tokens;
     if (letter == 'g') {
         if (!StartsWithNoCase(m_code, m_offset, "general"))
-            return Fail("Unexpected character " + Quote(CurrentChar()) + At(position) +
-                            " (quote literal text)",
-                        position);
+            return Fail(Join({"Unexpected character ", Quote(CurrentChar())}), position,
+                        " (quote literal text)");
         for (int i = 0; i < 7; ++i)
             Advance();
         tokens.push_back(MakeToken(TokenKind::General, position));
@@ -425,9 +433,8 @@ bool FormatCodeParser::ReadLetters(FormatSection& section) {
             tokens.push_back(std::move(token));
             return true;
         }
-        return Fail("Unexpected character " + Quote(CurrentChar()) + At(position) +
-                        " (quote literal text)",
-                    position);
+        return Fail(Join({"Unexpected character ", Quote(CurrentChar())}), position,
+                    " (quote literal text)");
     }
     int count = 0;
     while (!AtEnd() && Lower(m_code[m_offset]) == letter) {
@@ -479,16 +486,13 @@ bool FormatCodeParser::FinishSection(FormatSection& section) {
     } else if (hasGeneral || !hasDigits) {
         for (FormatToken& token : section.m_tokens) {
             if (token.m_kind == TokenKind::Digit) // only reached with General
-                return Fail("General mixed with digit placeholders" + At(token.m_position),
-                            token.m_position);
+                return Fail("General mixed with digit placeholders", token.m_position);
             if (token.m_kind == TokenKind::Exponent) {
-                return Fail(std::string("Exponent without digit placeholders") +
-                                At(token.m_position),
-                            token.m_position);
+                return Fail("Exponent without digit placeholders", token.m_position);
             }
             MakeLiteral(token);
         }
-        section.m_kind = hasGeneral             ? SectionKind::General
+        section.m_kind = hasGeneral                 ? SectionKind::General
                          : section.m_tokens.empty() ? SectionKind::Empty
                                                     : SectionKind::Literal;
     } else {
@@ -506,9 +510,7 @@ bool FormatCodeParser::FinishTextSection(FormatSection& section) {
     for (FormatToken& token : section.m_tokens) {
         if (token.m_kind == TokenKind::Digit || token.m_kind == TokenKind::General ||
             token.m_kind == TokenKind::Exponent || IsDateKind(token.m_kind)) {
-            return Fail("Text placeholder '@' mixed with number or date codes" +
-                            At(token.m_position),
-                        token.m_position);
+            return Fail("Text placeholder '@' mixed with number or date codes", token.m_position);
         }
         MakeLiteral(token);
     }
@@ -562,8 +564,7 @@ bool FormatCodeParser::FinishDateSection(FormatSection& section) {
         const int digits = static_cast<int>(end - i - 1);
         if (digits > MaxSubSecondDigits) {
             const int position = tokens[i + 1 + MaxSubSecondDigits].m_position;
-            return Fail("At most three digits for fractions of a second" + At(position),
-                        position);
+            return Fail("At most three digits for fractions of a second", position);
         }
         FormatToken subSecond = MakeToken(TokenKind::SubSecond, tokens[i + 1].m_position);
         subSecond.m_count = digits;
@@ -578,8 +579,7 @@ bool FormatCodeParser::FinishDateSection(FormatSection& section) {
         case TokenKind::Digit:
         case TokenKind::Exponent:
         case TokenKind::General:
-            return Fail("Date and time codes mixed with number codes" + At(token.m_position),
-                        token.m_position);
+            return Fail("Date and time codes mixed with number codes", token.m_position);
         case TokenKind::Year2:
         case TokenKind::Year4:
         case TokenKind::Month:
@@ -644,18 +644,14 @@ bool FormatCodeParser::FinishNumberSection(FormatSection& section) {
             break;
         case TokenKind::Exponent: {
             if (part == NumberPart::Exponent)
-                return Fail("Second exponent" + At(token.m_position), token.m_position);
+                return Fail("Second exponent", token.m_position);
             if (section.m_integerDigits + section.m_decimalDigits == 0)
-                return Fail("Exponent without digit placeholders before it" +
-                                At(token.m_position),
-                            token.m_position);
+                return Fail("Exponent without digit placeholders before it", token.m_position);
             bool digitsAfter = false;
             for (std::size_t j = i + 1; j < tokens.size(); ++j)
                 digitsAfter = digitsAfter || tokens[j].m_kind == TokenKind::Digit;
             if (!digitsAfter)
-                return Fail("Exponent without digit placeholders after it" +
-                                At(token.m_position),
-                            token.m_position);
+                return Fail("Exponent without digit placeholders after it", token.m_position);
             part = NumberPart::Exponent;
             section.m_hasExponent = true;
             break;
@@ -709,11 +705,9 @@ bool FormatCodeParser::FinishFractionSection(FormatSection& section, std::size_t
     std::vector<FormatToken>& tokens = section.m_tokens;
     for (const FormatToken& token : tokens) {
         if (token.m_kind == TokenKind::Exponent)
-            return Fail("A fraction cannot have an exponent" + At(token.m_position),
-                        token.m_position);
+            return Fail("A fraction cannot have an exponent", token.m_position);
         if (token.m_kind == TokenKind::DecimalPoint)
-            return Fail("A fraction cannot have a decimal point" + At(token.m_position),
-                        token.m_position);
+            return Fail("A fraction cannot have a decimal point", token.m_position);
     }
     // The numerator is the run of placeholders nearest before the bar; any before it are the
     // whole number.
@@ -748,12 +742,11 @@ bool FormatCodeParser::FinishFractionSection(FormatSection& section, std::size_t
         }
     } else {
         const int position = tokens[slashIndex].m_position;
-        return Fail("Fraction without a denominator after '/'" + At(position), position);
+        return Fail("Fraction without a denominator after '/'", position);
     }
     for (std::size_t i = after; i < tokens.size(); ++i) {
         if (tokens[i].m_kind == TokenKind::Digit)
-            return Fail("Digit placeholder after the fraction" + At(tokens[i].m_position),
-                        tokens[i].m_position);
+            return Fail("Digit placeholder after the fraction", tokens[i].m_position);
     }
     // Thousands separators may group the whole number; other commas are plain text.
     for (std::size_t i = 0; i < tokens.size(); ++i) {
@@ -780,12 +773,10 @@ bool FormatCodeParser::CheckSectionOrder(const std::vector<FormatSection>& secti
         const SectionKind kind = sections[i].m_kind;
         const bool last = i + 1 == sections.size();
         if (kind == SectionKind::Text && !last)
-            return Fail("Text section with '@' must be the last section" + At(starts[i]),
-                        starts[i]);
+            return Fail("Text section with '@' must be the last section", starts[i]);
         if (i == 3 && kind != SectionKind::Text && kind != SectionKind::Literal &&
             kind != SectionKind::Empty)
-            return Fail("Fourth section is for text: only '@' and literals" + At(starts[i]),
-                        starts[i]);
+            return Fail("Fourth section is for text: only '@' and literals", starts[i]);
     }
     return true;
 }

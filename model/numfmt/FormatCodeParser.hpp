@@ -20,7 +20,7 @@ public:
     const FormatError& Error() const { return m_error; }
 
 private:
-    bool Fail(std::string description, int position);
+    bool Fail(std::string_view what, int position, std::string_view detail = {});
     int CharLengthAt(std::size_t offset) const;
     void Advance();
     std::string_view CurrentChar() const;

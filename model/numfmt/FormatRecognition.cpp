@@ -54,8 +54,8 @@ bool MatchBuiltPattern(const FormatSection& section, bool ignoreTrailingSkips, F
         ++i;
     }
     std::string integer;
-    for (; i < end && tokens[i].m_kind == TokenKind::Digit &&
-           tokens[i].m_part == NumberPart::Integer;
+    for (;
+         i < end && tokens[i].m_kind == TokenKind::Digit && tokens[i].m_part == NumberPart::Integer;
          ++i)
         integer.push_back(tokens[i].m_char);
     const bool grouped = integer == "###0" && section.m_thousands;
@@ -76,8 +76,7 @@ bool MatchBuiltPattern(const FormatSection& section, bool ignoreTrailingSkips, F
         exponent = true;
         exponentSign = tokens[i].m_flag;
         int digits = 0;
-        for (++i; i < end && tokens[i].m_kind == TokenKind::Digit && tokens[i].m_char == '0';
-             ++i)
+        for (++i; i < end && tokens[i].m_kind == TokenKind::Digit && tokens[i].m_char == '0'; ++i)
             ++digits;
         if (digits == 0)
             return false;

@@ -16,7 +16,15 @@ enum class SectionKind : unsigned char {
     Text      // @ and literals
 };
 
-enum class CompareOp : unsigned char { None, Less, LessEqual, Greater, GreaterEqual, Equal, NotEqual };
+enum class CompareOp : unsigned char {
+    None,
+    Less,
+    LessEqual,
+    Greater,
+    GreaterEqual,
+    Equal,
+    NotEqual
+};
 
 // One compiled section of a format code: its tokens in order and the layout facts the renderer
 // needs, worked out once when the code is parsed.

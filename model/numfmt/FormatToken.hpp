@@ -5,20 +5,20 @@
 namespace vantor::numfmt {
 
 enum class TokenKind : unsigned char {
-    Literal,        // m_text shown as is
-    CurrencyTag,    // the symbol of a [$sym-locale] tag, shown as is
-    Skip,           // _x: one space
-    Fill,           // *x: m_text repeated to the cell width
-    TextValue,      // @
-    General,        // the word General
-    Digit,          // 0 # ? (m_char), m_part says where it belongs
-    DecimalPoint,   // .
-    Comma,          // , before it is classified as separator, scaling or literal
-    Percent,        // %
-    Exponent,       // E+ E- e+ e-: m_char is the letter, m_flag the '+'
-    Slash,          // / before it is classified as fraction bar or literal
+    Literal,          // m_text shown as is
+    CurrencyTag,      // the symbol of a [$sym-locale] tag, shown as is
+    Skip,             // _x: one space
+    Fill,             // *x: m_text repeated to the cell width
+    TextValue,        // @
+    General,          // the word General
+    Digit,            // 0 # ? (m_char), m_part says where it belongs
+    DecimalPoint,     // .
+    Comma,            // , before it is classified as separator, scaling or literal
+    Percent,          // %
+    Exponent,         // E+ E- e+ e-: m_char is the letter, m_flag the '+'
+    Slash,            // / before it is classified as fraction bar or literal
     FixedDenominator, // digits after a fraction bar: m_count is the value, m_text the digits
-    MonthOrMinute,  // m run before it is resolved; m_count letters
+    MonthOrMinute,    // m run before it is resolved; m_count letters
     Year2,
     Year4,
     Month,

@@ -17,8 +17,8 @@ constexpr int MaxDenominatorDigits = 9;
 class IntegerPlaceholders {
 public:
     IntegerPlaceholders(const char* digits, int length, int placeholders, bool thousands)
-        : m_digits(digits), m_length(length), m_placeholders(placeholders),
-          m_thousands(thousands) {}
+        : m_digits(digits), m_length(length), m_placeholders(placeholders), m_thousands(thousands) {
+    }
 
     void Append(std::string& out, char placeholder) {
         const int index = m_next++;
@@ -53,8 +53,8 @@ private:
 
 // Writes the integer digits of number into buffer; returns how many.
 int IntegerDigits(const DecimalNumber& number, char* buffer) {
-    const int length = number.IntegerLength() < MaxIntegerDigits ? number.IntegerLength()
-                                                                 : MaxIntegerDigits;
+    const int length =
+        number.IntegerLength() < MaxIntegerDigits ? number.IntegerLength() : MaxIntegerDigits;
     for (int i = 0; i < length; ++i)
         buffer[i] = number.Digit(i);
     return length;
@@ -79,7 +79,8 @@ int SmallIntegerDigits(long long value, char* buffer) {
 int MantissaExponent(int e10, const FormatSection& section) {
     const int placeholders = section.m_integerDigits;
     if (placeholders > 1 && section.m_integerHasHash) {
-        const int quotient = e10 >= 0 ? e10 / placeholders : -((-e10 + placeholders - 1) / placeholders);
+        const int quotient =
+            e10 >= 0 ? e10 / placeholders : -((-e10 + placeholders - 1) / placeholders);
         return quotient * placeholders;
     }
     if (placeholders == 0)
@@ -114,8 +115,8 @@ void AppendNumberSection(RenderTarget& target, const FormatSection& section, dou
                                     section.m_thousands);
 
     char exponentDigits[24];
-    const int exponentLength = SmallIntegerDigits(exponent < 0 ? -exponent : exponent,
-                                                  exponentDigits);
+    const int exponentLength =
+        SmallIntegerDigits(exponent < 0 ? -exponent : exponent, exponentDigits);
     IntegerPlaceholders exponentPart(exponentDigits, exponentLength, section.m_exponentDigits,
                                      false);
 
@@ -243,8 +244,8 @@ void AppendFractionSection(RenderTarget& target, const FormatSection& section, d
     int numeratorLength = IntegerDigits(DecimalNumber::FromDouble(numerator, 0), numeratorDigits);
     if (!hasWhole && numeratorLength == 0)
         numeratorDigits[numeratorLength++] = '0';
-    IntegerPlaceholders numeratorPart(numeratorDigits, numeratorLength,
-                                      section.m_numeratorDigits, false);
+    IntegerPlaceholders numeratorPart(numeratorDigits, numeratorLength, section.m_numeratorDigits,
+                                      false);
 
     char denominatorDigits[24];
     const int denominatorLength = SmallIntegerDigits(denominator, denominatorDigits);

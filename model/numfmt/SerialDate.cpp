@@ -57,8 +57,7 @@ bool SplitSerial(double serial, int subSecondDigits, DateTimeFields& fields) {
         fields.m_month = 2;
         fields.m_day = 29;
     } else if (days < 60) {
-        CivilFromDays(UnixDaysOfSerialZero + 1 + days, fields.m_year, fields.m_month,
-                      fields.m_day);
+        CivilFromDays(UnixDaysOfSerialZero + 1 + days, fields.m_year, fields.m_month, fields.m_day);
     } else {
         CivilFromDays(UnixDaysOfSerialZero + days, fields.m_year, fields.m_month, fields.m_day);
     }

@@ -1,5 +1,5 @@
-#include "model/numfmt/FormatCode.hpp"
 #include "model/numfmt/FormatCodeCache.hpp"
+#include "model/numfmt/FormatCode.hpp"
 
 #include <gtest/gtest.h>
 

@@ -21,8 +21,8 @@ nf::FormatInfo RecognizeCode(const std::string& code) {
 struct Expected {
     Expected(std::string code, std::int32_t category, std::int32_t decimals = 0,
              bool useComma = false, std::string symbol = {}, bool exponentSign = false)
-        : m_code(std::move(code)), m_category(category), m_decimals(decimals),
-          m_useComma(useComma), m_symbol(std::move(symbol)), m_exponentSign(exponentSign) {}
+        : m_code(std::move(code)), m_category(category), m_decimals(decimals), m_useComma(useComma),
+          m_symbol(std::move(symbol)), m_exponentSign(exponentSign) {}
 
     std::string m_code;
     std::int32_t m_category;
@@ -130,8 +130,8 @@ TEST(Recognition, SeveralSectionsAndCustom) {
 TEST(Recognition, BuiltCodesRoundTrip) {
     for (int decimals = 0; decimals <= 6; ++decimals) {
         for (const bool separator : {false, true}) {
-            const nf::FormatInfo number = RecognizeCode(BuildFormatCode(decimals, separator, "", 0,
-                                                                        false));
+            const nf::FormatInfo number =
+                RecognizeCode(BuildFormatCode(decimals, separator, "", 0, false));
             EXPECT_EQ(number.m_category, Category::Number);
             EXPECT_EQ(number.m_fixedDecimalPlaces, decimals);
             EXPECT_EQ(number.m_useComma, separator);

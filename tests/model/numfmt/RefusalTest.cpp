@@ -22,8 +22,8 @@ void CheckRefusals(const std::vector<Refusal>& refusals) {
         ASSERT_FALSE(result.Ok()) << "code [" << refusal.m_code << "] was accepted";
         EXPECT_EQ(result.Error().Description(), refusal.m_description)
             << "code [" << refusal.m_code << "]";
-        EXPECT_EQ(result.Error().Position(), refusal.m_position) << "code [" << refusal.m_code
-                                                                 << "]";
+        EXPECT_EQ(result.Error().Position(), refusal.m_position)
+            << "code [" << refusal.m_code << "]";
     }
 }
 
@@ -111,8 +111,7 @@ TEST(Refusal, OverlongCodes) {
     CheckRefusals({
         {std::string(1000000, '0'), "Format code is longer than 255 characters at position 256",
          256},
-        {std::string(3000, ';'), "Format code is longer than 255 characters at position 256",
-         256},
+        {std::string(3000, ';'), "Format code is longer than 255 characters at position 256", 256},
         {Repeat("0;", 5000), "Format code is longer than 255 characters at position 256", 256},
         {Repeat("€", 256), "Format code is longer than 255 characters at position 256", 256},
     });

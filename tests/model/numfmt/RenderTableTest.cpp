@@ -19,9 +19,15 @@ struct Case {
     int m_width = 0;
 };
 
-FormatValue N(double value) { return FormatValue::Number(value); }
-FormatValue D(double serial) { return FormatValue::Date(serial); }
-FormatValue T(const char* text) { return FormatValue::Text(text); }
+FormatValue N(double value) {
+    return FormatValue::Number(value);
+}
+FormatValue D(double serial) {
+    return FormatValue::Date(serial);
+}
+FormatValue T(const char* text) {
+    return FormatValue::Text(text);
+}
 
 std::string Describe(const FormatValue& value) {
     switch (value.GetKind()) {
@@ -39,11 +45,10 @@ std::string Describe(const FormatValue& value) {
 void CheckTable(const std::vector<Case>& cases) {
     for (const Case& c : cases) {
         const auto result = FormatCode::Compile(c.m_code);
-        ASSERT_TRUE(result.Ok()) << "code [" << c.m_code << "] refused: "
-                                 << result.Error().Description();
+        ASSERT_TRUE(result.Ok()) << "code [" << c.m_code
+                                 << "] refused: " << result.Error().Description();
         EXPECT_EQ(result.Code()->Format(c.m_value, c.m_width), c.m_expected)
-            << "code [" << c.m_code << "] value " << Describe(c.m_value) << " width "
-            << c.m_width;
+            << "code [" << c.m_code << "] value " << Describe(c.m_value) << " width " << c.m_width;
     }
 }
 
