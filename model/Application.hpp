@@ -1,0 +1,76 @@
+#pragma once
+#include "model/UndoHistory.hpp"
+#include "vantor/automation/InstalledFonts.hpp"
+#include "vantor/automation/MemberTable.hpp"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace vantor::model {
+
+class ControlKinds;
+class Range;
+class Workbook;
+class Worksheet;
+
+// The spreadsheet application: its workbooks, its options, the installed
+// fonts, the kinds of embedded control, and undo.
+class Application : public DispatchObject<Application>, public InstalledFonts {
+public:
+    static std::shared_ptr<Application> Create();
+    // With a fixed font list instead of the machine's, for repeatable sessions.
+    static std::shared_ptr<Application> Create(std::vector<std::string> fontFamilies);
+
+    static const MemberTable<Application>& Members();
+    std::string TypeName() const override { return "Application"; }
+
+    // Fonts.
+    int32_t InstalledFontCount() const override;
+    std::string InstalledFontName(int32_t index) const override;
+    const std::string& DefaultFontName() const { return m_strDefaultFont; }
+    static constexpr double kDefaultFontSize = 11.0;
+
+    // Workbooks. A new workbook has SheetsInNewWorkbook sheets and becomes active.
+    std::shared_ptr<Workbook> AddWorkbook(const std::string& name);
+    std::shared_ptr<Workbook> ActiveWorkbook() const;
+    void ActivateWorkbook(const std::shared_ptr<Workbook>& book);
+    const std::vector<std::shared_ptr<Workbook>>& Workbooks() const { return m_workbooks; }
+    // The active workbook's active sheet, or null.
+    std::shared_ptr<Worksheet> ActiveSheet() const;
+    // A range of the active workbook: "A1:C3", or "Sheet2!B:B" for another sheet.
+    std::shared_ptr<Range> RangeOf(const std::string& address) const;
+
+    // Undo: everything changed between BeginUndoGroup and EndUndoGroup is one step.
+    void BeginUndoGroup(std::string name) { m_pHistory->BeginGroup(std::move(name)); }
+    void EndUndoGroup() { m_pHistory->EndGroup(); }
+    void Undo() { m_pHistory->Undo(); }
+    void Redo() { m_pHistory->Redo(); }
+    bool CanUndo() const { return m_pHistory->CanUndo(); }
+    bool CanRedo() const { return m_pHistory->CanRedo(); }
+    const std::shared_ptr<UndoHistory>& History() const { return m_pHistory; }
+
+    const std::shared_ptr<ControlKinds>& Controls() const { return m_pControls; }
+    int32_t SheetsInNewWorkbook() const { return m_nSheetsInNewWorkbook; }
+
+private:
+    explicit Application(std::vector<std::string> fontFamilies);
+
+    template <typename T> void Change(T Application::*member, T value);
+
+    std::vector<std::string> m_fonts;
+    std::string m_strDefaultFont;
+    std::shared_ptr<UndoHistory> m_pHistory;
+    std::shared_ptr<ControlKinds> m_pControls;
+    std::vector<std::shared_ptr<Workbook>> m_workbooks;
+    std::shared_ptr<Workbook> m_pActive;
+
+    int32_t m_nSheetsInNewWorkbook = 3;
+    bool m_bMoveAfterReturn = true;
+    int32_t m_nMoveAfterReturnDirection = -4121; // down
+    bool m_bFixedDecimal = false;
+    int32_t m_nFixedDecimalPlaces = 2;
+    bool m_bFileAssoc = false;
+};
+
+} // namespace vantor::model

@@ -1,0 +1,156 @@
+#include "model/CellStore.hpp"
+
+#include "model/Constants.hpp"
+#include "model/StyleTable.hpp"
+
+#include <unordered_map>
+
+namespace vantor::model {
+
+using constants::kColumnCount;
+using constants::kRowCount;
+
+// One more row and column than the sheet shows: their top and left edges are
+// the bottom and right edges of the last row and column.
+CellStore::CellStore(std::shared_ptr<StyleTable> table, double defaultRowHeight, double defaultColumnWidth)
+    : m_pTable(std::move(table)) {
+    auto column = std::make_shared<const ColumnStyles>(m_pTable, RunList<uint32_t>(kRowCount + 1, 0));
+    m_state.columns = RunList<ColumnPtr>(kColumnCount + 1, column);
+    m_state.rowHeights = RunList<double>(kRowCount, defaultRowHeight);
+    m_state.columnWidths = RunList<double>(kColumnCount, defaultColumnWidth);
+    m_state.values = std::make_shared<const ValueMap>();
+    m_state.notes = std::make_shared<const NoteMap>();
+}
+
+void CellStore::Restore(const CellState& state) {
+    m_state = state;
+    Changed();
+}
+
+uint32_t CellStore::StyleAt(int32_t row, int32_t column) const { return m_state.columns.At(column)->At(row); }
+
+void CellStore::ForEachColumn(int32_t first, int32_t last,
+                              const std::function<void(int32_t, int32_t, const ColumnStyles&)>& f) const {
+    m_state.columns.ForEach(first, last, [&](int32_t a, int32_t b, const ColumnPtr& column) { f(a, b, *column); });
+}
+
+void CellStore::MapStyles(const CellRect& rect, const std::function<uint32_t(uint32_t)>& map) {
+    // Each distinct id is mapped once, however many runs and columns hold it.
+    const size_t idLimit = m_pTable->IdLimit();
+    std::vector<uint32_t> memo(idLimit, UINT32_MAX);
+    auto mapped = [&](uint32_t id) {
+        uint32_t& slot = memo[id];
+        if (slot == UINT32_MAX) {
+            slot = map(id);
+        }
+        return slot;
+    };
+    // A column shared by several column runs is rebuilt once; a rebuilt column
+    // equal to the one before it shares its contents.
+    std::unordered_map<const ColumnStyles*, ColumnPtr> rebuilt;
+    ColumnPtr previous;
+    m_state.columns = m_state.columns.Mapped(rect.firstColumn, rect.lastColumn, [&](const ColumnPtr& column) {
+        auto it = rebuilt.find(column.get());
+        if (it == rebuilt.end()) {
+            RunList<uint32_t> runs = column->Runs().Mapped(rect.firstRow, rect.lastRow, mapped);
+            ColumnPtr result;
+            if (runs == column->Runs()) {
+                result = column;
+            } else if (previous && previous->Runs() == runs) {
+                result = previous;
+            } else {
+                result = std::make_shared<const ColumnStyles>(m_pTable, std::move(runs));
+            }
+            it = rebuilt.emplace(column.get(), result).first;
+        }
+        previous = it->second;
+        return it->second;
+    });
+    Changed();
+}
+
+template <typename Map, typename F> void CellStore::ForEachIn(const Map& map, const CellRect& rect, F&& f) {
+    auto it = map.lower_bound(KeyOf(rect.firstRow, rect.firstColumn));
+    while (it != map.end()) {
+        const int32_t column = ColumnOf(it->first);
+        const int32_t row = RowOf(it->first);
+        if (column > rect.lastColumn) {
+            break;
+        }
+        if (row < rect.firstRow) {
+            it = map.lower_bound(KeyOf(rect.firstRow, column));
+        } else if (row > rect.lastRow) {
+            it = map.lower_bound(KeyOf(rect.firstRow, column + 1));
+        } else {
+            f(it->first, it->second);
+            ++it;
+        }
+    }
+}
+
+const Variant* CellStore::ValueAt(int32_t row, int32_t column) const {
+    const auto it = m_state.values->find(KeyOf(row, column));
+    return it == m_state.values->end() ? nullptr : &it->second;
+}
+
+void CellStore::SetValue(const CellRect& rect, const Variant& value) {
+    auto values = std::make_shared<ValueMap>(*m_state.values);
+    if (value.IsEmpty()) {
+        std::vector<CellKey> keys;
+        ForEachIn(*values, rect, [&](CellKey key, const Variant&) { keys.push_back(key); });
+        for (const CellKey key : keys) {
+            values->erase(key);
+        }
+    } else {
+        for (int32_t c = rect.firstColumn; c <= rect.lastColumn; ++c) {
+            for (int32_t r = rect.firstRow; r <= rect.lastRow; ++r) {
+                (*values)[KeyOf(r, c)] = value;
+            }
+        }
+    }
+    m_state.values = std::move(values);
+    Changed();
+}
+
+const std::string* CellStore::NoteAt(int32_t row, int32_t column) const {
+    const auto it = m_state.notes->find(KeyOf(row, column));
+    return it == m_state.notes->end() ? nullptr : &it->second;
+}
+
+void CellStore::ForEachNote(const CellRect& rect, const std::function<void(CellKey, const std::string&)>& f) const {
+    ForEachIn(*m_state.notes, rect, f);
+}
+
+void CellStore::SetNotes(const CellRect& rect, const std::string& text, bool createMissing) {
+    auto notes = std::make_shared<NoteMap>(*m_state.notes);
+    if (createMissing) {
+        for (int32_t c = rect.firstColumn; c <= rect.lastColumn; ++c) {
+            for (int32_t r = rect.firstRow; r <= rect.lastRow; ++r) {
+                (*notes)[KeyOf(r, c)] = text;
+            }
+        }
+    } else {
+        ForEachIn(*m_state.notes, rect, [&](CellKey key, const std::string&) { (*notes)[key] = text; });
+    }
+    m_state.notes = std::move(notes);
+    Changed();
+}
+
+void CellStore::ClearNotes(const CellRect& rect) {
+    auto notes = std::make_shared<NoteMap>(*m_state.notes);
+    ForEachIn(*m_state.notes, rect, [&](CellKey key, const std::string&) { notes->erase(key); });
+    m_state.notes = std::move(notes);
+    Changed();
+}
+
+void CellStore::SetRowHeights(int32_t first, int32_t last, double height) {
+    m_state.rowHeights.Assign(first, last, height);
+    Changed();
+}
+
+void CellStore::SetColumnWidths(int32_t first, int32_t last, double width) {
+    m_state.columnWidths.Assign(first, last, width);
+    Changed();
+}
+
+} // namespace vantor::model

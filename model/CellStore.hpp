@@ -1,0 +1,79 @@
+#pragma once
+#include "model/CellAddress.hpp"
+#include "model/ColumnStyles.hpp"
+#include "model/RunList.hpp"
+#include "vantor/automation/Variant.hpp"
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+
+namespace vantor::model {
+
+class StyleTable;
+
+// Cells are keyed column first, so the cells of a block are found column by column.
+using CellKey = uint64_t;
+inline CellKey KeyOf(int32_t row, int32_t column) {
+    return (static_cast<uint64_t>(static_cast<uint32_t>(column)) << 32) | static_cast<uint32_t>(row);
+}
+inline int32_t RowOf(CellKey key) { return static_cast<int32_t>(key & 0xFFFFFFFFu); }
+inline int32_t ColumnOf(CellKey key) { return static_cast<int32_t>(key >> 32); }
+
+using ValueMap = std::map<CellKey, Variant>;
+using NoteMap = std::map<CellKey, std::string>;
+
+// Everything a sheet holds about its cells. Every part is shared and
+// immutable, so a copy is cheap: an undo step keeps the state before and after.
+struct CellState {
+    RunList<ColumnPtr> columns;     // column runs of shared column contents
+    RunList<double> rowHeights;     // points
+    RunList<double> columnWidths;   // characters of the default font
+    std::shared_ptr<const ValueMap> values;
+    std::shared_ptr<const NoteMap> notes;
+};
+
+// The cells of one sheet: styles as runs down columns, with equal
+// neighbouring columns sharing one column of runs, so a block of any size
+// costs the runs it crosses; sparse values and notes; row heights and column
+// widths as runs.
+class CellStore {
+public:
+    CellStore(std::shared_ptr<StyleTable> table, double defaultRowHeight, double defaultColumnWidth);
+
+    StyleTable& Table() const { return *m_pTable; }
+    const CellState& State() const { return m_state; }
+    void Restore(const CellState& state);
+    // Changes with every change of the cells, so readers can keep what they computed.
+    uint64_t Version() const { return m_version; }
+
+    uint32_t StyleAt(int32_t row, int32_t column) const;
+    // Replaces every style id over the block by map(id); map is called once per distinct id.
+    void MapStyles(const CellRect& rect, const std::function<uint32_t(uint32_t)>& map);
+    // Calls f(firstColumn, lastColumn, column) for the shared columns over [first, last].
+    void ForEachColumn(int32_t first, int32_t last,
+                       const std::function<void(int32_t, int32_t, const ColumnStyles&)>& f) const;
+
+    const Variant* ValueAt(int32_t row, int32_t column) const;
+    void SetValue(const CellRect& rect, const Variant& value);
+    const std::string* NoteAt(int32_t row, int32_t column) const;
+    // Calls f(key, text) for each note in the block.
+    void ForEachNote(const CellRect& rect, const std::function<void(CellKey, const std::string&)>& f) const;
+    void SetNotes(const CellRect& rect, const std::string& text, bool createMissing);
+    void ClearNotes(const CellRect& rect);
+
+    void SetRowHeights(int32_t first, int32_t last, double height);
+    void SetColumnWidths(int32_t first, int32_t last, double width);
+
+private:
+    template <typename Map, typename F> static void ForEachIn(const Map& map, const CellRect& rect, F&& f);
+    void Changed() { ++m_version; }
+
+    std::shared_ptr<StyleTable> m_pTable;
+    CellState m_state;
+    uint64_t m_version = 1;
+};
+
+} // namespace vantor::model

@@ -1,0 +1,104 @@
+#include "model/PropertyValues.hpp"
+
+#include "model/Constants.hpp"
+#include "model/Palette.hpp"
+#include "model/Style.hpp"
+#include "vantor/automation/AutomationError.hpp"
+#include "vantor/automation/TextFunctions.hpp"
+
+#include <cmath>
+
+namespace vantor::model::values {
+
+namespace {
+
+[[noreturn]] void Refuse(std::string_view property, const std::string& accepted) {
+    throw AutomationError(err::ApplicationDefined, std::string(property) + " accepts " + accepted);
+}
+
+std::string Format(double v) {
+    std::string s = std::to_string(v);
+    s.erase(s.find_last_not_of('0') + 1);
+    if (!s.empty() && s.back() == '.') {
+        s.pop_back();
+    }
+    return s;
+}
+
+} // namespace
+
+bool ToBoolean(const Variant& value) { return value.ToBool(); }
+
+int32_t ToChoice(const Variant& value, std::string_view property, std::initializer_list<int32_t> allowed) {
+    const int32_t v = value.ToLong();
+    for (const int32_t a : allowed) {
+        if (a == v) {
+            return v;
+        }
+    }
+    std::string list;
+    for (const int32_t a : allowed) {
+        list += (list.empty() ? "" : ", ") + std::to_string(a);
+    }
+    Refuse(property, "only " + list + "; " + std::to_string(v) + " is none of them");
+}
+
+int32_t ToLongIn(const Variant& value, std::string_view property, int32_t minimum, int32_t maximum) {
+    const int32_t v = value.ToLong();
+    if (v < minimum || v > maximum) {
+        Refuse(property, "whole numbers from " + std::to_string(minimum) + " to " + std::to_string(maximum) +
+                             "; " + std::to_string(v) + " is outside");
+    }
+    return v;
+}
+
+double ToDoubleIn(const Variant& value, std::string_view property, double minimum, double maximum) {
+    const double v = value.ToDouble();
+    if (!(v >= minimum && v <= maximum)) {
+        Refuse(property, "numbers from " + Format(minimum) + " to " + Format(maximum) + "; " + Format(v) +
+                             " is outside");
+    }
+    return v;
+}
+
+uint32_t ToColor(const Variant& value, std::string_view property) {
+    const double v = value.ToDouble();
+    if (!(v >= 0 && v <= 16777215.0)) {
+        Refuse(property, "colours from 0 to 16777215 (red + green * 256 + blue * 65536); " + Format(v) +
+                             " is outside");
+    }
+    return static_cast<uint32_t>(value.ToLong());
+}
+
+std::string ToName(const Variant& value, std::string_view property, size_t maxChars) {
+    if (!value.IsString() && !value.IsNumber()) {
+        throw AutomationError(err::TypeMismatch);
+    }
+    std::string text = value.ToString();
+    if (Trim(text).empty() || CharCount(text) > maxChars) {
+        Refuse(property, "a name of 1 to " + std::to_string(maxChars) + " characters");
+    }
+    return text;
+}
+
+Variant ColorValue(uint32_t color, int32_t automatic) {
+    return Variant(color == kAutoColor ? automatic : static_cast<int32_t>(color));
+}
+
+Variant ColorIndexValue(uint32_t color) {
+    return Variant(color == kAutoColor ? constants::kColorIndexAutomatic : palette::NearestIndex(color));
+}
+
+uint32_t ColorFromIndex(const Variant& value, std::string_view property) {
+    const int32_t index = value.ToLong();
+    if (index == constants::kColorIndexAutomatic) {
+        return kAutoColor;
+    }
+    if (index < 1 || index > palette::kSize) {
+        Refuse(property, "-4105 (automatic) or a palette index from 1 to 56; " + std::to_string(index) +
+                             " is neither");
+    }
+    return palette::ColorOf(index);
+}
+
+} // namespace vantor::model::values

@@ -1,0 +1,51 @@
+#include "model/RangeBorders.hpp"
+
+#include "model/Constants.hpp"
+#include "model/Range.hpp"
+#include "model/RangeBorder.hpp"
+
+namespace vantor::model {
+
+RangeBorders::RangeBorders(std::shared_ptr<Range> range) : m_pRange(std::move(range)) {}
+
+std::shared_ptr<RangeBorder> RangeBorders::Item(int32_t index) {
+    if (index < constants::kDiagonalDown || index > constants::kInsideHorizontal) {
+        throw AutomationError(err::SubscriptOutOfRange, "Border indexes run from 5 to 12");
+    }
+    if (index == constants::kInsideVertical && !m_pRange->HasGroup(StyleSummary::InsideVertical)) {
+        throw AutomationError(err::ApplicationDefined, "A range of one column has no inside vertical border");
+    }
+    if (index == constants::kInsideHorizontal && !m_pRange->HasGroup(StyleSummary::InsideHorizontal)) {
+        throw AutomationError(err::ApplicationDefined, "A range of one row has no inside horizontal border");
+    }
+    auto& item = m_items[index - constants::kDiagonalDown];
+    if (!item) {
+        item = std::make_shared<RangeBorder>(m_pRange, index);
+    }
+    return item;
+}
+
+const MemberTable<RangeBorders>& RangeBorders::Members() {
+    static const MemberTable<RangeBorders> table = [] {
+        MemberTable<RangeBorders> t;
+        t.Method("Item", [](RangeBorders& b, auto args) {
+            return Variant(b.Item(MemberTable<RangeBorders>::Arg(args, 0).ToLong()));
+        });
+        t.Property("Count", [](RangeBorders& b, auto) { return Variant(static_cast<int32_t>(b.Enumerate().size())); });
+        return t;
+    }();
+    return table;
+}
+
+std::vector<Variant> RangeBorders::Enumerate() {
+    std::vector<Variant> items;
+    for (int32_t index = constants::kDiagonalDown; index <= constants::kInsideHorizontal; ++index) {
+        if ((index != constants::kInsideVertical || m_pRange->HasGroup(StyleSummary::InsideVertical)) &&
+            (index != constants::kInsideHorizontal || m_pRange->HasGroup(StyleSummary::InsideHorizontal))) {
+            items.emplace_back(Item(index));
+        }
+    }
+    return items;
+}
+
+} // namespace vantor::model

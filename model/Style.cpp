@@ -1,0 +1,137 @@
+#include "model/Style.hpp"
+
+#include <bit>
+#include <initializer_list>
+
+namespace vantor::model {
+
+namespace {
+
+uint64_t Mix(uint64_t h, uint64_t v) {
+    h ^= v + 0x9E3779B97F4A7C15ull + (h << 6) + (h >> 2);
+    return h * 0xFF51AFD7ED558CCDull;
+}
+
+uint64_t LineKey(const BorderLine& l) {
+    return (static_cast<uint64_t>(static_cast<uint32_t>(l.lineStyle)) << 32) ^
+           (static_cast<uint64_t>(static_cast<uint32_t>(l.weight)) << 24) ^ l.color;
+}
+
+} // namespace
+
+size_t Style::Hash() const {
+    uint64_t h = fontName;
+    h = Mix(h, std::bit_cast<uint64_t>(fontSize));
+    h = Mix(h, (uint64_t{bold} << 0) | (uint64_t{italic} << 1) | (uint64_t{strikethrough} << 2) |
+                   (uint64_t{wrapText} << 3) | (uint64_t{readOnly} << 4) | (uint64_t{hideOnDeactivate} << 5) |
+                   (uint64_t{controlKind} << 8) | (static_cast<uint64_t>(static_cast<uint32_t>(underline)) << 32));
+    h = Mix(h, (static_cast<uint64_t>(fontColor) << 32) | numberFormat);
+    h = Mix(h, (static_cast<uint64_t>(static_cast<uint32_t>(hAlign)) << 32) | static_cast<uint32_t>(vAlign));
+    h = Mix(h, (static_cast<uint64_t>(interiorColor) << 32) | patternColor);
+    h = Mix(h, static_cast<uint32_t>(pattern));
+    h = Mix(h, LineKey(top));
+    h = Mix(h, LineKey(left));
+    h = Mix(h, LineKey(diagonalDown));
+    h = Mix(h, LineKey(diagonalUp));
+    return static_cast<size_t>(h);
+}
+
+FieldMask Style::Diff(const Style& a, const Style& b, FieldMask fields) {
+    FieldMask d = 0;
+    auto check = [&](Field f, bool differs) {
+        if (differs) {
+            d |= Bit(f);
+        }
+    };
+    auto line = [&](Field first, const BorderLine& x, const BorderLine& y) {
+        check(first, x.lineStyle != y.lineStyle);
+        check(static_cast<Field>(static_cast<int>(first) + 1), x.weight != y.weight);
+        check(static_cast<Field>(static_cast<int>(first) + 2), x.color != y.color);
+    };
+    if (fields & kCellBits) {
+        check(Field::FontName, a.fontName != b.fontName);
+        check(Field::FontSize, a.fontSize != b.fontSize);
+        check(Field::Bold, a.bold != b.bold);
+        check(Field::Italic, a.italic != b.italic);
+        check(Field::Strikethrough, a.strikethrough != b.strikethrough);
+        check(Field::Underline, a.underline != b.underline);
+        check(Field::FontColor, a.fontColor != b.fontColor);
+        check(Field::HAlign, a.hAlign != b.hAlign);
+        check(Field::VAlign, a.vAlign != b.vAlign);
+        check(Field::WrapText, a.wrapText != b.wrapText);
+        check(Field::NumberFormat, a.numberFormat != b.numberFormat);
+        check(Field::InteriorColor, a.interiorColor != b.interiorColor);
+        check(Field::Pattern, a.pattern != b.pattern);
+        check(Field::PatternColor, a.patternColor != b.patternColor);
+        check(Field::ReadOnly, a.readOnly != b.readOnly);
+        check(Field::ControlKind, a.controlKind != b.controlKind);
+        check(Field::HideOnDeactivate, a.hideOnDeactivate != b.hideOnDeactivate);
+        line(Field::DownStyle, a.diagonalDown, b.diagonalDown);
+        line(Field::UpStyle, a.diagonalUp, b.diagonalUp);
+    }
+    if (fields & kTopBits) {
+        line(Field::TopStyle, a.top, b.top);
+    }
+    if (fields & kLeftBits) {
+        line(Field::LeftStyle, a.left, b.left);
+    }
+    return d & fields;
+}
+
+void Style::CopyFields(const Style& from, FieldMask fields) {
+    auto take = [&](Field f, auto member) {
+        if (fields & Bit(f)) {
+            this->*member = from.*member;
+        }
+    };
+    take(Field::FontName, &Style::fontName);
+    take(Field::FontSize, &Style::fontSize);
+    take(Field::Bold, &Style::bold);
+    take(Field::Italic, &Style::italic);
+    take(Field::Strikethrough, &Style::strikethrough);
+    take(Field::Underline, &Style::underline);
+    take(Field::FontColor, &Style::fontColor);
+    take(Field::HAlign, &Style::hAlign);
+    take(Field::VAlign, &Style::vAlign);
+    take(Field::WrapText, &Style::wrapText);
+    take(Field::NumberFormat, &Style::numberFormat);
+    take(Field::InteriorColor, &Style::interiorColor);
+    take(Field::Pattern, &Style::pattern);
+    take(Field::PatternColor, &Style::patternColor);
+    take(Field::ReadOnly, &Style::readOnly);
+    take(Field::ControlKind, &Style::controlKind);
+    take(Field::HideOnDeactivate, &Style::hideOnDeactivate);
+    for (const Field first : {Field::TopStyle, Field::LeftStyle, Field::DownStyle, Field::UpStyle}) {
+        const unsigned shift = static_cast<unsigned>(first);
+        BorderLine& to = Line(first);
+        const BorderLine& src = from.Line(first);
+        if (fields & (FieldMask{1} << shift)) {
+            to.lineStyle = src.lineStyle;
+        }
+        if (fields & (FieldMask{1} << (shift + 1))) {
+            to.weight = src.weight;
+        }
+        if (fields & (FieldMask{1} << (shift + 2))) {
+            to.color = src.color;
+        }
+    }
+}
+
+BorderLine& Style::Line(Field styleField) {
+    return const_cast<BorderLine&>(static_cast<const Style*>(this)->Line(styleField));
+}
+
+const BorderLine& Style::Line(Field styleField) const {
+    switch (styleField) {
+    case Field::TopStyle:
+        return top;
+    case Field::LeftStyle:
+        return left;
+    case Field::DownStyle:
+        return diagonalDown;
+    default:
+        return diagonalUp;
+    }
+}
+
+} // namespace vantor::model

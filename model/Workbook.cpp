@@ -1,0 +1,207 @@
+#include "model/Workbook.hpp"
+
+#include "model/Application.hpp"
+#include "model/CellStore.hpp"
+#include "model/Constants.hpp"
+#include "model/PropertyValues.hpp"
+#include "model/SheetSelection.hpp"
+#include "model/StyleTable.hpp"
+#include "model/Worksheet.hpp"
+#include "vantor/automation/TextFunctions.hpp"
+
+#include <cfloat>
+#include <unordered_set>
+
+namespace vantor::model {
+
+namespace {
+
+// A for-each collection over the sheets: "Count" and "Item" by 1-based index or name.
+class SheetList : public DispatchObject<SheetList> {
+public:
+    explicit SheetList(std::shared_ptr<Workbook> book) : m_pBook(std::move(book)) {}
+    std::string TypeName() const override { return "Sheets"; }
+    static const MemberTable<SheetList>& Members() {
+        static const MemberTable<SheetList> table = [] {
+            MemberTable<SheetList> t;
+            t.Property("Count", [](SheetList& s, auto) {
+                return Variant(static_cast<int32_t>(s.m_pBook->Sheets().size()));
+            });
+            t.Method("Item", [](SheetList& s, auto args) {
+                const Variant& which = MemberTable<SheetList>::Arg(args, 0);
+                if (which.IsString()) {
+                    return Variant(s.m_pBook->Sheet(which.ToString()));
+                }
+                return Variant(s.m_pBook->Sheet(which.ToLong() - 1));
+            });
+            return t;
+        }();
+        return table;
+    }
+    std::vector<Variant> Enumerate() override {
+        std::vector<Variant> items;
+        for (const auto& sheet : m_pBook->Sheets()) {
+            items.emplace_back(sheet);
+        }
+        return items;
+    }
+
+private:
+    std::shared_ptr<Workbook> m_pBook;
+};
+
+} // namespace
+
+std::shared_ptr<Workbook> Workbook::Create(const std::shared_ptr<Application>& app, std::string name) {
+    return std::shared_ptr<Workbook>(new Workbook(app, std::move(name)));
+}
+
+Workbook::Workbook(const std::shared_ptr<Application>& app, std::string name)
+    : m_pApp(app),
+      m_pHistory(app->History()),
+      m_pStyles(std::make_shared<StyleTable>(app->DefaultFontName())),
+      m_strName(std::move(name)) {}
+
+template <typename T> void Workbook::Change(T Workbook::*member, T value) {
+    const T old = this->*member;
+    if (old == value) {
+        return;
+    }
+    this->*member = value;
+    auto self = std::static_pointer_cast<Workbook>(shared_from_this());
+    m_pHistory->Record(UndoChange{[self, member, old] { (*self).*member = old; },
+                                  [self, member, value] { (*self).*member = value; }});
+}
+
+const MemberTable<Workbook>& Workbook::Members() {
+    using W = Workbook;
+    static const MemberTable<W> table = [] {
+        MemberTable<W> t;
+        auto boolean = [&t](const std::string& name, bool W::*member) {
+            t.Property(name, [member](W& w, auto) { return Variant(w.*member); },
+                       [member](W& w, auto, const Variant& v) {
+                           if (!v.IsNull()) {
+                               w.Change(member, values::ToBoolean(v));
+                           }
+                       });
+        };
+        t.Property("Name", [](W& w, auto) { return Variant(w.m_strName); });
+        t.Property("FullName", [](W& w, auto) { return Variant(w.FullName()); });
+        boolean("DisplayHorizontalScrollBar", &W::m_bDisplayHorizontalScrollBar);
+        boolean("DisplayVerticalScrollBar", &W::m_bDisplayVerticalScrollBar);
+        boolean("DisplayWorkbookTabs", &W::m_bDisplayWorkbookTabs);
+        t.Property("Calculation", [](W& w, auto) { return Variant(w.m_nCalculation); },
+                   [](W& w, auto, const Variant& v) {
+                       if (!v.IsNull()) {
+                           w.Change(&W::m_nCalculation,
+                                    values::ToChoice(v, "Calculation",
+                                                     {constants::kCalculationAutomatic, constants::kCalculationManual}));
+                       }
+                   });
+        boolean("Iteration", &W::m_bIteration);
+        t.Property("MaxIterations", [](W& w, auto) { return Variant(w.m_nMaxIterations); },
+                   [](W& w, auto, const Variant& v) {
+                       if (!v.IsNull()) {
+                           w.Change(&W::m_nMaxIterations, values::ToLongIn(v, "MaxIterations", 1, 32767));
+                       }
+                   });
+        t.Property("MaxChange", [](W& w, auto) { return Variant(w.m_dMaxChange); },
+                   [](W& w, auto, const Variant& v) {
+                       if (!v.IsNull()) {
+                           w.Change(&W::m_dMaxChange, values::ToDoubleIn(v, "MaxChange", 0.0, DBL_MAX));
+                       }
+                   });
+        t.Method("Calculate", [](W& w, auto) {
+            ++w.m_nCalculations;
+            return Variant();
+        });
+        boolean("DisplayZeros", &W::m_bDisplayZeros);
+        boolean("DisplayErrors", &W::m_bDisplayErrors);
+        t.Property("CommentMode", [](W& w, auto) { return Variant(w.m_nCommentMode); },
+                   [](W& w, auto, const Variant& v) {
+                       if (!v.IsNull()) {
+                           w.Change(&W::m_nCommentMode, values::ToLongIn(v, "CommentMode", 0, 3));
+                       }
+                   });
+        t.Property("Sheets", [](W& w, auto) {
+            return Variant(std::make_shared<SheetList>(std::static_pointer_cast<W>(w.shared_from_this())));
+        });
+        t.Property("Worksheets", [](W& w, auto) {
+            return Variant(std::make_shared<SheetList>(std::static_pointer_cast<W>(w.shared_from_this())));
+        });
+        t.Property("ActiveSheet", [](W& w, auto) {
+            return w.m_pActiveSheet ? Variant(w.m_pActiveSheet) : Variant::Nothing();
+        });
+        t.Property("Application", [](W& w, auto) {
+            const auto app = w.App();
+            return app ? Variant(app) : Variant::Nothing();
+        });
+        return t;
+    }();
+    return table;
+}
+
+std::shared_ptr<Worksheet> Workbook::AddSheet(const std::string& name) {
+    const std::string trimmed = Trim(name);
+    if (trimmed.empty() || CharCount(trimmed) > 31 || trimmed.find_first_of(":\\/?*[]") != std::string::npos) {
+        throw AutomationError(err::ApplicationDefined,
+                              "A sheet name has 1 to 31 characters and none of : \\ / ? * [ ]");
+    }
+    for (const auto& sheet : m_sheets) {
+        if (EqualsIgnoreCase(sheet->Name(), trimmed)) {
+            throw AutomationError(err::ApplicationDefined, "The workbook already has a sheet named " + trimmed);
+        }
+    }
+    auto sheet = Worksheet::Create(std::static_pointer_cast<Workbook>(shared_from_this()), trimmed);
+    m_sheets.push_back(sheet);
+    if (!m_pActiveSheet) {
+        m_pActiveSheet = sheet;
+    }
+    return sheet;
+}
+
+std::shared_ptr<Worksheet> Workbook::Sheet(int32_t index) const {
+    if (index < 0 || static_cast<size_t>(index) >= m_sheets.size()) {
+        throw AutomationError(err::SubscriptOutOfRange);
+    }
+    return m_sheets[static_cast<size_t>(index)];
+}
+
+std::shared_ptr<Worksheet> Workbook::Sheet(const std::string& name) const {
+    for (const auto& sheet : m_sheets) {
+        if (EqualsIgnoreCase(sheet->Name(), name)) {
+            return sheet;
+        }
+    }
+    throw AutomationError(err::SubscriptOutOfRange, "The workbook has no sheet named " + name);
+}
+
+std::shared_ptr<SheetSelection> Workbook::SelectSheets(const std::vector<std::string>& names) const {
+    std::vector<std::shared_ptr<Worksheet>> sheets;
+    for (const auto& name : names) {
+        sheets.push_back(Sheet(name));
+    }
+    return std::make_shared<SheetSelection>(std::move(sheets));
+}
+
+size_t Workbook::StylesInUse() const {
+    std::vector<uint8_t> used(m_pStyles->IdLimit(), 0);
+    std::unordered_set<const ColumnStyles*> visited;
+    size_t count = 0;
+    for (const auto& sheet : m_sheets) {
+        for (const auto& run : sheet->Store().State().columns.Runs()) {
+            if (!visited.insert(run.value.get()).second) {
+                continue;
+            }
+            for (const auto& cellRun : run.value->Runs().Runs()) {
+                if (!used[cellRun.value]) {
+                    used[cellRun.value] = 1;
+                    ++count;
+                }
+            }
+        }
+    }
+    return count;
+}
+
+} // namespace vantor::model

@@ -1,0 +1,76 @@
+#pragma once
+#include "vantor/automation/MemberTable.hpp"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace vantor::model {
+
+class Application;
+class SheetSelection;
+class StyleTable;
+class UndoHistory;
+class Worksheet;
+
+// A workbook: its sheets, which share one style table, and its window and
+// calculation settings.
+class Workbook : public DispatchObject<Workbook> {
+public:
+    static std::shared_ptr<Workbook> Create(const std::shared_ptr<Application>& app, std::string name);
+
+    static const MemberTable<Workbook>& Members();
+    std::string TypeName() const override { return "Workbook"; }
+
+    std::shared_ptr<Application> App() const { return m_pApp.lock(); }
+    UndoHistory& History() const { return *m_pHistory; }
+    const std::shared_ptr<StyleTable>& Styles() const { return m_pStyles; }
+
+    const std::string& Name() const { return m_strName; }
+    // The file the workbook stands for; its name until it is saved somewhere.
+    std::string FullName() const { return m_strFullName.empty() ? m_strName : m_strFullName; }
+    void SetFullName(std::string fullName) { m_strFullName = std::move(fullName); }
+
+    // Sheets: names are unique without regard to case.
+    std::shared_ptr<Worksheet> AddSheet(const std::string& name);
+    const std::vector<std::shared_ptr<Worksheet>>& Sheets() const { return m_sheets; }
+    // By 0-based index or by name; 9 when there is none.
+    std::shared_ptr<Worksheet> Sheet(int32_t index) const;
+    std::shared_ptr<Worksheet> Sheet(const std::string& name) const;
+    std::shared_ptr<Worksheet> ActiveSheet() const { return m_pActiveSheet; }
+    void ActivateSheet(const std::shared_ptr<Worksheet>& sheet) { m_pActiveSheet = sheet; }
+    // Several sheets seen as one target, as when sheets are grouped.
+    std::shared_ptr<SheetSelection> SelectSheets(const std::vector<std::string>& names) const;
+
+    // Distinct styles that the sheets' cells use now.
+    size_t StylesInUse() const;
+    // How many times the workbook was recalculated.
+    int32_t CalculationCount() const { return m_nCalculations; }
+
+private:
+    Workbook(const std::shared_ptr<Application>& app, std::string name);
+    template <typename T> void Change(T Workbook::*member, T value);
+
+    std::weak_ptr<Application> m_pApp;
+    std::shared_ptr<UndoHistory> m_pHistory;
+    std::shared_ptr<StyleTable> m_pStyles;
+    std::string m_strName;
+    std::string m_strFullName;
+    std::vector<std::shared_ptr<Worksheet>> m_sheets;
+    std::shared_ptr<Worksheet> m_pActiveSheet;
+    int32_t m_nCalculations = 0;
+
+    bool m_bDisplayHorizontalScrollBar = true;
+    bool m_bDisplayVerticalScrollBar = true;
+    bool m_bDisplayWorkbookTabs = true;
+    int32_t m_nCalculation = -4105; // automatic
+    bool m_bIteration = false;
+    int32_t m_nMaxIterations = 100;
+    double m_dMaxChange = 0.001;
+    bool m_bDisplayZeros = true;
+    bool m_bDisplayErrors = true;
+    int32_t m_nCommentMode = 2; // indicator only
+};
+
+} // namespace vantor::model

@@ -1,0 +1,131 @@
+#include "model/Worksheet.hpp"
+
+#include "model/Application.hpp"
+#include "model/AutoFit.hpp"
+#include "model/Constants.hpp"
+#include "model/PropertyValues.hpp"
+#include "model/Range.hpp"
+#include "model/Style.hpp"
+#include "model/StyleTable.hpp"
+#include "model/Workbook.hpp"
+
+namespace vantor::model {
+
+std::shared_ptr<Worksheet> Worksheet::Create(const std::shared_ptr<Workbook>& book, std::string name) {
+    return std::shared_ptr<Worksheet>(new Worksheet(book, std::move(name)));
+}
+
+Worksheet::Worksheet(const std::shared_ptr<Workbook>& book, std::string name)
+    : m_pBook(book),
+      m_strName(std::move(name)),
+      m_store(book->Styles(), autofit::LineHeight(Application::kDefaultFontSize), autofit::kDefaultColumnWidth),
+      m_uGridlineColor(kAutoColor) {}
+
+template <typename T> void Worksheet::Change(T Worksheet::*member, T value) {
+    const T old = this->*member;
+    if (old == value) {
+        return;
+    }
+    this->*member = value;
+    auto self = std::static_pointer_cast<Worksheet>(shared_from_this());
+    Book()->History().Record(UndoChange{[self, member, old] { (*self).*member = old; },
+                                        [self, member, value] { (*self).*member = value; }});
+}
+
+int32_t Worksheet::GridlineColor() const {
+    return m_uGridlineColor == kAutoColor ? constants::kAutomaticGridlineColor
+                                          : static_cast<int32_t>(m_uGridlineColor);
+}
+
+const MemberTable<Worksheet>& Worksheet::Members() {
+    using S = Worksheet;
+    static const MemberTable<S> table = [] {
+        MemberTable<S> t;
+        t.Property("Name", [](S& s, auto) { return Variant(s.m_strName); });
+        t.Property("Index", [](S& s, auto) {
+            const auto& sheets = s.Book()->Sheets();
+            for (size_t i = 0; i < sheets.size(); ++i) {
+                if (sheets[i].get() == &s) {
+                    return Variant(static_cast<int32_t>(i + 1));
+                }
+            }
+            return Variant(0);
+        });
+        t.Property("DisplayHeadings", [](S& s, auto) { return Variant(s.m_bDisplayHeadings); },
+                   [](S& s, auto, const Variant& v) {
+                       if (!v.IsNull()) {
+                           s.SetDisplayHeadings(values::ToBoolean(v));
+                       }
+                   });
+        t.Property("DisplayGridlines", [](S& s, auto) { return Variant(s.m_bDisplayGridlines); },
+                   [](S& s, auto, const Variant& v) {
+                       if (!v.IsNull()) {
+                           s.SetDisplayGridlines(values::ToBoolean(v));
+                       }
+                   });
+        t.Property("GridlineColor", [](S& s, auto) { return Variant(s.GridlineColor()); },
+                   [](S& s, auto, const Variant& v) {
+                       if (!v.IsNull()) {
+                           s.SetGridlineColor(values::ToColor(v, "GridlineColor"));
+                       }
+                   });
+        t.Method("Range", [](S& s, auto args) {
+            return Variant(s.RangeOf(MemberTable<S>::Arg(args, 0).ToString()));
+        });
+        t.Property("Cells", [](S& s, auto) { return Variant(s.Cells()); });
+        t.Property("Parent", [](S& s, auto) { return Variant(s.Book()); });
+        t.Property("Application", [](S& s, auto) { return Variant(s.Book()->App()); });
+        return t;
+    }();
+    return table;
+}
+
+std::shared_ptr<Range> Worksheet::RangeOf(const std::string& address) { return RangeOf(ParseAddress(address)); }
+
+std::shared_ptr<Range> Worksheet::RangeOf(const CellRect& rect) {
+    return std::make_shared<Range>(std::static_pointer_cast<Worksheet>(shared_from_this()), rect);
+}
+
+std::shared_ptr<Range> Worksheet::Cells() { return RangeOf(WholeSheet()); }
+
+void Worksheet::Record(const CellState& before) {
+    auto self = std::static_pointer_cast<Worksheet>(shared_from_this());
+    Book()->History().Record(UndoChange{[self, before] { self->m_store.Restore(before); },
+                                        [self, after = m_store.State()] { self->m_store.Restore(after); }});
+}
+
+void Worksheet::PatchStyles(const std::vector<std::pair<CellRect, StylePatch>>& patches) {
+    const auto book = Book();
+    StyleTable& table = *book->Styles();
+    const CellState before = m_store.State();
+    for (const auto& [rect, patch] : patches) {
+        if (patch.Empty()) {
+            continue;
+        }
+        m_store.MapStyles(rect, [&](uint32_t id) {
+            const Style changed = patch.AppliedTo(table.Get(id));
+            return table.Intern(changed);
+        });
+    }
+    // Only a table that has grown past the limit can hold too many styles in use.
+    if (table.RecordCount() > constants::kMaxStyles && book->StylesInUse() > constants::kMaxStyles) {
+        m_store.Restore(before);
+        throw AutomationError(err::ApplicationDefined,
+                              "Too many different cell formats: a workbook keeps at most 65536");
+    }
+    Record(before);
+    table.CollectIfAbove(4 * constants::kMaxStyles);
+}
+
+void Worksheet::ChangeCells(const std::function<void(CellStore&)>& edit) {
+    const CellState before = m_store.State();
+    try {
+        edit(m_store);
+    } catch (...) {
+        m_store.Restore(before);
+        throw;
+    }
+    Record(before);
+}
+
+} // namespace vantor::model

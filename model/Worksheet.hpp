@@ -1,0 +1,63 @@
+#pragma once
+#include "model/CellAddress.hpp"
+#include "model/CellStore.hpp"
+#include "model/StylePatch.hpp"
+#include "vantor/automation/MemberTable.hpp"
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace vantor::model {
+
+class Range;
+class Workbook;
+
+// A worksheet: its cells and its view settings.
+class Worksheet : public DispatchObject<Worksheet> {
+public:
+    static std::shared_ptr<Worksheet> Create(const std::shared_ptr<Workbook>& book, std::string name);
+
+    static const MemberTable<Worksheet>& Members();
+    std::string TypeName() const override { return "Worksheet"; }
+
+    const std::string& Name() const { return m_strName; }
+    std::shared_ptr<Workbook> Book() const { return m_pBook.lock(); }
+    const CellStore& Store() const { return m_store; }
+
+    // A range by A1 address ("A1:C3", "B:B", "1:1"), or the whole sheet.
+    std::shared_ptr<Range> RangeOf(const std::string& address);
+    std::shared_ptr<Range> RangeOf(const CellRect& rect);
+    std::shared_ptr<Range> Cells();
+
+    // Applies each patch to its block of cells as one change. Refused with
+    // 1004, leaving the cells as they were, when the workbook would need more
+    // distinct styles than it keeps.
+    void PatchStyles(const std::vector<std::pair<CellRect, StylePatch>>& patches);
+    // Runs an edit of the cells (values, notes, sizes) as one change.
+    void ChangeCells(const std::function<void(CellStore&)>& edit);
+
+    bool DisplayHeadings() const { return m_bDisplayHeadings; }
+    bool DisplayGridlines() const { return m_bDisplayGridlines; }
+    // The gridline colour as read: silver when automatic.
+    int32_t GridlineColor() const;
+    void SetDisplayHeadings(bool value) { Change(&Worksheet::m_bDisplayHeadings, value); }
+    void SetDisplayGridlines(bool value) { Change(&Worksheet::m_bDisplayGridlines, value); }
+    void SetGridlineColor(uint32_t color) { Change(&Worksheet::m_uGridlineColor, color); }
+
+private:
+    Worksheet(const std::shared_ptr<Workbook>& book, std::string name);
+    template <typename T> void Change(T Worksheet::*member, T value);
+    void Record(const CellState& before);
+
+    std::weak_ptr<Workbook> m_pBook;
+    std::string m_strName;
+    CellStore m_store;
+    bool m_bDisplayHeadings = true;
+    bool m_bDisplayGridlines = true;
+    uint32_t m_uGridlineColor;
+};
+
+} // namespace vantor::model
