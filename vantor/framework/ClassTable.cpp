@@ -15,7 +15,17 @@ std::string_view Unbraced(std::string_view id) {
 }
 
 // The creators of the classes this build has, by class name.
-std::function<std::shared_ptr<LibraryObject>()> CreatorOf(const std::string&) { return {}; }
+std::function<std::shared_ptr<LibraryObject>()> CreatorOf(const std::string& name) {
+    for (const auto& creators : {CellPageCreators(), BookPageCreators(), AppPageCreators(), DialogCreators(),
+                                 ControlCreators()}) {
+        for (const auto& [className, create] : creators) {
+            if (className == name) {
+                return create;
+            }
+        }
+    }
+    return {};
+}
 
 ClassInfo Entry(const char* name, const char* classId, const char* defaultIid, const char* eventIid) {
     return ClassInfo{name, classId, defaultIid, eventIid, CreatorOf(name)};

@@ -20,6 +20,15 @@ struct ClassInfo {
     std::string ProgId() const { return "Vantor." + name; }
 };
 
+// The creators of each area of the library, by class name; each area's
+// folder defines its list.
+using ClassCreators = std::vector<std::pair<std::string, std::function<std::shared_ptr<LibraryObject>()>>>;
+ClassCreators CellPageCreators();
+ClassCreators BookPageCreators();
+ClassCreators AppPageCreators();
+ClassCreators DialogCreators();
+ClassCreators ControlCreators();
+
 // The classes of the library and their creation by class name ("CellPropAlign"
 // or "Vantor.CellPropAlign") or by class identity.
 class ClassTable {
