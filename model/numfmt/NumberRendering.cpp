@@ -3,6 +3,7 @@
 #include "model/numfmt/DecimalNumber.hpp"
 
 #include <cmath>
+#include <limits>
 
 namespace vantor::numfmt {
 namespace {
@@ -167,6 +168,11 @@ void AppendNumberSection(RenderTarget& target, const FormatSection& section, dou
 
 void BestFraction(double value, long long maxDenominator, double& numerator,
                   long long& denominator) {
+    if (!(value >= 0.0) || !std::isfinite(value)) {
+        numerator = 0.0;
+        denominator = 1;
+        return;
+    }
     // Continued fraction convergents, with the best semiconvergent at the end.
     double p0 = 0.0;
     double p1 = 1.0;
@@ -176,7 +182,7 @@ void BestFraction(double value, long long maxDenominator, double& numerator,
     for (int iteration = 0; iteration < 64; ++iteration) {
         const double term = std::floor(rest);
         const double qNext = term * static_cast<double>(q1) + static_cast<double>(q0);
-        if (qNext > static_cast<double>(maxDenominator)) {
+        if (!(qNext <= static_cast<double>(maxDenominator))) {
             const long long steps = q1 > 0 ? (maxDenominator - q0) / q1 : 0;
             const double pSemi = static_cast<double>(steps) * p1 + p0;
             const long long qSemi = steps * q1 + q0;
@@ -206,7 +212,9 @@ void BestFraction(double value, long long maxDenominator, double& numerator,
 
 void AppendFractionSection(RenderTarget& target, const FormatSection& section, double absValue) {
     std::string& out = target.m_out;
-    const double value = absValue * std::pow(10.0, section.m_scalePower);
+    // Absurd percent scaling could overflow; the largest double still renders.
+    const double scaled = absValue * std::pow(10.0, section.m_scalePower);
+    const double value = std::isfinite(scaled) ? scaled : std::numeric_limits<double>::max();
     const bool hasWhole = section.m_wholeDigits > 0;
     double whole = hasWhole ? std::floor(value) : 0.0;
     const double fraction = value - whole;
