@@ -19,20 +19,45 @@ std::string_view TrimSpaces(std::string_view text) {
     return text;
 }
 
-// The currency symbol of a literal or [$sym-locale] token next to the digits, or empty.
-std::string_view CurrencySymbolOf(const FormatToken& token) {
-    const std::string_view text = TrimSpaces(token.m_text);
-    if (token.m_kind == TokenKind::CurrencyTag)
-        return text;
-    for (const std::string_view sign : CurrencySigns) {
-        if (text == sign)
-            return text;
-    }
-    return {};
-}
-
 bool IsAffix(const FormatToken& token) {
     return token.m_kind == TokenKind::Literal || token.m_kind == TokenKind::CurrencyTag;
+}
+
+// Reads the literals and [$sym-locale] tags next to the digits, from index on. They must
+// amount to one currency symbol, with spaces around it at most. Returns false for any other
+// text; symbol stays empty when there are no such tokens.
+bool ReadCurrencyAffix(const std::vector<FormatToken>& tokens, std::size_t& index, std::size_t end,
+                       std::string& symbol) {
+    std::string plain;
+    std::string tagged;
+    int tags = 0;
+    for (; index < end && IsAffix(tokens[index]); ++index) {
+        if (tokens[index].m_kind == TokenKind::CurrencyTag) {
+            // A locale tag without a symbol ([$-409]) shows nothing and says nothing.
+            if (TrimSpaces(tokens[index].m_text).empty())
+                continue;
+            tagged = tokens[index].m_text;
+            ++tags;
+        } else {
+            plain += tokens[index].m_text;
+        }
+    }
+    const std::string_view rest = TrimSpaces(plain);
+    if (tags > 1 || (tags == 1 && !rest.empty()))
+        return false;
+    if (tags == 1) {
+        symbol = std::string(TrimSpaces(tagged));
+        return !symbol.empty();
+    }
+    if (rest.empty())
+        return plain.empty(); // spaces alone are no currency
+    for (const std::string_view sign : CurrencySigns) {
+        if (rest == sign) {
+            symbol = std::string(rest);
+            return true;
+        }
+    }
+    return false;
 }
 
 // Matches [symbol] ("#,##0" | "0") ["." zeros] [E+/- zeros] [%] [symbol]: the shapes the
@@ -46,13 +71,10 @@ bool MatchBuiltPattern(const FormatSection& section, bool ignoreTrailingSkips, F
     while (ignoreTrailingSkips && end > 0 && tokens[end - 1].m_kind == TokenKind::Skip)
         --end;
     std::size_t i = 0;
-    std::string_view symbol;
-    bool hasAffix = false;
-    if (i < end && IsAffix(tokens[i])) {
-        symbol = CurrencySymbolOf(tokens[i]);
-        hasAffix = true;
-        ++i;
-    }
+    std::string symbol;
+    if (!ReadCurrencyAffix(tokens, i, end, symbol))
+        return false;
+    const bool prefixed = !symbol.empty();
     std::string integer;
     for (;
          i < end && tokens[i].m_kind == TokenKind::Digit && tokens[i].m_part == NumberPart::Integer;
@@ -86,15 +108,11 @@ bool MatchBuiltPattern(const FormatSection& section, bool ignoreTrailingSkips, F
         percent = true;
         ++i;
     }
-    if (i < end && IsAffix(tokens[i])) {
-        if (hasAffix)
-            return false;
-        symbol = CurrencySymbolOf(tokens[i]);
-        hasAffix = true;
-        ++i;
-    }
-    if (i != end || (hasAffix && symbol.empty()))
+    if (!prefixed && !ReadCurrencyAffix(tokens, i, end, symbol))
         return false;
+    if (i != end)
+        return false;
+    const bool hasAffix = !symbol.empty();
 
     info.m_fixedDecimalPlaces = decimals;
     if (percent) {
@@ -108,7 +126,7 @@ bool MatchBuiltPattern(const FormatSection& section, bool ignoreTrailingSkips, F
         info.m_exponentSign = exponentSign;
     } else if (hasAffix) {
         info.m_category = FormatCategory::Currency;
-        info.m_currencySymbol = std::string(symbol);
+        info.m_currencySymbol = symbol;
         info.m_useComma = grouped;
     } else {
         info.m_category = FormatCategory::Number;

@@ -72,6 +72,20 @@ TEST(FormatCode, ConditionsAndSigns) {
     EXPECT_EQ(Render("0", -0.4), "-0");
 }
 
+TEST(FormatCode, ChoicesWhereSpreadsheetsDiffer) {
+    // General counts the sign among its 11 characters.
+    EXPECT_EQ(Render("General", -12345678901.0), "-1.2346E+10");
+    EXPECT_EQ(Render("General", 12345678901.0), "12345678901");
+    // Several integer placeholders with # give an exponent that is a multiple of their count;
+    // with 0s only the mantissa fills them all.
+    EXPECT_EQ(Render("#0.0E+0", 12345), "1.2E+4");
+    EXPECT_EQ(Render("#0.0E+0", 123456), "12.3E+4");
+    EXPECT_EQ(Render("00.00E+00", 12345), "12.35E+03");
+    EXPECT_EQ(Render("00.00E+00", 0.5), "50.00E-02");
+    // A negative value in a literal-only section still gets its sign.
+    EXPECT_EQ(Render("\"x\"", -5), "-x");
+}
+
 TEST(FormatCode, ValuesNoCodeCanShow) {
     const double infinity = std::numeric_limits<double>::infinity();
     EXPECT_EQ(Render("0.00", infinity), "###########");
