@@ -220,29 +220,23 @@ bool FormatCodeParser::ReadToken(FormatSection& section) {
     }
     case '0':
     case '#':
-    case '?': {
-        FormatToken token = MakeToken(TokenKind::Digit, position);
+    case '?':
+    case '.':
+    case ',':
+    case '%':
+    case '@': {
+        // One character, one token; placeholders keep their character.
+        const TokenKind kind = c == '.'   ? TokenKind::DecimalPoint
+                               : c == ',' ? TokenKind::Comma
+                               : c == '%' ? TokenKind::Percent
+                               : c == '@' ? TokenKind::TextValue
+                                          : TokenKind::Digit;
+        FormatToken token = MakeToken(kind, position);
         token.m_char = c;
         tokens.push_back(std::move(token));
         Advance();
         return true;
     }
-    case '.':
-        tokens.push_back(MakeToken(TokenKind::DecimalPoint, position));
-        Advance();
-        return true;
-    case ',':
-        tokens.push_back(MakeToken(TokenKind::Comma, position));
-        Advance();
-        return true;
-    case '%':
-        tokens.push_back(MakeToken(TokenKind::Percent, position));
-        Advance();
-        return true;
-    case '@':
-        tokens.push_back(MakeToken(TokenKind::TextValue, position));
-        Advance();
-        return true;
     case '/': {
         tokens.push_back(MakeToken(TokenKind::Slash, position));
         Advance();
