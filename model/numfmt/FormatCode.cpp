@@ -117,8 +117,13 @@ void FormatCode::AppendFormatted(std::string& out, const FormatValue& value, int
     const std::size_t shown = CountCharacters(std::string_view(out).substr(start));
     if (shown >= static_cast<std::size_t>(width))
         return;
+    const std::size_t missing = static_cast<std::size_t>(width) - shown;
+    if (target.m_fillText.size() == 1) {
+        out.insert(target.m_fillOffset, missing, target.m_fillText.front());
+        return;
+    }
     std::string fill;
-    for (std::size_t i = shown; i < static_cast<std::size_t>(width); ++i)
+    for (std::size_t i = 0; i < missing; ++i)
         fill += target.m_fillText;
     out.insert(target.m_fillOffset, fill);
 }

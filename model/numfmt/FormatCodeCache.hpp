@@ -16,7 +16,9 @@ namespace vantor::numfmt {
 // one owner, or the owner's lock, per cache.
 class FormatCodeCache {
 public:
-    static constexpr std::size_t DefaultCapacity = 4096;
+    // A compiled code of 255 characters takes a few kilobytes at most, so the default bounds
+    // the cache to some megabytes.
+    static constexpr std::size_t DefaultCapacity = 2048;
 
     explicit FormatCodeCache(std::size_t capacity = DefaultCapacity);
 
