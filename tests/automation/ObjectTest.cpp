@@ -29,9 +29,11 @@ public:
         return table;
     }
     std::string TypeName() const override { return "Counter"; }
+    std::string DisplayName() const override { return "Counter(" + std::to_string(id) + ")"; }
     std::vector<Variant> Enumerate() override { return {Variant(1), Variant(child)}; }
 
     int32_t value = 0;
+    int id = 1;
     ObjectRef child;
 };
 
@@ -64,20 +66,22 @@ TEST(Object, NothingRaises91AndNonObjects424) {
 
 TEST(Object, TracingRecordsEveryAccessAndWrapsChildren) {
     auto root = std::make_shared<Counter>();
-    root->child = std::make_shared<Counter>();
+    auto child = std::make_shared<Counter>();
+    child->id = 2;
+    root->child = child;
     auto log = std::make_shared<TraceLog>();
-    const ObjectRef traced = TracingObject::Wrap(root, "Range", log);
+    const ObjectRef traced = TracingObject::Wrap(root, log);
     traced.Get("Child").Put("Value", 4);
     traced.Call("Add", 2);
     EXPECT_EQ(ErrorOf([&] { traced.Get("Nope"); }), 438);
     const std::vector<Variant> items = traced.Enumerate();
     items[1].Put("Value", 9);
     ASSERT_EQ(log->size(), 5u);
-    EXPECT_EQ((*log)[0].Text(), "Get Range.Child -> Object(Counter)");
-    EXPECT_EQ((*log)[1].Text(), "Put Range.Child.Value = Long(4)");
-    EXPECT_EQ((*log)[2].Text(), "Call Range.Add(Long(2)) -> Long(2)");
-    EXPECT_EQ((*log)[3].Text(), "Get Range.Nope !438");
-    EXPECT_EQ((*log)[4].Text(), "Put Range[1].Value = Long(9)");
+    EXPECT_EQ((*log)[0].Text(), "Get Counter(1).Child -> Object(Counter)");
+    EXPECT_EQ((*log)[1].Text(), "Put Counter(2).Value = Long(4)");
+    EXPECT_EQ((*log)[2].Text(), "Call Counter(1).Add(Long(2)) -> Long(2)");
+    EXPECT_EQ((*log)[3].Text(), "Get Counter(1).Nope !438");
+    EXPECT_EQ((*log)[4].Text(), "Put Counter(2).Value = Long(9)");
     EXPECT_EQ(root->child.As<Counter>()->value, 9);
 }
 

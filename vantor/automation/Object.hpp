@@ -30,6 +30,8 @@ public:
 
     // The object's type name, for traces.
     virtual std::string TypeName() const { return "Object"; }
+    // The name a trace gives this object, such as "Range(Sheet1!A1:C3)".
+    virtual std::string DisplayName() const { return TypeName(); }
 };
 
 // A reference to an object, or Nothing. Every access to Nothing raises 91.

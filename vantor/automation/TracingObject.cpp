@@ -27,19 +27,20 @@ std::string TraceEntry::Text() const {
     return out;
 }
 
-TracingObject::TracingObject(ObjectRef inner, std::string path, std::shared_ptr<TraceLog> log)
-    : m_oInner(std::move(inner)), m_strPath(std::move(path)), m_pLog(std::move(log)) {}
+TracingObject::TracingObject(ObjectRef inner, std::shared_ptr<TraceLog> log)
+    : m_oInner(std::move(inner)), m_pLog(std::move(log)) {}
 
-ObjectRef TracingObject::Wrap(ObjectRef inner, std::string path, std::shared_ptr<TraceLog> log) {
+ObjectRef TracingObject::Wrap(ObjectRef inner, std::shared_ptr<TraceLog> log) {
     if (inner.IsNothing()) {
         return inner;
     }
-    return ObjectRef(std::make_shared<TracingObject>(std::move(inner), std::move(path), std::move(log)));
+    return ObjectRef(std::make_shared<TracingObject>(std::move(inner), std::move(log)));
 }
 
-Variant TracingObject::Record(const std::string& memberPath, InvokeKind kind, std::span<const Variant> args,
+Variant TracingObject::Record(const std::string& member, InvokeKind kind, std::span<const Variant> args,
                               const std::function<Variant()>& access) {
-    TraceEntry entry{kind, memberPath, std::vector<Variant>(args.begin(), args.end()), Variant(), 0};
+    TraceEntry entry{kind, DisplayName() + "." + member, std::vector<Variant>(args.begin(), args.end()), Variant(),
+                     0};
     try {
         entry.result = access();
     } catch (const AutomationError& e) {
@@ -50,38 +51,31 @@ Variant TracingObject::Record(const std::string& memberPath, InvokeKind kind, st
     Variant result = entry.result;
     m_pLog->push_back(std::move(entry));
     if (result.IsObject() && !result.IsNothing()) {
-        std::string childPath = memberPath;
-        for (const Variant& a : args) {
-            childPath += (&a == args.data() ? "(" : ", ") + (a.IsObject() ? a.Describe() : a.ToString());
-        }
-        if (!args.empty()) {
-            childPath += ")";
-        }
-        return Variant(Wrap(result.ToObject(), childPath, m_pLog));
+        return Variant(Wrap(result.ToObject(), m_pLog));
     }
     return result;
 }
 
 Variant TracingObject::Invoke(std::string_view member, InvokeKind kind, std::span<const Variant> args) {
-    return Record(m_strPath + "." + std::string(member), kind, args,
-                  [&] { return m_oInner.Invoke(member, kind, args); });
+    return Record(std::string(member), kind, args, [&] { return m_oInner.Invoke(member, kind, args); });
 }
 
 Variant TracingObject::InvokeId(int32_t dispId, InvokeKind kind, std::span<const Variant> args) {
-    return Record(m_strPath + ".#" + std::to_string(dispId), kind, args,
-                  [&] { return m_oInner.InvokeId(dispId, kind, args); });
+    return Record("#" + std::to_string(dispId), kind, args, [&] { return m_oInner.InvokeId(dispId, kind, args); });
 }
 
 std::vector<Variant> TracingObject::Enumerate() {
     std::vector<Variant> items = m_oInner.Enumerate();
     for (size_t i = 0; i < items.size(); ++i) {
         if (items[i].IsObject() && !items[i].IsNothing()) {
-            items[i] = Variant(Wrap(items[i].ToObject(), m_strPath + "[" + std::to_string(i) + "]", m_pLog));
+            items[i] = Variant(Wrap(items[i].ToObject(), m_pLog));
         }
     }
     return items;
 }
 
 std::string TracingObject::TypeName() const { return m_oInner.get()->TypeName(); }
+
+std::string TracingObject::DisplayName() const { return m_oInner.get()->DisplayName(); }
 
 } // namespace vantor
