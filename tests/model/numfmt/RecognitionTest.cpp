@@ -48,20 +48,22 @@ void CheckRecognition(const std::vector<Expected>& table) {
 // The number format page's builders, as that page concatenates its fragments.
 std::string BuildFormatCode(int decimals, bool useSeparator, const std::string& prefix,
                             int exponentDigits, bool exponentSign) {
-    std::string code = prefix + (useSeparator ? "#,##0" : "0");
+    std::string code = prefix;
+    code.append(useSeparator ? "#,##0" : "0");
     if (decimals > 0)
-        code += "." + std::string(static_cast<std::size_t>(decimals), '0');
+        code.append(1, '.').append(static_cast<std::size_t>(decimals), '0');
     if (exponentDigits > 0)
-        code += std::string("E") + (exponentSign ? "+" : "-") +
-                std::string(static_cast<std::size_t>(exponentDigits), '0');
+        code.append(1, 'E')
+            .append(1, exponentSign ? '+' : '-')
+            .append(static_cast<std::size_t>(exponentDigits), '0');
     return code;
 }
 
 std::string BuildPercentCode(int decimals) {
     std::string code = "0";
     if (decimals > 0)
-        code += "." + std::string(static_cast<std::size_t>(decimals), '0');
-    return code + "%";
+        code.append(1, '.').append(static_cast<std::size_t>(decimals), '0');
+    return code.append(1, '%');
 }
 
 } // namespace
