@@ -15,15 +15,20 @@ void AppendDigits(std::string& out, const DecimalNumber& number, int from, int t
         out.push_back(number.Digit(i));
 }
 
+// Mantissa decimals that fit beside "d." and "E+xx" (or "E+xxx").
+int ScientificDecimals(int available, int exponent) {
+    const int exponentLength = std::abs(exponent) >= 100 ? 3 : 2;
+    const int decimals = available - (2 + exponentLength) - 2;
+    return decimals > 0 ? decimals : 0;
+}
+
 void AppendScientific(std::string& out, double absValue, int available) {
     DecimalNumber number = DecimalNumber::FromDouble(absValue, 0);
     int exponent = number.PointPosition() - 1;
     for (int attempt = 0; attempt < 2; ++attempt) {
-        const int exponentLength = std::abs(exponent) >= 100 ? 3 : 2;
-        const int decimals = available - (2 + exponentLength) - 2; // "d." and "E+xx"
         DecimalNumber mantissa = number;
         mantissa.Shift(-exponent);
-        mantissa.RoundToDecimals(decimals > 0 ? decimals : 0);
+        mantissa.RoundToDecimals(ScientificDecimals(available, exponent));
         if (mantissa.PointPosition() > 1) { // 9.99999 rounded up to 10
             ++exponent;
             continue;
@@ -58,7 +63,15 @@ void AppendGeneral(std::string& out, double value) {
         out.push_back('-');
 
     DecimalNumber number = DecimalNumber::FromDouble(absValue, 0);
-    const int exponent = number.PointPosition() - 1;
+    int exponent = number.PointPosition() - 1;
+    if (exponent == SmallestFixedExponent - 1) {
+        // 9.999999E-05 would round to 1E-04, which shows as 0.0001.
+        DecimalNumber mantissa = number;
+        mantissa.Shift(-exponent);
+        mantissa.RoundToDecimals(ScientificDecimals(available, exponent));
+        if (mantissa.PointPosition() > 1)
+            exponent = SmallestFixedExponent;
+    }
     if (exponent < SmallestFixedExponent || exponent >= available) {
         AppendScientific(out, absValue, available);
         return;
