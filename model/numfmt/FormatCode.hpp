@@ -15,10 +15,13 @@ namespace vantor::numfmt {
 // Immutable after construction, so one instance may be shared freely.
 class FormatCode {
 public:
-    // Shown instead of a value that a date code cannot show (negative, after 9999-12-31) when
-    // no cell width is given.
+    // How many '#' stand for a value the code cannot show (a negative date, a date after
+    // 9999-12-31, a value no conditional section takes, infinity) when no width is given;
+    // with a width the hashes fill it.
     static constexpr int HashCount = 11;
 
+    // Compiles a code, or refuses it with a description and the 1-based character position of
+    // the fault. Codes longer than 255 characters are refused before anything else is read.
     static CompileResult Compile(std::string_view code);
 
     FormatCode(std::string code, std::vector<FormatSection> sections);
