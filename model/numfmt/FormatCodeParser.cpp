@@ -1,6 +1,7 @@
 #include "model/numfmt/FormatCodeParser.hpp"
 
 #include <charconv>
+#include <cmath>
 #include <cstring>
 
 namespace vantor::numfmt {
@@ -356,11 +357,16 @@ bool FormatCodeParser::ReadCondition(FormatSection& section, std::string_view co
         if (content.substr(0, candidate.m_text.size()) != candidate.m_text)
             continue;
         std::string_view number = content.substr(candidate.m_text.size());
+        while (!number.empty() && number.front() == ' ')
+            number.remove_prefix(1);
+        while (!number.empty() && number.back() == ' ')
+            number.remove_suffix(1);
         if (!number.empty() && number.front() == '+')
             number.remove_prefix(1);
         double value = 0.0;
         const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
-        if (number.empty() || ec != std::errc() || end != number.data() + number.size())
+        if (number.empty() || ec != std::errc() || end != number.data() + number.size() ||
+            !std::isfinite(value))
             return Fail(description, position, ": the value is not a number");
         section.m_conditionOp = candidate.m_op;
         section.m_conditionValue = value;

@@ -69,7 +69,9 @@ TEST(Refusal, ColoursAndConditions) {
         {"[<abc]0", "Bad condition '[<abc]' at position 1: the value is not a number", 1},
         {"0;[<]0", "Bad condition '[<]' at position 3: the value is not a number", 3},
         {"[=>5]0", "Bad condition '[=>5]' at position 1: the value is not a number", 1},
-        {"[<5 ]0", "Bad condition '[<5 ]' at position 1: the value is not a number", 1},
+        {"[<5x]0", "Bad condition '[<5x]' at position 1: the value is not a number", 1},
+        {"[<inf]0", "Bad condition '[<inf]' at position 1: the value is not a number", 1},
+        {"[>1e999]0", "Bad condition '[>1e999]' at position 1: the value is not a number", 1},
         {"[<5][>3]0", "Second condition in one section at position 5", 5},
     });
 }
