@@ -8,16 +8,18 @@ namespace vantor::numfmt {
 FormatCodeCache::FormatCodeCache(std::size_t capacity) : m_capacity(capacity) {}
 
 CompileResult FormatCodeCache::Get(std::string_view code) {
+    // A UTF-8 character has at most 4 bytes: anything longer is refused for its length at
+    // once, and neither hashed nor kept.
+    constexpr std::size_t MaxCodeBytes = 4 * FormatCodeParser::MaxCodeLength;
+    if (code.size() > MaxCodeBytes)
+        return FormatCode::Compile(code);
     const auto found = m_index.find(code);
     if (found != m_index.end()) {
         m_entries.splice(m_entries.begin(), m_entries, found->second);
         return found->second->m_result;
     }
     CompileResult result = FormatCode::Compile(code);
-    // A UTF-8 character has at most 4 bytes; anything longer is refused for its length and
-    // not worth the memory.
-    constexpr std::size_t MaxCodeBytes = 4 * FormatCodeParser::MaxCodeLength;
-    if (m_capacity == 0 || code.size() > MaxCodeBytes)
+    if (m_capacity == 0)
         return result;
     if (m_entries.size() >= m_capacity) {
         m_index.erase(m_entries.back().m_code);
