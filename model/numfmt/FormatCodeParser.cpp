@@ -596,11 +596,8 @@ bool FormatCodeParser::FinishDateSection(FormatSection& section) {
         case TokenKind::AmPm:
         case TokenKind::AP:
             section.m_hasAmPm = true;
-            section.m_hasTimeParts = true;
             break;
         default:
-            if (IsDateKind(token.m_kind))
-                section.m_hasTimeParts = true;
             MakeLiteral(token);
             break;
         }
@@ -637,7 +634,6 @@ bool FormatCodeParser::FinishNumberSection(FormatSection& section) {
         case TokenKind::DecimalPoint:
             if (part == NumberPart::Integer) {
                 part = NumberPart::Decimal;
-                section.m_hasDecimalPoint = true;
             } else {
                 MakeLiteral(token);
             }

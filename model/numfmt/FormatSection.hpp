@@ -52,13 +52,11 @@ struct FormatSection {
     bool m_thousands = false;
     bool m_hasExponent = false;
     bool m_integerHasHash = false;
-    bool m_hasDecimalPoint = false;
 
     // Date sections.
     int m_subSecondDigits = 0;
     bool m_hasAmPm = false;
-    bool m_hasDateParts = false;
-    bool m_hasTimeParts = false;
+    bool m_hasDateParts = false; // year, month or day; without them a code shows a time
 };
 
 } // namespace vantor::numfmt
