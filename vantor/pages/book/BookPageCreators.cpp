@@ -1,8 +1,13 @@
 #include "vantor/framework/ClassTable.hpp"
+#include "vantor/pages/book/BookPropGeneral.hpp"
 
 namespace vantor {
 
 // The creatable classes of the workbook and worksheet pages.
-ClassCreators BookPageCreators() { return {}; }
+ClassCreators BookPageCreators() {
+    return {
+        {"BookPropGeneral", [] { return std::make_shared<BookPropGeneral>(); }},
+    };
+}
 
 } // namespace vantor
