@@ -1,4 +1,5 @@
 #include "vantor/framework/ClassTable.hpp"
+#include "vantor/pages/book/BookPropCalc.hpp"
 #include "vantor/pages/book/BookPropGeneral.hpp"
 
 namespace vantor {
@@ -7,6 +8,7 @@ namespace vantor {
 ClassCreators BookPageCreators() {
     return {
         {"BookPropGeneral", [] { return std::make_shared<BookPropGeneral>(); }},
+        {"BookPropCalc", [] { return std::make_shared<BookPropCalc>(); }},
     };
 }
 

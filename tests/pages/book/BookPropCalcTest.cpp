@@ -1,0 +1,158 @@
+#include "vantor/pages/book/BookPropCalc.hpp"
+#include "model/Application.hpp"
+#include "model/Workbook.hpp"
+#include "tests/support/PageHarness.hpp"
+
+#include <gtest/gtest.h>
+
+using namespace vantor;
+using namespace vantor::test;
+
+using Lines = std::vector<std::string>;
+
+namespace {
+
+std::shared_ptr<FakeObject> CalcBook() {
+    auto book = std::make_shared<FakeObject>();
+    book->Set("Calculation", Variant(-4105))
+        .Set("Iteration", Variant(true))
+        .Set("MaxIterations", Variant(100))
+        .Set("MaxChange", Variant(0.001));
+    book->Method("Calculate");
+    return book;
+}
+
+struct Loaded {
+    PageHarness h;
+    std::shared_ptr<FakeObject> book = CalcBook();
+    std::shared_ptr<FakeSite> site = std::make_shared<FakeSite>();
+    BookPropCalc page;
+    void Load() {
+        page.SetSite(site);
+        page.SetTargets(PageHarness::Targets(book));
+        book->ClearWrites();
+    }
+};
+
+} // namespace
+
+TEST(BookPropCalc, ShowsTheCalculationSettings) {
+    Loaded t;
+    t.Load();
+    EXPECT_EQ(t.page.cbxAutoRecalc->ListIndex(), 0);
+    EXPECT_EQ(t.page.chkLoopCalc->Value(), 1);
+    EXPECT_EQ(t.page.nbeLoopDegree->Value(), Variant(100));
+    EXPECT_EQ(t.page.txtLoopPrecision->Text(), " .001");
+    EXPECT_TRUE(t.page.nbeLoopDegree->Enabled());
+    EXPECT_TRUE(t.page.txtLoopPrecision->Enabled());
+    EXPECT_EQ(t.site->modified, 0); // loading raised clicks and changes silently
+    EXPECT_EQ(t.h.LogLines(), (Lines{"Calc Reset"}));
+}
+
+TEST(BookPropCalc, ManualModeWithNothingChangedWritesOnlyNulls) {
+    Loaded t;
+    t.book->Set("Calculation", Variant(-4135));
+    t.Load();
+    EXPECT_EQ(t.page.cbxAutoRecalc->ListIndex(), 1);
+    t.page.OnApply();
+    EXPECT_EQ(t.book->Writes(), (Lines{"Put Calculation = Null", "Put Iteration = Null",
+                                       "Put MaxIterations = Null", "Put MaxChange = Null"}));
+    EXPECT_EQ(t.book->Calls("Calculate"), 0);
+}
+
+TEST(BookPropCalc, AutomaticRecalculatesOnEveryApplyAndOnTheButton) {
+    Loaded t;
+    t.Load();
+    t.page.OnApply();
+    t.page.OnApply();
+    EXPECT_EQ(t.book->Calls("Calculate"), 2);
+    EXPECT_EQ(t.book->Writes().at(0), "Put Calculation = Null");
+    EXPECT_EQ(t.book->Writes().at(1), "Call Calculate()");
+
+    t.page.cmdRecalc->UserClick();
+    EXPECT_EQ(t.book->Calls("Calculate"), 3);
+    EXPECT_EQ(t.site->modified, 0); // recalculating is no edit
+
+    t.book->Fail("Calculate", 1004, "Busy");
+    t.page.cmdRecalc->UserClick();
+    EXPECT_EQ(t.h.LogLines().back(), "Recalc - Error: 1004,Busy");
+}
+
+TEST(BookPropCalc, PrecisionTextIsReadByItsLeadingNumber) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"abc", "Put MaxChange = Double(0)"},
+        {"0.5abc", "Put MaxChange = Double(0.5)"},
+        {"1E-3", "Put MaxChange = Null"}, // the current 0.001: unchanged
+        {"1E-4", "Put MaxChange = Double(0.0001)"},
+    };
+    for (const auto& [text, write] : cases) {
+        Loaded t;
+        t.Load();
+        t.page.txtLoopPrecision->UserType(text);
+        t.page.OnApply();
+        EXPECT_EQ(t.book->Writes().back(), write) << text;
+        EXPECT_EQ(t.site->modified, 1);
+    }
+}
+
+TEST(BookPropCalc, ClearingIterationDisablesItsLimitsButStillWritesThem) {
+    Loaded t;
+    t.Load();
+    t.page.nbeLoopDegree->UserType("250");
+    t.page.chkLoopCalc->UserClick();
+    EXPECT_FALSE(t.page.nbeLoopDegree->Enabled());
+    EXPECT_FALSE(t.page.txtLoopPrecision->Enabled());
+    EXPECT_EQ(t.site->modified, 2);
+    t.page.OnApply();
+    EXPECT_EQ(t.book->Writes(),
+              (Lines{"Put Calculation = Null", "Call Calculate()", "Put Iteration = False",
+                     "Put MaxIterations = Long(250)", "Put MaxChange = Null"}));
+    // A grey box (mixed) enables the limits.
+    t.book->Set("Iteration", Variant::Null());
+    t.page.OnReset();
+    EXPECT_EQ(t.page.chkLoopCalc->Value(), 2);
+    EXPECT_TRUE(t.page.txtLoopPrecision->Enabled());
+}
+
+TEST(BookPropCalc, ModesOfAnotherTypeOrUnknownLeaveTheSelection) {
+    Loaded t;
+    t.book->Set("Calculation", Variant(int16_t{-4135}));
+    t.Load();
+    EXPECT_EQ(t.page.cbxAutoRecalc->ListIndex(), 0); // as initialised
+    t.book->Set("Calculation", Variant::Null());
+    t.page.OnReset();
+    EXPECT_EQ(t.page.cbxAutoRecalc->ListIndex(), -1);
+    t.page.OnApply();
+    // Nothing selected: neither the mode nor a recalculation.
+    EXPECT_EQ(t.book->Writes().front(), "Put Iteration = Null");
+    EXPECT_EQ(t.book->Calls("Calculate"), 0);
+}
+
+TEST(BookPropCalc, OpeningAndConfirmingKeepsATinyMaximumChange) {
+    PageHarness h;
+    auto app = model::Application::Create(std::vector<std::string>{"Sans"});
+    auto book = app->AddWorkbook("Book1");
+    const ObjectRef target(book);
+    target.Put("MaxChange", Variant(1E-11));
+    target.Put("Calculation", Variant(-4135));
+    BookPropCalc page;
+    page.SetSite(std::make_shared<FakeSite>());
+    page.SetTargets(PageHarness::Targets(target));
+    EXPECT_EQ(page.txtLoopPrecision->Text(), " 1E-11");
+    page.OnApply();
+    EXPECT_EQ(target.Get("MaxChange"), Variant(1E-11));
+    EXPECT_EQ(book->CalculationCount(), 0);
+
+    // The user's edits reach the workbook.
+    page.cbxAutoRecalc->UserSelect(0);
+    page.chkLoopCalc->UserClick();
+    page.nbeLoopDegree->UserType("40");
+    page.txtLoopPrecision->UserType("0.25");
+    page.OnApply();
+    EXPECT_EQ(target.Get("Calculation"), Variant(-4105));
+    EXPECT_EQ(target.Get("Iteration"), Variant(true));
+    EXPECT_EQ(target.Get("MaxIterations"), Variant(40));
+    EXPECT_EQ(target.Get("MaxChange"), Variant(0.25));
+    EXPECT_EQ(book->CalculationCount(), 1);
+    EXPECT_EQ(h.LogLines(), (Lines{"Calc Reset", "Calc Apply", "Calc Apply"}));
+}

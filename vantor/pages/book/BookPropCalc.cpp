@@ -1,0 +1,85 @@
+#include "vantor/pages/book/BookPropCalc.hpp"
+
+#include "vantor/framework/GlobalFunction.hpp"
+#include "vantor/pages/book/PrecisionText.hpp"
+
+namespace vantor {
+
+namespace {
+constexpr int32_t CalculationAutomatic = -4105;
+constexpr int32_t CalculationManual = -4135;
+} // namespace
+
+BookPropCalc::BookPropCalc() : PropertyPage("Calc", false, "Calculation", {0, 0, 4800, 1875}) {
+    cbxAutoRecalc->SetStyle(ComboStyle::DropDownList);
+    cbxAutoRecalc->AddItem("Automatic", CalculationAutomatic);
+    cbxAutoRecalc->AddItem("Manual", CalculationManual);
+    nbeLoopDegree->SetRange(0, 10000000);
+    nbeLoopDegree->SetValue(Variant(0));
+
+    NotifyOn(*cbxAutoRecalc, ev::Click);
+    chkLoopCalc->On(ev::Click, [this](EventArgs&) {
+        EnableIterationLimits();
+        NotifyModified(true);
+    });
+    NotifyOn(*nbeLoopDegree, ev::ValueChanged);
+    NotifyOn(*txtLoopPrecision, ev::Change);
+    cmdRecalc->On(ev::Click, [this](EventArgs&) {
+        ErrorTrap trap;
+        trap([&] { m_oTarget.Call("Calculate"); });
+        CheckError("Recalc", trap);
+    });
+
+    cbxAutoRecalc->SetListIndex(0);
+    chkLoopCalc->SetValue(0);
+    EnableIterationLimits();
+}
+
+void BookPropCalc::EnableIterationLimits() {
+    const bool iterate = chkLoopCalc->Value() != 0;
+    nbeLoopDegree->SetEnabled(iterate);
+    txtLoopPrecision->SetEnabled(iterate);
+}
+
+void BookPropCalc::LoadControls(ErrorTrap& trap) {
+    trap([&] { LoadSettingCombo(*cbxAutoRecalc, m_oTarget.Get("Calculation"), true); });
+    trap([&] { LoadSettingCheckbox(*chkLoopCalc, m_oTarget.Get("Iteration")); });
+    trap([&] { LoadSettingNumber(*nbeLoopDegree, m_oTarget.Get("MaxIterations")); });
+    trap([&] {
+        const Variant maxChange = m_oTarget.Get("MaxChange");
+        LoadSettingText(*txtLoopPrecision, maxChange.IsNull()
+                                               ? maxChange
+                                               : Variant(ShortNumberText(maxChange.ToDouble())));
+    });
+    m_strShownPrecision = txtLoopPrecision->Text();
+    EnableIterationLimits();
+}
+
+void BookPropCalc::ApplyControls(ErrorTrap& trap) {
+    const int32_t index = cbxAutoRecalc->ListIndex();
+    if (index >= 0) {
+        const Variant mode(cbxAutoRecalc->ItemData(index));
+        trap(
+            [&] { m_oTarget.Put("Calculation", SafeSetting(mode, m_oTarget.Get("Calculation"))); });
+        if (mode.ToLong() == CalculationAutomatic) {
+            trap([&] { m_oTarget.Call("Calculate"); });
+        }
+    }
+    trap([&] {
+        m_oTarget.Put("Iteration",
+                      SafeSettingCheckBox(chkLoopCalc->Value(), m_oTarget.Get("Iteration")));
+    });
+    trap([&] {
+        m_oTarget.Put("MaxIterations",
+                      SafeSetting(nbeLoopDegree->Value(), m_oTarget.Get("MaxIterations")));
+    });
+    trap([&] {
+        // A text left as shown is kept: the short form may not read back exactly.
+        const Variant maxChange = txtLoopPrecision->Text() == m_strShownPrecision
+                                      ? Variant::Null()
+                                      : Variant(LeadingNumber(txtLoopPrecision->Text()));
+        m_oTarget.Put("MaxChange", SafeSetting(maxChange, m_oTarget.Get("MaxChange")));
+    });
+}
+
+} // namespace vantor

@@ -1,0 +1,50 @@
+#pragma once
+#include "vantor/framework/PropertyPage.hpp"
+#include "vantor/ui/CheckBox.hpp"
+#include "vantor/ui/ComboBox.hpp"
+#include "vantor/ui/CommandButton.hpp"
+#include "vantor/ui/CompartLine.hpp"
+#include "vantor/ui/Label.hpp"
+#include "vantor/ui/NumberEdit.hpp"
+#include "vantor/ui/TextBox.hpp"
+
+namespace vantor {
+
+// How a workbook recalculates: the mode, iteration of circular references
+// with its limit and maximum change, and a recalculation at once.
+class BookPropCalc : public PropertyPage {
+public:
+    BookPropCalc();
+    std::string ClassName() const override { return "BookPropCalc"; }
+
+    const std::shared_ptr<Label> Label1 =
+        Add<Label>("Label1", {120, 165, 1215, 195}, "Calculation:");
+    const std::shared_ptr<ComboBox> cbxAutoRecalc =
+        Add<ComboBox>("cbxAutoRecalc", {1380, 120, 1695, 300});
+    const std::shared_ptr<CommandButton> cmdRecalc =
+        Add<CommandButton>("cmdRecalc", {3240, 105, 1440, 345}, "Recalculate now");
+    const std::shared_ptr<CompartLine> CompartLine1 =
+        Add<CompartLine>("CompartLine1", {60, 570, 4680, 30});
+    const std::shared_ptr<CheckBox> chkLoopCalc =
+        Add<CheckBox>("chkLoopCalc", {120, 720, 3375, 255}, "Iterate circular references");
+    const std::shared_ptr<Label> Label2 =
+        Add<Label>("Label2", {360, 1110, 1815, 195}, "Maximum iterations:");
+    const std::shared_ptr<NumberEdit> nbeLoopDegree =
+        Add<NumberEdit>("nbeLoopDegree", {2280, 1065, 1215, 285});
+    const std::shared_ptr<Label> Label3 =
+        Add<Label>("Label3", {360, 1470, 1815, 195}, "Maximum change:");
+    const std::shared_ptr<TextBox> txtLoopPrecision =
+        Add<TextBox>("txtLoopPrecision", {2280, 1425, 1215, 285});
+
+protected:
+    void LoadControls(ErrorTrap& trap) override;
+    void ApplyControls(ErrorTrap& trap) override;
+
+private:
+    void EnableIterationLimits();
+
+    // The maximum change as loaded: a text the user left alone keeps the value.
+    std::string m_strShownPrecision;
+};
+
+} // namespace vantor
