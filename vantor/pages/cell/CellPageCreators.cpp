@@ -1,8 +1,15 @@
 #include "vantor/framework/ClassTable.hpp"
+#include "vantor/pages/cell/CellPropAlign.hpp"
+
+#include <memory>
 
 namespace vantor {
 
 // The creatable classes of the cell format pages.
-ClassCreators CellPageCreators() { return {}; }
+ClassCreators CellPageCreators() {
+    return {
+        {"CellPropAlign", [] { return std::make_shared<CellPropAlign>(); }},
+    };
+}
 
 } // namespace vantor
