@@ -1,6 +1,9 @@
 #include "vantor/framework/ClassTable.hpp"
 #include "vantor/pages/book/BookPropCalc.hpp"
 #include "vantor/pages/book/BookPropGeneral.hpp"
+#include "vantor/pages/book/SheetPropDefault.hpp"
+#include "vantor/pages/book/SheetPropProtect.hpp"
+#include "vantor/pages/book/SheetPropView.hpp"
 
 namespace vantor {
 
@@ -9,6 +12,9 @@ ClassCreators BookPageCreators() {
     return {
         {"BookPropGeneral", [] { return std::make_shared<BookPropGeneral>(); }},
         {"BookPropCalc", [] { return std::make_shared<BookPropCalc>(); }},
+        {"SheetPropView", [] { return std::make_shared<SheetPropView>(); }},
+        {"SheetPropDefault", [] { return std::make_shared<SheetPropDefault>(); }},
+        {"SheetPropProtect", [] { return std::make_shared<SheetPropProtect>(); }},
     };
 }
 

@@ -1,0 +1,12 @@
+#include "vantor/pages/book/SheetPropProtect.hpp"
+
+namespace vantor {
+
+SheetPropProtect::SheetPropProtect()
+    : PropertyPage("Protect", false, "Protection", {0, 0, 3375, 2055}) {
+    chkHide->SetEnabled(false);
+    chkLocked->SetEnabled(false);
+    cmdChgPass->SetEnabled(false);
+}
+
+} // namespace vantor
