@@ -1,7 +1,7 @@
+#include "vantor/pages/cell/CellPropAlign.hpp"
 #include "tests/pages/cell/CellPageModel.hpp"
 #include "tests/support/PageHarness.hpp"
 #include "vantor/framework/ClassTable.hpp"
-#include "vantor/pages/cell/CellPropAlign.hpp"
 
 #include <gtest/gtest.h>
 
@@ -68,7 +68,8 @@ TEST(CellPropAlignApply, MixedHorizontalLeftAloneIsNotWritten) {
     auto target = AlignTarget(Variant::Null(), Variant(-4160), Variant(false));
     f.Load(target);
     f.page.OnApply();
-    EXPECT_EQ(target->Writes(), (Lines{"Put VerticalAlignment = Null", "Put WrapText = Null", "Call Apply()"}));
+    EXPECT_EQ(target->Writes(),
+              (Lines{"Put VerticalAlignment = Null", "Put WrapText = Null", "Call Apply()"}));
     EXPECT_EQ(f.h.LogLines(), (Lines{"Align Reset", "Align Apply"}));
 }
 
@@ -81,7 +82,8 @@ TEST(CellPropAlignApply, ReChoosingTheLoadedItemWritesNull) {
     f.page.cbxVerticalAlign->UserSelect(0);
     f.page.OnApply();
     EXPECT_EQ(target->Writes(), (Lines{"Put ApplyCache = Long(1)", "Put HorizontalAlignment = Null",
-                                       "Put VerticalAlignment = Long(-4160)", "Put WrapText = Null", "Call Apply()"}));
+                                       "Put VerticalAlignment = Long(-4160)", "Put WrapText = Null",
+                                       "Call Apply()"}));
 }
 
 TEST(CellPropAlignWrap, TurnedOnFromOffFitsTheRows) {
@@ -91,8 +93,9 @@ TEST(CellPropAlignWrap, TurnedOnFromOffFitsTheRows) {
     f.page.chkAutoNewLine->UserClick();
     target->ClearWrites();
     f.page.OnApply();
-    EXPECT_EQ(target->Writes(), (Lines{"Put HorizontalAlignment = Null", "Put VerticalAlignment = Null",
-                                       "Put WrapText = True", "Call Apply()", "Call AutoFitRowsHeight()"}));
+    EXPECT_EQ(target->Writes(),
+              (Lines{"Put HorizontalAlignment = Null", "Put VerticalAlignment = Null",
+                     "Put WrapText = True", "Call Apply()", "Call AutoFitRowsHeight()"}));
 }
 
 TEST(CellPropAlignWrap, TurnedOnFromMixedFitsTheRows) {
@@ -114,13 +117,15 @@ TEST(CellPropAlignWrap, LeftOnOrTurnedOffFitsNothing) {
     auto target = AlignTarget(Variant(1), Variant(-4107), Variant(true));
     f.Load(target);
     f.page.OnApply();
-    EXPECT_EQ(target->Writes(), (Lines{"Put HorizontalAlignment = Null", "Put VerticalAlignment = Null",
-                                       "Put WrapText = Null", "Call Apply()"}));
+    EXPECT_EQ(target->Writes(),
+              (Lines{"Put HorizontalAlignment = Null", "Put VerticalAlignment = Null",
+                     "Put WrapText = Null", "Call Apply()"}));
     f.page.chkAutoNewLine->UserClick();
     target->ClearWrites();
     f.page.OnApply();
-    EXPECT_EQ(target->Writes(), (Lines{"Put HorizontalAlignment = Null", "Put VerticalAlignment = Null",
-                                       "Put WrapText = False", "Call Apply()"}));
+    EXPECT_EQ(target->Writes(),
+              (Lines{"Put HorizontalAlignment = Null", "Put VerticalAlignment = Null",
+                     "Put WrapText = False", "Call Apply()"}));
 }
 
 TEST(CellPropAlignWrap, LeftGreyWritesNull) {
@@ -128,8 +133,9 @@ TEST(CellPropAlignWrap, LeftGreyWritesNull) {
     auto target = AlignTarget(Variant(1), Variant(-4107), Variant::Null());
     f.Load(target);
     f.page.OnApply();
-    EXPECT_EQ(target->Writes(), (Lines{"Put HorizontalAlignment = Null", "Put VerticalAlignment = Null",
-                                       "Put WrapText = Null", "Call Apply()"}));
+    EXPECT_EQ(target->Writes(),
+              (Lines{"Put HorizontalAlignment = Null", "Put VerticalAlignment = Null",
+                     "Put WrapText = Null", "Call Apply()"}));
 }
 
 TEST(CellPropAlignNotify, EveryControlMarksThePageAndCountsOnce) {
@@ -149,8 +155,9 @@ TEST(CellPropAlignNotify, EveryControlMarksThePageAndCountsOnce) {
     f.page.cbxVerticalAlign->UserSelect(2);
     f.page.chkAutoNewLine->UserClick();
     f.page.OnApply();
-    EXPECT_EQ(target->Writes(), (Lines{"Put HorizontalAlignment = Null", "Put VerticalAlignment = Null",
-                                       "Put WrapText = Null", "Call Apply()"}));
+    EXPECT_EQ(target->Writes(),
+              (Lines{"Put HorizontalAlignment = Null", "Put VerticalAlignment = Null",
+                     "Put WrapText = Null", "Call Apply()"}));
 }
 
 TEST(CellPropAlignErrors, AFailingStepIsLoggedAndTheRestRuns) {
@@ -161,8 +168,8 @@ TEST(CellPropAlignErrors, AFailingStepIsLoggedAndTheRestRuns) {
     f.page.chkAutoNewLine->UserClick();
     target->ClearWrites();
     EXPECT_EQ(f.page.OnApply(), 0);
-    EXPECT_EQ(target->Writes(), (Lines{"Put HorizontalAlignment = Null", "Put WrapText = True", "Call Apply()",
-                                       "Call AutoFitRowsHeight()"}));
+    EXPECT_EQ(target->Writes(), (Lines{"Put HorizontalAlignment = Null", "Put WrapText = True",
+                                       "Call Apply()", "Call AutoFitRowsHeight()"}));
     EXPECT_EQ(f.h.LogLines().back(), "Align Apply - Error: 1004,Refused");
 }
 
@@ -207,7 +214,8 @@ TEST(CellPropAlignModel, ChangesReachTheCells) {
 TEST(CellPropAlignModel, WrappingLongTextFitsTheRowHeight) {
     PageHarness h;
     CellPageModel m;
-    m.Range("A1").Put("Value", Variant(std::string(400, 'w') + " and more words to wrap across several lines"));
+    m.Range("A1").Put(
+        "Value", Variant(std::string(400, 'w') + " and more words to wrap across several lines"));
     m.Range("A1").Put("ColumnWidth", Variant(8.0));
     const Variant before = m.Range("A1").Get("RowHeight");
     CellPropAlign page;

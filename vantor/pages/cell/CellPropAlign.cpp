@@ -7,11 +7,15 @@ namespace vantor {
 namespace {
 
 // The selected item's data, or nothing to write when no item is selected.
-void WriteSelected(ErrorTrap& trap, const ObjectRef& target, const ComboBox& box, const char* property) {
+void WriteSelected(ErrorTrap& trap, const ObjectRef& target, const ComboBox& box,
+                   const char* property) {
     if (box.ListIndex() < 0) {
         return;
     }
-    trap([&] { target.Put(property, SafeSetting(Variant(box.ItemData(box.ListIndex())), target.Get(property))); });
+    trap([&] {
+        target.Put(property,
+                   SafeSetting(Variant(box.ItemData(box.ListIndex())), target.Get(property)));
+    });
 }
 
 } // namespace
@@ -48,7 +52,10 @@ void CellPropAlign::ApplyControls(ErrorTrap& trap) {
         const Variant wrapped = m_oTarget.Get("WrapText");
         m_bWrappedBefore = !wrapped.IsNull() && wrapped.ToBool();
     });
-    trap([&] { m_oTarget.Put("WrapText", SafeSettingCheckBox(chkAutoNewLine->Value(), m_oTarget.Get("WrapText"))); });
+    trap([&] {
+        m_oTarget.Put("WrapText",
+                      SafeSettingCheckBox(chkAutoNewLine->Value(), m_oTarget.Get("WrapText")));
+    });
 }
 
 int32_t CellPropAlign::OnApply() noexcept {
