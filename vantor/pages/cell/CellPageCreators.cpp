@@ -1,5 +1,6 @@
 #include "vantor/framework/ClassTable.hpp"
 #include "vantor/pages/cell/CellPropAlign.hpp"
+#include "vantor/pages/cell/CellPropBackGround.hpp"
 
 #include <memory>
 
@@ -9,6 +10,7 @@ namespace vantor {
 ClassCreators CellPageCreators() {
     return {
         {"CellPropAlign", [] { return std::make_shared<CellPropAlign>(); }},
+        {"CellPropBackGround", [] { return std::make_shared<CellPropBackGround>(); }},
     };
 }
 
