@@ -1,0 +1,184 @@
+#include "vantor/pages/cell/CellPropOther.hpp"
+#include "tests/pages/cell/CellPageModel.hpp"
+#include "tests/pages/cell/LoggedFake.hpp"
+#include "tests/support/PageHarness.hpp"
+#include "vantor/framework/ClassTable.hpp"
+
+#include <gtest/gtest.h>
+
+using namespace vantor;
+using namespace vantor::test;
+
+using Lines = std::vector<std::string>;
+
+namespace {
+
+struct OtherFixture {
+    PageHarness h;
+    std::shared_ptr<Lines> writes = std::make_shared<Lines>();
+    std::shared_ptr<LoggedFake> target = std::make_shared<LoggedFake>("Cells", writes);
+    std::shared_ptr<LoggedFake> note = std::make_shared<LoggedFake>("Comment", writes);
+    std::shared_ptr<FakeSite> site = std::make_shared<FakeSite>();
+    CellPropOther page;
+
+    // A note of this text (Null: the cells' notes differ); Nothing: no note.
+    OtherFixture(std::optional<Variant> text, Variant readOnly) {
+        if (text) {
+            note->Set("Text", *text);
+            target->Set("Comment", Variant(ObjectRef(note)));
+        } else {
+            target->Set("Comment", Variant::Nothing());
+        }
+        target->Set("ReadOnly", readOnly);
+        target->Method("Apply");
+    }
+
+    void Load() {
+        page.SetSite(site);
+        page.SetTargets(PageHarness::Targets(target));
+        writes->clear();
+    }
+};
+
+} // namespace
+
+TEST(CellPropOtherLoad, ShowsTheNoteAndTheReadOnlyMark) {
+    OtherFixture f(Variant("abc"), Variant(true));
+    f.Load();
+    EXPECT_EQ(f.page.txtMarkText->Text(), "abc");
+    EXPECT_EQ(f.page.chkReadOnly->Value(), 1);
+    EXPECT_FALSE(f.page.TextChanged());
+    EXPECT_EQ(f.site->modified, 0);
+    EXPECT_EQ(f.h.LogLines(), (Lines{"Other Reset"}));
+}
+
+TEST(CellPropOtherLoad, NoNoteShowsAnEmptyBoxWithoutAnError) {
+    OtherFixture f(std::nullopt, Variant(false));
+    f.Load();
+    EXPECT_EQ(f.page.txtMarkText->Text(), "");
+    EXPECT_EQ(f.page.chkReadOnly->Value(), 0);
+    EXPECT_EQ(f.h.LogLines(), (Lines{"Other Reset"}));
+}
+
+TEST(CellPropOtherApply, AnUntouchedNoteIsNotWritten) {
+    OtherFixture f(Variant("abc"), Variant(false));
+    f.Load();
+    f.page.OnApply();
+    EXPECT_EQ(*f.writes, (Lines{"Cells: Put ReadOnly = Null"}));
+    EXPECT_EQ(f.h.LogLines(), (Lines{"Other Reset", "Other Apply"}));
+}
+
+TEST(CellPropOtherApply, DifferingNotesLeftAloneAreNotEmptied) {
+    OtherFixture f(Variant::Null(), Variant::Null());
+    f.Load();
+    EXPECT_EQ(f.page.txtMarkText->Text(), "");
+    EXPECT_EQ(f.page.chkReadOnly->Value(), 2);
+    f.page.OnApply();
+    EXPECT_EQ(*f.writes, (Lines{"Cells: Put ReadOnly = Null"}));
+}
+
+TEST(CellPropOtherApply, NoNoteLeftAloneLogsNothingAndCreatesNothing) {
+    OtherFixture f(std::nullopt, Variant(false));
+    f.Load();
+    f.page.OnApply();
+    EXPECT_EQ(*f.writes, (Lines{"Cells: Put ReadOnly = Null"}));
+    EXPECT_EQ(f.h.LogLines(), (Lines{"Other Reset", "Other Apply"}));
+    EXPECT_EQ(f.target->Calls("Apply"), 0); // no cell-format counter on this page
+}
+
+TEST(CellPropOtherApply, ATypedNoteIsWritten) {
+    OtherFixture f(Variant::Null(), Variant(false));
+    f.Load();
+    f.page.txtMarkText->UserType("checked by Ann");
+    EXPECT_TRUE(f.page.TextChanged());
+    f.page.OnApply();
+    EXPECT_EQ(*f.writes, (Lines{"Comment: Put Text = String(\"checked by Ann\")",
+                                "Cells: Put ReadOnly = Null"}));
+}
+
+TEST(CellPropOtherApply, ATypedNoteForCellsWithoutOneIsLogged) {
+    OtherFixture f(std::nullopt, Variant(false));
+    f.Load();
+    f.page.txtMarkText->UserType("new");
+    f.page.OnApply();
+    EXPECT_EQ(*f.writes, (Lines{"Cells: Put ReadOnly = Null"}));
+    EXPECT_EQ(f.h.LogLines().back(),
+              "Other Apply - Error: 91,Object variable or With block variable not set");
+}
+
+TEST(CellPropOtherApply, AResetForgetsTheTypedNote) {
+    OtherFixture f(Variant::Null(), Variant(false));
+    f.Load();
+    f.page.txtMarkText->UserType("draft");
+    f.page.OnReset();
+    EXPECT_EQ(f.page.txtMarkText->Text(), "");
+    EXPECT_FALSE(f.page.TextChanged());
+    f.writes->clear();
+    f.page.OnApply();
+    EXPECT_EQ(*f.writes, (Lines{"Cells: Put ReadOnly = Null"}));
+}
+
+TEST(CellPropOtherReadOnly, CheckedAndClearedAreWritten) {
+    OtherFixture f(Variant("abc"), Variant::Null());
+    f.Load();
+    f.page.chkReadOnly->UserClick();
+    f.page.OnApply();
+    EXPECT_EQ(*f.writes, (Lines{"Cells: Put ReadOnly = True"}));
+    f.page.chkReadOnly->UserClick();
+    f.writes->clear();
+    f.page.OnApply();
+    EXPECT_EQ(*f.writes, (Lines{"Cells: Put ReadOnly = False"}));
+}
+
+TEST(CellPropOtherNotify, EveryControlMarksThePageWithoutCounting) {
+    OtherFixture f(Variant("abc"), Variant(false));
+    f.target->Set("ApplyCache", Variant(0));
+    f.Load();
+    f.page.chkMergeCells->UserClick();
+    f.page.chkReadOnly->UserClick();
+    f.page.txtMarkText->UserType("x");
+    EXPECT_EQ(f.site->modified, 3);
+    EXPECT_EQ(f.target->Value("ApplyCache"), Variant(0));
+    // Merging changes no property.
+    f.page.chkReadOnly->UserClick();
+    f.writes->clear();
+    f.page.OnApply();
+    EXPECT_EQ(*f.writes,
+              (Lines{"Comment: Put Text = String(\"x\")", "Cells: Put ReadOnly = Null"}));
+}
+
+TEST(CellPropOtherDesign, TitleAndCreation) {
+    PageHarness h;
+    auto object = ClassTable::Create("CellPropOther");
+    auto* page = dynamic_cast<CellPropOther*>(object.get());
+    ASSERT_NE(page, nullptr);
+    std::string caption;
+    page->GetCaption(caption);
+    EXPECT_EQ(caption, "Note");
+    EXPECT_EQ(page->Control("txtMarkText").Position().left, 360);
+    EXPECT_EQ(page->Control("chkMergeCells").Position().top, 1080);
+}
+
+TEST(CellPropOtherModel, NotesAndReadOnlyReachTheCells) {
+    PageHarness h;
+    CellPageModel m;
+    m.Range("A1").Call("AddComment", Variant("first"));
+    m.Range("A2").Call("AddComment", Variant("second"));
+    CellPropOther page;
+    page.SetSite(std::make_shared<FakeSite>());
+    page.SetTargets(PageHarness::Targets(m.Range("A1:A3")));
+    EXPECT_EQ(page.txtMarkText->Text(), "");
+    page.chkReadOnly->UserClick();
+    page.OnApply();
+    // Differing notes stay as they were; the cell without one gets none.
+    EXPECT_EQ(m.Range("A1").Get("Comment").Get("Text"), Variant("first"));
+    EXPECT_EQ(m.Range("A2").Get("Comment").Get("Text"), Variant("second"));
+    EXPECT_TRUE(m.Range("A3").Get("Comment").IsNothing());
+    EXPECT_EQ(m.Range("A1:A3").Get("ReadOnly"), Variant(true));
+    EXPECT_EQ(h.LogLines(), (Lines{"Other Reset", "Other Apply"}));
+
+    page.OnReset();
+    page.txtMarkText->UserType("same for all");
+    page.OnApply();
+    EXPECT_EQ(m.Range("A1:A2").Get("Comment").Get("Text"), Variant("same for all"));
+}

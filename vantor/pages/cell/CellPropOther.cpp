@@ -1,0 +1,48 @@
+#include "vantor/pages/cell/CellPropOther.hpp"
+
+#include "vantor/framework/GlobalFunction.hpp"
+
+namespace vantor {
+
+CellPropOther::CellPropOther() : PropertyPage("Other", false, "Note", {0, 0, 3975, 1395}) {
+    NotifyOn(*chkReadOnly, ev::Click);
+    // Merging is not a property of the target; the click only marks the page.
+    NotifyOn(*chkMergeCells, ev::Click);
+    txtMarkText->On(ev::Change, [this](EventArgs&) {
+        NotifyModified(true);
+        if (!m_bLoading) {
+            m_bTextChanged = true;
+        }
+    });
+}
+
+int32_t CellPropOther::OnReset() noexcept {
+    // A reset throws the user's edits away, the note's among them.
+    m_bTextChanged = false;
+    return PropertyPage::OnReset();
+}
+
+void CellPropOther::LoadControls(ErrorTrap& trap) {
+    trap([&] { txtMarkText->SetText(""); });
+    trap([&] {
+        // Cells without a note answer Nothing: the box stays empty, and that is no error.
+        const ObjectRef comment = m_oTarget.Get("Comment").ToObject();
+        if (!comment.IsNothing() && !comment.Get("Text").IsNull()) {
+            txtMarkText->SetText(comment.Get("Text").ToString());
+        }
+    });
+    trap([&] { LoadSettingCheckbox(*chkReadOnly, m_oTarget.Get("ReadOnly")); });
+}
+
+void CellPropOther::ApplyControls(ErrorTrap& trap) {
+    if (m_bTextChanged) {
+        trap(
+            [&] { m_oTarget.Get("Comment").ToObject().Put("Text", Variant(txtMarkText->Text())); });
+    }
+    trap([&] {
+        m_oTarget.Put("ReadOnly",
+                      SafeSettingCheckBox(chkReadOnly->Value(), m_oTarget.Get("ReadOnly")));
+    });
+}
+
+} // namespace vantor
