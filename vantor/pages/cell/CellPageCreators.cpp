@@ -1,6 +1,7 @@
 #include "vantor/framework/ClassTable.hpp"
 #include "vantor/pages/cell/CellPropAlign.hpp"
 #include "vantor/pages/cell/CellPropBackGround.hpp"
+#include "vantor/pages/cell/CellPropBorder.hpp"
 #include "vantor/pages/cell/CellPropControl.hpp"
 #include "vantor/pages/cell/CellPropOther.hpp"
 
@@ -12,6 +13,7 @@ namespace vantor {
 ClassCreators CellPageCreators() {
     return {
         {"CellPropAlign", [] { return std::make_shared<CellPropAlign>(); }},
+        {"CellPropBorder", [] { return std::make_shared<CellPropBorder>(); }},
         {"CellPropControl", [] { return std::make_shared<CellPropControl>(); }},
         {"CellPropOther", [] { return std::make_shared<CellPropOther>(); }},
         {"CellPropBackGround", [] { return std::make_shared<CellPropBackGround>(); }},

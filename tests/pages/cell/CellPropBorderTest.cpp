@@ -1,0 +1,492 @@
+#include "vantor/pages/cell/CellPropBorder.hpp"
+#include "tests/pages/cell/CellPageModel.hpp"
+#include "tests/pages/cell/LoggedFake.hpp"
+#include "tests/support/PageHarness.hpp"
+#include "vantor/framework/ClassTable.hpp"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+
+using namespace vantor;
+using namespace vantor::test;
+
+using Lines = std::vector<std::string>;
+
+namespace {
+
+constexpr int32_t Red = 0x0000FF;
+constexpr int32_t Blue = 0xFF0000;
+constexpr int32_t Continuous = 1;
+constexpr int32_t Dot = -4118;
+constexpr int32_t None = -4142;
+constexpr int32_t Thin = 2;
+constexpr int32_t Medium = -4138;
+
+// A selection's borders: "Item"(n) gives border n, or fails for the inside
+// lines the selection lacks.
+struct BorderFixture {
+    PageHarness h;
+    std::shared_ptr<Lines> writes = std::make_shared<Lines>();
+    std::shared_ptr<LoggedFake> target = std::make_shared<LoggedFake>("Cells", writes);
+    std::shared_ptr<FakeObject> borders = std::make_shared<FakeObject>();
+    std::map<int32_t, std::shared_ptr<LoggedFake>> border;
+    std::shared_ptr<FakeSite> site = std::make_shared<FakeSite>();
+    CellPropBorder page;
+
+    // rows and columns of the selection decide which inside lines exist.
+    BorderFixture(int rows, int columns) {
+        for (int32_t n = 5; n <= 12; ++n) {
+            if ((n == 11 && columns < 2) || (n == 12 && rows < 2)) {
+                continue;
+            }
+            auto b = std::make_shared<LoggedFake>("Border(" + std::to_string(n) + ")", writes);
+            border[n] = b;
+            Line(n, Variant(None), Variant(Thin), Variant(0), Variant(-4105));
+        }
+        borders->Method("Item", [this](std::span<const Variant> args) -> Variant {
+            const auto it = border.find(args[0].ToLong());
+            if (it == border.end()) {
+                throw AutomationError(err::ApplicationDefined, "No such border");
+            }
+            return Variant(ObjectRef(it->second));
+        });
+        target->Set("Borders", Variant(ObjectRef(borders))).Set("ApplyCache", Variant(0));
+        target->Method("Apply");
+    }
+
+    BorderFixture& Line(int32_t n, Variant style, Variant weight, Variant color,
+                        Variant colorIndex) {
+        border.at(n)
+            ->Set("LineStyle", style)
+            .Set("Weight", weight)
+            .Set("color", color)
+            .Set("ColorIndex", colorIndex);
+        return *this;
+    }
+
+    void Load() {
+        page.SetSite(site);
+        page.SetTargets(PageHarness::Targets(target));
+        writes->clear();
+    }
+
+    // Picks the pen: style entry, width entry and colour.
+    void Pen(int16_t style, int32_t width, int32_t color) {
+        page.lnsLineStyle->UserSelect(style);
+        page.cbxLineWidth->UserSelect(width);
+        page.csxLineColor->UserPickColor(color);
+    }
+
+    std::vector<std::string> Log() const { return h.LogLines(); }
+};
+
+} // namespace
+
+TEST(CellPropBorderDesign, ThePenStartsThinBlackAndContinuous) {
+    PageHarness h;
+    auto object = ClassTable::Create("CellPropBorder");
+    auto* page = dynamic_cast<CellPropBorder*>(object.get());
+    ASSERT_NE(page, nullptr);
+    std::string caption;
+    page->GetCaption(caption);
+    EXPECT_EQ(caption, "Border");
+    const LineStyle& pen = *page->lnsLineStyle;
+    EXPECT_EQ(pen.MaxIndex(), 4);
+    EXPECT_EQ(pen.SelIndex(), 0);
+    EXPECT_EQ(pen.Columns(), 1);
+    EXPECT_EQ(pen.Rows(), 5);
+    const int32_t styles[] = {1, 4, 5, -4118, -4115};
+    for (int32_t i = 0; i <= 4; ++i) {
+        EXPECT_EQ(pen.StyleOf(i), styles[i]);
+        EXPECT_EQ(pen.WeightOf(i), Thin);
+    }
+    EXPECT_EQ(pen.LineColor(), 0);
+    EXPECT_EQ(page->csxLineColor->SelColor(), 0);
+    EXPECT_EQ(page->cbxLineWidth->ItemData(1), Medium);
+    EXPECT_TRUE(page->cmdTop->PushButtonStyle());
+    EXPECT_TRUE(page->Loading());
+}
+
+TEST(CellPropBorderLoad, OneCellHasNoInsideLines) {
+    BorderFixture f(1, 1);
+    f.Load();
+    EXPECT_EQ(f.page.bdfBorders->Layout(), 0);
+    EXPECT_FALSE(f.page.cmdInside->Enabled());
+    EXPECT_FALSE(f.page.cmdHInside->Enabled());
+    EXPECT_FALSE(f.page.cmdVInside->Enabled());
+    EXPECT_TRUE(f.page.cmdTop->Enabled());
+    EXPECT_EQ(f.Log(), (Lines{"Border Reset"}));
+}
+
+TEST(CellPropBorderLoad, TheLayoutFollowsTheInsideLines) {
+    BorderFixture rows(3, 1);
+    rows.Load();
+    EXPECT_EQ(rows.page.bdfBorders->Layout(), 1);
+    EXPECT_TRUE(rows.page.cmdInside->Enabled());
+    EXPECT_TRUE(rows.page.cmdHInside->Enabled());
+    EXPECT_FALSE(rows.page.cmdVInside->Enabled());
+    BorderFixture columns(1, 3);
+    columns.Load();
+    EXPECT_EQ(columns.page.bdfBorders->Layout(), 2);
+    EXPECT_FALSE(columns.page.cmdHInside->Enabled());
+    EXPECT_TRUE(columns.page.cmdVInside->Enabled());
+    BorderFixture block(2, 2);
+    block.Load();
+    EXPECT_EQ(block.page.bdfBorders->Layout(), 3);
+}
+
+TEST(CellPropBorderLoad, ALargerSelectionLoadedLaterEnablesTheInsideButtons) {
+    BorderFixture one(1, 1);
+    one.Load();
+    BorderFixture block(2, 2);
+    one.page.SetTargets(PageHarness::Targets(block.target));
+    EXPECT_EQ(one.page.bdfBorders->Layout(), 3);
+    EXPECT_TRUE(one.page.cmdInside->Enabled());
+    EXPECT_TRUE(one.page.cmdHInside->Enabled());
+    EXPECT_TRUE(one.page.cmdVInside->Enabled());
+}
+
+TEST(CellPropBorderLoad, TheDiagramAndButtonsShowTheBorders) {
+    BorderFixture f(2, 2);
+    f.Line(8, Variant(Dot), Variant(Medium), Variant(Red), Variant(3));
+    f.Line(9, Variant::Null(), Variant(Thin), Variant(0), Variant(-4105));
+    f.Line(5, Variant(Continuous), Variant(Thin), Variant(0), Variant(-4105));
+    f.Load();
+    EXPECT_EQ(f.page.bdfBorders->BorderLineStyle(8), Dot);
+    EXPECT_EQ(f.page.bdfBorders->BorderWeight(8), Medium);
+    EXPECT_EQ(f.page.bdfBorders->BorderColor(8), Red);
+    EXPECT_EQ(f.page.cmdTop->Value(), 1);
+    EXPECT_EQ(f.page.bdfBorders->BorderLineStyle(9), -1);
+    EXPECT_EQ(f.page.cmdBottom->Value(), 0);
+    EXPECT_EQ(f.page.cmdDown->Value(), 1);
+    EXPECT_EQ(f.page.cmdUp->Value(), 0);
+    EXPECT_EQ(f.page.BorderColorIndexOf(8), 3);
+    EXPECT_EQ(f.page.BorderColorIndexOf(5), -1);
+    EXPECT_EQ(f.site->modified, 0);
+}
+
+TEST(CellPropBorderLoad, MixedColoursOrWeightsAreUndetermined) {
+    BorderFixture f(1, 1);
+    f.Line(7, Variant(Continuous), Variant(Thin), Variant::Null(), Variant::Null());
+    f.Line(10, Variant(Continuous), Variant::Null(), Variant(0), Variant(-4105));
+    f.Load();
+    EXPECT_EQ(f.page.bdfBorders->BorderLineStyle(7), -1);
+    EXPECT_EQ(f.page.bdfBorders->BorderLineStyle(10), -1);
+    EXPECT_EQ(f.page.cmdLeft->Value(), 0);
+    // Left alone, neither is written: the cells keep their own colours and weights.
+    f.page.cmdTop->UserClick();
+    f.page.OnApply();
+    EXPECT_EQ(*f.writes,
+              (Lines{"Cells: Put ApplyCache = Long(1)", "Border(8): Put LineStyle = Long(1)",
+                     "Border(8): Put ColorIndex = Long(-4105)", "Border(8): Put Weight = Long(2)",
+                     "Cells: Call Apply()"}));
+}
+
+TEST(CellPropBorderPenColour, NoBorderGivesTheAutomaticPen) {
+    BorderFixture f(1, 1);
+    f.Load();
+    EXPECT_EQ(f.page.csxLineColor->SelColor(), ColorSelBox::Automatic);
+    EXPECT_EQ(f.page.lnsLineStyle->LineColor(), -1);
+}
+
+TEST(CellPropBorderPenColour, TheFirstBorderedEdgeInLoadOrderGivesThePen) {
+    BorderFixture f(2, 2);
+    f.Line(10, Variant(Continuous), Variant(Thin), Variant(Blue), Variant(5));
+    f.Line(8, Variant(Continuous), Variant(Thin), Variant(Red), Variant(3));
+    f.Load();
+    EXPECT_EQ(f.page.csxLineColor->SelColor(), Red);
+    EXPECT_EQ(f.page.lnsLineStyle->LineColor(), Red);
+    // Another reset with the same targets keeps the user's pen.
+    f.page.csxLineColor->UserPickColor(Blue);
+    f.page.OnReset();
+    EXPECT_EQ(f.page.csxLineColor->SelColor(), Blue);
+    // New targets take it again.
+    f.page.SetTargets(PageHarness::Targets(f.target));
+    EXPECT_EQ(f.page.csxLineColor->SelColor(), Red);
+}
+
+TEST(CellPropBorderPenColour, AnEdgeOfMixedColourGivesNoPen) {
+    BorderFixture f(1, 1);
+    f.Line(8, Variant(Continuous), Variant(Thin), Variant::Null(), Variant::Null());
+    f.Line(9, Variant(Continuous), Variant(Thin), Variant(Red), Variant(3));
+    f.Load();
+    EXPECT_EQ(f.page.csxLineColor->SelColor(), Red);
+}
+
+TEST(CellPropBorderPen, ChangingOnlyThePenMarksNothingAndWritesNothing) {
+    BorderFixture f(2, 2);
+    f.Line(8, Variant(Continuous), Variant(Thin), Variant(Red), Variant(3));
+    f.Load();
+    f.Pen(3, 2, Blue);
+    EXPECT_EQ(f.page.lnsLineStyle->WeightOf(0), 4);
+    EXPECT_EQ(f.page.lnsLineStyle->WeightOf(4), 4);
+    EXPECT_EQ(f.page.lnsLineStyle->LineColor(), Blue);
+    EXPECT_EQ(f.site->modified, 0);
+    EXPECT_EQ(f.target->Value("ApplyCache"), Variant(0));
+    f.page.OnApply();
+    EXPECT_EQ(*f.writes, (Lines{"Cells: Call Apply()"}));
+    EXPECT_EQ(f.Log(), (Lines{"Border Reset", "Border Apply"}));
+}
+
+TEST(CellPropBorderDraw, ADiagramClickDrawsWithThePenAndASecondRemoves) {
+    BorderFixture f(1, 1);
+    f.Load();
+    f.Pen(3, 1, Red);
+    f.page.bdfBorders->UserClickBorder(8);
+    EXPECT_EQ(f.page.bdfBorders->BorderLineStyle(8), Dot);
+    EXPECT_EQ(f.page.bdfBorders->BorderWeight(8), Medium);
+    EXPECT_EQ(f.page.bdfBorders->BorderColor(8), Red);
+    EXPECT_EQ(f.page.cmdTop->Value(), 1);
+    f.page.bdfBorders->UserClickBorder(8);
+    EXPECT_EQ(f.page.bdfBorders->BorderLineStyle(8), None);
+    EXPECT_EQ(f.page.cmdTop->Value(), 0);
+}
+
+TEST(CellPropBorderDraw, AChangedPenRedrawsInsteadOfRemoving) {
+    BorderFixture f(1, 1);
+    f.Load();
+    f.Pen(0, 0, Red);
+    f.page.bdfBorders->UserClickBorder(9);
+    f.page.csxLineColor->UserPickColor(Blue);
+    f.page.bdfBorders->UserClickBorder(9);
+    EXPECT_EQ(f.page.bdfBorders->BorderLineStyle(9), Continuous);
+    EXPECT_EQ(f.page.bdfBorders->BorderColor(9), Blue);
+    f.page.cbxLineWidth->UserSelect(1);
+    f.page.bdfBorders->UserClickBorder(9);
+    EXPECT_EQ(f.page.bdfBorders->BorderWeight(9), Medium);
+    f.page.lnsLineStyle->UserSelect(2);
+    f.page.bdfBorders->UserClickBorder(9);
+    EXPECT_EQ(f.page.bdfBorders->BorderLineStyle(9), 5);
+}
+
+TEST(CellPropBorderDraw, TheAutomaticPenRemovesOnTheSecondClick) {
+    BorderFixture f(1, 1);
+    f.Load();
+    ASSERT_EQ(f.page.csxLineColor->SelColor(), ColorSelBox::Automatic);
+    f.page.bdfBorders->UserClickBorder(7);
+    EXPECT_EQ(f.page.bdfBorders->BorderLineStyle(7), Continuous);
+    EXPECT_EQ(f.page.BorderColorIndexOf(7), -1);
+    f.page.bdfBorders->UserClickBorder(7);
+    EXPECT_EQ(f.page.bdfBorders->BorderLineStyle(7), None);
+    f.page.OnApply();
+    EXPECT_EQ(*f.writes, (Lines{"Cells: Put ApplyCache = Long(1)", "Cells: Call Apply()"}));
+}
+
+TEST(CellPropBorderDraw, AnExplicitColourReplacesTheAutomaticMark) {
+    BorderFixture f(1, 1);
+    f.Load();
+    f.page.cmdLeft->UserClick(); // automatic pen
+    EXPECT_EQ(f.page.BorderColorIndexOf(7), -1);
+    f.page.csxLineColor->UserPickColor(Red);
+    f.page.bdfBorders->UserClickBorder(7);
+    EXPECT_EQ(f.page.BorderColorIndexOf(7), 0);
+    f.page.OnApply();
+    EXPECT_EQ(*f.writes,
+              (Lines{"Cells: Put ApplyCache = Long(1)", "Border(7): Put LineStyle = Long(1)",
+                     "Border(7): Put color = Double(255)", "Border(7): Put Weight = Long(2)",
+                     "Cells: Call Apply()"}));
+}
+
+TEST(CellPropBorderDraw, TheAutomaticPenIsWrittenAsTheAutomaticIndex) {
+    BorderFixture f(1, 1);
+    f.Line(8, Variant(Continuous), Variant(Thin), Variant(Red), Variant(3));
+    f.Load();
+    f.page.csxLineColor->UserPickAutomatic();
+    f.page.cbxLineWidth->UserSelect(1);
+    f.page.bdfBorders->UserClickBorder(8);
+    f.page.OnApply();
+    EXPECT_EQ(*f.writes,
+              (Lines{"Cells: Put ApplyCache = Long(1)", "Border(8): Put LineStyle = Long(1)",
+                     "Border(8): Put ColorIndex = Long(-4105)",
+                     "Border(8): Put Weight = Long(-4138)", "Cells: Call Apply()"}));
+}
+
+TEST(CellPropBorderDraw, AutomaticOverAnExplicitColourThatLooksTheSameIsWritten) {
+    BorderFixture f(1, 1);
+    f.Line(8, Variant(Continuous), Variant(Thin), Variant(0), Variant(1)); // explicit black
+    f.Load();
+    f.page.csxLineColor->UserPickAutomatic();
+    f.page.bdfBorders->UserClickBorder(8);
+    EXPECT_EQ(f.page.bdfBorders->BorderLineStyle(8), Continuous); // redrawn, not removed
+    f.page.OnApply();
+    EXPECT_EQ(*f.writes,
+              (Lines{"Cells: Put ApplyCache = Long(1)", "Border(8): Put LineStyle = Long(1)",
+                     "Border(8): Put ColorIndex = Long(-4105)", "Border(8): Put Weight = Long(2)",
+                     "Cells: Call Apply()"}));
+}
+
+TEST(CellPropBorderButtons, TogglesDrawAndRemoveWithoutRefreshing) {
+    BorderFixture f(2, 2);
+    f.Load();
+    f.Pen(1, 0, Blue);
+    f.page.cmdHInside->UserClick();
+    EXPECT_EQ(f.page.bdfBorders->BorderLineStyle(12), 4);
+    f.page.cmdDown->UserClick();
+    EXPECT_EQ(f.page.bdfBorders->BorderLineStyle(5), 4);
+    f.page.cmdDown->UserClick();
+    EXPECT_EQ(f.page.bdfBorders->BorderLineStyle(5), None);
+    EXPECT_EQ(f.site->modified, 3);
+    EXPECT_EQ(f.target->Value("ApplyCache"), Variant(1));
+    f.page.OnApply();
+    EXPECT_EQ(*f.writes,
+              (Lines{"Cells: Put ApplyCache = Long(1)", "Border(12): Put LineStyle = Long(4)",
+                     "Border(12): Put color = Double(16711680)", "Border(12): Put Weight = Long(2)",
+                     "Cells: Call Apply()"}));
+}
+
+TEST(CellPropBorderPresets, OutlineDrawsTheFourEdges) {
+    BorderFixture f(2, 2);
+    f.Load();
+    f.Pen(0, 1, Red);
+    f.page.cmdOutSide->UserClick();
+    for (CheckBox* b : {f.page.cmdTop.get(), f.page.cmdLeft.get(), f.page.cmdBottom.get(),
+                        f.page.cmdRight.get()}) {
+        EXPECT_EQ(b->Value(), 1) << b->Name();
+    }
+    EXPECT_EQ(f.page.cmdHInside->Value(), 0);
+    f.page.OnApply();
+    EXPECT_EQ(*f.writes,
+              (Lines{"Cells: Put ApplyCache = Long(1)", "Border(8): Put LineStyle = Long(1)",
+                     "Border(8): Put color = Double(255)", "Border(8): Put Weight = Long(-4138)",
+                     "Border(9): Put LineStyle = Long(1)", "Border(9): Put color = Double(255)",
+                     "Border(9): Put Weight = Long(-4138)", "Border(7): Put LineStyle = Long(1)",
+                     "Border(7): Put color = Double(255)", "Border(7): Put Weight = Long(-4138)",
+                     "Border(10): Put LineStyle = Long(1)", "Border(10): Put color = Double(255)",
+                     "Border(10): Put Weight = Long(-4138)", "Cells: Call Apply()"}));
+}
+
+TEST(CellPropBorderPresets, InsideOnOneColumnSavesOnlyTheHorizontalLine) {
+    BorderFixture f(3, 1);
+    f.Load();
+    f.Pen(0, 0, Red);
+    f.page.cmdInside->UserClick();
+    EXPECT_EQ(f.page.bdfBorders->BorderLineStyle(12), Continuous);
+    EXPECT_EQ(f.page.bdfBorders->BorderLineStyle(11), Continuous);
+    EXPECT_EQ(f.page.cmdHInside->Value(), 1);
+    f.page.OnApply();
+    EXPECT_EQ(*f.writes,
+              (Lines{"Cells: Put ApplyCache = Long(1)", "Border(12): Put LineStyle = Long(1)",
+                     "Border(12): Put color = Double(255)", "Border(12): Put Weight = Long(2)",
+                     "Cells: Call Apply()"}));
+    EXPECT_EQ(f.Log(), (Lines{"Border Reset", "Border Apply"}));
+}
+
+TEST(CellPropBorderPresets, NoneRemovesAllButTheDiagonals) {
+    BorderFixture f(2, 2);
+    for (int32_t n = 5; n <= 12; ++n) {
+        f.Line(n, Variant(Continuous), Variant(Thin), Variant(Red), Variant(3));
+    }
+    f.Load();
+    f.page.cmdNone->UserClick();
+    EXPECT_EQ(f.page.cmdDown->Value(), 1);
+    EXPECT_EQ(f.page.cmdUp->Value(), 1);
+    EXPECT_EQ(f.page.cmdTop->Value(), 0);
+    f.page.OnApply();
+    EXPECT_EQ(
+        *f.writes,
+        (Lines{"Cells: Put ApplyCache = Long(1)", "Border(12): Put LineStyle = Long(-4142)",
+               "Border(11): Put LineStyle = Long(-4142)", "Border(8): Put LineStyle = Long(-4142)",
+               "Border(9): Put LineStyle = Long(-4142)", "Border(7): Put LineStyle = Long(-4142)",
+               "Border(10): Put LineStyle = Long(-4142)", "Cells: Call Apply()"}));
+}
+
+TEST(CellPropBorderApply, AnUntouchedUndeterminedBorderWritesNothing) {
+    BorderFixture f(2, 2);
+    f.Line(8, Variant::Null(), Variant::Null(), Variant::Null(), Variant::Null());
+    f.Load();
+    EXPECT_EQ(f.page.bdfBorders->BorderLineStyle(8), -1);
+    f.page.cmdBottom->UserClick();
+    f.page.OnApply();
+    for (const std::string& w : *f.writes) {
+        EXPECT_EQ(w.find("Border(8)"), std::string::npos) << w;
+    }
+    // Drawn by the user, it is written like any other.
+    f.page.cmdTop->UserClick();
+    f.writes->clear();
+    f.page.OnApply();
+    EXPECT_EQ(f.writes->at(0), "Border(8): Put LineStyle = Long(1)");
+}
+
+TEST(CellPropBorderErrors, ARefusedBorderIsLoggedUnderItsRoutineAndTheRestIsSaved) {
+    BorderFixture f(1, 1);
+    f.Load();
+    f.border.at(8)->Fail("LineStyle", 1004, "Refused");
+    f.page.cmdOutSide->UserClick();
+    f.writes->clear();
+    f.page.OnApply();
+    const Lines log = f.Log();
+    EXPECT_NE(std::find(log.begin(), log.end(), "SaveBorder - Error: 1004,Refused"), log.end());
+    EXPECT_EQ(std::count(log.begin(), log.end(), "Border Apply"), 1);
+    EXPECT_EQ(log.size(), 3u);
+    EXPECT_EQ(f.writes->back(), "Cells: Call Apply()");
+    EXPECT_EQ(f.border.at(9)->Value("LineStyle"), Variant(Continuous));
+}
+
+TEST(CellPropBorderErrors, ATargetWithoutBordersLoadsNothing) {
+    PageHarness h;
+    auto target = std::make_shared<FakeObject>();
+    target->Fail("Borders", 438);
+    CellPropBorder page;
+    page.SetTargets(PageHarness::Targets(target));
+    EXPECT_TRUE(page.Loading());
+    // The failed fetch drops the target list without a log line, as any failed SetTargets does.
+    EXPECT_TRUE(h.LogLines().empty());
+}
+
+TEST(CellPropBorderModel, AnOutlineAndAnInsideGridReachTheCells) {
+    PageHarness h;
+    CellPageModel m;
+    CellPropBorder page;
+    page.SetSite(std::make_shared<FakeSite>());
+    page.SetTargets(PageHarness::Targets(m.Range("B2:D4")));
+    EXPECT_EQ(page.bdfBorders->Layout(), 3);
+    page.cbxLineWidth->UserSelect(1);
+    page.cmdOutSide->UserClick();
+    page.lnsLineStyle->UserSelect(3);
+    page.cbxLineWidth->UserSelect(0);
+    page.csxLineColor->UserPickColor(Red);
+    page.cmdInside->UserClick();
+    page.OnApply();
+    const ObjectRef borders = m.Range("B2:D4").Get("Borders").ToObject();
+    EXPECT_EQ(borders.Get("Item", Variant(8)).Get("Weight"), Variant(Medium));
+    EXPECT_EQ(borders.Get("Item", Variant(8)).Get("ColorIndex"), Variant(-4105));
+    EXPECT_EQ(borders.Get("Item", Variant(10)).Get("LineStyle"), Variant(Continuous));
+    EXPECT_EQ(borders.Get("Item", Variant(11)).Get("LineStyle"), Variant(Dot));
+    EXPECT_EQ(borders.Get("Item", Variant(12)).Get("color"), Variant(Red));
+    EXPECT_EQ(borders.Get("Item", Variant(5)).Get("LineStyle"), Variant(None));
+    EXPECT_EQ(h.LogLines(), (Lines{"Border Reset", "Border Apply"}));
+
+    // Loaded again: the pen is the first bordered edge's, and a first
+    // automatic then red drawing is written red.
+    CellPropBorder again;
+    again.SetSite(std::make_shared<FakeSite>());
+    again.SetTargets(PageHarness::Targets(m.Range("F6")));
+    EXPECT_EQ(again.bdfBorders->Layout(), 0);
+    again.cmdTop->UserClick();
+    again.csxLineColor->UserPickColor(Red);
+    again.bdfBorders->UserClickBorder(8);
+    again.OnApply();
+    EXPECT_EQ(m.Range("F6").Get("Borders").Get("Item", Variant(8)).Get("color"), Variant(Red));
+}
+
+TEST(CellPropBorderModel, MixedTopBordersLeftAloneStayAsTheyWere) {
+    PageHarness h;
+    CellPageModel m;
+    const ObjectRef a1 = m.Range("A1");
+    a1.Get("Borders").Get("Item", Variant(8)).ToObject().Put("LineStyle", Variant(Dot));
+    a1.Call("Apply");
+    CellPropBorder page;
+    page.SetSite(std::make_shared<FakeSite>());
+    page.SetTargets(PageHarness::Targets(m.Range("A1:B1")));
+    EXPECT_EQ(page.bdfBorders->Layout(), 2);
+    EXPECT_EQ(page.bdfBorders->BorderLineStyle(8), -1);
+    EXPECT_EQ(page.cmdTop->Value(), 0);
+    page.cmdBottom->UserClick();
+    page.OnApply();
+    EXPECT_EQ(m.Range("A1").Get("Borders").Get("Item", Variant(8)).Get("LineStyle"), Variant(Dot));
+    EXPECT_EQ(m.Range("B1").Get("Borders").Get("Item", Variant(8)).Get("LineStyle"), Variant(None));
+    EXPECT_EQ(m.Range("A1:B1").Get("Borders").Get("Item", Variant(9)).Get("LineStyle"),
+              Variant(Continuous));
+}
