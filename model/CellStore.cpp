@@ -34,22 +34,17 @@ void CellStore::ForEachColumn(int32_t first, int32_t last,
     m_state.columns.ForEach(first, last, [&](int32_t a, int32_t b, const ColumnPtr& column) { f(a, b, *column); });
 }
 
-void CellStore::MapStyles(const CellRect& rect, const std::function<uint32_t(uint32_t)>& map) {
-    // Each distinct id is mapped once, however many runs and columns hold it.
-    const size_t idLimit = m_pTable->IdLimit();
-    std::vector<uint32_t> memo(idLimit, UINT32_MAX);
-    auto mapped = [&](uint32_t id) {
-        uint32_t& slot = memo[id];
-        if (slot == UINT32_MAX) {
-            slot = map(id);
-        }
-        return slot;
-    };
+template <typename F>
+RunList<ColumnPtr> CellStore::RebuildColumns(const CellRect& rect, F&& mapped, const bool& go) const {
     // A column shared by several column runs is rebuilt once; a rebuilt column
-    // equal to the one before it shares its contents.
+    // equal to the one before it shares its contents. Once `go` turns false
+    // the rest is left as it is.
     std::unordered_map<const ColumnStyles*, ColumnPtr> rebuilt;
     ColumnPtr previous;
-    m_state.columns = m_state.columns.Mapped(rect.firstColumn, rect.lastColumn, [&](const ColumnPtr& column) {
+    return m_state.columns.Mapped(rect.firstColumn, rect.lastColumn, [&](const ColumnPtr& column) {
+        if (!go) {
+            return column;
+        }
         auto it = rebuilt.find(column.get());
         if (it == rebuilt.end()) {
             RunList<uint32_t> runs = column->Runs().Mapped(rect.firstRow, rect.lastRow, mapped);
@@ -66,6 +61,104 @@ void CellStore::MapStyles(const CellRect& rect, const std::function<uint32_t(uin
         previous = it->second;
         return it->second;
     });
+}
+
+std::vector<uint32_t> CellStore::MapStyles(const CellRect& rect, const StyleMapping& map, const KnownMapping& known) {
+    const size_t idLimit = m_pTable->IdLimit();
+    std::vector<uint32_t> memo(idLimit, UINT32_MAX);
+    std::vector<uint32_t> newIds;
+    // When every id of the block already knows its new id, one pass rewrites the runs.
+    bool complete = static_cast<bool>(known);
+    if (complete) {
+        RunList<ColumnPtr> columns = RebuildColumns(rect, [&](uint32_t id) {
+            uint32_t& slot = memo[id];
+            if (slot == UINT32_MAX) {
+                if (!complete || !known(id, slot)) {
+                    complete = false;
+                    slot = id;
+                } else {
+                    newIds.push_back(slot);
+                }
+            }
+            return slot;
+        }, complete);
+        if (complete) {
+            m_state.columns = std::move(columns);
+            Changed();
+            return newIds;
+        }
+        std::fill(memo.begin(), memo.end(), UINT32_MAX);
+    }
+    // Otherwise first the distinct ids over the block, then each mapped once,
+    // in id order so that the style records are read front to back, then the
+    // runs rewritten from that table.
+    std::vector<uint8_t> present(idLimit, 0);
+    uint8_t* const marks = present.data();
+    m_state.columns.ForEach(rect.firstColumn, rect.lastColumn, [&](int32_t, int32_t, const ColumnPtr& column) {
+        const size_t first = column->Runs().RunIndexAt(rect.firstRow);
+        const size_t last = column->Runs().RunIndexAt(rect.lastRow);
+        const auto* run = column->Runs().Runs().data();
+        for (size_t k = first; k <= last; ++k) {
+            marks[run[k].value] = 1;
+        }
+    });
+    std::vector<uint32_t> ids;
+    for (uint32_t id = 0; id < idLimit; ++id) {
+        if (present[id]) {
+            ids.push_back(id);
+        }
+    }
+    map(ids, newIds);
+    for (size_t i = 0; i < ids.size(); ++i) {
+        memo[ids[i]] = newIds[i];
+    }
+    const bool go = true;
+    m_state.columns = RebuildColumns(rect, [&memo](uint32_t id) { return memo[id]; }, go);
+    Changed();
+    return newIds;
+}
+
+void CellStore::MarkStyles(std::vector<uint8_t>& used) const {
+    MarkStylesOutside(CellRect{0, 0, -1, -1}, used);
+}
+
+void CellStore::MarkStylesOutside(const CellRect& rect, std::vector<uint8_t>& used) const {
+    std::unordered_map<const ColumnStyles*, bool> done; // column -> marked whole
+    m_state.columns.ForEach(0, kColumnCount, [&](int32_t a, int32_t b, const ColumnPtr& column) {
+        const bool whole = a < rect.firstColumn || b > rect.lastColumn;
+        auto [it, fresh] = done.emplace(column.get(), whole);
+        if (!fresh && (it->second || !whole)) {
+            return;
+        }
+        it->second = whole;
+        const auto& runs = column->Runs();
+        if (whole) {
+            for (const auto& run : runs.Runs()) {
+                used[run.value] = 1;
+            }
+            return;
+        }
+        if (rect.firstRow > 0) {
+            runs.ForEach(0, rect.firstRow - 1, [&](int32_t, int32_t, uint32_t id) { used[id] = 1; });
+        }
+        runs.ForEach(rect.lastRow + 1, kRowCount, [&](int32_t, int32_t, uint32_t id) { used[id] = 1; });
+    });
+}
+
+void CellStore::LoadColumn(int32_t column, const std::vector<std::pair<int32_t, uint32_t>>& runs) {
+    RunList<uint32_t> list;
+    int32_t start = 0;
+    for (const auto& [end, id] : runs) {
+        const int32_t stop = std::min(end, kRowCount + 1);
+        if (stop > start) {
+            list.Append(stop, id);
+            start = stop;
+        }
+    }
+    if (start <= kRowCount) {
+        list.Append(kRowCount + 1, 0);
+    }
+    m_state.columns.Assign(column, column, std::make_shared<const ColumnStyles>(m_pTable, std::move(list)));
     Changed();
 }
 

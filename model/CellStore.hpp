@@ -50,8 +50,19 @@ public:
     uint64_t Version() const { return m_version; }
 
     uint32_t StyleAt(int32_t row, int32_t column) const;
-    // Replaces every style id over the block by map(id); map is called once per distinct id.
-    void MapStyles(const CellRect& rect, const std::function<uint32_t(uint32_t)>& map);
+    // Replaces every style id over the block: map(ids, mapped) is called once
+    // with the distinct ids of the block and gives each its new id.
+    using StyleMapping = std::function<void(const std::vector<uint32_t>&, std::vector<uint32_t>&)>;
+    // known(id, newId), when given, answers ids whose new id is known without
+    // mapping. Returns the new ids.
+    using KnownMapping = std::function<bool(uint32_t, uint32_t&)>;
+    std::vector<uint32_t> MapStyles(const CellRect& rect, const StyleMapping& map, const KnownMapping& known = {});
+    // Marks used[id] for every style of the sheet, or of the sheet outside a block.
+    void MarkStyles(std::vector<uint8_t>& used) const;
+    void MarkStylesOutside(const CellRect& rect, std::vector<uint8_t>& used) const;
+    // Replaces the styles of a column: (row after the run, style id) pairs
+    // from the top; rows below the last run get the default style.
+    void LoadColumn(int32_t column, const std::vector<std::pair<int32_t, uint32_t>>& runs);
     // Calls f(firstColumn, lastColumn, column) for the shared columns over [first, last].
     void ForEachColumn(int32_t first, int32_t last,
                        const std::function<void(int32_t, int32_t, const ColumnStyles&)>& f) const;
@@ -68,6 +79,7 @@ public:
     void SetColumnWidths(int32_t first, int32_t last, double width);
 
 private:
+    template <typename F> RunList<ColumnPtr> RebuildColumns(const CellRect& rect, F&& mapped, const bool& go) const;
     template <typename Map, typename F> static void ForEachIn(const Map& map, const CellRect& rect, F&& f);
     void Changed() { ++m_version; }
 

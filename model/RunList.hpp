@@ -1,5 +1,6 @@
 #pragma once
 #include <algorithm>
+#include <cstddef>
 #include <cstdint>
 #include <utility>
 #include <vector>
@@ -47,28 +48,41 @@ public:
     // A copy where every value over [first, last] is replaced by f(value).
     template <typename F> RunList Mapped(int32_t first, int32_t last, F&& f) const {
         RunList out;
-        out.m_runs.reserve(m_runs.size() + 2);
-        size_t k = 0;
-        for (; k < m_runs.size() && m_runs[k].end <= first; ++k) {
-            out.Append(m_runs[k].end, m_runs[k].value);
-        }
-        for (; k < m_runs.size(); ++k) {
-            const int32_t start = RunStart(k);
-            if (start > last) {
-                break;
+        out.m_runs.resize(m_runs.size() + 2);
+        Run* const o = out.m_runs.data();
+        size_t n = 0;
+        auto put = [&](int32_t end, T value) {
+            if (n > 0 && o[n - 1].value == value) {
+                o[n - 1].end = end;
+            } else {
+                o[n++] = Run{end, std::move(value)};
             }
-            if (start < first) {
-                out.Append(first, m_runs[k].value);
-            }
-            const int32_t end = std::min(last + 1, m_runs[k].end);
-            out.Append(end, f(m_runs[k].value));
-            if (m_runs[k].end > end) {
-                out.Append(m_runs[k].end, m_runs[k].value);
+        };
+        const size_t k0 = RunIndexAt(first);
+        const size_t k1 = RunIndexAt(last);
+        // Runs before the block stay as they are.
+        for (; n < k0; ++n) {
+            o[n] = m_runs[n];
+        }
+        if (RunStart(k0) < first) {
+            put(first, m_runs[k0].value);
+        }
+        for (size_t k = k0; k < k1; ++k) {
+            put(m_runs[k].end, f(m_runs[k].value));
+        }
+        put(last + 1, f(m_runs[k1].value));
+        if (m_runs[k1].end > last + 1) {
+            put(m_runs[k1].end, m_runs[k1].value);
+        }
+        // Runs after it too; only the first may join the block's last run.
+        for (size_t k = k1 + 1; k < m_runs.size(); ++k) {
+            if (k == k1 + 1) {
+                put(m_runs[k].end, m_runs[k].value);
+            } else {
+                o[n++] = m_runs[k];
             }
         }
-        for (; k < m_runs.size(); ++k) {
-            out.Append(m_runs[k].end, m_runs[k].value);
-        }
+        out.m_runs.resize(n);
         return out;
     }
 
@@ -78,8 +92,8 @@ public:
 
     bool operator==(const RunList&) const = default;
 
-private:
-    // Adds a run ending at `end`, merged with the last one when equal.
+    // Builds a list from its start: adds a run ending at `end`, merged with
+    // the last one when equal.
     void Append(int32_t end, T value) {
         if (!m_runs.empty() && m_runs.back().value == value) {
             m_runs.back().end = end;
@@ -87,6 +101,8 @@ private:
             m_runs.push_back(Run{end, std::move(value)});
         }
     }
+
+private:
 
     std::vector<Run> m_runs;
 };

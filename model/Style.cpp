@@ -7,9 +7,11 @@ namespace vantor::model {
 
 namespace {
 
+// Each step folds the high bits down, so that every input bit reaches the
+// low bits that pick a hash slot.
 uint64_t Mix(uint64_t h, uint64_t v) {
-    h ^= v + 0x9E3779B97F4A7C15ull + (h << 6) + (h >> 2);
-    return h * 0xFF51AFD7ED558CCDull;
+    h = (h ^ v) * 0xFF51AFD7ED558CCDull;
+    return h ^ (h >> 33);
 }
 
 uint64_t LineKey(const BorderLine& l) {

@@ -41,7 +41,8 @@ StyleSummary::StyleSummary(const CellStore& store, const CellRect& rect) {
     const int32_t r2 = rect.lastRow;
     store.ForEachColumn(rect.firstColumn, rect.lastColumn + 1,
                         [&](int32_t c1, int32_t c2, const ColumnStyles& column) {
-        const auto& runs = column.Runs();
+        const auto& runs = column.Runs().Runs();
+        const size_t firstRun = column.Runs().RunIndexAt(r1);
         if (c1 <= rect.lastColumn) {
             unsigned columnGroups = 1u << Cells;
             if (c1 <= rect.firstColumn) {
@@ -50,20 +51,25 @@ StyleSummary::StyleSummary(const CellStore& store, const CellRect& rect) {
             if (std::min(c2, rect.lastColumn) > rect.firstColumn) {
                 columnGroups |= 1u << InsideVertical;
             }
-            runs.ForEach(r1, r2, [&](int32_t a, int32_t b, uint32_t id) {
-                unsigned groups = columnGroups;
-                if (a == r1) {
-                    groups |= 1u << Top;
+            // The run holding the first row also holds the top edges; it and
+            // every later run within the block hold inside horizontal lines
+            // when they reach below the first row.
+            const unsigned below = columnGroups | (1u << InsideHorizontal);
+            merge(runs[firstRun].value, (std::min(runs[firstRun].end - 1, r2) > r1 ? below : columnGroups) | (1u << Top));
+            size_t k = firstRun + 1;
+            for (; k < runs.size() && runs[k - 1].end <= r2; ++k) {
+                const uint32_t id = runs[k].value;
+                if (below & ~seen[id]) {
+                    merge(id, below);
                 }
-                if (b > r1) {
-                    groups |= 1u << InsideHorizontal;
-                }
-                merge(id, groups);
-            });
-            merge(runs.At(r2 + 1), 1u << Bottom);
+            }
+            // The run holding the row under the block holds the bottom edges.
+            merge(runs[k - 1].end > r2 + 1 ? runs[k - 1].value : runs[k].value, 1u << Bottom);
         }
         if (c2 > rect.lastColumn) {
-            runs.ForEach(r1, r2, [&](int32_t, int32_t, uint32_t id) { merge(id, 1u << Right); });
+            for (size_t k = firstRun; k < runs.size() && (k == firstRun || runs[k - 1].end <= r2); ++k) {
+                merge(runs[k].value, 1u << Right);
+            }
         }
     });
 }

@@ -8,16 +8,98 @@ StyleTable::StyleTable(const std::string& defaultFontName) {
     m_numberFormats.Intern("");
     Style style;
     style.fontName = m_fontNames.Intern(defaultFontName);
-    Rehash(1024);
+    m_slots.assign(1024, Slot{0, 0});
     Intern(style);
 }
 
 uint32_t StyleTable::Intern(const Style& style) {
-    const size_t hash = style.Hash();
+    Reserve(RecordCount() + 1);
+    return InternHashed(style, style.Hash());
+}
+
+void StyleTable::InternAll(const std::vector<Style>& styles, std::vector<uint32_t>& ids) {
+    constexpr size_t kAhead = 16;
+    Reserve(RecordCount() + styles.size());
+    std::vector<size_t> hashes(styles.size());
+    for (size_t i = 0; i < styles.size(); ++i) {
+        hashes[i] = styles[i].Hash();
+    }
+    ids.resize(styles.size());
     const size_t mask = m_slots.size() - 1;
-    for (size_t slot = hash & mask; m_slots[slot] != 0; slot = (slot + 1) & mask) {
-        const uint32_t id = m_slots[slot] - 1;
-        if (m_hashes[id] == hash && m_styles[id] == style) {
+    for (size_t i = 0; i < styles.size(); ++i) {
+        if (i + kAhead < styles.size()) {
+            __builtin_prefetch(&m_slots[hashes[i + kAhead] & mask]);
+        }
+        ids[i] = InternHashed(styles[i], hashes[i]);
+    }
+}
+
+uint32_t StyleTable::PatchNumber(const StylePatch& patch) {
+    // Only the patched fields count: two patches writing the same values are one.
+    Style values;
+    values.CopyFields(patch.values, patch.mask);
+    const size_t hash = values.Hash() ^ (patch.mask * 0x9E3779B97F4A7C15ull);
+    const auto [first, last] = m_patchNumbers.equal_range(hash);
+    for (auto it = first; it != last; ++it) {
+        const auto& known = m_patches[it->second - 1];
+        if (known.first == patch.mask && known.second == values) {
+            return it->second;
+        }
+    }
+    m_patches.emplace_back(patch.mask, values);
+    const auto number = static_cast<uint32_t>(m_patches.size());
+    m_patchNumbers.emplace(hash, number);
+    return number;
+}
+
+void StyleTable::ApplyPatch(const StylePatch& patch, const std::vector<uint32_t>& ids, std::vector<uint32_t>& newIds) {
+    const uint32_t number = PatchNumber(patch);
+    m_transitions.resize(m_styles.size());
+    newIds.resize(ids.size());
+    std::vector<size_t> missing;
+    std::vector<Style> changed;
+    for (size_t i = 0; i < ids.size(); ++i) {
+        const Transition& t = m_transitions[ids[i]];
+        if (t.patch == number) {
+            newIds[i] = t.result;
+        } else {
+            missing.push_back(i);
+            changed.push_back(patch.AppliedTo(m_styles[ids[i]]));
+        }
+    }
+    std::vector<uint32_t> found;
+    InternAll(changed, found);
+    m_transitions.resize(m_styles.size());
+    for (size_t k = 0; k < missing.size(); ++k) {
+        newIds[missing[k]] = found[k];
+        m_transitions[ids[missing[k]]] = Transition{number, found[k]};
+    }
+}
+
+bool StyleTable::KnownResult(uint32_t patchNumber, uint32_t id, uint32_t& result) const {
+    if (id >= m_transitions.size() || m_transitions[id].patch != patchNumber) {
+        return false;
+    }
+    result = m_transitions[id].result;
+    return true;
+}
+
+void StyleTable::Reserve(size_t records) {
+    size_t capacity = m_slots.size();
+    while (records * 2 > capacity) {
+        capacity *= 2;
+    }
+    if (capacity != m_slots.size()) {
+        Rehash(capacity);
+    }
+}
+
+uint32_t StyleTable::InternHashed(const Style& style, size_t hash) {
+    const size_t mask = m_slots.size() - 1;
+    const auto high = static_cast<uint32_t>(hash >> 32);
+    for (size_t slot = hash & mask; m_slots[slot].idPlusOne != 0; slot = (slot + 1) & mask) {
+        const uint32_t id = m_slots[slot].idPlusOne - 1;
+        if (m_slots[slot].hashHigh == high && m_styles[id] == style) {
             return id;
         }
     }
@@ -34,16 +116,12 @@ uint32_t StyleTable::Intern(const Style& style) {
         m_hashes.push_back(hash);
         m_free.push_back(0);
     }
-    if ((RecordCount() + 1) * 2 > m_slots.size()) {
-        Rehash(m_slots.size() * 2);
-    } else {
-        Insert(id);
-    }
+    Insert(id);
     return id;
 }
 
 void StyleTable::Rehash(size_t capacity) {
-    m_slots.assign(capacity, 0);
+    m_slots.assign(capacity, Slot{0, 0});
     for (uint32_t id = 0; id < m_styles.size(); ++id) {
         if (!m_free[id]) {
             Insert(id);
@@ -54,10 +132,10 @@ void StyleTable::Rehash(size_t capacity) {
 void StyleTable::Insert(uint32_t id) {
     const size_t mask = m_slots.size() - 1;
     size_t slot = m_hashes[id] & mask;
-    while (m_slots[slot] != 0) {
+    while (m_slots[slot].idPlusOne != 0) {
         slot = (slot + 1) & mask;
     }
-    m_slots[slot] = id + 1;
+    m_slots[slot] = Slot{id + 1, static_cast<uint32_t>(m_hashes[id] >> 32)};
 }
 
 void StyleTable::CollectIfAbove(size_t threshold) {
@@ -77,6 +155,8 @@ void StyleTable::CollectIfAbove(size_t threshold) {
             m_freeIds.push_back(id);
         }
     }
+    // Freed ids will name other styles: what was remembered about them is void.
+    m_transitions.assign(m_styles.size(), Transition{});
     Rehash(m_slots.size());
 }
 

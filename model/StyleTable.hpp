@@ -1,8 +1,10 @@
 #pragma once
 #include "model/StringPool.hpp"
 #include "model/Style.hpp"
+#include "model/StylePatch.hpp"
 
 #include <cstdint>
+#include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
@@ -22,6 +24,19 @@ public:
     StyleTable& operator=(const StyleTable&) = delete;
 
     uint32_t Intern(const Style& style);
+    // Interns many styles at once: ids[i] for styles[i]. Looking ahead in the
+    // hash index keeps many memory reads in flight, which is what a large
+    // batch costs.
+    void InternAll(const std::vector<Style>& styles, std::vector<uint32_t>& ids);
+    // The ids of the styles `ids` become with the patch applied. Each style
+    // remembers the last patch applied to it and the result, so that
+    // repeating a change (turning bold on and off, say) finds its styles
+    // without looking them up.
+    void ApplyPatch(const StylePatch& patch, const std::vector<uint32_t>& ids, std::vector<uint32_t>& newIds);
+    // Distinct patches are numbered from 1.
+    uint32_t PatchNumber(const StylePatch& patch);
+    // What the patch of this number made of a style, if it was the last one applied to it.
+    bool KnownResult(uint32_t patchNumber, uint32_t id, uint32_t& result) const;
     const Style& Get(uint32_t id) const { return m_styles[id]; }
     const Style& Default() const { return m_styles[0]; }
     // Records held, referenced or not.
@@ -43,6 +58,8 @@ public:
     void Unregister(const ColumnStyles* column) { m_columns.erase(column); }
 
 private:
+    uint32_t InternHashed(const Style& style, size_t hash);
+    void Reserve(size_t records);
     void Rehash(size_t capacity);
     void Insert(uint32_t id);
 
@@ -50,10 +67,24 @@ private:
     std::vector<size_t> m_hashes;
     std::vector<uint8_t> m_free;
     std::vector<uint32_t> m_freeIds;
-    std::vector<uint32_t> m_slots; // open addressing: id + 1, 0 when empty
+    // Open addressing: each slot holds id + 1 (0 when empty) and the high half
+    // of the id's hash, so most probes settle without touching the record.
+    struct Slot {
+        uint32_t idPlusOne;
+        uint32_t hashHigh;
+    };
+    std::vector<Slot> m_slots;
     StringPool m_fontNames;
     StringPool m_numberFormats;
     std::unordered_set<const ColumnStyles*> m_columns;
+    // Distinct patches, and per style the last one applied.
+    struct Transition {
+        uint32_t patch = 0;
+        uint32_t result = 0;
+    };
+    std::vector<std::pair<FieldMask, Style>> m_patches;
+    std::unordered_multimap<size_t, uint32_t> m_patchNumbers;
+    std::vector<Transition> m_transitions;
 };
 
 } // namespace vantor::model

@@ -9,6 +9,7 @@
 #include "model/Worksheet.hpp"
 #include "vantor/automation/TextFunctions.hpp"
 
+#include <algorithm>
 #include <cfloat>
 #include <unordered_set>
 
@@ -184,24 +185,23 @@ std::shared_ptr<SheetSelection> Workbook::SelectSheets(const std::vector<std::st
     return std::make_shared<SheetSelection>(std::move(sheets));
 }
 
-size_t Workbook::StylesInUse() const {
+size_t Workbook::StylesInUse() const { return StylesInUse(*m_sheets.front(), CellRect{0, 0, -1, -1}, {}); }
+
+size_t Workbook::StylesInUse(const Worksheet& sheet, const CellRect& block,
+                             const std::vector<uint32_t>& blockIds) const {
     std::vector<uint8_t> used(m_pStyles->IdLimit(), 0);
-    std::unordered_set<const ColumnStyles*> visited;
-    size_t count = 0;
-    for (const auto& sheet : m_sheets) {
-        for (const auto& run : sheet->Store().State().columns.Runs()) {
-            if (!visited.insert(run.value.get()).second) {
-                continue;
-            }
-            for (const auto& cellRun : run.value->Runs().Runs()) {
-                if (!used[cellRun.value]) {
-                    used[cellRun.value] = 1;
-                    ++count;
-                }
-            }
+    used[0] = 1;
+    for (const uint32_t id : blockIds) {
+        used[id] = 1;
+    }
+    for (const auto& other : m_sheets) {
+        if (other.get() == &sheet) {
+            other->Store().MarkStylesOutside(block, used);
+        } else {
+            other->Store().MarkStyles(used);
         }
     }
-    return count;
+    return static_cast<size_t>(std::count(used.begin(), used.end(), uint8_t{1}));
 }
 
 } // namespace vantor::model

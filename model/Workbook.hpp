@@ -1,4 +1,5 @@
 #pragma once
+#include "model/CellAddress.hpp"
 #include "vantor/automation/MemberTable.hpp"
 
 #include <cstdint>
@@ -45,6 +46,8 @@ public:
 
     // Distinct styles that the sheets' cells use now.
     size_t StylesInUse() const;
+    // The same, knowing that a block of one sheet holds only `blockIds`.
+    size_t StylesInUse(const Worksheet& sheet, const CellRect& block, const std::vector<uint32_t>& blockIds) const;
     // How many times the workbook was recalculated.
     int32_t CalculationCount() const { return m_nCalculations; }
 

@@ -98,23 +98,35 @@ void Worksheet::PatchStyles(const std::vector<std::pair<CellRect, StylePatch>>& 
     const auto book = Book();
     StyleTable& table = *book->Styles();
     const CellState before = m_store.State();
+    std::vector<uint32_t> newIds;
     for (const auto& [rect, patch] : patches) {
-        if (patch.Empty()) {
-            continue;
-        }
-        m_store.MapStyles(rect, [&](uint32_t id) {
-            const Style changed = patch.AppliedTo(table.Get(id));
-            return table.Intern(changed);
-        });
+        const uint32_t number = table.PatchNumber(patch);
+        newIds = m_store.MapStyles(
+            rect,
+            [&](const std::vector<uint32_t>& ids, std::vector<uint32_t>& mapped) { table.ApplyPatch(patch, ids, mapped); },
+            [&](uint32_t id, uint32_t& result) { return table.KnownResult(number, id, result); });
     }
-    // Only a table that has grown past the limit can hold too many styles in use.
-    if (table.RecordCount() > constants::kMaxStyles && book->StylesInUse() > constants::kMaxStyles) {
+    // Only a table that has grown past the limit can hold too many styles in
+    // use; after a single block, only the block's new styles need not be looked for.
+    if (table.RecordCount() > constants::kMaxStyles &&
+        (patches.size() == 1 ? book->StylesInUse(*this, patches.front().first, newIds) : book->StylesInUse()) >
+            constants::kMaxStyles) {
         m_store.Restore(before);
         throw AutomationError(err::ApplicationDefined,
                               "Too many different cell formats: a workbook keeps at most 65536");
     }
     Record(before);
     table.CollectIfAbove(4 * constants::kMaxStyles);
+}
+
+void Worksheet::LoadColumnStyles(int32_t column, const std::vector<std::pair<int32_t, Style>>& runs) {
+    StyleTable& table = *Book()->Styles();
+    std::vector<std::pair<int32_t, uint32_t>> ids;
+    for (const auto& [end, style] : runs) {
+        ids.emplace_back(end, table.Intern(style));
+    }
+    m_store.LoadColumn(column, ids);
+    Book()->History().Clear();
 }
 
 void Worksheet::ChangeCells(const std::function<void(CellStore&)>& edit) {

@@ -36,6 +36,11 @@ public:
     // 1004, leaving the cells as they were, when the workbook would need more
     // distinct styles than it keeps.
     void PatchStyles(const std::vector<std::pair<CellRect, StylePatch>>& patches);
+    // Loads the styles of a column in one go, as a file reader or a sample
+    // builder does: each pair is the row after a run and the style of the
+    // run; rows below the last run get the default style. Not an undo step;
+    // it clears the undo history.
+    void LoadColumnStyles(int32_t column, const std::vector<std::pair<int32_t, Style>>& runs);
     // Runs an edit of the cells (values, notes, sizes) as one change.
     void ChangeCells(const std::function<void(CellStore&)>& edit);
 
