@@ -46,6 +46,9 @@ public:
     bool SetFocus(vantor::Control* control);
     vantor::Control* Focused() const { return m_pFocused; }
 
+    // The form's name ("CellStyleName"); empty for a page.
+    const std::string& Name() const { return m_strName; }
+    void SetName(std::string name) { m_strName = std::move(name); }
     const std::string& Caption() const { return m_strCaption; }
     void SetCaption(std::string caption) { m_strCaption = std::move(caption); }
     const Rect& Size() const { return m_size; }
@@ -59,6 +62,7 @@ public:
 private:
     void Adopt(std::shared_ptr<vantor::Control> control);
 
+    std::string m_strName;
     std::string m_strCaption;
     Rect m_size;
     std::vector<std::shared_ptr<vantor::Control>> m_controls;
