@@ -36,31 +36,33 @@ void CellStore::ForEachColumn(int32_t first, int32_t last,
 
 template <typename F>
 RunList<ColumnPtr> CellStore::RebuildColumns(const CellRect& rect, F&& mapped, const bool& go) const {
-    // A column shared by several column runs is rebuilt once; a rebuilt column
-    // equal to the one before it shares its contents. Once `go` turns false
-    // the rest is left as it is.
+    // A column shared by several column runs is rebuilt once. Once `go` turns
+    // false the rest is left as it is.
     std::unordered_map<const ColumnStyles*, ColumnPtr> rebuilt;
-    ColumnPtr previous;
-    return m_state.columns.Mapped(rect.firstColumn, rect.lastColumn, [&](const ColumnPtr& column) {
-        if (!go) {
-            return column;
-        }
-        auto it = rebuilt.find(column.get());
-        if (it == rebuilt.end()) {
-            RunList<uint32_t> runs = column->Runs().Mapped(rect.firstRow, rect.lastRow, mapped);
-            ColumnPtr result;
-            if (runs == column->Runs()) {
-                result = column;
-            } else if (previous && previous->Runs() == runs) {
-                result = previous;
-            } else {
-                result = std::make_shared<const ColumnStyles>(m_pTable, std::move(runs));
+    const RunList<ColumnPtr> columns =
+        m_state.columns.Mapped(rect.firstColumn, rect.lastColumn, [&](const ColumnPtr& column) {
+            if (!go) {
+                return column;
             }
-            it = rebuilt.emplace(column.get(), result).first;
-        }
-        previous = it->second;
-        return it->second;
-    });
+            auto it = rebuilt.find(column.get());
+            if (it == rebuilt.end()) {
+                RunList<uint32_t> runs = column->Runs().Mapped(rect.firstRow, rect.lastRow, mapped);
+                ColumnPtr result = runs == column->Runs()
+                                       ? column
+                                       : std::make_shared<const ColumnStyles>(m_pTable, std::move(runs));
+                it = rebuilt.emplace(column.get(), std::move(result)).first;
+            }
+            return it->second;
+        });
+    // Neighbouring columns that came out equal share one column, so a block
+    // formatted and then cleared costs nothing any more.
+    RunList<ColumnPtr> joined;
+    const auto& runs = columns.Runs();
+    for (size_t k = 0; k < runs.size(); ++k) {
+        const bool equalToPrevious = k > 0 && runs[k - 1].value->Runs() == runs[k].value->Runs();
+        joined.Append(runs[k].end, equalToPrevious ? joined.Runs().back().value : runs[k].value);
+    }
+    return joined;
 }
 
 std::vector<uint32_t> CellStore::MapStyles(const CellRect& rect, const StyleMapping& map, const KnownMapping& known) {

@@ -1,0 +1,91 @@
+#include "ModelTestSupport.hpp"
+
+#include "model/RunList.hpp"
+#include "model/StyleTable.hpp"
+
+#include <gtest/gtest.h>
+
+using namespace vantor;
+using namespace vantor::model;
+using namespace vantor::model::test;
+
+namespace {
+
+std::vector<int> Expand(const RunList<int>& list) {
+    std::vector<int> out;
+    for (int32_t i = 0; i < list.Size(); ++i) {
+        out.push_back(list.At(i));
+    }
+    return out;
+}
+
+TEST(RunList, MappingASpanSplitsAndJoinsRuns) {
+    RunList<int> list(10, 0);
+    list = list.Mapped(2, 4, [](int) { return 1; });
+    EXPECT_EQ(Expand(list), (std::vector<int>{0, 0, 1, 1, 1, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(list.RunCount(), 3u);
+    list = list.Mapped(5, 9, [](int) { return 1; });
+    EXPECT_EQ(list.RunCount(), 2u); // the new run joins its equal neighbour
+    list = list.Mapped(0, 9, [](int v) { return v + 1; });
+    EXPECT_EQ(Expand(list), (std::vector<int>{1, 1, 2, 2, 2, 2, 2, 2, 2, 2}));
+    list.Assign(0, 9, 7);
+    EXPECT_EQ(list.RunCount(), 1u);
+    std::vector<std::pair<int32_t, int32_t>> spans;
+    list.Assign(3, 3, 8);
+    list.ForEach(2, 5, [&](int32_t a, int32_t b, int) { spans.emplace_back(a, b); });
+    EXPECT_EQ(spans, (std::vector<std::pair<int32_t, int32_t>>{{2, 2}, {3, 3}, {4, 5}}));
+}
+
+class StyleStorage : public ::testing::Test, protected ModelFixture {};
+
+TEST_F(StyleStorage, EqualStylesAreStoredOnceWhereverTheyAre) {
+    const size_t before = book->Styles()->RecordCount();
+    Apply("A1:A5", "HorizontalAlignment", -4108);
+    Apply("C7", "HorizontalAlignment", -4108);
+    // Another sheet shares the table.
+    ObjectRef(book->Sheet(1)->RangeOf("Z9")).Put("HorizontalAlignment", -4108);
+    ObjectRef(book->Sheet(1)->RangeOf("Z9")).Call("Apply");
+    EXPECT_EQ(book->Styles()->RecordCount(), before + 1);
+    EXPECT_EQ(book->StylesInUse(), 2u);
+    Apply("A1:Z10", "HorizontalAlignment", 1);
+    EXPECT_EQ(sheet->Store().State().columns.RunCount(), 1u); // the sheet is plain again
+}
+
+TEST_F(StyleStorage, AWorkbookKeepsAtMost65536DistinctStyles) {
+    // 65,535 font colours in column A and the default style elsewhere.
+    Style base = book->Styles()->Default();
+    std::vector<std::pair<int32_t, Style>> runs;
+    for (int32_t r = 0; r < 65535; ++r) {
+        base.fontColor = static_cast<uint32_t>(r + 1);
+        runs.emplace_back(r + 1, base);
+    }
+    sheet->LoadColumnStyles(0, runs);
+    EXPECT_EQ(book->StylesInUse(), 65536u);
+    // Writing the same thing everywhere keeps the count: it is accepted.
+    Apply("A1:A65535", "WrapText", true);
+    EXPECT_EQ(At("A100").Get("WrapText"), Variant(true));
+    // A new style in another column would be one too many: refused, nothing changed.
+    const ObjectRef other = At("C3");
+    other.Put("HorizontalAlignment", -4108);
+    EXPECT_EQ(ErrorOf([&] { other.Call("Apply"); }), 1004);
+    EXPECT_EQ(At("C3").Get("HorizontalAlignment"), Variant(1));
+    EXPECT_EQ(book->StylesInUse(), 65536u);
+    // Giving the default style back to some of column A makes room again.
+    Apply("A1:A10", "WrapText", false);
+    ApplyFont("A1:A10", "ColorIndex", -4105);
+    other.Put("HorizontalAlignment", -4108);
+    other.Call("Apply");
+    EXPECT_EQ(At("C3").Get("HorizontalAlignment"), Variant(-4108));
+}
+
+TEST_F(StyleStorage, RepeatedChangesFindTheirEarlierStyles) {
+    Apply("A1:A3", "WrapText", true);
+    const size_t records = book->Styles()->RecordCount();
+    for (int i = 0; i < 4; ++i) {
+        Apply("A1:A3", "WrapText", i % 2 == 0 ? false : true);
+    }
+    EXPECT_EQ(book->Styles()->RecordCount(), records);
+    EXPECT_EQ(At("A2").Get("WrapText"), Variant(true));
+}
+
+} // namespace

@@ -1,0 +1,124 @@
+#include "ModelTestSupport.hpp"
+
+#include <gtest/gtest.h>
+
+using namespace vantor;
+using namespace vantor::model;
+using namespace vantor::model::test;
+
+namespace {
+
+class Undo : public ::testing::Test, protected ModelFixture {
+protected:
+    // The pages of one dialog each write through the same target and apply.
+    void FormatDialog(const std::string& address, int32_t alignment, double size) {
+        app->BeginUndoGroup("Format Cells");
+        const ObjectRef range = At(address);
+        range.Put("HorizontalAlignment", alignment);
+        range.Call("Apply");
+        range.Get("Font").ToObject().Put("Size", size);
+        range.Call("Apply");
+        range.Call("AutoFitRowsHeight");
+        range.Put("ReadOnly", true);
+        app->EndUndoGroup();
+    }
+};
+
+TEST_F(Undo, EverythingOneDialogAppliesIsOneStep) {
+    FormatDialog("A1:B2", -4108, 20);
+    ASSERT_TRUE(app->CanUndo());
+    app->Undo();
+    EXPECT_FALSE(app->CanUndo());
+    EXPECT_EQ(At("A1:B2").Get("HorizontalAlignment"), Variant(1));
+    EXPECT_EQ(At("A1:B2").Get("Font").Get("Size"), Variant(11.0));
+    EXPECT_EQ(At("A1:B2").Get("ReadOnly"), Variant(false));
+    ASSERT_TRUE(app->CanRedo());
+    app->Redo();
+    EXPECT_EQ(At("B2").Get("HorizontalAlignment"), Variant(-4108));
+    EXPECT_EQ(At("B2").Get("Font").Get("Size"), Variant(20.0));
+    EXPECT_EQ(At("B2").Get("ReadOnly"), Variant(true));
+}
+
+TEST_F(Undo, StepsUndoInReverseOrderAndANewStepDropsTheRedo) {
+    FormatDialog("A1", -4108, 12);
+    FormatDialog("A1", -4152, 14);
+    app->Undo();
+    EXPECT_EQ(At("A1").Get("HorizontalAlignment"), Variant(-4108));
+    FormatDialog("A1", -4131, 16);
+    EXPECT_FALSE(app->CanRedo());
+    app->Undo();
+    app->Undo();
+    EXPECT_EQ(At("A1").Get("HorizontalAlignment"), Variant(1));
+    EXPECT_EQ(ErrorOf([&] { app->Undo(); }), 1004);
+}
+
+TEST_F(Undo, WorkbookSheetAndApplicationSettingsJoinTheGroup) {
+    const ObjectRef application(app);
+    app->BeginUndoGroup("Options");
+    ObjectRef(book).Put("Calculation", -4135);
+    ObjectRef(sheet).Put("DisplayGridlines", false);
+    application.Put("SheetsInNewWorkbook", 5);
+    app->EndUndoGroup();
+    app->Undo();
+    EXPECT_EQ(ObjectRef(book).Get("Calculation"), Variant(-4105));
+    EXPECT_EQ(ObjectRef(sheet).Get("DisplayGridlines"), Variant(true));
+    EXPECT_EQ(application.Get("SheetsInNewWorkbook"), Variant(3));
+}
+
+TEST_F(Undo, UndoMaxNumKeepsOnlyTheNewestSteps) {
+    ObjectRef(app).Put("UndoMaxNum", 2);
+    FormatDialog("A1", -4108, 12);
+    FormatDialog("A1", -4152, 14);
+    FormatDialog("A1", -4131, 16);
+    app->Undo();
+    app->Undo();
+    EXPECT_FALSE(app->CanUndo());
+    EXPECT_EQ(At("A1").Get("HorizontalAlignment"), Variant(-4108));
+    FormatDialog("A2", -4108, 12);
+    FormatDialog("A3", -4108, 12);
+    ObjectRef(app).Put("UndoMaxNum", 1); // lowering it drops the oldest at once
+    app->Undo();
+    EXPECT_FALSE(app->CanUndo());
+    EXPECT_EQ(At("A2").Get("HorizontalAlignment"), Variant(-4108));
+    EXPECT_EQ(ErrorOf([&] { ObjectRef(app).Put("UndoMaxNum", 0); }), 1004);
+}
+
+TEST_F(Undo, DisabledUndoRecordsNothingAndForgetsTheHistory) {
+    FormatDialog("A1", -4108, 12);
+    ObjectRef(app).Put("EnableUndo", false);
+    EXPECT_FALSE(app->CanUndo());
+    FormatDialog("A1", -4152, 14);
+    EXPECT_FALSE(app->CanUndo());
+    ObjectRef(app).Put("EnableUndo", true);
+    FormatDialog("A1", -4131, 16);
+    app->Undo();
+    EXPECT_EQ(At("A1").Get("HorizontalAlignment"), Variant(-4152));
+}
+
+TEST_F(Undo, HostWritesOutsideADialogAreNoStepsAndEndTheHistory) {
+    FormatDialog("A1", -4108, 12);
+    Apply("B1", "WrapText", true);
+    At("B2").Put("Value", 3);
+    EXPECT_FALSE(app->CanUndo());
+    EXPECT_EQ(At("B1").Get("WrapText"), Variant(true));
+    // A group in which nothing changed leaves no step.
+    app->BeginUndoGroup("Nothing");
+    At("A1").Call("Apply");
+    app->EndUndoGroup();
+    EXPECT_FALSE(app->CanUndo());
+    EXPECT_EQ(ErrorOf([&] { app->EndUndoGroup(); }), 1004);
+}
+
+TEST_F(Undo, NotesValuesAndSizesComeBack) {
+    app->BeginUndoGroup("Edit");
+    At("C3").Call("AddComment", "note");
+    At("C3").Put("Value", "text");
+    At("C3").Put("ColumnWidth", 30);
+    app->EndUndoGroup();
+    app->Undo();
+    EXPECT_TRUE(At("C3").Get("Comment").IsNothing());
+    EXPECT_TRUE(At("C3").Get("Value").IsEmpty());
+    EXPECT_EQ(At("C3").Get("ColumnWidth"), Variant(8.43));
+}
+
+} // namespace

@@ -1,0 +1,138 @@
+#include "ModelTestSupport.hpp"
+
+#include "model/CellAddress.hpp"
+#include "model/SheetSelection.hpp"
+#include "vantor/automation/InstalledFonts.hpp"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+using namespace vantor;
+using namespace vantor::model;
+using namespace vantor::model::test;
+
+namespace {
+
+class Settings : public ::testing::Test, protected ModelFixture {};
+
+TEST_F(Settings, ApplicationOptionsReadLongsAndBooleansAndRefuseOutOfRange) {
+    const ObjectRef application(app);
+    EXPECT_EQ(application.Get("ActiveWorkbook"), Variant(book));
+    EXPECT_EQ(application.Get("ActiveSheet"), Variant(sheet));
+    EXPECT_EQ(application.Get("EnableUndo"), Variant(true));
+    EXPECT_EQ(application.Get("MoveAfterReturnDirection"), Variant(-4121));
+    EXPECT_EQ(application.Get("FixedDecimal"), Variant(false));
+    for (int32_t direction : {-4162, -4159, -4161, -4121}) {
+        application.Put("MoveAfterReturnDirection", direction);
+        EXPECT_EQ(application.Get("MoveAfterReturnDirection"), Variant(direction));
+    }
+    EXPECT_EQ(ErrorOf([&] { application.Put("MoveAfterReturnDirection", 1); }), 1004);
+    EXPECT_EQ(ErrorOf([&] { application.Put("SheetsInNewWorkbook", 0); }), 1004);
+    EXPECT_EQ(ErrorOf([&] { application.Put("FixedDecimalPlaces", 301); }), 1004);
+    application.Put("FixedDecimalPlaces", -3);
+    application.Put("FileAssoc", true);
+    application.Put("FileAssoc", Variant::Null());
+    EXPECT_EQ(application.Get("FixedDecimalPlaces"), Variant(-3));
+    EXPECT_EQ(application.Get("FileAssoc"), Variant(true));
+    application.Put("SheetsInNewWorkbook", 2);
+    EXPECT_EQ(app->AddWorkbook("Book2")->Sheets().size(), 2u);
+    EXPECT_EQ(application.Get("ActiveWorkbook").Get("Name"), Variant("Book2"));
+}
+
+TEST_F(Settings, WorkbookSettingsHaveTheirDefaultsAndLimits) {
+    const ObjectRef workbook(book);
+    EXPECT_EQ(workbook.Get("FullName"), Variant("Book1"));
+    EXPECT_EQ(workbook.Get("Calculation"), Variant(-4105));
+    EXPECT_EQ(workbook.Get("Iteration"), Variant(false));
+    EXPECT_EQ(workbook.Get("MaxIterations"), Variant(100));
+    EXPECT_EQ(workbook.Get("MaxChange"), Variant(0.001));
+    EXPECT_EQ(workbook.Get("CommentMode"), Variant(2));
+    EXPECT_EQ(workbook.Get("DisplayWorkbookTabs"), Variant(true));
+    workbook.Put("Calculation", -4135);
+    workbook.Put("MaxChange", 0);
+    workbook.Put("CommentMode", 3);
+    EXPECT_EQ(workbook.Get("Calculation"), Variant(-4135));
+    EXPECT_EQ(workbook.Get("MaxChange"), Variant(0.0));
+    EXPECT_EQ(ErrorOf([&] { workbook.Put("Calculation", 2); }), 1004);
+    EXPECT_EQ(ErrorOf([&] { workbook.Put("MaxChange", -0.5); }), 1004);
+    EXPECT_EQ(ErrorOf([&] { workbook.Put("MaxIterations", 0); }), 1004);
+    EXPECT_EQ(ErrorOf([&] { workbook.Put("CommentMode", 4); }), 1004);
+    EXPECT_EQ(ErrorOf([&] { workbook.Put("FullName", "x"); }), 438);
+    workbook.Call("Calculate");
+    workbook.Call("Calculate");
+    EXPECT_EQ(book->CalculationCount(), 2);
+    book->SetFullName("/home/user/Budget.xls");
+    EXPECT_EQ(workbook.Get("FullName"), Variant("/home/user/Budget.xls"));
+    EXPECT_EQ(workbook.Get("Sheets").Call("Item", "sheet2").Get("Name"), Variant("Sheet2"));
+    EXPECT_EQ(workbook.Get("Sheets").ToObject().Enumerate().size(), 3u);
+}
+
+TEST_F(Settings, SheetsOfASelectionReadNullWhereTheyDiffer) {
+    const auto selection = book->SelectSheets({"Sheet1", "Sheet3"});
+    const ObjectRef both(selection);
+    EXPECT_EQ(both.Get("GridlineColor"), Variant(12632256)); // automatic reads silver
+    book->Sheet(2)->SetDisplayGridlines(false);
+    EXPECT_TRUE(both.Get("DisplayGridlines").IsNull());
+    EXPECT_EQ(both.Get("DisplayHeadings"), Variant(true));
+    both.Put("DisplayGridlines", Variant::Null());
+    EXPECT_EQ(ObjectRef(sheet).Get("DisplayGridlines"), Variant(true));
+    both.Put("GridlineColor", 255);
+    both.Put("DisplayGridlines", true);
+    EXPECT_EQ(ObjectRef(book->Sheet(2)).Get("GridlineColor"), Variant(255));
+    EXPECT_EQ(both.Get("DisplayGridlines"), Variant(true));
+    EXPECT_EQ(ObjectRef(book->Sheet(1)).Get("GridlineColor"), Variant(12632256));
+    EXPECT_EQ(ErrorOf([&] { both.Put("GridlineColor", -1); }), 1004);
+    EXPECT_EQ(ErrorOf([&] { book->SelectSheets({"Sheet9"}); }), 9);
+}
+
+TEST_F(Settings, SheetNamesAreUniqueWithoutRegardToCase) {
+    EXPECT_EQ(ErrorOf([&] { book->AddSheet("SHEET1"); }), 1004);
+    EXPECT_EQ(ErrorOf([&] { book->AddSheet("a/b"); }), 1004);
+    book->AddSheet("Données");
+    EXPECT_EQ(book->Sheet("DONNÉES")->Name(), "Données");
+}
+
+TEST_F(Settings, RangesAreAddressedInA1Form) {
+    EXPECT_EQ(At("b2:c3").Get("Address"), Variant("$B$2:$C$3"));
+    EXPECT_EQ(At("$C$3:A1").Get("Address"), Variant("$A$1:$C$3"));
+    EXPECT_EQ(At("B:B").Get("Address"), Variant("$B:$B"));
+    EXPECT_EQ(At("2:4").Get("Address"), Variant("$2:$4"));
+    EXPECT_EQ(ObjectRef(sheet->Cells()).Get("Address"), Variant("$A$1:$XFD$1048576"));
+    EXPECT_EQ(ObjectRef(app->RangeOf("Sheet2!D4")).Get("Worksheet").Get("Name"), Variant("Sheet2"));
+    for (const char* bad : {"", "A0", "XFE1", "A1048577", "1A", "A1:", "A:1", "AAAA1", "A1:B2:C3"}) {
+        EXPECT_EQ(ErrorOf([&] { At(bad); }), 1004) << bad;
+    }
+    EXPECT_EQ(ColumnName(16383), "XFD");
+    EXPECT_EQ(ParseAddress("AA10"), (CellRect{9, 26, 9, 26}));
+}
+
+TEST_F(Settings, InstalledFontsAreTheTypedInterfaceOfTheApplication) {
+    const auto fonts = ObjectRef(app).As<InstalledFonts>();
+    ASSERT_TRUE(fonts);
+    EXPECT_EQ(fonts->InstalledFontCount(), 3);
+    EXPECT_EQ(fonts->InstalledFontName(0), "DejaVu Sans");
+    EXPECT_EQ(ErrorOf([&] { fonts->InstalledFontName(3); }), 9);
+    EXPECT_EQ(ErrorOf([&] { fonts->InstalledFontName(-1); }), 9);
+}
+
+TEST(InstalledFonts, MachineFontsAreDistinctSortedAndGiveTheDefault) {
+    const auto app = Application::Create();
+    std::vector<std::string> names;
+    for (int32_t i = 0; i < app->InstalledFontCount(); ++i) {
+        names.push_back(FoldCase(app->InstalledFontName(i)));
+    }
+    ASSERT_FALSE(names.empty());
+    EXPECT_TRUE(std::is_sorted(names.begin(), names.end()));
+    EXPECT_EQ(std::adjacent_find(names.begin(), names.end()), names.end());
+    const std::string chosen = FoldCase(app->DefaultFontName());
+    EXPECT_NE(std::find(names.begin(), names.end(), chosen), names.end());
+}
+
+TEST(DefaultFont, IsTheFirstInstalledOfThePreferredFamilies) {
+    EXPECT_EQ(Application::Create({"Arial Unicode", "DejaVu Sans"})->DefaultFontName(), "DejaVu Sans");
+    EXPECT_EQ(Application::Create({"DejaVu Sans", "Liberation Sans"})->DefaultFontName(), "Liberation Sans");
+    EXPECT_EQ(Application::Create({"Noto Sans"})->DefaultFontName(), "Noto Sans");
+}
+
+} // namespace
