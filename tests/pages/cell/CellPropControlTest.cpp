@@ -234,3 +234,23 @@ TEST(CellPropControlModel, AKindChosenForEmptyCellsReachesThem) {
     again.OnApply();
     EXPECT_EQ(m.Range("C3").Get("Control").Get("Name"), Variant(""));
 }
+
+TEST(CellPropControlModel, CellsOfDifferentKindsShowNoKindAndKeepTheirOwn) {
+    PageHarness h;
+    CellPageModel m;
+    const ObjectRef a1 = m.Range("A1");
+    a1.Get("Control").ToObject().Put("Name", Variant("Button"));
+    a1.Call("Apply");
+    CellPropControl page;
+    page.SetSite(std::make_shared<FakeSite>());
+    page.SetTargets(PageHarness::Targets(m.Range("A1:A2")));
+    EXPECT_EQ(page.lstControl->ListIndex(), -1);
+    EXPECT_EQ(page.lblDescription->Caption(), "");
+    page.chkHideOnDeactive->UserClick();
+    page.OnApply();
+    EXPECT_EQ(m.Range("A1").Get("Control").Get("Name"), Variant("Button"));
+    EXPECT_EQ(m.Range("A2").Get("Control").Get("Name"), Variant(""));
+    // The mixed kind cannot be shown as one name; that is logged, not shown.
+    EXPECT_EQ(h.LogLines(), (Lines{"Control Reset", "Control Reset - Error: 94,Invalid use of Null",
+                                   "Control Apply"}));
+}
