@@ -1,0 +1,73 @@
+#pragma once
+#include "vantor/controls/DrawingSurface.hpp"
+
+#include <vector>
+
+namespace vantor {
+
+// A headless drawing surface that keeps what is drawn on it, so that the
+// positions of a drawing can be checked exactly. Its scale unit is the twip.
+// Text is measured by a fixed rule: every character is half an em wide and
+// a line is one em high (an em being the font size, 20 twips a point).
+class RecordingSurface : public DrawingSurface {
+public:
+    // One line of text as it was drawn.
+    struct PrintedLine {
+        std::string text;
+        float x = 0;
+        float y = 0;
+        FontAttributes font;
+        int32_t foreColor = 0;
+        int32_t backColor = 0;
+        bool transparent = false;
+    };
+
+    // The width of a single-line border, in twips.
+    static constexpr float BorderWidth = 15.0f;
+
+    RecordingSurface();
+
+    void Resize(int32_t width, int32_t height) override;
+    float ScaleWidth() const override;
+    float ScaleHeight() const override;
+
+    void Clear() override;
+    float TextWidth(const std::string& text) const override;
+    float TextHeight(const std::string& text) const override;
+    float CurrentX() const override { return m_fCurrentX; }
+    float CurrentY() const override { return m_fCurrentY; }
+    void SetCurrentX(float x) override { m_fCurrentX = x; }
+    void SetCurrentY(float y) override { m_fCurrentY = y; }
+    void Print(const std::string& text) override;
+
+    int32_t BackColor() const override { return m_lBackColor; }
+    void SetBackColor(int32_t color) override;
+    int32_t ForeColor() const override { return m_lForeColor; }
+    void SetForeColor(int32_t color) override;
+    int16_t BorderStyle() const override { return m_nBorderStyle; }
+    void SetBorderStyle(int16_t style) override;
+    bool FontTransparent() const override { return m_bFontTransparent; }
+    void SetFontTransparent(bool on) override { m_bFontTransparent = on; }
+    const std::shared_ptr<FontObject>& Font() const override { return m_pFont; }
+    void SetFont(std::shared_ptr<FontObject> font) override;
+
+    // What the surface shows: the lines drawn since the last clear (an empty
+    // text draws nothing), and how often it was cleared.
+    const std::vector<PrintedLine>& Lines() const { return m_lines; }
+    int Clears() const { return m_nClears; }
+
+private:
+    int32_t m_lWidth = 0;
+    int32_t m_lHeight = 0;
+    float m_fCurrentX = 0;
+    float m_fCurrentY = 0;
+    int32_t m_lBackColor;
+    int32_t m_lForeColor;
+    int16_t m_nBorderStyle = 0;
+    bool m_bFontTransparent = true;
+    std::shared_ptr<FontObject> m_pFont;
+    std::vector<PrintedLine> m_lines;
+    int m_nClears = 0;
+};
+
+} // namespace vantor
