@@ -1,6 +1,7 @@
 #include "vantor/framework/ClassTable.hpp"
 #include "vantor/pages/book/BookPropCalc.hpp"
 #include "vantor/pages/book/BookPropGeneral.hpp"
+#include "vantor/pages/book/BookandSheetProp.hpp"
 #include "vantor/pages/book/SheetPropDefault.hpp"
 #include "vantor/pages/book/SheetPropProtect.hpp"
 #include "vantor/pages/book/SheetPropView.hpp"
@@ -15,6 +16,7 @@ ClassCreators BookPageCreators() {
         {"SheetPropView", [] { return std::make_shared<SheetPropView>(); }},
         {"SheetPropDefault", [] { return std::make_shared<SheetPropDefault>(); }},
         {"SheetPropProtect", [] { return std::make_shared<SheetPropProtect>(); }},
+        {"BookandSheetProp", [] { return std::make_shared<BookandSheetProp>(); }},
     };
 }
 

@@ -1,0 +1,173 @@
+#include "vantor/pages/book/BookandSheetProp.hpp"
+
+#include "vantor/framework/GlobalFunction.hpp"
+#include "vantor/pages/book/PrecisionText.hpp"
+#include "vantor/ui/Environment.hpp"
+
+namespace vantor {
+
+namespace {
+constexpr int32_t CalculationAutomatic = -4105;
+constexpr int32_t CalculationManual = -4135;
+constexpr int32_t CommentNone = 3;
+constexpr int32_t CommentIndicator = 2;
+constexpr int32_t CommentAndIndicator = 0;
+// What automatic gridlines are written as: silver.
+constexpr int32_t AutomaticGridlineColor = 12632256;
+
+const std::string BracketResetLine = "[Workbook & Worksheet Property - Reset]";
+const std::string BracketResetTag = "[Workbook & Worksheet Property - Reset] ";
+const std::string BracketApplyTag = "[Workbook & Worksheet Property - Apply] ";
+} // namespace
+
+BookandSheetProp::BookandSheetProp()
+    : PropertyPage("", false, "Workbook and Worksheet", {0, 0, 6000, 4200}) {
+    cbxAutoRecalc->SetStyle(ComboStyle::DropDownList);
+    cbxAutoRecalc->AddItem("Automatic", CalculationAutomatic);
+    cbxAutoRecalc->AddItem("Manual", CalculationManual);
+    nbeLoopDegree->SetRange(1, 888888);
+    nbeLoopDegree->SetValue(Variant(1));
+
+    chkLoopCalc->On(ev::Click, [this](EventArgs&) {
+        EnableIterationLimits();
+        NotifyModified(true);
+    });
+    chkShowGrid->On(ev::Click, [this](EventArgs&) {
+        csxGridColor->SetEnabled(chkShowGrid->Value() != 0);
+        NotifyModified(true);
+    });
+    for (vantor::Control* control : std::initializer_list<vantor::Control*>{
+             chkShowZero.get(), chkShowError.get(), chkShowHeader.get(), cbxAutoRecalc.get(),
+             optCommentMode_None.get(), optCommentMode_Mark.get(), optCommentMode_Both.get()}) {
+        NotifyOn(*control, ev::Click);
+    }
+    // Leaving a comment option counts as a change, even when the choice stays.
+    for (OptionButton* option :
+         {optCommentMode_None.get(), optCommentMode_Mark.get(), optCommentMode_Both.get()}) {
+        NotifyOn(*option, ev::Validate);
+    }
+    NotifyOn(*txtLoopPrecision, ev::Change);
+    NotifyOn(*nbeLoopDegree, ev::ValueChanged);
+    NotifyOn(*csxGridColor, ev::ValueChanged);
+    cmdRecalc->On(ev::Click, [this](EventArgs&) {
+        ErrorTrap trap;
+        trap([&] { m_oBook.Call("Calculate"); });
+        CheckError("Recalc", trap);
+    });
+}
+
+void BookandSheetProp::TakeSubTargets(ErrorTrap& trap) {
+    trap([&] { m_oBook = m_oTarget.Get("ActiveWorkbook").ToObject(); });
+    trap([&] { m_oSheet = m_oTarget.Get("ActiveSheet").ToObject(); });
+}
+
+void BookandSheetProp::EnableIterationLimits() {
+    const bool iterate = chkLoopCalc->Value() != 0;
+    nbeLoopDegree->SetEnabled(iterate);
+    txtLoopPrecision->SetEnabled(iterate);
+}
+
+int32_t BookandSheetProp::OnReset() noexcept {
+    ErrorTrap trap;
+    WriteLog(BracketResetLine);
+    m_bLoading = true;
+    LoadControls(trap);
+    trap([&] { Environment::Current().DoEvents(); });
+    m_bLoading = false;
+    CheckError(BracketResetTag, trap);
+    return 0;
+}
+
+int32_t BookandSheetProp::OnApply() noexcept {
+    ErrorTrap trap;
+    WriteLog(BracketApplyTag);
+    ApplyControls(trap);
+    DropInvalidCallError(trap);
+    CheckError(BracketApplyTag, trap);
+    return 0;
+}
+
+void BookandSheetProp::LoadControls(ErrorTrap& trap) {
+    trap([&] { LoadSettingCheckbox(*chkShowZero, m_oBook.Get("DisplayZeros")); });
+    trap([&] { LoadSettingCheckbox(*chkShowError, m_oBook.Get("DisplayErrors")); });
+    trap([&] { LoadSettingCombo(*cbxAutoRecalc, m_oBook.Get("Calculation"), true); });
+    trap([&] { LoadSettingCheckbox(*chkLoopCalc, m_oBook.Get("Iteration")); });
+    trap([&] { LoadSettingNumber(*nbeLoopDegree, m_oBook.Get("MaxIterations")); });
+    trap([&] {
+        const Variant maxChange = m_oBook.Get("MaxChange");
+        LoadSettingText(*txtLoopPrecision, maxChange.IsNull()
+                                               ? maxChange
+                                               : Variant(FixedNumberText(maxChange.ToDouble())));
+    });
+    m_strShownPrecision = txtLoopPrecision->Text();
+    EnableIterationLimits();
+
+    trap([&] { LoadSettingCheckbox(*chkShowHeader, m_oSheet.Get("DisplayHeadings")); });
+    trap([&] { LoadSettingCheckbox(*chkShowGrid, m_oSheet.Get("DisplayGridlines")); });
+    // The index -1 is never the automatic index: silver shows as silver.
+    trap([&] { LoadSettingColor(*csxGridColor, m_oSheet.Get("GridlineColor"), Variant(-1)); });
+    csxGridColor->SetEnabled(chkShowGrid->Value() != 0);
+
+    int32_t commentMode = CommentAndIndicator;
+    trap([&] { commentMode = m_oBook.Get("CommentMode").ToLong(); });
+    const auto& option = commentMode == CommentNone        ? optCommentMode_None
+                         : commentMode == CommentIndicator ? optCommentMode_Mark
+                                                           : optCommentMode_Both;
+    option->SetValue(true);
+}
+
+void BookandSheetProp::ApplyControls(ErrorTrap& trap) {
+    trap([&] {
+        m_oBook.Put("DisplayZeros",
+                    SafeSettingCheckBox(chkShowZero->Value(), m_oBook.Get("DisplayZeros")));
+    });
+    trap([&] {
+        m_oBook.Put("DisplayErrors",
+                    SafeSettingCheckBox(chkShowError->Value(), m_oBook.Get("DisplayErrors")));
+    });
+    const int32_t index = cbxAutoRecalc->ListIndex();
+    if (index >= 0) {
+        const Variant mode(cbxAutoRecalc->ItemData(index));
+        trap([&] { m_oBook.Put("Calculation", SafeSetting(mode, m_oBook.Get("Calculation"))); });
+        if (mode.ToLong() == CalculationAutomatic) {
+            trap([&] { m_oBook.Call("Calculate"); });
+        }
+    }
+    trap([&] {
+        m_oBook.Put("Iteration",
+                    SafeSettingCheckBox(chkLoopCalc->Value(), m_oBook.Get("Iteration")));
+    });
+    trap([&] {
+        m_oBook.Put("MaxIterations",
+                    SafeSetting(nbeLoopDegree->Value(), m_oBook.Get("MaxIterations")));
+    });
+    trap([&] {
+        // A text left as shown is kept: the shown form rounds to ten decimals.
+        const Variant maxChange = txtLoopPrecision->Text() == m_strShownPrecision
+                                      ? Variant::Null()
+                                      : Variant(LeadingNumber(txtLoopPrecision->Text()));
+        m_oBook.Put("MaxChange", SafeSetting(maxChange, m_oBook.Get("MaxChange")));
+    });
+
+    trap([&] {
+        m_oSheet.Put("DisplayHeadings",
+                     SafeSettingCheckBox(chkShowHeader->Value(), m_oSheet.Get("DisplayHeadings")));
+    });
+    trap([&] {
+        m_oSheet.Put("DisplayGridlines",
+                     SafeSettingCheckBox(chkShowGrid->Value(), m_oSheet.Get("DisplayGridlines")));
+    });
+    const int32_t color = csxGridColor->SelColor();
+    if (color == ColorSelBox::Automatic) {
+        trap([&] { m_oSheet.Put("GridlineColor", Variant(AutomaticGridlineColor)); });
+    } else if (color != ColorSelBox::NoColor) {
+        trap([&] { m_oSheet.Put("GridlineColor", Variant(color)); });
+    }
+
+    const int32_t commentMode = optCommentMode_None->Value()   ? CommentNone
+                                : optCommentMode_Mark->Value() ? CommentIndicator
+                                                               : CommentAndIndicator;
+    trap([&] { m_oBook.Put("CommentMode", Variant(commentMode)); });
+}
+
+} // namespace vantor
