@@ -1,0 +1,65 @@
+#include "host/DialogCatalogue.hpp"
+
+#include "vantor/automation/TextFunctions.hpp"
+
+namespace vantor::host {
+
+const char* TargetKindName(TargetKind kind) {
+    switch (kind) {
+    case TargetKind::Selection:
+        return "the selected range";
+    case TargetKind::Workbook:
+        return "the active workbook";
+    case TargetKind::Sheets:
+        return "the selected sheets";
+    case TargetKind::Application:
+        return "the application";
+    case TargetKind::None:
+        return "none";
+    }
+    return "?";
+}
+
+const std::vector<CatalogueDialog>& DialogCatalogue::Dialogs() {
+    static const std::vector<CatalogueDialog> dialogs = {
+        {"Format Cells",
+         TargetKind::Selection,
+         {"CellPropFormat", "CellPropAlign", "CellPropFont", "CellPropBorder", "CellPropBackGround",
+          "CellPropOther", "CellPropControl"}},
+        {"Workbook", TargetKind::Workbook, {"BookPropGeneral", "BookPropCalc"}},
+        {"Worksheet",
+         TargetKind::Sheets,
+         {"SheetPropView", "SheetPropDefault", "SheetPropProtect"}},
+        {"Workbook and Worksheet", TargetKind::Application, {"BookandSheetProp"}},
+        {"Options", TargetKind::Application, {"AppProp", "AppPropDefault", "AppMisc"}},
+    };
+    return dialogs;
+}
+
+const CatalogueDialog* DialogCatalogue::Find(std::string_view name) {
+    for (const CatalogueDialog& dialog : Dialogs()) {
+        if (EqualsIgnoreCase(dialog.name, name)) {
+            return &dialog;
+        }
+    }
+    return nullptr;
+}
+
+const std::vector<std::string>& DialogCatalogue::DialogStylePages() {
+    static const std::vector<std::string> pages = {"SheetProtectPass", "CellStyles", "SheetChoice"};
+    return pages;
+}
+
+TargetKind DialogCatalogue::TargetOf(std::string_view className) {
+    for (const CatalogueDialog& dialog : Dialogs()) {
+        for (const std::string& page : dialog.pages) {
+            if (EqualsIgnoreCase(page, className)) {
+                // The miscellaneous options page ignores its targets.
+                return EqualsIgnoreCase(page, "AppMisc") ? TargetKind::None : dialog.target;
+            }
+        }
+    }
+    return TargetKind::None;
+}
+
+} // namespace vantor::host

@@ -1,0 +1,101 @@
+#pragma once
+#include "host/HostDialogSite.hpp"
+#include "host/PageSite.hpp"
+#include "host/PropertyDialog.hpp"
+#include "host/SessionEnvironment.hpp"
+#include "host/SessionText.hpp"
+#include "vantor/automation/TracingObject.hpp"
+#include "vantor/framework/PropertyPage.hpp"
+
+#include <filesystem>
+#include <iosfwd>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace vantor::model {
+class Application;
+}
+
+namespace vantor::host {
+
+// Runs a session script against the embedded model: one command a line, as
+// the README describes. Output goes to `out` in the order it happens; a
+// script error goes to `err` and ends the session with status 2.
+class Session {
+public:
+    Session(std::ostream& out, std::ostream& err);
+    ~Session();
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    // Starts over on the sample workbook or an empty one.
+    void OpenWorkbook(const std::string& kind);
+    void SetTrace(bool on) { m_bTrace = on; }
+
+    // Runs the script to its end or its first script error: 0 or 2.
+    int Run(std::istream& script);
+    // Runs one line; throws ScriptError.
+    void Execute(const std::string& line);
+
+    const std::shared_ptr<model::Application>& App() const { return m_pApp; }
+
+    struct ScriptError : std::runtime_error {
+        using std::runtime_error::runtime_error;
+    };
+
+private:
+    void Print(const std::string& line);
+    void FlushTrace();
+
+    // Commands.
+    void Select(const std::string& ref);
+    void SelectSheets(const std::string& names);
+    ObjectRef Root(const std::string& target);
+    void SetValue(const std::string& target, const std::string& path, const Variant& value);
+    void GetValue(const std::string& target, const std::string& path);
+    void OpenPage(const std::string& className);
+    void OpenDialog(const std::string& name);
+    void ClosePage();
+    void Apply();
+    void User(const std::vector<Token>& args);
+    void Show(const std::string& name);
+    void List(const std::string& name);
+    void ShowLog();
+
+    // The page that `user`, `show`, `reset` and `validate` address.
+    PropertyPage* CurrentPage() const;
+    Form& CurrentForm() const;
+    // The targets a page of that kind gets, traced when tracing is on.
+    std::shared_ptr<TargetList> TargetsFor(int targetKind);
+
+    std::ostream& m_out;
+    std::ostream& m_err;
+    SessionEnvironment m_env;
+    EnvironmentScope m_scope{m_env};
+
+    std::shared_ptr<model::Application> m_pApp;
+    std::string m_strSelection = "A1";
+    std::vector<std::string> m_selectedSheets;
+
+    bool m_bTrace = false;
+    std::shared_ptr<TraceLog> m_pTrace = std::make_shared<TraceLog>();
+    size_t m_nTracePrinted = 0;
+
+    // A page opened alone (a property page or a dialog-style page).
+    std::shared_ptr<LibraryObject> m_pPage;
+    std::shared_ptr<PageSite> m_pSite;
+    std::shared_ptr<HostDialogSite> m_pDialogSite = std::make_shared<HostDialogSite>();
+    // An open dialog and its chosen tab.
+    std::unique_ptr<PropertyDialog> m_pDialog;
+    size_t m_nTab = 0;
+    int m_nModified = 0;
+
+    // The diagnostic log: a temporary directory unless the variable is set.
+    std::filesystem::path m_logDir;
+    bool m_bOwnLogDir = false;
+    std::uintmax_t m_nLogRead = 0;
+};
+
+} // namespace vantor::host

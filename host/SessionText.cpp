@@ -1,0 +1,167 @@
+#include "host/SessionText.hpp"
+
+#include "vantor/automation/Object.hpp"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+
+namespace vantor::host {
+
+std::optional<std::vector<Token>> SplitLine(std::string_view line) {
+    std::vector<Token> tokens;
+    size_t i = 0;
+    while (i < line.size()) {
+        if (line[i] == ' ' || line[i] == '\t') {
+            ++i;
+            continue;
+        }
+        Token token;
+        if (line[i] == '"') {
+            token.quoted = true;
+            ++i;
+            bool closed = false;
+            while (i < line.size()) {
+                if (line[i] == '"') {
+                    if (i + 1 < line.size() && line[i + 1] == '"') {
+                        token.text += '"';
+                        i += 2;
+                        continue;
+                    }
+                    ++i;
+                    closed = true;
+                    break;
+                }
+                token.text += line[i++];
+            }
+            if (!closed) {
+                return std::nullopt;
+            }
+        } else {
+            while (i < line.size() && line[i] != ' ' && line[i] != '\t') {
+                token.text += line[i++];
+            }
+        }
+        tokens.push_back(std::move(token));
+    }
+    return tokens;
+}
+
+std::optional<Variant> ParseValue(const Token& token) {
+    if (token.quoted) {
+        return Variant(token.text);
+    }
+    const std::string& t = token.text;
+    if (t == "null") {
+        return Variant::Null();
+    }
+    if (t == "empty") {
+        return Variant();
+    }
+    if (t == "true" || t == "false") {
+        return Variant(t == "true");
+    }
+    if (t.rfind("date:", 0) == 0) {
+        int y = 0, mo = 0, d = 0, h = 0, mi = 0, s = 0, n = 0;
+        const std::string rest = t.substr(5);
+        const bool full = std::sscanf(rest.c_str(), "%4d-%2d-%2dT%2d:%2d:%2d%n", &y, &mo, &d, &h,
+                                      &mi, &s, &n) == 6 &&
+                          static_cast<size_t>(n) == rest.size();
+        n = 0;
+        const bool dateOnly = !full &&
+                              std::sscanf(rest.c_str(), "%4d-%2d-%2d%n", &y, &mo, &d, &n) == 3 &&
+                              static_cast<size_t>(n) == rest.size();
+        if ((!full && !dateOnly) || mo < 1 || mo > 12 || d < 1 || d > 31 || h > 23 || mi > 59 ||
+            s > 59) {
+            return std::nullopt;
+        }
+        return Variant::Date(DateSerial(y, mo, d) + TimeSerial(h, mi, s));
+    }
+    const bool whole = !t.empty() && t.find_first_not_of("+-0123456789") == std::string::npos;
+    if (whole) {
+        long long v = 0;
+        const char* begin = t.data() + (t[0] == '+' ? 1 : 0);
+        const auto [end, ec] = std::from_chars(begin, t.data() + t.size(), v);
+        if (ec == std::errc() && end == t.data() + t.size() && v >= INT32_MIN && v <= INT32_MAX) {
+            return Variant(static_cast<int32_t>(v));
+        }
+        return std::nullopt;
+    }
+    double v = 0;
+    const char* begin = t.data() + (!t.empty() && t[0] == '+' ? 1 : 0);
+    const auto [end, ec] = std::from_chars(begin, t.data() + t.size(), v);
+    if (ec == std::errc() && end == t.data() + t.size() && std::isfinite(v)) {
+        return Variant(v);
+    }
+    return std::nullopt;
+}
+
+std::string Quote(std::string_view text) {
+    std::string out = "\"";
+    for (const char c : text) {
+        out += c;
+        if (c == '"') {
+            out += '"';
+        }
+    }
+    return out + "\"";
+}
+
+namespace {
+
+// The shortest text that reads back to the same number, exponent as "E-11".
+template <typename Number> std::string Shortest(Number v) {
+    char buf[64];
+    const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, v);
+    std::string s(buf, ec == std::errc() ? end : buf);
+    const size_t e = s.find('e');
+    if (e != std::string::npos) {
+        std::string exponent = s.substr(e + 1);
+        const char sign = exponent[0] == '-' ? '-' : '+';
+        if (exponent[0] == '-' || exponent[0] == '+') {
+            exponent.erase(0, 1);
+        }
+        s = s.substr(0, e) + "E" + sign + exponent;
+    }
+    return s;
+}
+
+std::string Two(int v) {
+    char buf[8];
+    std::snprintf(buf, sizeof buf, "%02d", v);
+    return buf;
+}
+
+} // namespace
+
+std::string FormatValue(const Variant& value) {
+    switch (value.Type()) {
+    case VarType::Empty:
+        return "Empty";
+    case VarType::Null:
+        return "Null";
+    case VarType::Boolean:
+        return value.ToBool() ? "True" : "False";
+    case VarType::Integer:
+    case VarType::Long:
+        return std::to_string(value.ToLong());
+    case VarType::Single:
+        return Shortest(value.ToSingle());
+    case VarType::Double:
+        return Shortest(value.ToDouble());
+    case VarType::Date: {
+        const DateParts p = SplitDate(value.ToDouble());
+        return "date:" + std::to_string(p.year) + "-" + Two(p.month) + "-" + Two(p.day) + "T" +
+               Two(p.hour) + ":" + Two(p.minute) + ":" + Two(p.second);
+    }
+    case VarType::String:
+        return Quote(value.ToString());
+    case VarType::Object:
+        return value.IsNothing() ? "Nothing" : value.ToObject().get()->DisplayName();
+    case VarType::Error:
+        return value.Describe();
+    }
+    return value.Describe();
+}
+
+} // namespace vantor::host

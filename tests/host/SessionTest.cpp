@@ -1,0 +1,152 @@
+#include "host/SessionText.hpp"
+#include "host/VantorCommand.hpp"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+using namespace vantor;
+using namespace vantor::host;
+
+namespace {
+
+struct Outcome {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+Outcome Vantor(const std::vector<std::string>& args, const std::string& input = "") {
+    std::istringstream in(input);
+    std::ostringstream out, err;
+    const int status = RunVantorCommand(args, in, out, err);
+    return {status, out.str(), err.str()};
+}
+
+Outcome Script(const std::string& script, const std::string& workbook = "empty") {
+    return Vantor({"session", "--workbook", workbook, "-"}, script);
+}
+
+} // namespace
+
+TEST(SessionText, ValuesReadAndPrintAsScriptsWriteThem) {
+    auto parse = [](const std::string& text, bool quoted = false) {
+        return ParseValue(Token{text, quoted});
+    };
+    EXPECT_EQ(parse("null"), Variant::Null());
+    EXPECT_EQ(parse("empty"), Variant());
+    EXPECT_EQ(parse("true"), Variant(true));
+    EXPECT_EQ(parse("-4108"), Variant(-4108));
+    EXPECT_EQ(parse("0.001"), Variant(0.001));
+    EXPECT_EQ(parse("1E-11"), Variant(1e-11));
+    EXPECT_EQ(parse("12", true), Variant("12"));
+    EXPECT_EQ(parse("date:2000-10-31T18:56:00"),
+              Variant::Date(DateSerial(2000, 10, 31) + TimeSerial(18, 56, 0)));
+    EXPECT_FALSE(parse("2147483648")); // beyond a Long
+    EXPECT_FALSE(parse("abc"));
+    EXPECT_FALSE(parse("date:2000-13-01"));
+
+    EXPECT_EQ(FormatValue(Variant(255.0)), "255");
+    EXPECT_EQ(FormatValue(Variant(0.001)), "0.001");
+    EXPECT_EQ(FormatValue(Variant(1e-11)), "1E-11");
+    EXPECT_EQ(FormatValue(Variant(1e20)), "1E+20");
+    EXPECT_EQ(FormatValue(Variant(0.1f)), "0.1");
+    EXPECT_EQ(FormatValue(Variant("say \"hi\"")), "\"say \"\"hi\"\"\"");
+    EXPECT_EQ(FormatValue(Variant::Date(DateSerial(2000, 10, 31))), "date:2000-10-31T00:00:00");
+
+    const auto tokens = SplitLine(R"(  set A1 Comment.Text "a ""b"" c"  )");
+    ASSERT_TRUE(tokens);
+    ASSERT_EQ(tokens->size(), 4u);
+    EXPECT_EQ((*tokens)[3].text, "a \"b\" c");
+    EXPECT_TRUE((*tokens)[3].quoted);
+    EXPECT_FALSE(SplitLine("get \"open"));
+}
+
+TEST(Session, GetsAndSetsAsAHostDoes) {
+    const Outcome run = Script(R"(# a comment
+   # an indented comment
+set A1:B2 HorizontalAlignment -4108
+get A1:B2 HorizontalAlignment
+set B2 HorizontalAlignment -4152
+get A1:B2 HorizontalAlignment
+set A1 Comment.Text "note ""one"""
+get A1 Comment.Text
+get A1:B2 Borders(11).LineStyle
+get A1 Borders(11).LineStyle
+set A1 HorizontalAlignment 77
+get book Calculation
+undo
+)");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, R"(A1:B2 HorizontalAlignment = -4108
+A1:B2 HorizontalAlignment = Null
+A1 Comment.Text = "note ""one"""
+A1:B2 Borders(11).LineStyle = -4142
+error 1004: A range of one column has no inside vertical border
+error 1004: HorizontalAlignment accepts only 1, -4131, -4108, -4152, 5, -4130, 7, -4117; 77 is none of them
+book Calculation = -4105
+nothing to undo
+)");
+}
+
+TEST(Session, ScriptErrorsEndWithTheirLineAndStatusTwo) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"get A1 Nope", "line 2: no member Nope\n"},
+        {"frobnicate", "line 2: unknown command frobnicate\n"},
+        {"set A1 HorizontalAlignment left", "line 2: not a value: left\n"},
+        {"get A1 \"Font", "line 2: a quote is not closed\n"},
+        {"open NoSuchPage", "line 2: no page NoSuchPage\n"},
+        {"select Z0", "line 2: not a range: Z0\n"},
+        {"user chkBold click", "line 2: no page is open\n"},
+        {"ok", "line 2: no dialog is open\n"},
+        {"dialog Nonsense", "line 2: no dialog Nonsense\n"},
+        {"get A1", "line 2: usage: get TARGET PATH\n"},
+    };
+    for (const auto& [line, message] : cases) {
+        const Outcome run = Script("get A1 HorizontalAlignment\n" + line + "\nget A1 WrapText\n");
+        EXPECT_EQ(run.status, 2) << line;
+        EXPECT_EQ(run.err, message) << line;
+        EXPECT_EQ(run.out, "A1 HorizontalAlignment = 1\n") << line; // nothing after the error runs
+    }
+}
+
+TEST(VantorCommand, HelpAndBadArguments) {
+    const Outcome help = Vantor({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("usage: vantor COMMAND"), std::string::npos);
+    for (const char* command : {"demo", "session", "numfmt", "dialogs"}) {
+        const Outcome own = Vantor({command, "--help"});
+        EXPECT_EQ(own.status, 0) << command;
+        EXPECT_NE(own.out.find(std::string("usage: vantor ") + command), std::string::npos)
+            << command;
+        EXPECT_EQ(Vantor({"help", command}).out, own.out);
+    }
+    for (const std::vector<std::string>& bad :
+         std::vector<std::vector<std::string>>{{},
+                                               {"nonsense"},
+                                               {"session"},
+                                               {"session", "--workbook", "full", "-"},
+                                               {"dialogs", "extra"},
+                                               {"session", "/no/such/script"}}) {
+        const Outcome run = Vantor(bad);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_FALSE(run.err.empty());
+    }
+}
+
+TEST(VantorCommand, NumfmtRendersEachLineInOrder) {
+    const Outcome run = Vantor({"numfmt"}, "#,##0.00\t1234.567\tn\n"
+                                           "yyyy-mm-dd hh:mm\t2000-10-30T18:56:00\td\n"
+                                           "d-mmm-yy\t1900-01-01\td\n"
+                                           "@\ta\\b\ts\n"
+                                           "0.00\"\t1\tn\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "#,##0.00\t1234.567\tn\t1,234.57\n"
+                       "yyyy-mm-dd hh:mm\t2000-10-30T18:56:00\td\t2000-10-30 18:56\n"
+                       "d-mmm-yy\t1900-01-01\td\t1-Jan-00\n"
+                       "@\ta\\b\ts\ta\\\\b\n"
+                       "0.00\"\t1\tn\t!ERR:Unbalanced quote starting at position 5\n");
+    EXPECT_EQ(Vantor({"numfmt"}, "0.00\tabc\tn\n").status, 2);
+    EXPECT_EQ(Vantor({"numfmt"}, "0.00\t1\n").status, 2);
+    EXPECT_EQ(Vantor({"numfmt"}, "0.00\t1\tq\n").status, 2);
+}
