@@ -1,6 +1,7 @@
 # make test            build everything and run the tests
 # make test SANITIZE=1 the same with AddressSanitizer and UndefinedBehaviorSanitizer
 # make bench           build and run the benchmarks
+# make demo            build and run `vantor demo`
 SANITIZE ?= 0
 JOBS := $(shell nproc)
 
@@ -12,7 +13,7 @@ BUILD := build
 CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=RelWithDebInfo
 endif
 
-.PHONY: all deps configure build test bench clean
+.PHONY: all deps configure build test bench demo clean
 
 all: build
 
@@ -32,6 +33,13 @@ bench: deps
 	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DVANTOR_BENCH=ON >/dev/null
 	@cmake --build build-bench -j $(JOBS)
 	@for b in build-bench/bench/bench_*; do echo "== $$b"; $$b; done
+
+# Runs the main job: the Format Cells dialog over the sample workbook.
+demo: build
+	@$(BUILD)/bin/vantor demo
+	@if [ -x $(BUILD)/bin/vantor-studio ]; then \
+	  QT_QPA_PLATFORM=offscreen $(BUILD)/bin/vantor-studio --screenshots $(BUILD)/screenshots && \
+	  echo "Screenshots of every dialog page and the grid: $(BUILD)/screenshots"; fi
 
 clean:
 	rm -rf build build-asan build-bench
