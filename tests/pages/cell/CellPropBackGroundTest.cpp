@@ -16,13 +16,8 @@ namespace {
 constexpr int32_t Red = 0x0000FF;
 constexpr int32_t Yellow = 0x00FFFF;
 
-struct BackgroundFixture {
-    PageHarness h;
-    std::shared_ptr<Lines> writes = std::make_shared<Lines>();
-    std::shared_ptr<LoggedFake> target = std::make_shared<LoggedFake>("Cells", writes);
+struct BackgroundFixture : RecordedPage<CellPropBackGround> {
     std::shared_ptr<LoggedFake> interior = std::make_shared<LoggedFake>("Interior", writes);
-    std::shared_ptr<FakeSite> site = std::make_shared<FakeSite>();
-    CellPropBackGround page;
 
     BackgroundFixture(Variant color, Variant colorIndex, Variant pattern, Variant patternColor,
                       Variant patternColorIndex) {
@@ -33,12 +28,6 @@ struct BackgroundFixture {
             .Set("PatternColorIndex", patternColorIndex);
         target->Set("Interior", Variant(ObjectRef(interior))).Set("ApplyCache", Variant(0));
         target->Method("Apply");
-    }
-
-    void Load() {
-        page.SetSite(site);
-        page.SetTargets(PageHarness::Targets(target));
-        writes->clear();
     }
 
     int32_t PatternData() const {

@@ -26,14 +26,9 @@ constexpr int32_t Medium = -4138;
 
 // A selection's borders: "Item"(n) gives border n, or fails for the inside
 // lines the selection lacks.
-struct BorderFixture {
-    PageHarness h;
-    std::shared_ptr<Lines> writes = std::make_shared<Lines>();
-    std::shared_ptr<LoggedFake> target = std::make_shared<LoggedFake>("Cells", writes);
+struct BorderFixture : RecordedPage<CellPropBorder> {
     std::shared_ptr<FakeObject> borders = std::make_shared<FakeObject>();
     std::map<int32_t, std::shared_ptr<LoggedFake>> border;
-    std::shared_ptr<FakeSite> site = std::make_shared<FakeSite>();
-    CellPropBorder page;
 
     // rows and columns of the selection decide which inside lines exist.
     BorderFixture(int rows, int columns) {
@@ -64,12 +59,6 @@ struct BorderFixture {
             .Set("color", color)
             .Set("ColorIndex", colorIndex);
         return *this;
-    }
-
-    void Load() {
-        page.SetSite(site);
-        page.SetTargets(PageHarness::Targets(target));
-        writes->clear();
     }
 
     // Picks the pen: style entry, width entry and colour.

@@ -45,14 +45,9 @@ public:
     std::vector<std::shared_ptr<FakeObject>> kinds;
 };
 
-struct ControlFixture {
-    PageHarness h;
-    std::shared_ptr<Lines> writes = std::make_shared<Lines>();
-    std::shared_ptr<LoggedFake> target = std::make_shared<LoggedFake>("Cells", writes);
+struct ControlFixture : RecordedPage<CellPropControl> {
     std::shared_ptr<LoggedFake> control = std::make_shared<LoggedFake>("Control", writes);
     std::shared_ptr<FakeKinds> kinds = std::make_shared<FakeKinds>();
-    std::shared_ptr<FakeSite> site = std::make_shared<FakeSite>();
-    CellPropControl page;
 
     ControlFixture(Variant name, Variant hide) {
         // Captions differ from names, as they do in the application.
@@ -64,12 +59,6 @@ struct ControlFixture {
             .Set("Control", Variant(ObjectRef(control)))
             .Set("ApplyCache", Variant(0));
         target->Method("Apply");
-    }
-
-    void Load() {
-        page.SetSite(site);
-        page.SetTargets(PageHarness::Targets(target));
-        writes->clear();
     }
 };
 

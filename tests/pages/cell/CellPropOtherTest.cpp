@@ -13,13 +13,8 @@ using Lines = std::vector<std::string>;
 
 namespace {
 
-struct OtherFixture {
-    PageHarness h;
-    std::shared_ptr<Lines> writes = std::make_shared<Lines>();
-    std::shared_ptr<LoggedFake> target = std::make_shared<LoggedFake>("Cells", writes);
+struct OtherFixture : RecordedPage<CellPropOther> {
     std::shared_ptr<LoggedFake> note = std::make_shared<LoggedFake>("Comment", writes);
-    std::shared_ptr<FakeSite> site = std::make_shared<FakeSite>();
-    CellPropOther page;
 
     // A note of this text (Null: the cells' notes differ); Nothing: no note.
     OtherFixture(std::optional<Variant> text, Variant readOnly) {
@@ -31,12 +26,6 @@ struct OtherFixture {
         }
         target->Set("ReadOnly", readOnly);
         target->Method("Apply");
-    }
-
-    void Load() {
-        page.SetSite(site);
-        page.SetTargets(PageHarness::Targets(target));
-        writes->clear();
     }
 };
 

@@ -1,5 +1,6 @@
 #pragma once
 #include "tests/support/FakeObject.hpp"
+#include "tests/support/PageHarness.hpp"
 
 #include <memory>
 #include <string>
@@ -38,6 +39,23 @@ private:
 
     std::string m_strName;
     std::shared_ptr<std::vector<std::string>> m_pLog;
+};
+
+// A page over a recorded target ("Cells"), with a site and the harness;
+// page fixtures add the target's sub-objects and values.
+template <typename Page> struct RecordedPage {
+    PageHarness h;
+    std::shared_ptr<std::vector<std::string>> writes = std::make_shared<std::vector<std::string>>();
+    std::shared_ptr<LoggedFake> target = std::make_shared<LoggedFake>("Cells", writes);
+    std::shared_ptr<FakeSite> site = std::make_shared<FakeSite>();
+    Page page;
+
+    // Loads the page as the host does and forgets what loading wrote.
+    void Load() {
+        page.SetSite(site);
+        page.SetTargets(PageHarness::Targets(target));
+        writes->clear();
+    }
 };
 
 } // namespace vantor::test
