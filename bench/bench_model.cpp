@@ -61,16 +61,18 @@ Fixture& Shared() {
 
 // Every property that the cell format pages read.
 void ReadAll(const ObjectRef& range) {
-    for (const char* name : {"HorizontalAlignment", "VerticalAlignment", "WrapText", "NumberFormat", "Value",
-                             "ReadOnly", "ApplyCache"}) {
+    for (const char* name : {"HorizontalAlignment", "VerticalAlignment", "WrapText", "NumberFormat",
+                             "Value", "ReadOnly", "ApplyCache"}) {
         benchmark::DoNotOptimize(range.Get(name));
     }
     const ObjectRef font = range.Get("Font").ToObject();
-    for (const char* name : {"Name", "Size", "Bold", "Italic", "Strikethrough", "Underline", "color", "ColorIndex"}) {
+    for (const char* name :
+         {"Name", "Size", "Bold", "Italic", "Strikethrough", "Underline", "color", "ColorIndex"}) {
         benchmark::DoNotOptimize(font.Get(name));
     }
     const ObjectRef interior = range.Get("Interior").ToObject();
-    for (const char* name : {"color", "ColorIndex", "Pattern", "PatternColor", "PatternColorIndex"}) {
+    for (const char* name :
+         {"color", "ColorIndex", "Pattern", "PatternColor", "PatternColorIndex"}) {
         benchmark::DoNotOptimize(interior.Get(name));
     }
     const ObjectRef borders = range.Get("Borders").ToObject();

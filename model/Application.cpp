@@ -10,17 +10,17 @@
 
 namespace vantor::model {
 
-std::shared_ptr<Application> Application::Create() { return Create(fonts::InstalledFamilies()); }
+std::shared_ptr<Application> Application::Create() {
+    return Create(fonts::InstalledFamilies());
+}
 
 std::shared_ptr<Application> Application::Create(std::vector<std::string> fontFamilies) {
     return std::shared_ptr<Application>(new Application(std::move(fontFamilies)));
 }
 
 Application::Application(std::vector<std::string> fontFamilies)
-    : m_fonts(std::move(fontFamilies)),
-      m_strDefaultFont(fonts::ChooseDefaultFont(m_fonts)),
-      m_pHistory(std::make_shared<UndoHistory>()),
-      m_pControls(std::make_shared<ControlKinds>()) {}
+    : m_fonts(std::move(fontFamilies)), m_strDefaultFont(fonts::ChooseDefaultFont(m_fonts)),
+      m_pHistory(std::make_shared<UndoHistory>()), m_pControls(std::make_shared<ControlKinds>()) {}
 
 template <typename T> void Application::Change(T Application::*member, T value) {
     const T old = this->*member;
@@ -38,12 +38,13 @@ const MemberTable<Application>& Application::Members() {
     static const MemberTable<A> table = [] {
         MemberTable<A> t;
         auto boolean = [&t](const std::string& name, bool A::*member) {
-            t.Property(name, [member](A& a, auto) { return Variant(a.*member); },
-                       [member](A& a, auto, const Variant& v) {
-                           if (!v.IsNull()) {
-                               a.Change(member, values::ToBoolean(v));
-                           }
-                       });
+            t.Property(
+                name, [member](A& a, auto) { return Variant(a.*member); },
+                [member](A& a, auto, const Variant& v) {
+                    if (!v.IsNull()) {
+                        a.Change(member, values::ToBoolean(v));
+                    }
+                });
         };
         t.Property("ActiveWorkbook", [](A& a, auto) {
             return a.m_pActive ? Variant(a.m_pActive) : Variant::Nothing();
@@ -52,42 +53,51 @@ const MemberTable<Application>& Application::Members() {
             const auto sheet = a.ActiveSheet();
             return sheet ? Variant(sheet) : Variant::Nothing();
         });
-        t.Property("SheetsInNewWorkbook", [](A& a, auto) { return Variant(a.m_nSheetsInNewWorkbook); },
-                   [](A& a, auto, const Variant& v) {
-                       if (!v.IsNull()) {
-                           a.Change(&A::m_nSheetsInNewWorkbook, values::ToLongIn(v, "SheetsInNewWorkbook", 1, 255));
-                       }
-                   });
+        t.Property(
+            "SheetsInNewWorkbook", [](A& a, auto) { return Variant(a.m_nSheetsInNewWorkbook); },
+            [](A& a, auto, const Variant& v) {
+                if (!v.IsNull()) {
+                    a.Change(&A::m_nSheetsInNewWorkbook,
+                             values::ToLongIn(v, "SheetsInNewWorkbook", 1, 255));
+                }
+            });
         // The undo settings are not themselves undone.
-        t.Property("EnableUndo", [](A& a, auto) { return Variant(a.m_pHistory->Enabled()); },
-                   [](A& a, auto, const Variant& v) {
-                       if (!v.IsNull()) {
-                           a.m_pHistory->SetEnabled(values::ToBoolean(v));
-                       }
-                   });
-        t.Property("UndoMaxNum", [](A& a, auto) { return Variant(a.m_pHistory->MaxSteps()); },
-                   [](A& a, auto, const Variant& v) {
-                       if (!v.IsNull()) {
-                           a.m_pHistory->SetMaxSteps(values::ToLongIn(v, "UndoMaxNum", 1, 512));
-                       }
-                   });
+        t.Property(
+            "EnableUndo", [](A& a, auto) { return Variant(a.m_pHistory->Enabled()); },
+            [](A& a, auto, const Variant& v) {
+                if (!v.IsNull()) {
+                    a.m_pHistory->SetEnabled(values::ToBoolean(v));
+                }
+            });
+        t.Property(
+            "UndoMaxNum", [](A& a, auto) { return Variant(a.m_pHistory->MaxSteps()); },
+            [](A& a, auto, const Variant& v) {
+                if (!v.IsNull()) {
+                    a.m_pHistory->SetMaxSteps(values::ToLongIn(v, "UndoMaxNum", 1, 512));
+                }
+            });
         boolean("MoveAfterReturn", &A::m_bMoveAfterReturn);
-        t.Property("MoveAfterReturnDirection", [](A& a, auto) { return Variant(a.m_nMoveAfterReturnDirection); },
-                   [](A& a, auto, const Variant& v) {
-                       if (!v.IsNull()) {
-                           a.Change(&A::m_nMoveAfterReturnDirection,
-                                    values::ToChoice(v, "MoveAfterReturnDirection",
-                                                     {constants::kDirectionUp, constants::kDirectionLeft,
-                                                      constants::kDirectionRight, constants::kDirectionDown}));
-                       }
-                   });
+        t.Property(
+            "MoveAfterReturnDirection",
+            [](A& a, auto) { return Variant(a.m_nMoveAfterReturnDirection); },
+            [](A& a, auto, const Variant& v) {
+                if (!v.IsNull()) {
+                    a.Change(
+                        &A::m_nMoveAfterReturnDirection,
+                        values::ToChoice(v, "MoveAfterReturnDirection",
+                                         {constants::kDirectionUp, constants::kDirectionLeft,
+                                          constants::kDirectionRight, constants::kDirectionDown}));
+                }
+            });
         boolean("FixedDecimal", &A::m_bFixedDecimal);
-        t.Property("FixedDecimalPlaces", [](A& a, auto) { return Variant(a.m_nFixedDecimalPlaces); },
-                   [](A& a, auto, const Variant& v) {
-                       if (!v.IsNull()) {
-                           a.Change(&A::m_nFixedDecimalPlaces, values::ToLongIn(v, "FixedDecimalPlaces", -300, 300));
-                       }
-                   });
+        t.Property(
+            "FixedDecimalPlaces", [](A& a, auto) { return Variant(a.m_nFixedDecimalPlaces); },
+            [](A& a, auto, const Variant& v) {
+                if (!v.IsNull()) {
+                    a.Change(&A::m_nFixedDecimalPlaces,
+                             values::ToLongIn(v, "FixedDecimalPlaces", -300, 300));
+                }
+            });
         boolean("FileAssoc", &A::m_bFileAssoc);
         t.Property("Controls", [](A& a, auto) { return Variant(a.m_pControls); });
         t.Property("Application", [](A& a, auto) { return Variant(a.shared_from_this()); });
@@ -107,7 +117,9 @@ const MemberTable<Application>& Application::Members() {
     return table;
 }
 
-int32_t Application::InstalledFontCount() const { return static_cast<int32_t>(m_fonts.size()); }
+int32_t Application::InstalledFontCount() const {
+    return static_cast<int32_t>(m_fonts.size());
+}
 
 std::string Application::InstalledFontName(int32_t index) const {
     if (index < 0 || index >= InstalledFontCount()) {
@@ -126,9 +138,22 @@ std::shared_ptr<Workbook> Application::AddWorkbook(const std::string& name) {
     return book;
 }
 
-std::shared_ptr<Workbook> Application::ActiveWorkbook() const { return m_pActive; }
+void Application::AddExistingWorkbook(const std::shared_ptr<Workbook>& book) {
+    if (book->App().get() != this) {
+        throw AutomationError(err::ApplicationDefined,
+                              "The workbook belongs to another application");
+    }
+    m_workbooks.push_back(book);
+    m_pActive = book;
+}
 
-void Application::ActivateWorkbook(const std::shared_ptr<Workbook>& book) { m_pActive = book; }
+std::shared_ptr<Workbook> Application::ActiveWorkbook() const {
+    return m_pActive;
+}
+
+void Application::ActivateWorkbook(const std::shared_ptr<Workbook>& book) {
+    m_pActive = book;
+}
 
 std::shared_ptr<Worksheet> Application::ActiveSheet() const {
     return m_pActive ? m_pActive->ActiveSheet() : nullptr;

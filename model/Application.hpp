@@ -33,6 +33,8 @@ public:
 
     // Workbooks. A new workbook has SheetsInNewWorkbook sheets and becomes active.
     std::shared_ptr<Workbook> AddWorkbook(const std::string& name);
+    // Opens a workbook built elsewhere (a file reader, the sample) and makes it active.
+    void AddExistingWorkbook(const std::shared_ptr<Workbook>& book);
     std::shared_ptr<Workbook> ActiveWorkbook() const;
     void ActivateWorkbook(const std::shared_ptr<Workbook>& book);
     const std::vector<std::shared_ptr<Workbook>>& Workbooks() const { return m_workbooks; }

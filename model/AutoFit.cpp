@@ -29,9 +29,12 @@ double TextWidth(std::string_view text, double fontSize, double defaultFontSize)
     return static_cast<double>(CharCount(text)) * fontSize / defaultFontSize;
 }
 
-double RoundTo(double v, double step) { return std::ceil(v / step - 1e-9) * step; }
+double RoundTo(double v, double step) {
+    return std::ceil(v / step - 1e-9) * step;
+}
 
-int LineCount(const std::string& text, const Style& style, double columnWidth, double defaultFontSize) {
+int LineCount(const std::string& text, const Style& style, double columnWidth,
+              double defaultFontSize) {
     if (!style.wrapText) {
         return 1;
     }
@@ -40,8 +43,10 @@ int LineCount(const std::string& text, const Style& style, double columnWidth, d
     size_t start = 0;
     while (true) {
         const size_t end = text.find('\n', start);
-        const std::string_view paragraph(text.data() + start, (end == std::string::npos ? text.size() : end) - start);
-        lines += std::max(1, static_cast<int>(std::ceil(TextWidth(paragraph, style.fontSize, defaultFontSize) / perLine)));
+        const std::string_view paragraph(text.data() + start,
+                                         (end == std::string::npos ? text.size() : end) - start);
+        lines += std::max(1, static_cast<int>(std::ceil(
+                                 TextWidth(paragraph, style.fontSize, defaultFontSize) / perLine)));
         if (end == std::string::npos) {
             break;
         }
@@ -52,7 +57,9 @@ int LineCount(const std::string& text, const Style& style, double columnWidth, d
 
 } // namespace
 
-double LineHeight(double fontSize) { return RoundTo(fontSize * 15.0 / 11.0, 0.25); }
+double LineHeight(double fontSize) {
+    return RoundTo(fontSize * 15.0 / 11.0, 0.25);
+}
 
 void FitRows(CellStore& store, const CellRect& rect, double defaultFontSize) {
     const StyleTable& table = store.Table();
@@ -65,7 +72,8 @@ void FitRows(CellStore& store, const CellRect& rect, double defaultFontSize) {
         const int32_t column = ColumnOf(key);
         const Style& style = table.Get(store.StyleAt(row, column));
         const double width = store.State().columnWidths.At(column);
-        const double height = LineHeight(style.fontSize) * LineCount(TextOf(value), style, width, defaultFontSize);
+        const double height =
+            LineHeight(style.fontSize) * LineCount(TextOf(value), style, width, defaultFontSize);
         double& best = heights[row];
         best = std::min(kMaxRowHeight, std::max(best, height));
     }
@@ -89,7 +97,8 @@ void FitColumns(CellStore& store, const CellRect& rect, double defaultFontSize) 
         if (style.wrapText) {
             continue;
         }
-        const double width = RoundTo(TextWidth(TextOf(it->second), style.fontSize, defaultFontSize) + kPadding, 0.01);
+        const double width = RoundTo(
+            TextWidth(TextOf(it->second), style.fontSize, defaultFontSize) + kPadding, 0.01);
         double& best = widths[column];
         best = std::min(kMaxColumnWidth, std::max(best, width));
     }

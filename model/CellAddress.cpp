@@ -69,17 +69,21 @@ std::optional<Ref> ParseRef(std::string_view text) {
 
 [[noreturn]] void Refuse(std::string_view address) {
     throw AutomationError(err::ApplicationDefined,
-                          "\"" + std::string(address) + "\" is not a cell address such as A1, A1:C3, B:B or 1:1");
+                          "\"" + std::string(address) +
+                              "\" is not a cell address such as A1, A1:C3, B:B or 1:1");
 }
 
 } // namespace
 
-CellRect WholeSheet() { return CellRect{0, 0, kRowCount - 1, kColumnCount - 1}; }
+CellRect WholeSheet() {
+    return CellRect{0, 0, kRowCount - 1, kColumnCount - 1};
+}
 
 CellRect ParseAddress(std::string_view address) {
     const size_t colon = address.find(':');
     const std::string_view firstText = address.substr(0, colon);
-    const std::string_view lastText = colon == std::string_view::npos ? firstText : address.substr(colon + 1);
+    const std::string_view lastText =
+        colon == std::string_view::npos ? firstText : address.substr(colon + 1);
     const auto first = ParseRef(firstText);
     const auto last = ParseRef(lastText);
     if (!first || !last) {
@@ -88,9 +92,11 @@ CellRect ParseAddress(std::string_view address) {
     CellRect rect;
     if (first->column && first->row && last->column && last->row) {
         rect = CellRect{*first->row, *first->column, *last->row, *last->column};
-    } else if (colon != std::string_view::npos && first->column && last->column && !first->row && !last->row) {
+    } else if (colon != std::string_view::npos && first->column && last->column && !first->row &&
+               !last->row) {
         rect = CellRect{0, *first->column, kRowCount - 1, *last->column};
-    } else if (colon != std::string_view::npos && first->row && last->row && !first->column && !last->column) {
+    } else if (colon != std::string_view::npos && first->row && last->row && !first->column &&
+               !last->column) {
         rect = CellRect{*first->row, 0, *last->row, kColumnCount - 1};
     } else {
         Refuse(address);

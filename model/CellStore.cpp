@@ -12,9 +12,11 @@ using constants::kRowCount;
 
 // One more row and column than the sheet shows: their top and left edges are
 // the bottom and right edges of the last row and column.
-CellStore::CellStore(std::shared_ptr<StyleTable> table, double defaultRowHeight, double defaultColumnWidth)
+CellStore::CellStore(std::shared_ptr<StyleTable> table, double defaultRowHeight,
+                     double defaultColumnWidth)
     : m_pTable(std::move(table)) {
-    auto column = std::make_shared<const ColumnStyles>(m_pTable, RunList<uint32_t>(kRowCount + 1, 0));
+    auto column =
+        std::make_shared<const ColumnStyles>(m_pTable, RunList<uint32_t>(kRowCount + 1, 0));
     m_state.columns = RunList<ColumnPtr>(kColumnCount + 1, column);
     m_state.rowHeights = RunList<double>(kRowCount, defaultRowHeight);
     m_state.columnWidths = RunList<double>(kColumnCount, defaultColumnWidth);
@@ -27,15 +29,20 @@ void CellStore::Restore(const CellState& state) {
     Changed();
 }
 
-uint32_t CellStore::StyleAt(int32_t row, int32_t column) const { return m_state.columns.At(column)->At(row); }
+uint32_t CellStore::StyleAt(int32_t row, int32_t column) const {
+    return m_state.columns.At(column)->At(row);
+}
 
-void CellStore::ForEachColumn(int32_t first, int32_t last,
-                              const std::function<void(int32_t, int32_t, const ColumnStyles&)>& f) const {
-    m_state.columns.ForEach(first, last, [&](int32_t a, int32_t b, const ColumnPtr& column) { f(a, b, *column); });
+void CellStore::ForEachColumn(
+    int32_t first, int32_t last,
+    const std::function<void(int32_t, int32_t, const ColumnStyles&)>& f) const {
+    m_state.columns.ForEach(
+        first, last, [&](int32_t a, int32_t b, const ColumnPtr& column) { f(a, b, *column); });
 }
 
 template <typename F>
-RunList<ColumnPtr> CellStore::RebuildColumns(const CellRect& rect, F&& mapped, const bool& go) const {
+RunList<ColumnPtr> CellStore::RebuildColumns(const CellRect& rect, F&& mapped,
+                                             const bool& go) const {
     // A column shared by several column runs is rebuilt once. Once `go` turns
     // false the rest is left as it is.
     std::unordered_map<const ColumnStyles*, ColumnPtr> rebuilt;
@@ -47,9 +54,10 @@ RunList<ColumnPtr> CellStore::RebuildColumns(const CellRect& rect, F&& mapped, c
             auto it = rebuilt.find(column.get());
             if (it == rebuilt.end()) {
                 RunList<uint32_t> runs = column->Runs().Mapped(rect.firstRow, rect.lastRow, mapped);
-                ColumnPtr result = runs == column->Runs()
-                                       ? column
-                                       : std::make_shared<const ColumnStyles>(m_pTable, std::move(runs));
+                ColumnPtr result =
+                    runs == column->Runs()
+                        ? column
+                        : std::make_shared<const ColumnStyles>(m_pTable, std::move(runs));
                 it = rebuilt.emplace(column.get(), std::move(result)).first;
             }
             return it->second;
@@ -65,25 +73,29 @@ RunList<ColumnPtr> CellStore::RebuildColumns(const CellRect& rect, F&& mapped, c
     return joined;
 }
 
-std::vector<uint32_t> CellStore::MapStyles(const CellRect& rect, const StyleMapping& map, const KnownMapping& known) {
+std::vector<uint32_t> CellStore::MapStyles(const CellRect& rect, const StyleMapping& map,
+                                           const KnownMapping& known) {
     const size_t idLimit = m_pTable->IdLimit();
     std::vector<uint32_t> memo(idLimit, UINT32_MAX);
     std::vector<uint32_t> newIds;
     // When every id of the block already knows its new id, one pass rewrites the runs.
     bool complete = static_cast<bool>(known);
     if (complete) {
-        RunList<ColumnPtr> columns = RebuildColumns(rect, [&](uint32_t id) {
-            uint32_t& slot = memo[id];
-            if (slot == UINT32_MAX) {
-                if (!complete || !known(id, slot)) {
-                    complete = false;
-                    slot = id;
-                } else {
-                    newIds.push_back(slot);
+        RunList<ColumnPtr> columns = RebuildColumns(
+            rect,
+            [&](uint32_t id) {
+                uint32_t& slot = memo[id];
+                if (slot == UINT32_MAX) {
+                    if (!complete || !known(id, slot)) {
+                        complete = false;
+                        slot = id;
+                    } else {
+                        newIds.push_back(slot);
+                    }
                 }
-            }
-            return slot;
-        }, complete);
+                return slot;
+            },
+            complete);
         if (complete) {
             m_state.columns = std::move(columns);
             Changed();
@@ -96,14 +108,15 @@ std::vector<uint32_t> CellStore::MapStyles(const CellRect& rect, const StyleMapp
     // runs rewritten from that table.
     std::vector<uint8_t> present(idLimit, 0);
     uint8_t* const marks = present.data();
-    m_state.columns.ForEach(rect.firstColumn, rect.lastColumn, [&](int32_t, int32_t, const ColumnPtr& column) {
-        const size_t first = column->Runs().RunIndexAt(rect.firstRow);
-        const size_t last = column->Runs().RunIndexAt(rect.lastRow);
-        const auto* run = column->Runs().Runs().data();
-        for (size_t k = first; k <= last; ++k) {
-            marks[run[k].value] = 1;
-        }
-    });
+    m_state.columns.ForEach(rect.firstColumn, rect.lastColumn,
+                            [&](int32_t, int32_t, const ColumnPtr& column) {
+                                const size_t first = column->Runs().RunIndexAt(rect.firstRow);
+                                const size_t last = column->Runs().RunIndexAt(rect.lastRow);
+                                const auto* run = column->Runs().Runs().data();
+                                for (size_t k = first; k <= last; ++k) {
+                                    marks[run[k].value] = 1;
+                                }
+                            });
     std::vector<uint32_t> ids;
     for (uint32_t id = 0; id < idLimit; ++id) {
         if (present[id]) {
@@ -115,7 +128,8 @@ std::vector<uint32_t> CellStore::MapStyles(const CellRect& rect, const StyleMapp
         memo[ids[i]] = newIds[i];
     }
     const bool go = true;
-    m_state.columns = RebuildColumns(rect, [&memo](uint32_t id) { return memo[id]; }, go);
+    m_state.columns = RebuildColumns(
+        rect, [&memo](uint32_t id) { return memo[id]; }, go);
     Changed();
     return newIds;
 }
@@ -141,9 +155,11 @@ void CellStore::MarkStylesOutside(const CellRect& rect, std::vector<uint8_t>& us
             return;
         }
         if (rect.firstRow > 0) {
-            runs.ForEach(0, rect.firstRow - 1, [&](int32_t, int32_t, uint32_t id) { used[id] = 1; });
+            runs.ForEach(0, rect.firstRow - 1,
+                         [&](int32_t, int32_t, uint32_t id) { used[id] = 1; });
         }
-        runs.ForEach(rect.lastRow + 1, kRowCount, [&](int32_t, int32_t, uint32_t id) { used[id] = 1; });
+        runs.ForEach(rect.lastRow + 1, kRowCount,
+                     [&](int32_t, int32_t, uint32_t id) { used[id] = 1; });
     });
 }
 
@@ -160,11 +176,13 @@ void CellStore::LoadColumn(int32_t column, const std::vector<std::pair<int32_t, 
     if (start <= kRowCount) {
         list.Append(kRowCount + 1, 0);
     }
-    m_state.columns.Assign(column, column, std::make_shared<const ColumnStyles>(m_pTable, std::move(list)));
+    m_state.columns.Assign(column, column,
+                           std::make_shared<const ColumnStyles>(m_pTable, std::move(list)));
     Changed();
 }
 
-template <typename Map, typename F> void CellStore::ForEachIn(const Map& map, const CellRect& rect, F&& f) {
+template <typename Map, typename F>
+void CellStore::ForEachIn(const Map& map, const CellRect& rect, F&& f) {
     auto it = map.lower_bound(KeyOf(rect.firstRow, rect.firstColumn));
     while (it != map.end()) {
         const int32_t column = ColumnOf(it->first);
@@ -212,7 +230,8 @@ const std::string* CellStore::NoteAt(int32_t row, int32_t column) const {
     return it == m_state.notes->end() ? nullptr : &it->second;
 }
 
-void CellStore::ForEachNote(const CellRect& rect, const std::function<void(CellKey, const std::string&)>& f) const {
+void CellStore::ForEachNote(const CellRect& rect,
+                            const std::function<void(CellKey, const std::string&)>& f) const {
     ForEachIn(*m_state.notes, rect, f);
 }
 
@@ -225,7 +244,8 @@ void CellStore::SetNotes(const CellRect& rect, const std::string& text, bool cre
             }
         }
     } else {
-        ForEachIn(*m_state.notes, rect, [&](CellKey key, const std::string&) { (*notes)[key] = text; });
+        ForEachIn(*m_state.notes, rect,
+                  [&](CellKey key, const std::string&) { (*notes)[key] = text; });
     }
     m_state.notes = std::move(notes);
     Changed();

@@ -17,10 +17,15 @@ class StyleTable;
 // Cells are keyed column first, so the cells of a block are found column by column.
 using CellKey = uint64_t;
 inline CellKey KeyOf(int32_t row, int32_t column) {
-    return (static_cast<uint64_t>(static_cast<uint32_t>(column)) << 32) | static_cast<uint32_t>(row);
+    return (static_cast<uint64_t>(static_cast<uint32_t>(column)) << 32) |
+           static_cast<uint32_t>(row);
 }
-inline int32_t RowOf(CellKey key) { return static_cast<int32_t>(key & 0xFFFFFFFFu); }
-inline int32_t ColumnOf(CellKey key) { return static_cast<int32_t>(key >> 32); }
+inline int32_t RowOf(CellKey key) {
+    return static_cast<int32_t>(key & 0xFFFFFFFFu);
+}
+inline int32_t ColumnOf(CellKey key) {
+    return static_cast<int32_t>(key >> 32);
+}
 
 using ValueMap = std::map<CellKey, Variant>;
 using NoteMap = std::map<CellKey, std::string>;
@@ -28,9 +33,9 @@ using NoteMap = std::map<CellKey, std::string>;
 // Everything a sheet holds about its cells. Every part is shared and
 // immutable, so a copy is cheap: an undo step keeps the state before and after.
 struct CellState {
-    RunList<ColumnPtr> columns;     // column runs of shared column contents
-    RunList<double> rowHeights;     // points
-    RunList<double> columnWidths;   // characters of the default font
+    RunList<ColumnPtr> columns;   // column runs of shared column contents
+    RunList<double> rowHeights;   // points
+    RunList<double> columnWidths; // characters of the default font
     std::shared_ptr<const ValueMap> values;
     std::shared_ptr<const NoteMap> notes;
 };
@@ -41,7 +46,8 @@ struct CellState {
 // widths as runs.
 class CellStore {
 public:
-    CellStore(std::shared_ptr<StyleTable> table, double defaultRowHeight, double defaultColumnWidth);
+    CellStore(std::shared_ptr<StyleTable> table, double defaultRowHeight,
+              double defaultColumnWidth);
 
     StyleTable& Table() const { return *m_pTable; }
     const CellState& State() const { return m_state; }
@@ -56,7 +62,8 @@ public:
     // known(id, newId), when given, answers ids whose new id is known without
     // mapping. Returns the new ids.
     using KnownMapping = std::function<bool(uint32_t, uint32_t&)>;
-    std::vector<uint32_t> MapStyles(const CellRect& rect, const StyleMapping& map, const KnownMapping& known = {});
+    std::vector<uint32_t> MapStyles(const CellRect& rect, const StyleMapping& map,
+                                    const KnownMapping& known = {});
     // Marks used[id] for every style of the sheet, or of the sheet outside a block.
     void MarkStyles(std::vector<uint8_t>& used) const;
     void MarkStylesOutside(const CellRect& rect, std::vector<uint8_t>& used) const;
@@ -71,7 +78,8 @@ public:
     void SetValue(const CellRect& rect, const Variant& value);
     const std::string* NoteAt(int32_t row, int32_t column) const;
     // Calls f(key, text) for each note in the block.
-    void ForEachNote(const CellRect& rect, const std::function<void(CellKey, const std::string&)>& f) const;
+    void ForEachNote(const CellRect& rect,
+                     const std::function<void(CellKey, const std::string&)>& f) const;
     void SetNotes(const CellRect& rect, const std::string& text, bool createMissing);
     void ClearNotes(const CellRect& rect);
 
@@ -79,8 +87,10 @@ public:
     void SetColumnWidths(int32_t first, int32_t last, double width);
 
 private:
-    template <typename F> RunList<ColumnPtr> RebuildColumns(const CellRect& rect, F&& mapped, const bool& go) const;
-    template <typename Map, typename F> static void ForEachIn(const Map& map, const CellRect& rect, F&& f);
+    template <typename F>
+    RunList<ColumnPtr> RebuildColumns(const CellRect& rect, F&& mapped, const bool& go) const;
+    template <typename Map, typename F>
+    static void ForEachIn(const Map& map, const CellRect& rect, F&& f);
     void Changed() { ++m_version; }
 
     std::shared_ptr<StyleTable> m_pTable;

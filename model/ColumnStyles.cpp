@@ -9,6 +9,8 @@ ColumnStyles::ColumnStyles(std::shared_ptr<StyleTable> table, RunList<uint32_t> 
     m_pTable->Register(this);
 }
 
-ColumnStyles::~ColumnStyles() { m_pTable->Unregister(this); }
+ColumnStyles::~ColumnStyles() {
+    m_pTable->Unregister(this);
+}
 
 } // namespace vantor::model

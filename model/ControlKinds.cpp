@@ -5,7 +5,8 @@
 namespace vantor::model {
 
 ControlKind::ControlKind(std::string name, std::string caption, std::string description)
-    : m_strName(std::move(name)), m_strCaption(std::move(caption)), m_strDescription(std::move(description)) {}
+    : m_strName(std::move(name)), m_strCaption(std::move(caption)),
+      m_strDescription(std::move(description)) {}
 
 const MemberTable<ControlKind>& ControlKind::Members() {
     static const MemberTable<ControlKind> table = [] {
@@ -20,13 +21,16 @@ const MemberTable<ControlKind>& ControlKind::Members() {
 
 ControlKinds::ControlKinds() {
     m_kinds = {
-        std::make_shared<ControlKind>("CheckBox", "Check box",
-                                      "A box that the user ticks or clears; the cell holds True or False."),
-        std::make_shared<ControlKind>("DropDownList", "Drop-down list",
-                                      "A list that opens below the cell; the cell holds the chosen item."),
+        std::make_shared<ControlKind>(
+            "CheckBox", "Check box",
+            "A box that the user ticks or clears; the cell holds True or False."),
+        std::make_shared<ControlKind>(
+            "DropDownList", "Drop-down list",
+            "A list that opens below the cell; the cell holds the chosen item."),
         std::make_shared<ControlKind>("Button", "Button", "A push button drawn over the cell."),
-        std::make_shared<ControlKind>("DatePicker", "Date picker",
-                                      "A calendar that opens below the cell; the cell holds the chosen date."),
+        std::make_shared<ControlKind>(
+            "DatePicker", "Date picker",
+            "A calendar that opens below the cell; the cell holds the chosen date."),
         std::make_shared<ControlKind>("SpinButton", "Spin button",
                                       "Two arrows that raise or lower the number in the cell."),
     };
@@ -44,7 +48,8 @@ const MemberTable<ControlKinds>& ControlKinds::Members() {
                         return Variant(kind);
                     }
                 }
-                throw AutomationError(err::SubscriptOutOfRange, "There is no control kind named " + which.ToString());
+                throw AutomationError(err::SubscriptOutOfRange,
+                                      "There is no control kind named " + which.ToString());
             }
             const int32_t index = which.ToLong();
             if (index < 1 || index > k.Count()) {
@@ -78,8 +83,8 @@ uint16_t ControlKinds::CodeOf(const std::string& name) const {
     for (const auto& kind : m_kinds) {
         names += (names.empty() ? "" : ", ") + kind->Name();
     }
-    throw AutomationError(err::ApplicationDefined,
-                          "There is no control kind named \"" + name + "\"; the kinds are " + names);
+    throw AutomationError(err::ApplicationDefined, "There is no control kind named \"" + name +
+                                                       "\"; the kinds are " + names);
 }
 
 std::string ControlKinds::NameOf(uint16_t code) const {

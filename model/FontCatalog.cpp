@@ -17,7 +17,8 @@ std::vector<std::string> QueryFontconfig() {
     if (!FcInit()) {
         return families;
     }
-    const std::unique_ptr<FcPattern, decltype(&FcPatternDestroy)> pattern(FcPatternCreate(), FcPatternDestroy);
+    const std::unique_ptr<FcPattern, decltype(&FcPatternDestroy)> pattern(FcPatternCreate(),
+                                                                          FcPatternDestroy);
     const std::unique_ptr<FcObjectSet, decltype(&FcObjectSetDestroy)> objects(
         FcObjectSetBuild(FC_FAMILY, nullptr), FcObjectSetDestroy);
     if (!pattern || !objects) {
@@ -31,7 +32,8 @@ std::vector<std::string> QueryFontconfig() {
     for (int i = 0; i < set->nfont; ++i) {
         FcChar8* family = nullptr;
         // A font may name its family in several languages; the first name is its own.
-        if (FcPatternGetString(set->fonts[i], FC_FAMILY, 0, &family) == FcResultMatch && family != nullptr) {
+        if (FcPatternGetString(set->fonts[i], FC_FAMILY, 0, &family) == FcResultMatch &&
+            family != nullptr) {
             families.emplace_back(reinterpret_cast<const char*>(family));
         }
     }
@@ -43,8 +45,8 @@ std::vector<std::string> QueryFontconfig() {
 std::vector<std::string> InstalledFamilies() {
     std::vector<std::string> found = QueryFontconfig();
     if (found.empty()) {
-        found = {"DejaVu Sans", "DejaVu Sans Mono", "DejaVu Serif", "Liberation Mono", "Liberation Sans",
-                 "Liberation Serif"};
+        found = {"DejaVu Sans",     "DejaVu Sans Mono", "DejaVu Serif",
+                 "Liberation Mono", "Liberation Sans",  "Liberation Serif"};
     }
     // Sorted by folded case, then exactly; names equal but for case are one family.
     std::vector<std::pair<std::string, std::string>> keyed;

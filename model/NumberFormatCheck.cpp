@@ -10,7 +10,8 @@ std::string CheckedCode(std::string_view code) {
         return "";
     }
     if (CharCount(code) > 255) {
-        throw AutomationError(err::ApplicationDefined, "A number format code has at most 255 characters");
+        throw AutomationError(err::ApplicationDefined,
+                              "A number format code has at most 255 characters");
     }
     return std::string(code);
 }

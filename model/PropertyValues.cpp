@@ -27,9 +27,12 @@ std::string Format(double v) {
 
 } // namespace
 
-bool ToBoolean(const Variant& value) { return value.ToBool(); }
+bool ToBoolean(const Variant& value) {
+    return value.ToBool();
+}
 
-int32_t ToChoice(const Variant& value, std::string_view property, std::initializer_list<int32_t> allowed) {
+int32_t ToChoice(const Variant& value, std::string_view property,
+                 std::initializer_list<int32_t> allowed) {
     const int32_t v = value.ToLong();
     for (const int32_t a : allowed) {
         if (a == v) {
@@ -43,11 +46,12 @@ int32_t ToChoice(const Variant& value, std::string_view property, std::initializ
     Refuse(property, "only " + list + "; " + std::to_string(v) + " is none of them");
 }
 
-int32_t ToLongIn(const Variant& value, std::string_view property, int32_t minimum, int32_t maximum) {
+int32_t ToLongIn(const Variant& value, std::string_view property, int32_t minimum,
+                 int32_t maximum) {
     const int32_t v = value.ToLong();
     if (v < minimum || v > maximum) {
-        Refuse(property, "whole numbers from " + std::to_string(minimum) + " to " + std::to_string(maximum) +
-                             "; " + std::to_string(v) + " is outside");
+        Refuse(property, "whole numbers from " + std::to_string(minimum) + " to " +
+                             std::to_string(maximum) + "; " + std::to_string(v) + " is outside");
     }
     return v;
 }
@@ -55,8 +59,8 @@ int32_t ToLongIn(const Variant& value, std::string_view property, int32_t minimu
 double ToDoubleIn(const Variant& value, std::string_view property, double minimum, double maximum) {
     const double v = value.ToDouble();
     if (!(v >= minimum && v <= maximum)) {
-        Refuse(property, "numbers from " + Format(minimum) + " to " + Format(maximum) + "; " + Format(v) +
-                             " is outside");
+        Refuse(property, "numbers from " + Format(minimum) + " to " + Format(maximum) + "; " +
+                             Format(v) + " is outside");
     }
     return v;
 }
@@ -64,8 +68,8 @@ double ToDoubleIn(const Variant& value, std::string_view property, double minimu
 uint32_t ToColor(const Variant& value, std::string_view property) {
     const double v = value.ToDouble();
     if (!(v >= 0 && v <= 16777215.0)) {
-        Refuse(property, "colours from 0 to 16777215 (red + green * 256 + blue * 65536); " + Format(v) +
-                             " is outside");
+        Refuse(property, "colours from 0 to 16777215 (red + green * 256 + blue * 65536); " +
+                             Format(v) + " is outside");
     }
     return static_cast<uint32_t>(value.ToLong());
 }
@@ -86,7 +90,8 @@ Variant ColorValue(uint32_t color, int32_t automatic) {
 }
 
 Variant ColorIndexValue(uint32_t color) {
-    return Variant(color == kAutoColor ? constants::kColorIndexAutomatic : palette::NearestIndex(color));
+    return Variant(color == kAutoColor ? constants::kColorIndexAutomatic
+                                       : palette::NearestIndex(color));
 }
 
 uint32_t ColorFromIndex(const Variant& value, std::string_view property) {
@@ -95,8 +100,8 @@ uint32_t ColorFromIndex(const Variant& value, std::string_view property) {
         return kAutoColor;
     }
     if (index < 1 || index > palette::kSize) {
-        Refuse(property, "-4105 (automatic) or a palette index from 1 to 56; " + std::to_string(index) +
-                             " is neither");
+        Refuse(property, "-4105 (automatic) or a palette index from 1 to 56; " +
+                             std::to_string(index) + " is neither");
     }
     return palette::ColorOf(index);
 }

@@ -26,8 +26,9 @@ constexpr int64_t kMaxFilledCells = constants::kRowCount;
 
 void CheckFillable(const CellRect& rect, const char* what) {
     if (rect.CellCount() > kMaxFilledCells) {
-        throw AutomationError(err::ApplicationDefined, std::string(what) + " can be given to at most " +
-                                                           std::to_string(kMaxFilledCells) + " cells at once");
+        throw AutomationError(err::ApplicationDefined,
+                              std::string(what) + " can be given to at most " +
+                                  std::to_string(kMaxFilledCells) + " cells at once");
     }
 }
 
@@ -46,7 +47,8 @@ Variant AgreedSize(const RunList<double>& sizes, int32_t first, int32_t last) {
 
 } // namespace
 
-Range::Range(std::shared_ptr<Worksheet> sheet, const CellRect& rect) : m_pSheet(std::move(sheet)), m_rect(rect) {
+Range::Range(std::shared_ptr<Worksheet> sheet, const CellRect& rect)
+    : m_pSheet(std::move(sheet)), m_rect(rect) {
     if (rect.firstRow < 0 || rect.firstColumn < 0 || rect.lastRow >= constants::kRowCount ||
         rect.lastColumn >= constants::kColumnCount || rect.firstRow > rect.lastRow ||
         rect.firstColumn > rect.lastColumn) {
@@ -54,9 +56,13 @@ Range::Range(std::shared_ptr<Worksheet> sheet, const CellRect& rect) : m_pSheet(
     }
 }
 
-std::shared_ptr<Application> Range::App() const { return m_pSheet->Book()->App(); }
+std::shared_ptr<Application> Range::App() const {
+    return m_pSheet->Book()->App();
+}
 
-StyleTable& Range::Styles() const { return m_pSheet->Store().Table(); }
+StyleTable& Range::Styles() const {
+    return m_pSheet->Store().Table();
+}
 
 template <typename T> std::shared_ptr<T> Range::Child(std::weak_ptr<T>& slot) {
     auto child = slot.lock();
@@ -76,7 +82,8 @@ const StyleSummary& Range::Summary() {
     return *m_summary;
 }
 
-Variant Range::ReadStyle(Group group, FieldMask fields, const std::function<Variant(const Style&)>& value) {
+Variant Range::ReadStyle(Group group, FieldMask fields,
+                         const std::function<Variant(const Style&)>& value) {
     const StyleMerge& merge = Summary().Of(group);
     if (!merge.any || (merge.mixed & fields) != 0) {
         return Variant::Null();
@@ -149,19 +156,17 @@ void Range::Apply() {
 }
 
 void Range::AutoFitRows() {
-    m_pSheet->ChangeCells([&](CellStore& store) {
-        autofit::FitRows(store, m_rect, Styles().Default().fontSize);
-    });
+    m_pSheet->ChangeCells(
+        [&](CellStore& store) { autofit::FitRows(store, m_rect, Styles().Default().fontSize); });
 }
 
 void Range::AutoFitColumns() {
-    m_pSheet->ChangeCells([&](CellStore& store) {
-        autofit::FitColumns(store, m_rect, Styles().Default().fontSize);
-    });
+    m_pSheet->ChangeCells(
+        [&](CellStore& store) { autofit::FitColumns(store, m_rect, Styles().Default().fontSize); });
 }
 
 void Range::WriteValue(const Variant& value) {
-    if (value.IsObject() || value.Type() == VarType::Error) {
+    if (value.IsObject()) {
         throw AutomationError(err::TypeMismatch);
     }
     CheckFillable(m_rect, "A value");
@@ -197,7 +202,8 @@ const MemberTable<Range>& Range::Members() {
         t.Property(
             "Value",
             [](R& r, auto) {
-                const Variant* v = r.m_pSheet->Store().ValueAt(r.m_rect.firstRow, r.m_rect.firstColumn);
+                const Variant* v =
+                    r.m_pSheet->Store().ValueAt(r.m_rect.firstRow, r.m_rect.firstColumn);
                 return v ? *v : Variant();
             },
             [](R& r, auto, const Variant& v) {
@@ -219,13 +225,15 @@ const MemberTable<Range>& Range::Members() {
                 if (!v.IsString()) {
                     throw AutomationError(err::TypeMismatch);
                 }
-                const uint32_t id = r.Styles().NumberFormats().Intern(numberformat::CheckedCode(v.ToString()));
+                const uint32_t id =
+                    r.Styles().NumberFormats().Intern(numberformat::CheckedCode(v.ToString()));
                 stageCells(r, Field::NumberFormat, [id](Style& s) { s.numberFormat = id; });
             });
         t.Property(
             "HorizontalAlignment",
             [](R& r, auto) {
-                return r.ReadStyle(Group::Cells, Bit(Field::HAlign), [](const Style& s) { return Variant(s.hAlign); });
+                return r.ReadStyle(Group::Cells, Bit(Field::HAlign),
+                                   [](const Style& s) { return Variant(s.hAlign); });
             },
             [stageCells](R& r, auto, const Variant& v) {
                 if (v.IsNull()) {
@@ -233,15 +241,16 @@ const MemberTable<Range>& Range::Members() {
                 }
                 using namespace constants;
                 const int32_t a = values::ToChoice(v, "HorizontalAlignment",
-                                                   {kHAlignGeneral, kHAlignLeft, kHAlignCenter, kHAlignRight,
-                                                    kHAlignFill, kHAlignJustify, kHAlignCenterAcross,
-                                                    kHAlignDistributed});
+                                                   {kHAlignGeneral, kHAlignLeft, kHAlignCenter,
+                                                    kHAlignRight, kHAlignFill, kHAlignJustify,
+                                                    kHAlignCenterAcross, kHAlignDistributed});
                 stageCells(r, Field::HAlign, [a](Style& s) { s.hAlign = a; });
             });
         t.Property(
             "VerticalAlignment",
             [](R& r, auto) {
-                return r.ReadStyle(Group::Cells, Bit(Field::VAlign), [](const Style& s) { return Variant(s.vAlign); });
+                return r.ReadStyle(Group::Cells, Bit(Field::VAlign),
+                                   [](const Style& s) { return Variant(s.vAlign); });
             },
             [stageCells](R& r, auto, const Variant& v) {
                 if (v.IsNull()) {
@@ -256,7 +265,8 @@ const MemberTable<Range>& Range::Members() {
         t.Property(
             "WrapText",
             [](R& r, auto) {
-                return r.ReadStyle(Group::Cells, Bit(Field::WrapText), [](const Style& s) { return Variant(s.wrapText); });
+                return r.ReadStyle(Group::Cells, Bit(Field::WrapText),
+                                   [](const Style& s) { return Variant(s.wrapText); });
             },
             [stageCells](R& r, auto, const Variant& v) {
                 if (!v.IsNull()) {
@@ -267,7 +277,8 @@ const MemberTable<Range>& Range::Members() {
         t.Property(
             "ReadOnly",
             [](R& r, auto) {
-                return r.ReadStyle(Group::Cells, Bit(Field::ReadOnly), [](const Style& s) { return Variant(s.readOnly); });
+                return r.ReadStyle(Group::Cells, Bit(Field::ReadOnly),
+                                   [](const Style& s) { return Variant(s.readOnly); });
             },
             [](R& r, auto, const Variant& v) {
                 if (!v.IsNull()) {
@@ -311,25 +322,31 @@ const MemberTable<Range>& Range::Members() {
         t.Property(
             "RowHeight",
             [](R& r, auto) {
-                return AgreedSize(r.m_pSheet->Store().State().rowHeights, r.m_rect.firstRow, r.m_rect.lastRow);
+                return AgreedSize(r.m_pSheet->Store().State().rowHeights, r.m_rect.firstRow,
+                                  r.m_rect.lastRow);
             },
             [](R& r, auto, const Variant& v) {
                 if (!v.IsNull()) {
-                    const double h = values::ToDoubleIn(v, "RowHeight", 0.0, autofit::kMaxRowHeight);
-                    r.m_pSheet->ChangeCells(
-                        [&](CellStore& store) { store.SetRowHeights(r.m_rect.firstRow, r.m_rect.lastRow, h); });
+                    const double h =
+                        values::ToDoubleIn(v, "RowHeight", 0.0, autofit::kMaxRowHeight);
+                    r.m_pSheet->ChangeCells([&](CellStore& store) {
+                        store.SetRowHeights(r.m_rect.firstRow, r.m_rect.lastRow, h);
+                    });
                 }
             });
         t.Property(
             "ColumnWidth",
             [](R& r, auto) {
-                return AgreedSize(r.m_pSheet->Store().State().columnWidths, r.m_rect.firstColumn, r.m_rect.lastColumn);
+                return AgreedSize(r.m_pSheet->Store().State().columnWidths, r.m_rect.firstColumn,
+                                  r.m_rect.lastColumn);
             },
             [](R& r, auto, const Variant& v) {
                 if (!v.IsNull()) {
-                    const double w = values::ToDoubleIn(v, "ColumnWidth", 0.0, autofit::kMaxColumnWidth);
-                    r.m_pSheet->ChangeCells(
-                        [&](CellStore& store) { store.SetColumnWidths(r.m_rect.firstColumn, r.m_rect.lastColumn, w); });
+                    const double w =
+                        values::ToDoubleIn(v, "ColumnWidth", 0.0, autofit::kMaxColumnWidth);
+                    r.m_pSheet->ChangeCells([&](CellStore& store) {
+                        store.SetColumnWidths(r.m_rect.firstColumn, r.m_rect.lastColumn, w);
+                    });
                 }
             });
         t.Property("Address", [](R& r, auto) { return Variant(FormatAddress(r.m_rect)); });

@@ -50,7 +50,8 @@ public:
 
     // The value of `fields` over a group of cells (the cells, or one of the
     // edge groups that borders read), or Null where the cells differ.
-    Variant ReadStyle(Group group, FieldMask fields, const std::function<Variant(const Style&)>& value);
+    Variant ReadStyle(Group group, FieldMask fields,
+                      const std::function<Variant(const Style&)>& value);
     // Stages a write of `fields` to a group: `set` gives the fields their value.
     void Stage(Group group, FieldMask fields, const std::function<void(Style&)>& set);
     // Whether the range has inside lines of a group (more than one row or column).

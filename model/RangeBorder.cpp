@@ -48,9 +48,11 @@ RangeBorder::RangeBorder(std::shared_ptr<Range> range, int32_t index) : m_pRange
     }
 }
 
-Variant RangeBorder::Read(int offset, const std::function<Variant(const BorderLine&)>& value) const {
+Variant RangeBorder::Read(int offset,
+                          const std::function<Variant(const BorderLine&)>& value) const {
     const Field styleField = m_styleField;
-    return m_pRange->ReadStyle(m_group, Bit(static_cast<Field>(static_cast<int>(styleField) + offset)),
+    return m_pRange->ReadStyle(m_group,
+                               Bit(static_cast<Field>(static_cast<int>(styleField) + offset)),
                                [&](const Style& s) { return value(s.Line(styleField)); });
 }
 
@@ -65,26 +67,33 @@ const MemberTable<RangeBorder>& RangeBorder::Members() {
     static const MemberTable<B> table = [] {
         MemberTable<B> t;
         t.Property(
-            "LineStyle", [](B& b, auto) { return b.Read(kStyle, [](const BorderLine& l) { return Variant(l.lineStyle); }); },
+            "LineStyle",
+            [](B& b, auto) {
+                return b.Read(kStyle, [](const BorderLine& l) { return Variant(l.lineStyle); });
+            },
             [](B& b, auto, const Variant& v) {
                 if (v.IsNull()) {
                     return;
                 }
                 using namespace constants;
-                const int32_t style = values::ToChoice(v, "LineStyle",
-                                                       {kLineNone, kLineContinuous, kLineDash, kLineDashDot,
-                                                        kLineDashDotDot, kLineDot, kLineDouble, kLineSlantDashDot});
+                const int32_t style =
+                    values::ToChoice(v, "LineStyle",
+                                     {kLineNone, kLineContinuous, kLineDash, kLineDashDot,
+                                      kLineDashDotDot, kLineDot, kLineDouble, kLineSlantDashDot});
                 b.Stage(kStyle, [style](BorderLine& l) { l.lineStyle = style; });
             });
         t.Property(
-            "Weight", [](B& b, auto) { return b.Read(kWeight, [](const BorderLine& l) { return Variant(l.weight); }); },
+            "Weight",
+            [](B& b, auto) {
+                return b.Read(kWeight, [](const BorderLine& l) { return Variant(l.weight); });
+            },
             [](B& b, auto, const Variant& v) {
                 if (v.IsNull()) {
                     return;
                 }
                 using namespace constants;
-                const int32_t weight =
-                    values::ToChoice(v, "Weight", {kWeightHairline, kWeightThin, kWeightMedium, kWeightThick});
+                const int32_t weight = values::ToChoice(
+                    v, "Weight", {kWeightHairline, kWeightThin, kWeightMedium, kWeightThick});
                 b.Stage(kWeight, [weight](BorderLine& l) { l.weight = weight; });
             });
         t.Property(
@@ -102,7 +111,10 @@ const MemberTable<RangeBorder>& RangeBorder::Members() {
             });
         t.Property(
             "ColorIndex",
-            [](B& b, auto) { return b.Read(kColor, [](const BorderLine& l) { return values::ColorIndexValue(l.color); }); },
+            [](B& b, auto) {
+                return b.Read(kColor,
+                              [](const BorderLine& l) { return values::ColorIndexValue(l.color); });
+            },
             [](B& b, auto, const Variant& v) {
                 if (v.IsNull()) {
                     return;

@@ -13,10 +13,13 @@ std::shared_ptr<RangeBorder> RangeBorders::Item(int32_t index) {
         throw AutomationError(err::SubscriptOutOfRange, "Border indexes run from 5 to 12");
     }
     if (index == constants::kInsideVertical && !m_pRange->HasGroup(StyleSummary::InsideVertical)) {
-        throw AutomationError(err::ApplicationDefined, "A range of one column has no inside vertical border");
+        throw AutomationError(err::ApplicationDefined,
+                              "A range of one column has no inside vertical border");
     }
-    if (index == constants::kInsideHorizontal && !m_pRange->HasGroup(StyleSummary::InsideHorizontal)) {
-        throw AutomationError(err::ApplicationDefined, "A range of one row has no inside horizontal border");
+    if (index == constants::kInsideHorizontal &&
+        !m_pRange->HasGroup(StyleSummary::InsideHorizontal)) {
+        throw AutomationError(err::ApplicationDefined,
+                              "A range of one row has no inside horizontal border");
     }
     auto& item = m_items[index - constants::kDiagonalDown];
     if (!item) {
@@ -31,7 +34,9 @@ const MemberTable<RangeBorders>& RangeBorders::Members() {
         t.Method("Item", [](RangeBorders& b, auto args) {
             return Variant(b.Item(MemberTable<RangeBorders>::Arg(args, 0).ToLong()));
         });
-        t.Property("Count", [](RangeBorders& b, auto) { return Variant(static_cast<int32_t>(b.Enumerate().size())); });
+        t.Property("Count", [](RangeBorders& b, auto) {
+            return Variant(static_cast<int32_t>(b.Enumerate().size()));
+        });
         return t;
     }();
     return table;
@@ -40,8 +45,10 @@ const MemberTable<RangeBorders>& RangeBorders::Members() {
 std::vector<Variant> RangeBorders::Enumerate() {
     std::vector<Variant> items;
     for (int32_t index = constants::kDiagonalDown; index <= constants::kInsideHorizontal; ++index) {
-        if ((index != constants::kInsideVertical || m_pRange->HasGroup(StyleSummary::InsideVertical)) &&
-            (index != constants::kInsideHorizontal || m_pRange->HasGroup(StyleSummary::InsideHorizontal))) {
+        if ((index != constants::kInsideVertical ||
+             m_pRange->HasGroup(StyleSummary::InsideVertical)) &&
+            (index != constants::kInsideHorizontal ||
+             m_pRange->HasGroup(StyleSummary::InsideHorizontal))) {
             items.emplace_back(Item(index));
         }
     }

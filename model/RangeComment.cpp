@@ -19,12 +19,13 @@ const MemberTable<RangeComment>& RangeComment::Members() {
             [](C& c, auto) {
                 std::optional<std::string> text;
                 bool mixed = false;
-                c.m_pRange->Sheet()->Store().ForEachNote(c.m_pRange->Rect(), [&](CellKey, const std::string& note) {
-                    if (text && *text != note) {
-                        mixed = true;
-                    }
-                    text = note;
-                });
+                c.m_pRange->Sheet()->Store().ForEachNote(c.m_pRange->Rect(),
+                                                         [&](CellKey, const std::string& note) {
+                                                             if (text && *text != note) {
+                                                                 mixed = true;
+                                                             }
+                                                             text = note;
+                                                         });
                 return mixed || !text ? Variant::Null() : Variant(*text);
             },
             [](C& c, auto, const Variant& v) {
@@ -33,7 +34,8 @@ const MemberTable<RangeComment>& RangeComment::Members() {
                 }
                 const std::string text = v.IsEmpty() ? std::string() : v.ToString();
                 const CellRect rect = c.m_pRange->Rect();
-                c.m_pRange->Sheet()->ChangeCells([&](CellStore& store) { store.SetNotes(rect, text, false); });
+                c.m_pRange->Sheet()->ChangeCells(
+                    [&](CellStore& store) { store.SetNotes(rect, text, false); });
             });
         return t;
     }();

@@ -18,21 +18,25 @@ const MemberTable<RangeControl>& RangeControl::Members() {
             "Name",
             [](C& c, auto) {
                 const auto kinds = c.m_pRange->App()->Controls();
-                return c.m_pRange->ReadStyle(G::Cells, Bit(Field::ControlKind),
-                                             [&](const Style& s) { return Variant(kinds->NameOf(s.controlKind)); });
+                return c.m_pRange->ReadStyle(
+                    G::Cells, Bit(Field::ControlKind),
+                    [&](const Style& s) { return Variant(kinds->NameOf(s.controlKind)); });
             },
             [](C& c, auto, const Variant& v) {
                 if (v.IsNull()) {
                     return;
                 }
-                const uint16_t code = c.m_pRange->App()->Controls()->CodeOf(v.IsEmpty() ? std::string() : v.ToString());
-                c.m_pRange->Stage(G::Cells, Bit(Field::ControlKind), [code](Style& s) { s.controlKind = code; });
+                const uint16_t code = c.m_pRange->App()->Controls()->CodeOf(
+                    v.IsEmpty() ? std::string() : v.ToString());
+                c.m_pRange->Stage(G::Cells, Bit(Field::ControlKind),
+                                  [code](Style& s) { s.controlKind = code; });
             });
         t.Property(
             "HideOnDeactivate",
             [](C& c, auto) {
-                return c.m_pRange->ReadStyle(G::Cells, Bit(Field::HideOnDeactivate),
-                                             [](const Style& s) { return Variant(s.hideOnDeactivate); });
+                return c.m_pRange->ReadStyle(
+                    G::Cells, Bit(Field::HideOnDeactivate),
+                    [](const Style& s) { return Variant(s.hideOnDeactivate); });
             },
             [](C& c, auto, const Variant& v) {
                 if (!v.IsNull()) {

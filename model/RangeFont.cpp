@@ -28,9 +28,13 @@ const MemberTable<RangeFont>& RangeFont::Members() {
         auto stage = [](F& f, Field field, const std::function<void(Style&)>& set) {
             f.m_pRange->Stage(G::Cells, Bit(field), set);
         };
-        auto boolean = [&t, read, stage](const std::string& name, Field field, bool Style::*member) {
+        auto boolean = [&t, read, stage](const std::string& name, Field field,
+                                         bool Style::*member) {
             t.Property(
-                name, [=](F& f, auto) { return read(f, field, [member](const Style& s) { return Variant(s.*member); }); },
+                name,
+                [=](F& f, auto) {
+                    return read(f, field, [member](const Style& s) { return Variant(s.*member); });
+                },
                 [=](F& f, auto, const Variant& v) {
                     if (!v.IsNull()) {
                         const bool on = values::ToBoolean(v);
@@ -47,16 +51,20 @@ const MemberTable<RangeFont>& RangeFont::Members() {
             },
             [stage](F& f, auto, const Variant& v) {
                 if (!v.IsNull()) {
-                    const uint32_t id =
-                        f.m_pRange->Styles().FontNames().Intern(values::ToName(v, "Font name", kMaxFontNameChars));
+                    const uint32_t id = f.m_pRange->Styles().FontNames().Intern(
+                        values::ToName(v, "Font name", kMaxFontNameChars));
                     stage(f, Field::FontName, [id](Style& s) { s.fontName = id; });
                 }
             });
         t.Property(
-            "Size", [read](F& f, auto) { return read(f, Field::FontSize, [](const Style& s) { return Variant(s.fontSize); }); },
+            "Size",
+            [read](F& f, auto) {
+                return read(f, Field::FontSize, [](const Style& s) { return Variant(s.fontSize); });
+            },
             [stage](F& f, auto, const Variant& v) {
                 if (!v.IsNull()) {
-                    const double size = values::ToDoubleIn(v, "Font size", kMinFontSize, kMaxFontSize);
+                    const double size =
+                        values::ToDoubleIn(v, "Font size", kMinFontSize, kMaxFontSize);
                     stage(f, Field::FontSize, [size](Style& s) { s.fontSize = size; });
                 }
             });
@@ -65,7 +73,10 @@ const MemberTable<RangeFont>& RangeFont::Members() {
         boolean("Strikethrough", Field::Strikethrough, &Style::strikethrough);
         t.Property(
             "Underline",
-            [read](F& f, auto) { return read(f, Field::Underline, [](const Style& s) { return Variant(s.underline); }); },
+            [read](F& f, auto) {
+                return read(f, Field::Underline,
+                            [](const Style& s) { return Variant(s.underline); });
+            },
             [stage](F& f, auto, const Variant& v) {
                 if (v.IsNull()) {
                     return;
@@ -75,8 +86,9 @@ const MemberTable<RangeFont>& RangeFont::Members() {
                 const int32_t style =
                     v.IsBoolean() ? (v.ToBool() ? kUnderlineSingle : kUnderlineNone)
                                   : values::ToChoice(v, "Underline",
-                                                     {kUnderlineNone, kUnderlineSingle, kUnderlineDouble,
-                                                      kUnderlineSingleAccounting, kUnderlineDoubleAccounting});
+                                                     {kUnderlineNone, kUnderlineSingle,
+                                                      kUnderlineDouble, kUnderlineSingleAccounting,
+                                                      kUnderlineDoubleAccounting});
                 stage(f, Field::Underline, [style](Style& s) { s.underline = style; });
             });
         t.Property(
@@ -95,7 +107,8 @@ const MemberTable<RangeFont>& RangeFont::Members() {
         t.Property(
             "ColorIndex",
             [read](F& f, auto) {
-                return read(f, Field::FontColor, [](const Style& s) { return values::ColorIndexValue(s.fontColor); });
+                return read(f, Field::FontColor,
+                            [](const Style& s) { return values::ColorIndexValue(s.fontColor); });
             },
             [stage](F& f, auto, const Variant& v) {
                 if (!v.IsNull()) {

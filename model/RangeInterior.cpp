@@ -20,12 +20,14 @@ const MemberTable<RangeInterior>& RangeInterior::Members() {
             i.m_pRange->Stage(G::Cells, fields, set);
         };
         // A colour and its colour index, over one colour field.
-        auto colour = [&t, read, stage](const std::string& name, Field field, uint32_t Style::*member,
-                                        int32_t automatic) {
+        auto colour = [&t, read, stage](const std::string& name, Field field,
+                                        uint32_t Style::*member, int32_t automatic) {
             t.Property(
                 name,
                 [=](I& i, auto) {
-                    return read(i, field, [=](const Style& s) { return values::ColorValue(s.*member, automatic); });
+                    return read(i, field, [=](const Style& s) {
+                        return values::ColorValue(s.*member, automatic);
+                    });
                 },
                 [=](I& i, auto, const Variant& v) {
                     if (!v.IsNull()) {
@@ -36,7 +38,8 @@ const MemberTable<RangeInterior>& RangeInterior::Members() {
             t.Property(
                 name + "Index",
                 [=](I& i, auto) {
-                    return read(i, field, [=](const Style& s) { return values::ColorIndexValue(s.*member); });
+                    return read(i, field,
+                                [=](const Style& s) { return values::ColorIndexValue(s.*member); });
                 },
                 [=](I& i, auto, const Variant& v) {
                     if (v.IsNull()) {
@@ -44,25 +47,30 @@ const MemberTable<RangeInterior>& RangeInterior::Members() {
                     }
                     // "No colour" removes the fill.
                     if (v.IsNumber() && v.ToLong() == constants::kColorIndexNone) {
-                        stage(i, Bit(Field::Pattern), [](Style& s) { s.pattern = constants::kPatternNone; });
+                        stage(i, Bit(Field::Pattern),
+                              [](Style& s) { s.pattern = constants::kPatternNone; });
                         return;
                     }
                     const uint32_t color = values::ColorFromIndex(v, name + "Index");
                     stage(i, Bit(field), [=](Style& s) { s.*member = color; });
                 });
         };
-        colour("color", Field::InteriorColor, &Style::interiorColor, constants::kAutomaticInteriorColor);
-        colour("PatternColor", Field::PatternColor, &Style::patternColor, constants::kAutomaticPatternColor);
+        colour("color", Field::InteriorColor, &Style::interiorColor,
+               constants::kAutomaticInteriorColor);
+        colour("PatternColor", Field::PatternColor, &Style::patternColor,
+               constants::kAutomaticPatternColor);
         t.Property(
-            "Pattern", [read](I& i, auto) { return read(i, Field::Pattern, [](const Style& s) { return Variant(s.pattern); }); },
+            "Pattern",
+            [read](I& i, auto) {
+                return read(i, Field::Pattern, [](const Style& s) { return Variant(s.pattern); });
+            },
             [stage](I& i, auto, const Variant& v) {
                 if (v.IsNull()) {
                     return;
                 }
                 const int32_t pattern = values::ToChoice(
-                    v, "Pattern",
-                    {-4142, 1, -4105, 9, 16, -4121, 17, 18, -4124, -4125, -4126, 15, -4128, 13, 11, 14, 12, 10,
-                     -4162, -4166});
+                    v, "Pattern", {-4142, 1,  -4105, 9,  16, -4121, 17, 18, -4124, -4125,
+                                   -4126, 15, -4128, 13, 11, 14,    12, 10, -4162, -4166});
                 stage(i, Bit(Field::Pattern), [pattern](Style& s) { s.pattern = pattern; });
             });
         return t;

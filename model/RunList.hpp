@@ -103,7 +103,6 @@ public:
     }
 
 private:
-
     std::vector<Run> m_runs;
 };
 

@@ -25,10 +25,12 @@ size_t Style::Hash() const {
     uint64_t h = fontName;
     h = Mix(h, std::bit_cast<uint64_t>(fontSize));
     h = Mix(h, (uint64_t{bold} << 0) | (uint64_t{italic} << 1) | (uint64_t{strikethrough} << 2) |
-                   (uint64_t{wrapText} << 3) | (uint64_t{readOnly} << 4) | (uint64_t{hideOnDeactivate} << 5) |
-                   (uint64_t{controlKind} << 8) | (static_cast<uint64_t>(static_cast<uint32_t>(underline)) << 32));
+                   (uint64_t{wrapText} << 3) | (uint64_t{readOnly} << 4) |
+                   (uint64_t{hideOnDeactivate} << 5) | (uint64_t{controlKind} << 8) |
+                   (static_cast<uint64_t>(static_cast<uint32_t>(underline)) << 32));
     h = Mix(h, (static_cast<uint64_t>(fontColor) << 32) | numberFormat);
-    h = Mix(h, (static_cast<uint64_t>(static_cast<uint32_t>(hAlign)) << 32) | static_cast<uint32_t>(vAlign));
+    h = Mix(h, (static_cast<uint64_t>(static_cast<uint32_t>(hAlign)) << 32) |
+                   static_cast<uint32_t>(vAlign));
     h = Mix(h, (static_cast<uint64_t>(interiorColor) << 32) | patternColor);
     h = Mix(h, static_cast<uint32_t>(pattern));
     h = Mix(h, LineKey(top));
@@ -103,7 +105,8 @@ void Style::CopyFields(const Style& from, FieldMask fields) {
     take(Field::ReadOnly, &Style::readOnly);
     take(Field::ControlKind, &Style::controlKind);
     take(Field::HideOnDeactivate, &Style::hideOnDeactivate);
-    for (const Field first : {Field::TopStyle, Field::LeftStyle, Field::DownStyle, Field::UpStyle}) {
+    for (const Field first :
+         {Field::TopStyle, Field::LeftStyle, Field::DownStyle, Field::UpStyle}) {
         const unsigned shift = static_cast<unsigned>(first);
         BorderLine& to = Line(first);
         const BorderLine& src = from.Line(first);

@@ -19,27 +19,53 @@ struct BorderLine {
 
 // The properties of a cell style, each addressed by a bit in a field mask.
 enum class Field : uint8_t {
-    FontName, FontSize, Bold, Italic, Strikethrough, Underline, FontColor,
-    HAlign, VAlign, WrapText, NumberFormat,
-    InteriorColor, Pattern, PatternColor,
-    ReadOnly, ControlKind, HideOnDeactivate,
-    TopStyle, TopWeight, TopColor,
-    LeftStyle, LeftWeight, LeftColor,
-    DownStyle, DownWeight, DownColor,
-    UpStyle, UpWeight, UpColor,
+    FontName,
+    FontSize,
+    Bold,
+    Italic,
+    Strikethrough,
+    Underline,
+    FontColor,
+    HAlign,
+    VAlign,
+    WrapText,
+    NumberFormat,
+    InteriorColor,
+    Pattern,
+    PatternColor,
+    ReadOnly,
+    ControlKind,
+    HideOnDeactivate,
+    TopStyle,
+    TopWeight,
+    TopColor,
+    LeftStyle,
+    LeftWeight,
+    LeftColor,
+    DownStyle,
+    DownWeight,
+    DownColor,
+    UpStyle,
+    UpWeight,
+    UpColor,
     Count
 };
 
 using FieldMask = uint64_t;
-constexpr FieldMask Bit(Field f) { return FieldMask{1} << static_cast<unsigned>(f); }
+constexpr FieldMask Bit(Field f) {
+    return FieldMask{1} << static_cast<unsigned>(f);
+}
 // The three fields of a border line, starting at its style field.
-constexpr FieldMask LineBits(Field styleField) { return FieldMask{7} << static_cast<unsigned>(styleField); }
+constexpr FieldMask LineBits(Field styleField) {
+    return FieldMask{7} << static_cast<unsigned>(styleField);
+}
 
 constexpr FieldMask kTopBits = LineBits(Field::TopStyle);
 constexpr FieldMask kLeftBits = LineBits(Field::LeftStyle);
 // Everything a cell owns itself; its top and left edges are shared with the
 // neighbours above and to the left.
-constexpr FieldMask kCellBits = ((FieldMask{1} << static_cast<unsigned>(Field::Count)) - 1) & ~kTopBits & ~kLeftBits;
+constexpr FieldMask kCellBits =
+    ((FieldMask{1} << static_cast<unsigned>(Field::Count)) - 1) & ~kTopBits & ~kLeftBits;
 
 // A cell style. A cell keeps its top and left edges; its bottom edge is the
 // top edge of the cell below and its right edge the left edge of the cell to

@@ -27,7 +27,8 @@ Style StylePatch::AppliedTo(const Style& style) const {
     }
     if (out.pattern == constants::kPatternNone &&
         (mask & (Bit(Field::Pattern) | Bit(Field::InteriorColor) | Bit(Field::PatternColor)))) {
-        if ((mask & Bit(Field::Pattern)) == 0 && (mask & Bit(Field::InteriorColor)) && out.interiorColor != kAutoColor) {
+        if ((mask & Bit(Field::Pattern)) == 0 && (mask & Bit(Field::InteriorColor)) &&
+            out.interiorColor != kAutoColor) {
             out.pattern = constants::kPatternSolid;
         } else {
             out.interiorColor = kAutoColor;

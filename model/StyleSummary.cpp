@@ -9,8 +9,8 @@ namespace vantor::model {
 
 namespace {
 
-constexpr FieldMask kGroupFields[StyleSummary::GroupCount] = {kCellBits, kTopBits, kTopBits, kLeftBits,
-                                                              kLeftBits, kTopBits, kLeftBits};
+constexpr FieldMask kGroupFields[StyleSummary::GroupCount] = {
+    kCellBits, kTopBits, kTopBits, kLeftBits, kLeftBits, kTopBits, kLeftBits};
 
 } // namespace
 
@@ -39,39 +39,43 @@ StyleSummary::StyleSummary(const CellStore& store, const CellRect& rect) {
     };
     const int32_t r1 = rect.firstRow;
     const int32_t r2 = rect.lastRow;
-    store.ForEachColumn(rect.firstColumn, rect.lastColumn + 1,
-                        [&](int32_t c1, int32_t c2, const ColumnStyles& column) {
-        const auto& runs = column.Runs().Runs();
-        const size_t firstRun = column.Runs().RunIndexAt(r1);
-        if (c1 <= rect.lastColumn) {
-            unsigned columnGroups = 1u << Cells;
-            if (c1 <= rect.firstColumn) {
-                columnGroups |= 1u << Left;
+    store.ForEachColumn(
+        rect.firstColumn, rect.lastColumn + 1,
+        [&](int32_t c1, int32_t c2, const ColumnStyles& column) {
+            const auto& runs = column.Runs().Runs();
+            const size_t firstRun = column.Runs().RunIndexAt(r1);
+            if (c1 <= rect.lastColumn) {
+                unsigned columnGroups = 1u << Cells;
+                if (c1 <= rect.firstColumn) {
+                    columnGroups |= 1u << Left;
+                }
+                if (std::min(c2, rect.lastColumn) > rect.firstColumn) {
+                    columnGroups |= 1u << InsideVertical;
+                }
+                // The run holding the first row also holds the top edges; it and
+                // every later run within the block hold inside horizontal lines
+                // when they reach below the first row.
+                const unsigned below = columnGroups | (1u << InsideHorizontal);
+                merge(runs[firstRun].value,
+                      (std::min(runs[firstRun].end - 1, r2) > r1 ? below : columnGroups) |
+                          (1u << Top));
+                size_t k = firstRun + 1;
+                for (; k < runs.size() && runs[k - 1].end <= r2; ++k) {
+                    const uint32_t id = runs[k].value;
+                    if (below & ~seen[id]) {
+                        merge(id, below);
+                    }
+                }
+                // The run holding the row under the block holds the bottom edges.
+                merge(runs[k - 1].end > r2 + 1 ? runs[k - 1].value : runs[k].value, 1u << Bottom);
             }
-            if (std::min(c2, rect.lastColumn) > rect.firstColumn) {
-                columnGroups |= 1u << InsideVertical;
-            }
-            // The run holding the first row also holds the top edges; it and
-            // every later run within the block hold inside horizontal lines
-            // when they reach below the first row.
-            const unsigned below = columnGroups | (1u << InsideHorizontal);
-            merge(runs[firstRun].value, (std::min(runs[firstRun].end - 1, r2) > r1 ? below : columnGroups) | (1u << Top));
-            size_t k = firstRun + 1;
-            for (; k < runs.size() && runs[k - 1].end <= r2; ++k) {
-                const uint32_t id = runs[k].value;
-                if (below & ~seen[id]) {
-                    merge(id, below);
+            if (c2 > rect.lastColumn) {
+                for (size_t k = firstRun;
+                     k < runs.size() && (k == firstRun || runs[k - 1].end <= r2); ++k) {
+                    merge(runs[k].value, 1u << Right);
                 }
             }
-            // The run holding the row under the block holds the bottom edges.
-            merge(runs[k - 1].end > r2 + 1 ? runs[k - 1].value : runs[k].value, 1u << Bottom);
-        }
-        if (c2 > rect.lastColumn) {
-            for (size_t k = firstRun; k < runs.size() && (k == firstRun || runs[k - 1].end <= r2); ++k) {
-                merge(runs[k].value, 1u << Right);
-            }
-        }
-    });
+        });
 }
 
 } // namespace vantor::model

@@ -52,7 +52,8 @@ uint32_t StyleTable::PatchNumber(const StylePatch& patch) {
     return number;
 }
 
-void StyleTable::ApplyPatch(const StylePatch& patch, const std::vector<uint32_t>& ids, std::vector<uint32_t>& newIds) {
+void StyleTable::ApplyPatch(const StylePatch& patch, const std::vector<uint32_t>& ids,
+                            std::vector<uint32_t>& newIds) {
     const uint32_t number = PatchNumber(patch);
     m_transitions.resize(m_styles.size());
     newIds.resize(ids.size());

@@ -32,7 +32,8 @@ public:
     // remembers the last patch applied to it and the result, so that
     // repeating a change (turning bold on and off, say) finds its styles
     // without looking them up.
-    void ApplyPatch(const StylePatch& patch, const std::vector<uint32_t>& ids, std::vector<uint32_t>& newIds);
+    void ApplyPatch(const StylePatch& patch, const std::vector<uint32_t>& ids,
+                    std::vector<uint32_t>& newIds);
     // Distinct patches are numbered from 1.
     uint32_t PatchNumber(const StylePatch& patch);
     // What the patch of this number made of a style, if it was the last one applied to it.

@@ -53,15 +53,14 @@ private:
 
 } // namespace
 
-std::shared_ptr<Workbook> Workbook::Create(const std::shared_ptr<Application>& app, std::string name) {
+std::shared_ptr<Workbook> Workbook::Create(const std::shared_ptr<Application>& app,
+                                           std::string name) {
     return std::shared_ptr<Workbook>(new Workbook(app, std::move(name)));
 }
 
 Workbook::Workbook(const std::shared_ptr<Application>& app, std::string name)
-    : m_pApp(app),
-      m_pHistory(app->History()),
-      m_pStyles(std::make_shared<StyleTable>(app->DefaultFontName())),
-      m_strName(std::move(name)) {}
+    : m_pApp(app), m_pHistory(app->History()),
+      m_pStyles(std::make_shared<StyleTable>(app->DefaultFontName())), m_strName(std::move(name)) {}
 
 template <typename T> void Workbook::Change(T Workbook::*member, T value) {
     const T old = this->*member;
@@ -79,56 +78,63 @@ const MemberTable<Workbook>& Workbook::Members() {
     static const MemberTable<W> table = [] {
         MemberTable<W> t;
         auto boolean = [&t](const std::string& name, bool W::*member) {
-            t.Property(name, [member](W& w, auto) { return Variant(w.*member); },
-                       [member](W& w, auto, const Variant& v) {
-                           if (!v.IsNull()) {
-                               w.Change(member, values::ToBoolean(v));
-                           }
-                       });
+            t.Property(
+                name, [member](W& w, auto) { return Variant(w.*member); },
+                [member](W& w, auto, const Variant& v) {
+                    if (!v.IsNull()) {
+                        w.Change(member, values::ToBoolean(v));
+                    }
+                });
         };
         t.Property("Name", [](W& w, auto) { return Variant(w.m_strName); });
         t.Property("FullName", [](W& w, auto) { return Variant(w.FullName()); });
         boolean("DisplayHorizontalScrollBar", &W::m_bDisplayHorizontalScrollBar);
         boolean("DisplayVerticalScrollBar", &W::m_bDisplayVerticalScrollBar);
         boolean("DisplayWorkbookTabs", &W::m_bDisplayWorkbookTabs);
-        t.Property("Calculation", [](W& w, auto) { return Variant(w.m_nCalculation); },
-                   [](W& w, auto, const Variant& v) {
-                       if (!v.IsNull()) {
-                           w.Change(&W::m_nCalculation,
-                                    values::ToChoice(v, "Calculation",
-                                                     {constants::kCalculationAutomatic, constants::kCalculationManual}));
-                       }
-                   });
+        t.Property(
+            "Calculation", [](W& w, auto) { return Variant(w.m_nCalculation); },
+            [](W& w, auto, const Variant& v) {
+                if (!v.IsNull()) {
+                    w.Change(&W::m_nCalculation, values::ToChoice(v, "Calculation",
+                                                                  {constants::kCalculationAutomatic,
+                                                                   constants::kCalculationManual}));
+                }
+            });
         boolean("Iteration", &W::m_bIteration);
-        t.Property("MaxIterations", [](W& w, auto) { return Variant(w.m_nMaxIterations); },
-                   [](W& w, auto, const Variant& v) {
-                       if (!v.IsNull()) {
-                           w.Change(&W::m_nMaxIterations, values::ToLongIn(v, "MaxIterations", 1, 32767));
-                       }
-                   });
-        t.Property("MaxChange", [](W& w, auto) { return Variant(w.m_dMaxChange); },
-                   [](W& w, auto, const Variant& v) {
-                       if (!v.IsNull()) {
-                           w.Change(&W::m_dMaxChange, values::ToDoubleIn(v, "MaxChange", 0.0, DBL_MAX));
-                       }
-                   });
+        t.Property(
+            "MaxIterations", [](W& w, auto) { return Variant(w.m_nMaxIterations); },
+            [](W& w, auto, const Variant& v) {
+                if (!v.IsNull()) {
+                    w.Change(&W::m_nMaxIterations, values::ToLongIn(v, "MaxIterations", 1, 32767));
+                }
+            });
+        t.Property(
+            "MaxChange", [](W& w, auto) { return Variant(w.m_dMaxChange); },
+            [](W& w, auto, const Variant& v) {
+                if (!v.IsNull()) {
+                    w.Change(&W::m_dMaxChange, values::ToDoubleIn(v, "MaxChange", 0.0, DBL_MAX));
+                }
+            });
         t.Method("Calculate", [](W& w, auto) {
             ++w.m_nCalculations;
             return Variant();
         });
         boolean("DisplayZeros", &W::m_bDisplayZeros);
         boolean("DisplayErrors", &W::m_bDisplayErrors);
-        t.Property("CommentMode", [](W& w, auto) { return Variant(w.m_nCommentMode); },
-                   [](W& w, auto, const Variant& v) {
-                       if (!v.IsNull()) {
-                           w.Change(&W::m_nCommentMode, values::ToLongIn(v, "CommentMode", 0, 3));
-                       }
-                   });
+        t.Property(
+            "CommentMode", [](W& w, auto) { return Variant(w.m_nCommentMode); },
+            [](W& w, auto, const Variant& v) {
+                if (!v.IsNull()) {
+                    w.Change(&W::m_nCommentMode, values::ToLongIn(v, "CommentMode", 0, 3));
+                }
+            });
         t.Property("Sheets", [](W& w, auto) {
-            return Variant(std::make_shared<SheetList>(std::static_pointer_cast<W>(w.shared_from_this())));
+            return Variant(
+                std::make_shared<SheetList>(std::static_pointer_cast<W>(w.shared_from_this())));
         });
         t.Property("Worksheets", [](W& w, auto) {
-            return Variant(std::make_shared<SheetList>(std::static_pointer_cast<W>(w.shared_from_this())));
+            return Variant(
+                std::make_shared<SheetList>(std::static_pointer_cast<W>(w.shared_from_this())));
         });
         t.Property("ActiveSheet", [](W& w, auto) {
             return w.m_pActiveSheet ? Variant(w.m_pActiveSheet) : Variant::Nothing();
@@ -144,13 +150,15 @@ const MemberTable<Workbook>& Workbook::Members() {
 
 std::shared_ptr<Worksheet> Workbook::AddSheet(const std::string& name) {
     const std::string trimmed = Trim(name);
-    if (trimmed.empty() || CharCount(trimmed) > 31 || trimmed.find_first_of(":\\/?*[]") != std::string::npos) {
+    if (trimmed.empty() || CharCount(trimmed) > 31 ||
+        trimmed.find_first_of(":\\/?*[]") != std::string::npos) {
         throw AutomationError(err::ApplicationDefined,
                               "A sheet name has 1 to 31 characters and none of : \\ / ? * [ ]");
     }
     for (const auto& sheet : m_sheets) {
         if (EqualsIgnoreCase(sheet->Name(), trimmed)) {
-            throw AutomationError(err::ApplicationDefined, "The workbook already has a sheet named " + trimmed);
+            throw AutomationError(err::ApplicationDefined,
+                                  "The workbook already has a sheet named " + trimmed);
         }
     }
     auto sheet = Worksheet::Create(std::static_pointer_cast<Workbook>(shared_from_this()), trimmed);
@@ -177,7 +185,8 @@ std::shared_ptr<Worksheet> Workbook::Sheet(const std::string& name) const {
     throw AutomationError(err::SubscriptOutOfRange, "The workbook has no sheet named " + name);
 }
 
-std::shared_ptr<SheetSelection> Workbook::SelectSheets(const std::vector<std::string>& names) const {
+std::shared_ptr<SheetSelection>
+Workbook::SelectSheets(const std::vector<std::string>& names) const {
     std::vector<std::shared_ptr<Worksheet>> sheets;
     for (const auto& name : names) {
         sheets.push_back(Sheet(name));
@@ -185,7 +194,9 @@ std::shared_ptr<SheetSelection> Workbook::SelectSheets(const std::vector<std::st
     return std::make_shared<SheetSelection>(std::move(sheets));
 }
 
-size_t Workbook::StylesInUse() const { return StylesInUse(*m_sheets.front(), CellRect{0, 0, -1, -1}, {}); }
+size_t Workbook::StylesInUse() const {
+    return StylesInUse(*m_sheets.front(), CellRect{0, 0, -1, -1}, {});
+}
 
 size_t Workbook::StylesInUse(const Worksheet& sheet, const CellRect& block,
                              const std::vector<uint32_t>& blockIds) const {

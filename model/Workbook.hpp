@@ -19,7 +19,8 @@ class Worksheet;
 // calculation settings.
 class Workbook : public DispatchObject<Workbook> {
 public:
-    static std::shared_ptr<Workbook> Create(const std::shared_ptr<Application>& app, std::string name);
+    static std::shared_ptr<Workbook> Create(const std::shared_ptr<Application>& app,
+                                            std::string name);
 
     static const MemberTable<Workbook>& Members();
     std::string TypeName() const override { return "Workbook"; }
@@ -47,7 +48,8 @@ public:
     // Distinct styles that the sheets' cells use now.
     size_t StylesInUse() const;
     // The same, knowing that a block of one sheet holds only `blockIds`.
-    size_t StylesInUse(const Worksheet& sheet, const CellRect& block, const std::vector<uint32_t>& blockIds) const;
+    size_t StylesInUse(const Worksheet& sheet, const CellRect& block,
+                       const std::vector<uint32_t>& blockIds) const;
     // How many times the workbook was recalculated.
     int32_t CalculationCount() const { return m_nCalculations; }
 

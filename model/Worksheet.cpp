@@ -11,14 +11,15 @@
 
 namespace vantor::model {
 
-std::shared_ptr<Worksheet> Worksheet::Create(const std::shared_ptr<Workbook>& book, std::string name) {
+std::shared_ptr<Worksheet> Worksheet::Create(const std::shared_ptr<Workbook>& book,
+                                             std::string name) {
     return std::shared_ptr<Worksheet>(new Worksheet(book, std::move(name)));
 }
 
 Worksheet::Worksheet(const std::shared_ptr<Workbook>& book, std::string name)
-    : m_pBook(book),
-      m_strName(std::move(name)),
-      m_store(book->Styles(), autofit::LineHeight(Application::kDefaultFontSize), autofit::kDefaultColumnWidth),
+    : m_pBook(book), m_strName(std::move(name)),
+      m_store(book->Styles(), autofit::LineHeight(Application::kDefaultFontSize),
+              autofit::kDefaultColumnWidth),
       m_uGridlineColor(kAutoColor) {}
 
 template <typename T> void Worksheet::Change(T Worksheet::*member, T value) {
@@ -51,24 +52,27 @@ const MemberTable<Worksheet>& Worksheet::Members() {
             }
             return Variant(0);
         });
-        t.Property("DisplayHeadings", [](S& s, auto) { return Variant(s.m_bDisplayHeadings); },
-                   [](S& s, auto, const Variant& v) {
-                       if (!v.IsNull()) {
-                           s.SetDisplayHeadings(values::ToBoolean(v));
-                       }
-                   });
-        t.Property("DisplayGridlines", [](S& s, auto) { return Variant(s.m_bDisplayGridlines); },
-                   [](S& s, auto, const Variant& v) {
-                       if (!v.IsNull()) {
-                           s.SetDisplayGridlines(values::ToBoolean(v));
-                       }
-                   });
-        t.Property("GridlineColor", [](S& s, auto) { return Variant(s.GridlineColor()); },
-                   [](S& s, auto, const Variant& v) {
-                       if (!v.IsNull()) {
-                           s.SetGridlineColor(values::ToColor(v, "GridlineColor"));
-                       }
-                   });
+        t.Property(
+            "DisplayHeadings", [](S& s, auto) { return Variant(s.m_bDisplayHeadings); },
+            [](S& s, auto, const Variant& v) {
+                if (!v.IsNull()) {
+                    s.SetDisplayHeadings(values::ToBoolean(v));
+                }
+            });
+        t.Property(
+            "DisplayGridlines", [](S& s, auto) { return Variant(s.m_bDisplayGridlines); },
+            [](S& s, auto, const Variant& v) {
+                if (!v.IsNull()) {
+                    s.SetDisplayGridlines(values::ToBoolean(v));
+                }
+            });
+        t.Property(
+            "GridlineColor", [](S& s, auto) { return Variant(s.GridlineColor()); },
+            [](S& s, auto, const Variant& v) {
+                if (!v.IsNull()) {
+                    s.SetGridlineColor(values::ToColor(v, "GridlineColor"));
+                }
+            });
         t.Method("Range", [](S& s, auto args) {
             return Variant(s.RangeOf(MemberTable<S>::Arg(args, 0).ToString()));
         });
@@ -80,18 +84,23 @@ const MemberTable<Worksheet>& Worksheet::Members() {
     return table;
 }
 
-std::shared_ptr<Range> Worksheet::RangeOf(const std::string& address) { return RangeOf(ParseAddress(address)); }
+std::shared_ptr<Range> Worksheet::RangeOf(const std::string& address) {
+    return RangeOf(ParseAddress(address));
+}
 
 std::shared_ptr<Range> Worksheet::RangeOf(const CellRect& rect) {
     return std::make_shared<Range>(std::static_pointer_cast<Worksheet>(shared_from_this()), rect);
 }
 
-std::shared_ptr<Range> Worksheet::Cells() { return RangeOf(WholeSheet()); }
+std::shared_ptr<Range> Worksheet::Cells() {
+    return RangeOf(WholeSheet());
+}
 
 void Worksheet::Record(const CellState& before) {
     auto self = std::static_pointer_cast<Worksheet>(shared_from_this());
-    Book()->History().Record(UndoChange{[self, before] { self->m_store.Restore(before); },
-                                        [self, after = m_store.State()] { self->m_store.Restore(after); }});
+    Book()->History().Record(
+        UndoChange{[self, before] { self->m_store.Restore(before); },
+                   [self, after = m_store.State()] { self->m_store.Restore(after); }});
 }
 
 void Worksheet::PatchStyles(const std::vector<std::pair<CellRect, StylePatch>>& patches) {
@@ -103,14 +112,16 @@ void Worksheet::PatchStyles(const std::vector<std::pair<CellRect, StylePatch>>& 
         const uint32_t number = table.PatchNumber(patch);
         newIds = m_store.MapStyles(
             rect,
-            [&](const std::vector<uint32_t>& ids, std::vector<uint32_t>& mapped) { table.ApplyPatch(patch, ids, mapped); },
+            [&](const std::vector<uint32_t>& ids, std::vector<uint32_t>& mapped) {
+                table.ApplyPatch(patch, ids, mapped);
+            },
             [&](uint32_t id, uint32_t& result) { return table.KnownResult(number, id, result); });
     }
     // Only a table that has grown past the limit can hold too many styles in
     // use; after a single block, only the block's new styles need not be looked for.
     if (table.RecordCount() > constants::kMaxStyles &&
-        (patches.size() == 1 ? book->StylesInUse(*this, patches.front().first, newIds) : book->StylesInUse()) >
-            constants::kMaxStyles) {
+        (patches.size() == 1 ? book->StylesInUse(*this, patches.front().first, newIds)
+                             : book->StylesInUse()) > constants::kMaxStyles) {
         m_store.Restore(before);
         throw AutomationError(err::ApplicationDefined,
                               "Too many different cell formats: a workbook keeps at most 65536");
@@ -119,7 +130,8 @@ void Worksheet::PatchStyles(const std::vector<std::pair<CellRect, StylePatch>>& 
     table.CollectIfAbove(4 * constants::kMaxStyles);
 }
 
-void Worksheet::LoadColumnStyles(int32_t column, const std::vector<std::pair<int32_t, Style>>& runs) {
+void Worksheet::LoadColumnStyles(int32_t column,
+                                 const std::vector<std::pair<int32_t, Style>>& runs) {
     StyleTable& table = *Book()->Styles();
     std::vector<std::pair<int32_t, uint32_t>> ids;
     for (const auto& [end, style] : runs) {

@@ -18,7 +18,8 @@ class Workbook;
 // A worksheet: its cells and its view settings.
 class Worksheet : public DispatchObject<Worksheet> {
 public:
-    static std::shared_ptr<Worksheet> Create(const std::shared_ptr<Workbook>& book, std::string name);
+    static std::shared_ptr<Worksheet> Create(const std::shared_ptr<Workbook>& book,
+                                             std::string name);
 
     static const MemberTable<Worksheet>& Members();
     std::string TypeName() const override { return "Worksheet"; }

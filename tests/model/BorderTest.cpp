@@ -17,7 +17,9 @@ protected:
         border.Put("Weight", weight);
         range.Call("Apply");
     }
-    Variant Style(const std::string& address, int32_t index) { return Border(At(address), index).Get("LineStyle"); }
+    Variant Style(const std::string& address, int32_t index) {
+        return Border(At(address), index).Get("LineStyle");
+    }
 };
 
 TEST_F(Borders, InsideLinesExistOnlyWhereThereAreSeveralRowsOrColumns) {

@@ -14,18 +14,21 @@ using vantor::test::ErrorOf;
 
 // A new application with a fixed font list and one new workbook.
 struct ModelFixture {
-    std::shared_ptr<Application> app = Application::Create({"DejaVu Sans", "Liberation Sans", "Noto Serif"});
+    std::shared_ptr<Application> app =
+        Application::Create({"DejaVu Sans", "Liberation Sans", "Noto Serif"});
     std::shared_ptr<Workbook> book = app->AddWorkbook("Book1");
     std::shared_ptr<Worksheet> sheet = book->Sheet(0);
 
     ObjectRef At(const std::string& address) const { return ObjectRef(sheet->RangeOf(address)); }
     // Writes through a fresh range and applies, as one cell page does.
-    void Apply(const std::string& address, const std::string& property, const Variant& value) const {
+    void Apply(const std::string& address, const std::string& property,
+               const Variant& value) const {
         const ObjectRef range = At(address);
         range.Put(property, value);
         range.Call("Apply");
     }
-    void ApplyFont(const std::string& address, const std::string& property, const Variant& value) const {
+    void ApplyFont(const std::string& address, const std::string& property,
+                   const Variant& value) const {
         const ObjectRef range = At(address);
         range.Get("Font").ToObject().Put(property, value);
         range.Call("Apply");

@@ -100,7 +100,8 @@ TEST_F(Settings, RangesAreAddressedInA1Form) {
     EXPECT_EQ(At("2:4").Get("Address"), Variant("$2:$4"));
     EXPECT_EQ(ObjectRef(sheet->Cells()).Get("Address"), Variant("$A$1:$XFD$1048576"));
     EXPECT_EQ(ObjectRef(app->RangeOf("Sheet2!D4")).Get("Worksheet").Get("Name"), Variant("Sheet2"));
-    for (const char* bad : {"", "A0", "XFE1", "A1048577", "1A", "A1:", "A:1", "AAAA1", "A1:B2:C3"}) {
+    for (const char* bad :
+         {"", "A0", "XFE1", "A1048577", "1A", "A1:", "A:1", "AAAA1", "A1:B2:C3"}) {
         EXPECT_EQ(ErrorOf([&] { At(bad); }), 1004) << bad;
     }
     EXPECT_EQ(ColumnName(16383), "XFD");
@@ -130,8 +131,10 @@ TEST(InstalledFonts, MachineFontsAreDistinctSortedAndGiveTheDefault) {
 }
 
 TEST(DefaultFont, IsTheFirstInstalledOfThePreferredFamilies) {
-    EXPECT_EQ(Application::Create({"Arial Unicode", "DejaVu Sans"})->DefaultFontName(), "DejaVu Sans");
-    EXPECT_EQ(Application::Create({"DejaVu Sans", "Liberation Sans"})->DefaultFontName(), "Liberation Sans");
+    EXPECT_EQ(Application::Create({"Arial Unicode", "DejaVu Sans"})->DefaultFontName(),
+              "DejaVu Sans");
+    EXPECT_EQ(Application::Create({"DejaVu Sans", "Liberation Sans"})->DefaultFontName(),
+              "Liberation Sans");
     EXPECT_EQ(Application::Create({"Noto Sans"})->DefaultFontName(), "Noto Sans");
 }
 
