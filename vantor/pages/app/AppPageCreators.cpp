@@ -1,8 +1,15 @@
 #include "vantor/framework/ClassTable.hpp"
+#include "vantor/pages/app/AppProp.hpp"
+#include "vantor/pages/app/AppPropDefault.hpp"
 
 namespace vantor {
 
 // The creatable classes of the application pages.
-ClassCreators AppPageCreators() { return {}; }
+ClassCreators AppPageCreators() {
+    return {
+        {"AppProp", [] { return std::make_shared<AppProp>(); }},
+        {"AppPropDefault", [] { return std::make_shared<AppPropDefault>(); }},
+    };
+}
 
 } // namespace vantor

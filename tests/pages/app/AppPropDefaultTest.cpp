@@ -1,0 +1,44 @@
+#include "vantor/pages/app/AppPropDefault.hpp"
+#include "model/Application.hpp"
+#include "model/Workbook.hpp"
+#include "tests/support/PageHarness.hpp"
+
+#include <gtest/gtest.h>
+
+using namespace vantor;
+using namespace vantor::test;
+
+using Lines = std::vector<std::string>;
+
+TEST(AppPropDefault, GridlineControlsMarkModifiedButWriteNothing) {
+    PageHarness h;
+    auto app = std::make_shared<FakeObject>();
+    app->Set("SheetsInNewWorkbook", Variant(3));
+    auto site = std::make_shared<FakeSite>();
+    AppPropDefault page;
+    page.SetSite(site);
+    page.SetTargets(PageHarness::Targets(app));
+    EXPECT_EQ(page.nbeSheetCount->Value(), Variant(3));
+    EXPECT_FALSE(page.csxGridColor->Enabled());
+    page.chkShowGrid->UserClick();
+    EXPECT_TRUE(page.csxGridColor->Enabled());
+    page.csxGridColor->UserPickColor(0xFF0000);
+    EXPECT_EQ(site->modified, 2);
+    page.OnApply();
+    EXPECT_EQ(app->Writes(), (Lines{"Put SheetsInNewWorkbook = Null"}));
+    EXPECT_EQ(h.LogLines(), (Lines{"Default Reset", "Default Apply"}));
+}
+
+TEST(AppPropDefault, SetsTheSheetsOfNewWorkbooks) {
+    PageHarness h;
+    auto app = model::Application::Create(std::vector<std::string>{"Sans"});
+    AppPropDefault page;
+    page.SetSite(std::make_shared<FakeSite>());
+    page.SetTargets(PageHarness::Targets(ObjectRef(app)));
+    page.nbeSheetCount->UserType("0"); // no workbook without a sheet
+    EXPECT_EQ(page.nbeSheetCount->Value(), Variant(1));
+    page.nbeSheetCount->UserType("5");
+    page.OnApply();
+    EXPECT_EQ(app->AddWorkbook("Book2")->Sheets().size(), 5u);
+    EXPECT_EQ(h.LogLines(), (Lines{"Default Reset", "Default Apply"}));
+}

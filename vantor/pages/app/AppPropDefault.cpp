@@ -1,0 +1,31 @@
+#include "vantor/pages/app/AppPropDefault.hpp"
+
+#include "vantor/framework/GlobalFunction.hpp"
+
+namespace vantor {
+
+AppPropDefault::AppPropDefault() : PropertyPage("Default", false, "Defaults", {0, 0, 4320, 1740}) {
+    // A new workbook has one sheet at least: the application refuses 0.
+    nbeSheetCount->SetRange(1, 100);
+    nbeSheetCount->SetValue(Variant(1));
+    chkShowGrid->On(ev::Click, [this](EventArgs&) {
+        NotifyModified(true);
+        csxGridColor->SetEnabled(chkShowGrid->Value() != 0);
+    });
+    NotifyOn(*csxGridColor, ev::ValueChanged);
+    NotifyOn(*nbeSheetCount, ev::ValueChanged);
+}
+
+void AppPropDefault::LoadControls(ErrorTrap& trap) {
+    trap([&] { LoadSettingNumber(*nbeSheetCount, m_oTarget.Get("SheetsInNewWorkbook")); });
+    csxGridColor->SetEnabled(chkShowGrid->Value() != 0);
+}
+
+void AppPropDefault::ApplyControls(ErrorTrap& trap) {
+    trap([&] {
+        m_oTarget.Put("SheetsInNewWorkbook",
+                      SafeSetting(nbeSheetCount->Value(), m_oTarget.Get("SheetsInNewWorkbook")));
+    });
+}
+
+} // namespace vantor
