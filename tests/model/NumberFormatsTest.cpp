@@ -1,0 +1,99 @@
+#include "model/NumberFormats.hpp"
+#include "model/Application.hpp"
+#include "model/Workbook.hpp"
+#include "tests/support/ErrorOf.hpp"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+using namespace vantor;
+using namespace vantor::model;
+using vantor::test::ErrorOf;
+
+namespace {
+
+struct NumberFormatsTest : ::testing::Test {
+    NumberFormatsTest() { app->AddWorkbook("Book1"); }
+    std::shared_ptr<Application> app = Application::Create(std::vector<std::string>{"Sans"});
+    std::shared_ptr<NumberFormats> formats = std::make_shared<NumberFormats>(app);
+    ObjectRef ref{formats};
+};
+
+} // namespace
+
+TEST_F(NumberFormatsTest, EnumeratesEveryFormatOnceInAFixedOrder) {
+    const std::vector<Variant> all = ref.Enumerate();
+    ASSERT_GE(all.size(), NumberFormats::BuiltInCodes().size());
+    std::set<std::string> codes;
+    std::set<int32_t> categories;
+    for (const Variant& f : all) {
+        EXPECT_TRUE(codes.insert(f.Get("Name").ToString()).second) << f.Get("Name").ToString();
+        categories.insert(f.Get("Category").ToLong());
+    }
+    EXPECT_EQ(categories, (std::set<int32_t>{1, -4145, 6, 32, 7, 34, 35, 33, -4158, 1000}));
+    EXPECT_EQ(all.front().Get("Name"), Variant(""));
+    EXPECT_EQ(ref.Enumerate().size(), all.size());
+    // The page offers three currency symbols; each has its formats.
+    for (const char* symbol : {"$", "€", "¥"}) {
+        const Variant f = ref.Call("Item", std::string(symbol) + "#,##0.00");
+        EXPECT_EQ(f.Get("Category"), Variant(6));
+        EXPECT_EQ(f.Get("CurrencySymbol"), Variant(symbol));
+        EXPECT_EQ(f.Get("FixedDecimalPlaces"), Variant(2));
+    }
+}
+
+TEST_F(NumberFormatsTest, RecognisesTheCodesThePageBuilds) {
+    struct Case {
+        const char* code;
+        int32_t category, places;
+        bool comma, sign;
+    };
+    for (const Case& c :
+         {Case{"0.00", -4145, 2, false, false}, Case{"#,##0.000", -4145, 3, true, false},
+          Case{"0.00E+00", 32, 2, false, true}, Case{"0.000E-00", 32, 3, false, false},
+          Case{"0%", 35, 0, false, false}, Case{"0.0%", 35, 1, false, false}}) {
+        const Variant f = ref.Call("Add", c.code);
+        EXPECT_EQ(f.Get("Name"), Variant(c.code));
+        EXPECT_EQ(f.Get("Category"), Variant(c.category)) << c.code;
+        EXPECT_EQ(f.Get("FixedDecimalPlaces"), Variant(c.places)) << c.code;
+        if (c.category == -4145) {
+            EXPECT_EQ(f.Get("UseComma"), Variant(c.comma)) << c.code;
+        }
+        if (c.category == 32) {
+            EXPECT_EQ(f.Get("ExponentSign"), Variant(c.sign)) << c.code;
+        }
+    }
+}
+
+TEST_F(NumberFormatsTest, AddsOnceFindsAndRefuses) {
+    EXPECT_TRUE(ref.Call("Item", "0.0000\" m\"").IsNothing());
+    const Variant added = ref.Call("Add", "0.0000\" m\"");
+    EXPECT_EQ(ref.Call("Add", "0.0000\" m\"").ToObject(), added.ToObject());
+    EXPECT_EQ(ref.Call("Item", "0.0000\" m\"").ToObject(), added.ToObject());
+    EXPECT_EQ(ref.Enumerate().back().ToObject(), added.ToObject());
+    EXPECT_EQ(ref.Call("Item", "General").Get("Name"), Variant("")); // General is kept as ""
+    try {
+        ref.Call("Add", "0.00\"");
+        ADD_FAILURE() << "an unbalanced quote was added";
+    } catch (const AutomationError& e) {
+        EXPECT_EQ(e.Number(), 1004);
+        EXPECT_NE(e.Description().find("position 5"), std::string::npos) << e.Description();
+    }
+    EXPECT_EQ(ErrorOf([&] { ref.Call("Format", "[Blue", Variant(1)); }), 1004);
+}
+
+TEST_F(NumberFormatsTest, FormatsTheSamplesOfThePage) {
+    const Variant dateSample = Variant::Date(Variant("2000-10-30 18:56:00").ToDate());
+    const Variant timeSample = Variant::Date(Variant("1899-12-31 18:56:00").ToDate());
+    EXPECT_EQ(ref.Call("Format", "yyyy-mm-dd hh:mm", dateSample), Variant("2000-10-30 18:56"));
+    EXPECT_EQ(ref.Call("Format", "d-mmm-yy", Variant::Date(DateSerial(1900, 1, 1))),
+              Variant("1-Jan-00"));
+    EXPECT_EQ(ref.Call("Format", "h:mm AM/PM", timeSample), Variant("6:56 PM"));
+    EXPECT_EQ(ref.Call("Format", "# ?\?/?\?", Variant(1234.56789)), Variant("1234 46/81"));
+    EXPECT_EQ(ref.Call("Format", "@", Variant("abc")), Variant("abc"));
+    EXPECT_EQ(ref.Call("Format", "#,##0.00", Variant(-1234)), Variant("-1,234.00"));
+    EXPECT_EQ(ref.Call("Format", "0.00", Variant(true)), Variant("TRUE"));
+    EXPECT_TRUE(ref.Call("Format", "0.00", Variant::Null()).IsNull());
+    EXPECT_EQ(ref.Call("Item", "0.00%").Call("Format", Variant(0.1234)), Variant("12.34%"));
+}
