@@ -1,4 +1,5 @@
 #include "vantor/framework/ClassTable.hpp"
+#include "vantor/pages/app/AppMisc.hpp"
 #include "vantor/pages/app/AppProp.hpp"
 #include "vantor/pages/app/AppPropDefault.hpp"
 
@@ -9,6 +10,7 @@ ClassCreators AppPageCreators() {
     return {
         {"AppProp", [] { return std::make_shared<AppProp>(); }},
         {"AppPropDefault", [] { return std::make_shared<AppPropDefault>(); }},
+        {"AppMisc", [] { return std::make_shared<AppMisc>(); }},
     };
 }
 

@@ -1,0 +1,166 @@
+#include "vantor/pages/app/AppMisc.hpp"
+#include "tests/pages/app/RegistryFile.hpp"
+#include "tests/support/PageHarness.hpp"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+using namespace vantor;
+using namespace vantor::test;
+
+using Lines = std::vector<std::string>;
+
+namespace {
+
+struct Fixture {
+    RegistryFile reg;
+    PageHarness h;
+    std::shared_ptr<FakeSite> site = std::make_shared<FakeSite>();
+
+    std::vector<std::string> Prompts() const {
+        std::vector<std::string> prompts;
+        for (const auto& m : h.env.Messages()) {
+            prompts.push_back(m.prompt);
+        }
+        return prompts;
+    }
+};
+
+} // namespace
+
+TEST(AppMisc, WithoutTheKeyShowsDefaultsAndAnEmptyFolderThenCreatesTheKeyOnApply) {
+    Fixture f;
+    AppMisc page;
+    page.SetSite(f.site);
+    EXPECT_EQ(page.DefaultBookName->Text(), "Book %1");
+    EXPECT_EQ(page.DefaultSheetName->Text(), "Sheet%1");
+    EXPECT_EQ(page.BackupBeforeSave->Value(), 0);
+    EXPECT_EQ(page.BakFilePath->Text(), "");
+
+    EXPECT_EQ(page.ValidateData(), 1);
+    ASSERT_EQ(f.h.env.Messages().size(), 1u);
+    EXPECT_EQ(f.h.env.Messages()[0].prompt, AppMisc::NoBackupFolder);
+    EXPECT_EQ(f.h.env.Messages()[0].buttons, msgbox::OkOnly | msgbox::Information);
+
+    page.BakFilePath->UserType("/var/backup");
+    EXPECT_EQ(page.ValidateData(), 0);
+    EXPECT_EQ(page.OnApply(), 0);
+    // Confirmed settings are stored even where the key did not exist yet.
+    EXPECT_EQ(f.reg.Read("App.DefaultBookName"), "Book %1");
+    EXPECT_EQ(f.reg.Read("Book.DefaultSheetName"), "Sheet%1");
+    EXPECT_EQ(f.reg.Read("Book.BackupBeforeSave"), "False");
+    EXPECT_EQ(f.reg.Read("Book.BackupPath"), "/var/backup");
+}
+
+TEST(AppMisc, ReadsStoredValuesAndTheFolderDefault) {
+    Fixture f;
+    f.reg.Store("App.DefaultBookName", "Workbook %1");
+    f.reg.Store("Book.BackupBeforeSave", "TRUE");
+    AppMisc page;
+    EXPECT_EQ(page.DefaultBookName->Text(), "Workbook %1");
+    EXPECT_EQ(page.DefaultSheetName->Text(), "Sheet%1");
+    EXPECT_EQ(page.BackupBeforeSave->Value(), 1);
+    EXPECT_EQ(page.BakFilePath->Text(), "C:\\Temp");
+    EXPECT_TRUE(page.BakFilePath->Enabled());
+
+    f.reg.Store("Book.BackupBeforeSave", "1");
+    page.OnReset();
+    EXPECT_EQ(page.BackupBeforeSave->Value(), 0);
+    EXPECT_FALSE(page.BakFilePath->Enabled());
+    EXPECT_FALSE(page.Command1->Enabled());
+}
+
+TEST(AppMisc, ALongFolderIsReadAndSavedBackUnchanged) {
+    Fixture f;
+    const std::string folder = "/mnt/archive/" + std::string(290, 'f');
+    f.reg.Store("Book.BackupPath", folder);
+    AppMisc page;
+    EXPECT_EQ(page.BakFilePath->Text(), folder);
+    page.OnApply();
+    EXPECT_EQ(f.reg.Read("Book.BackupPath"), folder);
+}
+
+TEST(AppMisc, RefusesEachEmptyRequiredTextInTurnAndAcceptsBlanks) {
+    Fixture f;
+    f.reg.Store("Book.BackupPath", "/b");
+    AppMisc page;
+    page.BackupBeforeSave->UserClick();
+    page.BackupBeforeSave->UserClick(); // cleared: the folder is still required
+    page.DefaultBookName->UserType("");
+    page.DefaultSheetName->UserType("");
+    page.BakFilePath->SetText("");
+    EXPECT_EQ(page.ValidateData(), 1);
+    page.DefaultBookName->UserType(" ");
+    EXPECT_EQ(page.ValidateData(), 1);
+    page.DefaultSheetName->UserType(" ");
+    EXPECT_EQ(page.ValidateData(), 1);
+    page.BakFilePath->SetText(" ");
+    EXPECT_EQ(page.ValidateData(), 0);
+    EXPECT_EQ(f.Prompts(),
+              (Lines{AppMisc::NoBookName, AppMisc::NoSheetName, AppMisc::NoBackupFolder}));
+}
+
+TEST(AppMisc, StoresTheFlagCapitalised) {
+    Fixture f;
+    f.reg.Store("Book.BackupBeforeSave", "false");
+    AppMisc page;
+    page.BackupBeforeSave->UserClick();
+    page.OnApply();
+    EXPECT_EQ(f.reg.Read("Book.BackupBeforeSave"), "True");
+    page.BackupBeforeSave->UserClick();
+    page.OnApply();
+    EXPECT_EQ(f.reg.Read("Book.BackupBeforeSave"), "False");
+}
+
+TEST(AppMisc, BrowsingPutsTheChoiceAndACancelStillMarksModified) {
+    Fixture f;
+    f.reg.Store("Book.BackupBeforeSave", "True");
+    f.reg.Store("Book.BackupPath", "/old");
+    AppMisc page;
+    page.SetSite(f.site);
+    f.h.env.QueueFolder(std::nullopt);
+    page.Command1->UserClick();
+    EXPECT_EQ(page.BakFilePath->Text(), "/old");
+    EXPECT_EQ(f.site->modified, 1);
+    f.h.env.QueueFolder("/new");
+    page.Command1->UserClick();
+    EXPECT_EQ(page.BakFilePath->Text(), "/new");
+    ASSERT_EQ(f.h.env.FolderRequests().size(), 2u);
+    EXPECT_EQ(f.h.env.FolderRequests()[0].initialPath, "/old");
+    EXPECT_EQ(f.h.env.FolderRequests()[0].title, AppMisc::FolderTitle);
+}
+
+TEST(AppMisc, ResetDiscardsEditsSilentlyAndIgnoresTargets) {
+    Fixture f;
+    f.reg.Store("App.DefaultBookName", "Book %1");
+    AppMisc page;
+    page.SetSite(f.site);
+    page.DefaultBookName->UserType("Report %1");
+    EXPECT_EQ(f.site->modified, 1);
+    f.reg.Store("App.DefaultBookName", "Ledger %1");
+    page.SetTargets(PageHarness::Targets(std::make_shared<FakeObject>()));
+    EXPECT_EQ(page.DefaultBookName->Text(), "Report %1"); // targets do not reset it
+    page.OnReset();
+    EXPECT_EQ(page.DefaultBookName->Text(), "Ledger %1");
+    EXPECT_EQ(f.site->modified, 1);
+    page.DefaultSheetName->UserType("Tab%1");
+    EXPECT_EQ(f.site->modified, 2);
+}
+
+TEST(AppMisc, AStoreThatCannotBeWrittenIsReportedAndLeftAlone) {
+    Fixture f;
+    {
+        std::ofstream broken(f.reg.File());
+        broken << "not a registry file\n";
+    }
+    AppMisc page;
+    EXPECT_EQ(page.DefaultBookName->Text(), "Book %1");
+    EXPECT_EQ(page.OnApply(), 0);
+    ASSERT_EQ(f.h.env.Messages().size(), 1u);
+    EXPECT_EQ(f.h.env.Messages()[0].prompt.rfind("The settings could not be saved.", 0), 0u);
+    std::ifstream in(f.reg.File());
+    std::string first;
+    std::getline(in, first);
+    EXPECT_EQ(first, "not a registry file");
+}

@@ -1,0 +1,111 @@
+#include "vantor/pages/app/AppMisc.hpp"
+
+#include "vantor/framework/GlobalFunction.hpp"
+#include "vantor/pages/app/BrowseFolder.hpp"
+#include "vantor/ui/Environment.hpp"
+
+namespace vantor {
+
+AppMisc::AppMisc() : PropertyPage("", false, "Miscellaneous", {0, 0, 4935, 2205}) {
+    NotifyOn(*DefaultBookName, ev::Change);
+    NotifyOn(*DefaultSheetName, ev::Change);
+    NotifyOn(*BakFilePath, ev::Change);
+    BackupBeforeSave->On(ev::Click, [this](EventArgs&) { BackupBeforeSaveClick(); });
+    Command1->On(ev::Click, [this](EventArgs&) {
+        BakFilePath->SetText(SelectFolder(BakFilePath->Text(), FolderTitle));
+        NotifyModified(true); // also after a cancel
+    });
+    // The page shows the stored values before the host resets it.
+    OnReset();
+}
+
+void AppMisc::BackupBeforeSaveClick() {
+    BakFilePath->SetEnabled(BackupBeforeSave->Value() != 0);
+    Command1->SetEnabled(BakFilePath->Enabled());
+    NotifyModified(true);
+}
+
+int32_t AppMisc::SetTargets(const std::shared_ptr<TargetList>&) noexcept {
+    return 0;
+}
+
+int32_t AppMisc::SetParam(const Variant&) noexcept {
+    return 0;
+}
+
+int32_t AppMisc::ValidateData() noexcept {
+    ErrorTrap trap;
+    int32_t result = 0;
+    trap([&] {
+        const char* refusal = DefaultBookName->Text().empty()    ? NoBookName
+                              : DefaultSheetName->Text().empty() ? NoSheetName
+                              : BakFilePath->Text().empty()      ? NoBackupFolder
+                                                                 : nullptr;
+        if (refusal != nullptr) {
+            Environment::Current().MessageBox(refusal, msgbox::OkOnly | msgbox::Information,
+                                              MessageTitle);
+            result = 1;
+        }
+    });
+    CheckError("", trap);
+    return result;
+}
+
+int32_t AppMisc::OnReset() noexcept {
+    ErrorTrap trap;
+    trap([&] { LoadSettings(); });
+    m_bLoading = false; // also when loading stopped half-way
+    CheckError("", trap);
+    return 0;
+}
+
+int32_t AppMisc::OnApply() noexcept {
+    ErrorTrap trap;
+    if (!trap([&] { SaveSettings(); })) {
+        // The user confirmed these settings: never lose them silently.
+        const std::string message = "The settings could not be saved. " + trap.Description();
+        trap([&] {
+            Environment::Current().MessageBox(message, msgbox::OkOnly | msgbox::Exclamation,
+                                              MessageTitle);
+        });
+    }
+    CheckError("", trap);
+    return 0;
+}
+
+void AppMisc::LoadSettings() {
+    m_bLoading = true;
+    std::optional<RegistryKey> key = m_store.OpenForReading();
+    if (!key) {
+        DefaultBookName->SetText(SettingsStore::DefaultBookName);
+        DefaultSheetName->SetText(SettingsStore::DefaultSheetName);
+        BackupBeforeSave->SetValue(0);
+        BakFilePath->SetText("");
+    } else {
+        DefaultBookName->SetText(SettingsStore::ReadRegString(*key, SettingsStore::BookNameValue,
+                                                              SettingsStore::DefaultBookName));
+        DefaultSheetName->SetText(SettingsStore::ReadRegString(*key, SettingsStore::SheetNameValue,
+                                                               SettingsStore::DefaultSheetName));
+        const std::string backup = SettingsStore::ReadRegString(*key, SettingsStore::BackupValue,
+                                                                SettingsStore::DefaultBackup);
+        BackupBeforeSave->SetValue(SettingsStore::IsTrue(backup) ? 1 : 0);
+        // The folder box follows the check box even when its value did not change.
+        BackupBeforeSaveClick();
+        BakFilePath->SetText(SettingsStore::ReadRegString(*key, SettingsStore::BackupPathValue,
+                                                          SettingsStore::DefaultBackupPath));
+        key->Close();
+    }
+    m_bLoading = false;
+}
+
+void AppMisc::SaveSettings() {
+    RegistryKey key = m_store.OpenForWriting();
+    SettingsStore::WriteRegString(key, SettingsStore::BookNameValue, DefaultBookName->Text());
+    SettingsStore::WriteRegString(key, SettingsStore::SheetNameValue, DefaultSheetName->Text());
+    SettingsStore::WriteRegString(key, SettingsStore::BackupValue,
+                                  SettingsStore::BooleanText(BackupBeforeSave->Value() != 0));
+    SettingsStore::WriteRegString(key, SettingsStore::BackupPathValue, BakFilePath->Text());
+    key.Close();
+}
+
+} // namespace vantor
