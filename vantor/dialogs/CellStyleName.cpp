@@ -1,0 +1,23 @@
+#include "vantor/dialogs/CellStyleName.hpp"
+
+#include "vantor/automation/TextFunctions.hpp"
+
+namespace vantor {
+
+CellStyleName::CellStyleName() : Form("Style Name", {0, 0, 3615, 1035}) {
+    txtStyleName->SetText(DefaultName);
+    cmdOK->On(ev::Click, [this](EventArgs&) { Unload(); });
+    cmdCancel->On(ev::Click, [this](EventArgs&) {
+        m_bCancelled = true;
+        Unload();
+    });
+}
+
+void CellStyleName::Load() {
+    m_bCancelled = false;
+    txtStyleName->Focus();
+    txtStyleName->SetSelStart(0);
+    txtStyleName->SetSelLength(static_cast<int32_t>(CharCount(txtStyleName->Text())));
+}
+
+} // namespace vantor
