@@ -3,6 +3,7 @@
 #include "vantor/pages/cell/CellPropBackGround.hpp"
 #include "vantor/pages/cell/CellPropBorder.hpp"
 #include "vantor/pages/cell/CellPropControl.hpp"
+#include "vantor/pages/cell/CellPropFont.hpp"
 #include "vantor/pages/cell/CellPropOther.hpp"
 
 #include <memory>
@@ -17,6 +18,7 @@ ClassCreators CellPageCreators() {
         {"CellPropControl", [] { return std::make_shared<CellPropControl>(); }},
         {"CellPropOther", [] { return std::make_shared<CellPropOther>(); }},
         {"CellPropBackGround", [] { return std::make_shared<CellPropBackGround>(); }},
+        {"CellPropFont", [] { return std::make_shared<CellPropFont>(); }},
     };
 }
 
