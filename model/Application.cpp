@@ -1,5 +1,7 @@
 #include "model/Application.hpp"
 
+#include "model/NumberFormats.hpp"
+
 #include "model/Constants.hpp"
 #include "model/ControlKinds.hpp"
 #include "model/FontCatalog.hpp"
@@ -100,6 +102,7 @@ const MemberTable<Application>& Application::Members() {
             });
         boolean("FileAssoc", &A::m_bFileAssoc);
         t.Property("Controls", [](A& a, auto) { return Variant(a.m_pControls); });
+        t.Property("NumberFormats", [](A& a, auto) { return Variant(a.NumberFormatList()); });
         t.Property("Application", [](A& a, auto) { return Variant(a.shared_from_this()); });
         t.Method("Range", [](A& a, auto args) {
             return Variant(a.RangeOf(MemberTable<A>::Arg(args, 0).ToString()));
@@ -176,6 +179,14 @@ std::shared_ptr<Range> Application::RangeOf(const std::string& address) const {
         sheetName = sheetName.substr(1, sheetName.size() - 2);
     }
     return m_pActive->Sheet(sheetName)->RangeOf(address.substr(bang + 1));
+}
+
+const std::shared_ptr<NumberFormats>& Application::NumberFormatList() {
+    if (m_pNumberFormats == nullptr) {
+        m_pNumberFormats = std::make_shared<NumberFormats>(
+            std::static_pointer_cast<Application>(shared_from_this()));
+    }
+    return m_pNumberFormats;
 }
 
 } // namespace vantor::model

@@ -10,6 +10,7 @@
 namespace vantor::model {
 
 class ControlKinds;
+class NumberFormats;
 class Range;
 class Workbook;
 class Worksheet;
@@ -53,6 +54,8 @@ public:
     const std::shared_ptr<UndoHistory>& History() const { return m_pHistory; }
 
     const std::shared_ptr<ControlKinds>& Controls() const { return m_pControls; }
+    // The number formats the application knows, made on first use.
+    const std::shared_ptr<NumberFormats>& NumberFormatList();
     int32_t SheetsInNewWorkbook() const { return m_nSheetsInNewWorkbook; }
 
 private:
@@ -64,6 +67,7 @@ private:
     std::string m_strDefaultFont;
     std::shared_ptr<UndoHistory> m_pHistory;
     std::shared_ptr<ControlKinds> m_pControls;
+    std::shared_ptr<NumberFormats> m_pNumberFormats;
     std::vector<std::shared_ptr<Workbook>> m_workbooks;
     std::shared_ptr<Workbook> m_pActive;
 

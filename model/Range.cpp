@@ -56,6 +56,10 @@ Range::Range(std::shared_ptr<Worksheet> sheet, const CellRect& rect)
     }
 }
 
+std::string Range::Where() const {
+    return m_pSheet->Name() + "!" + FormatAddress(m_rect);
+}
+
 std::shared_ptr<Application> Range::App() const {
     return m_pSheet->Book()->App();
 }

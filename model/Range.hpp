@@ -37,6 +37,9 @@ public:
 
     static const MemberTable<Range>& Members();
     std::string TypeName() const override { return "Range"; }
+    std::string DisplayName() const override { return "Range(" + Where() + ")"; }
+    // "Sheet1!A1:C3", the range's place for traces.
+    std::string Where() const;
 
     const CellRect& Rect() const { return m_rect; }
     const std::shared_ptr<Worksheet>& Sheet() const { return m_pSheet; }

@@ -16,7 +16,8 @@ constexpr int kColor = 2;
 
 } // namespace
 
-RangeBorder::RangeBorder(std::shared_ptr<Range> range, int32_t index) : m_pRange(std::move(range)) {
+RangeBorder::RangeBorder(std::shared_ptr<Range> range, int32_t index)
+    : m_pRange(std::move(range)), m_nIndex(index) {
     using namespace constants;
     switch (index) {
     case kDiagonalDown:
@@ -130,6 +131,10 @@ const MemberTable<RangeBorder>& RangeBorder::Members() {
         return t;
     }();
     return table;
+}
+
+std::string RangeBorder::DisplayName() const {
+    return "Border(" + m_pRange->Where() + "," + std::to_string(m_nIndex) + ")";
 }
 
 } // namespace vantor::model

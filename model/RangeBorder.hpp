@@ -18,6 +18,7 @@ public:
     RangeBorder(std::shared_ptr<Range> range, int32_t index);
     static const MemberTable<RangeBorder>& Members();
     std::string TypeName() const override { return "Border"; }
+    std::string DisplayName() const override;
 
 private:
     Variant Read(int offset, const std::function<Variant(const BorderLine&)>& value) const;
@@ -26,6 +27,7 @@ private:
     std::shared_ptr<Range> m_pRange;
     StyleSummary::Group m_group; // the cells whose edges this border is
     Field m_styleField;          // the first field of the line those cells hold
+    int32_t m_nIndex;
 };
 
 } // namespace vantor::model

@@ -55,4 +55,8 @@ std::vector<Variant> RangeBorders::Enumerate() {
     return items;
 }
 
+std::string RangeBorders::DisplayName() const {
+    return "Borders(" + m_pRange->Where() + ")";
+}
+
 } // namespace vantor::model

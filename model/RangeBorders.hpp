@@ -16,6 +16,7 @@ public:
     explicit RangeBorders(std::shared_ptr<Range> range);
     static const MemberTable<RangeBorders>& Members();
     std::string TypeName() const override { return "Borders"; }
+    std::string DisplayName() const override;
     std::vector<Variant> Enumerate() override;
     std::shared_ptr<RangeBorder> Item(int32_t index);
 

@@ -42,4 +42,8 @@ const MemberTable<RangeComment>& RangeComment::Members() {
     return table;
 }
 
+std::string RangeComment::DisplayName() const {
+    return "Comment(" + m_pRange->Where() + ")";
+}
+
 } // namespace vantor::model

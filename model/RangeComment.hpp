@@ -14,6 +14,7 @@ public:
     explicit RangeComment(std::shared_ptr<Range> range);
     static const MemberTable<RangeComment>& Members();
     std::string TypeName() const override { return "Comment"; }
+    std::string DisplayName() const override;
 
 private:
     std::shared_ptr<Range> m_pRange;

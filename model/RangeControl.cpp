@@ -50,4 +50,8 @@ const MemberTable<RangeControl>& RangeControl::Members() {
     return table;
 }
 
+std::string RangeControl::DisplayName() const {
+    return "Control(" + m_pRange->Where() + ")";
+}
+
 } // namespace vantor::model

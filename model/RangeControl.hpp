@@ -14,6 +14,7 @@ public:
     explicit RangeControl(std::shared_ptr<Range> range);
     static const MemberTable<RangeControl>& Members();
     std::string TypeName() const override { return "Control"; }
+    std::string DisplayName() const override;
 
 private:
     std::shared_ptr<Range> m_pRange;

@@ -121,4 +121,8 @@ const MemberTable<RangeFont>& RangeFont::Members() {
     return table;
 }
 
+std::string RangeFont::DisplayName() const {
+    return "Font(" + m_pRange->Where() + ")";
+}
+
 } // namespace vantor::model

@@ -14,6 +14,7 @@ public:
     explicit RangeFont(std::shared_ptr<Range> range);
     static const MemberTable<RangeFont>& Members();
     std::string TypeName() const override { return "Font"; }
+    std::string DisplayName() const override;
 
 private:
     std::shared_ptr<Range> m_pRange;

@@ -78,4 +78,8 @@ const MemberTable<RangeInterior>& RangeInterior::Members() {
     return table;
 }
 
+std::string RangeInterior::DisplayName() const {
+    return "Interior(" + m_pRange->Where() + ")";
+}
+
 } // namespace vantor::model

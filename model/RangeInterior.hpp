@@ -14,6 +14,7 @@ public:
     explicit RangeInterior(std::shared_ptr<Range> range);
     static const MemberTable<RangeInterior>& Members();
     std::string TypeName() const override { return "Interior"; }
+    std::string DisplayName() const override;
 
 private:
     std::shared_ptr<Range> m_pRange;

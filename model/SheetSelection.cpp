@@ -94,4 +94,12 @@ std::vector<Variant> SheetSelection::Enumerate() {
     return items;
 }
 
+std::string SheetSelection::DisplayName() const {
+    std::string names;
+    for (const auto& sheet : m_sheets) {
+        names += (names.empty() ? "" : ",") + sheet->Name();
+    }
+    return "Sheets(" + names + ")";
+}
+
 } // namespace vantor::model

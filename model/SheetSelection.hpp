@@ -16,6 +16,7 @@ public:
 
     static const MemberTable<SheetSelection>& Members();
     std::string TypeName() const override { return "Sheets"; }
+    std::string DisplayName() const override;
     std::vector<Variant> Enumerate() override;
 
     const std::vector<std::shared_ptr<Worksheet>>& Sheets() const { return m_sheets; }

@@ -24,6 +24,7 @@ public:
 
     static const MemberTable<Workbook>& Members();
     std::string TypeName() const override { return "Workbook"; }
+    std::string DisplayName() const override { return "Workbook(" + m_strName + ")"; }
 
     std::shared_ptr<Application> App() const { return m_pApp.lock(); }
     UndoHistory& History() const { return *m_pHistory; }

@@ -23,6 +23,7 @@ public:
 
     static const MemberTable<Worksheet>& Members();
     std::string TypeName() const override { return "Worksheet"; }
+    std::string DisplayName() const override { return "Worksheet(" + m_strName + ")"; }
 
     const std::string& Name() const { return m_strName; }
     std::shared_ptr<Workbook> Book() const { return m_pBook.lock(); }

@@ -1,5 +1,6 @@
 #include "model/NumberFormats.hpp"
 #include "model/Application.hpp"
+#include "model/Range.hpp"
 #include "model/Workbook.hpp"
 #include "tests/support/ErrorOf.hpp"
 
@@ -96,4 +97,18 @@ TEST_F(NumberFormatsTest, FormatsTheSamplesOfThePage) {
     EXPECT_EQ(ref.Call("Format", "0.00", Variant(true)), Variant("TRUE"));
     EXPECT_TRUE(ref.Call("Format", "0.00", Variant::Null()).IsNull());
     EXPECT_EQ(ref.Call("Item", "0.00%").Call("Format", Variant(0.1234)), Variant("12.34%"));
+}
+
+TEST_F(NumberFormatsTest, TheApplicationHoldsThemAndCellsRefuseWhatTheyRefuse) {
+    const ObjectRef application(app);
+    const ObjectRef list = application.Get("NumberFormats").ToObject();
+    EXPECT_EQ(application.Get("NumberFormats").ToObject(), list);
+    const ObjectRef cell(app->RangeOf("A1"));
+    EXPECT_EQ(ErrorOf([&] { cell.Put("NumberFormat", "0.00\""); }), 1004);
+    EXPECT_TRUE(list.Call("Item", "0.0 \"kg\"").IsNothing());
+    cell.Put("NumberFormat", "0.0 \"kg\"");
+    cell.Call("Apply");
+    // A code the cells use is one of the application's formats.
+    EXPECT_EQ(list.Call("Item", "0.0 \"kg\"").Get("Category"), Variant(1000));
+    EXPECT_EQ(cell.Get("NumberFormat"), Variant("0.0 \"kg\""));
 }
