@@ -48,41 +48,26 @@ public:
     // A copy where every value over [first, last] is replaced by f(value).
     template <typename F> RunList Mapped(int32_t first, int32_t last, F&& f) const {
         RunList out;
-        out.m_runs.resize(m_runs.size() + 2);
-        Run* const o = out.m_runs.data();
-        size_t n = 0;
-        auto put = [&](int32_t end, T value) {
-            if (n > 0 && o[n - 1].value == value) {
-                o[n - 1].end = end;
-            } else {
-                o[n++] = Run{end, std::move(value)};
-            }
-        };
+        out.m_runs.reserve(m_runs.size() + 2);
         const size_t k0 = RunIndexAt(first);
         const size_t k1 = RunIndexAt(last);
         // Runs before the block stay as they are.
-        for (; n < k0; ++n) {
-            o[n] = m_runs[n];
-        }
+        out.m_runs.insert(out.m_runs.end(), m_runs.begin(), m_runs.begin() + static_cast<std::ptrdiff_t>(k0));
         if (RunStart(k0) < first) {
-            put(first, m_runs[k0].value);
+            out.Append(first, m_runs[k0].value);
         }
         for (size_t k = k0; k < k1; ++k) {
-            put(m_runs[k].end, f(m_runs[k].value));
+            out.Append(m_runs[k].end, f(m_runs[k].value));
         }
-        put(last + 1, f(m_runs[k1].value));
+        out.Append(last + 1, f(m_runs[k1].value));
         if (m_runs[k1].end > last + 1) {
-            put(m_runs[k1].end, m_runs[k1].value);
+            out.Append(m_runs[k1].end, m_runs[k1].value);
         }
         // Runs after it too; only the first may join the block's last run.
-        for (size_t k = k1 + 1; k < m_runs.size(); ++k) {
-            if (k == k1 + 1) {
-                put(m_runs[k].end, m_runs[k].value);
-            } else {
-                o[n++] = m_runs[k];
-            }
+        if (k1 + 1 < m_runs.size()) {
+            out.Append(m_runs[k1 + 1].end, m_runs[k1 + 1].value);
+            out.m_runs.insert(out.m_runs.end(), m_runs.begin() + static_cast<std::ptrdiff_t>(k1 + 2), m_runs.end());
         }
-        out.m_runs.resize(n);
         return out;
     }
 

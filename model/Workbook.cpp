@@ -195,7 +195,7 @@ Workbook::SelectSheets(const std::vector<std::string>& names) const {
 }
 
 size_t Workbook::StylesInUse() const {
-    return StylesInUse(*m_sheets.front(), CellRect{0, 0, -1, -1}, {});
+    return m_sheets.empty() ? 1 : StylesInUse(*m_sheets.front(), CellRect{0, 0, -1, -1}, {});
 }
 
 size_t Workbook::StylesInUse(const Worksheet& sheet, const CellRect& block,
