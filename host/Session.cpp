@@ -5,6 +5,7 @@
 #include "host/HostVariantConverter.hpp"
 #include "model/Application.hpp"
 #include "model/Range.hpp"
+#include "model/SampleWorkbook.hpp"
 #include "model/SheetSelection.hpp"
 #include "model/Workbook.hpp"
 #include "model/Worksheet.hpp"
@@ -190,9 +191,10 @@ void Session::OpenWorkbook(const std::string& kind) {
     m_pDialog.reset();
     m_pApp = model::Application::Create();
     if (kind == "sample") {
-        throw ScriptError("the sample workbook is not in this build yet");
+        model::sample::AddSampleWorkbook(m_pApp);
+    } else {
+        m_pApp->AddWorkbook("Book1");
     }
-    m_pApp->AddWorkbook("Book1");
     m_strSelection = "A1";
     m_selectedSheets.clear();
 }
@@ -309,13 +311,8 @@ void Session::Execute(const std::string& line) {
             expect(1, "dialog NAME");
             OpenDialog(t[1].text);
         } else if (cmd == "tab") {
-            expect(1, "tab I");
-            const int32_t i = value(t[1]).ToLong();
-            if (m_pDialog == nullptr || i < 1 ||
-                static_cast<size_t>(i) > m_pDialog->Tabs().size()) {
-                throw ScriptError("no tab " + t[1].text);
-            }
-            m_nTab = static_cast<size_t>(i - 1);
+            expect(1, "tab I|CLASS");
+            ChooseTab(t[1]);
         } else if (cmd == "ok" || cmd == "cancel") {
             expect(0, cmd.c_str());
             if (m_pDialog == nullptr) {
@@ -550,6 +547,23 @@ void Session::OpenDialog(const std::string& name) {
         const auto& tab = m_pDialog->Tabs()[i];
         Print("tab " + std::to_string(i + 1) + " " + tab.className + " " + Quote(tab.caption));
     }
+}
+
+void Session::ChooseTab(const Token& which) {
+    if (m_pDialog == nullptr) {
+        throw ScriptError("no dialog is open");
+    }
+    const auto& tabs = m_pDialog->Tabs();
+    const auto number = ParseValue(which);
+    for (size_t i = 0; i < tabs.size(); ++i) {
+        const bool byNumber = number && number->Type() == VarType::Long &&
+                              number->ToLong() == static_cast<int32_t>(i + 1);
+        if (byNumber || (!which.quoted && EqualsIgnoreCase(tabs[i].className, which.text))) {
+            m_nTab = i;
+            return;
+        }
+    }
+    throw ScriptError("no tab " + which.text);
 }
 
 void Session::ClosePage() {

@@ -57,6 +57,8 @@ private:
     void GetValue(const std::string& target, const std::string& path);
     void OpenPage(const std::string& className);
     void OpenDialog(const std::string& name);
+    // A tab by its number (from 1) or its class.
+    void ChooseTab(const Token& which);
     void ClosePage();
     void Apply();
     void User(const std::vector<Token>& args);

@@ -67,6 +67,7 @@ pages with their captions, class names and class identities.
 
 // What the demo does, as a session script.
 constexpr const char* DemoScript = R"(# The cells before
+sheet Mixed
 select B2:D4
 get B2:D4 HorizontalAlignment
 get B2:D4 Font.Bold
@@ -77,15 +78,15 @@ get B2 HorizontalAlignment
 get C3 Font.Bold
 trace on
 dialog "Format Cells"
-tab 2
+tab CellPropAlign
 user cbxHorizonAlign select 2
 user chkAutoNewLine click
-tab 3
+tab CellPropFont
 user chkBold click
 user csxFontColor pick 255
-tab 4
-user cmdOutSide click
-tab 5
+tab CellPropBorder
+user cmdInside click
+tab CellPropBackGround
 user csxBackColor pick 10092543
 modified
 ok

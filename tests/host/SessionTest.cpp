@@ -150,3 +150,40 @@ TEST(VantorCommand, NumfmtRendersEachLineInOrder) {
     EXPECT_EQ(Vantor({"numfmt"}, "0.00\t1\n").status, 2);
     EXPECT_EQ(Vantor({"numfmt"}, "0.00\t1\tq\n").status, 2);
 }
+
+TEST(Session, FormatCellsOverAMixedRegionAppliesAsOneUndoStep) {
+    const Outcome run = Script(R"(sheet Mixed
+select B2:D4
+dialog "Format Cells"
+tab CellPropAlign
+show cbxHorizonAlign
+user cbxHorizonAlign select 3
+user chkAutoNewLine click
+show chkAutoNewLine
+modified
+ok
+get B2:D4 HorizontalAlignment
+get B2:D4 WrapText
+undo
+get B2 HorizontalAlignment
+get C3 HorizontalAlignment
+redo
+get C3 HorizontalAlignment
+)",
+                               "sample");
+    EXPECT_EQ(run.status, 0) << run.err;
+    const std::string out = run.out;
+    EXPECT_NE(out.find(" CellPropAlign \"Alignment\"\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("cbxHorizonAlign ComboBox index=-1 text=\"\""), std::string::npos) << out;
+    EXPECT_NE(out.find("chkAutoNewLine CheckBox value=1"), std::string::npos) << out;
+    EXPECT_NE(out.find("modified 2\nok\n"
+                       "B2:D4 HorizontalAlignment = -4152\n"
+                       "B2:D4 WrapText = True\n"
+                       "undone\n"
+                       "B2 HorizontalAlignment = -4108\n"
+                       "C3 HorizontalAlignment = -4152\n"
+                       "redone\n"
+                       "C3 HorizontalAlignment = -4152\n"),
+              std::string::npos)
+        << out;
+}
