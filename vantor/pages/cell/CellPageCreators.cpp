@@ -4,6 +4,7 @@
 #include "vantor/pages/cell/CellPropBorder.hpp"
 #include "vantor/pages/cell/CellPropControl.hpp"
 #include "vantor/pages/cell/CellPropFont.hpp"
+#include "vantor/pages/cell/CellPropFormat.hpp"
 #include "vantor/pages/cell/CellPropOther.hpp"
 
 #include <memory>
@@ -19,6 +20,7 @@ ClassCreators CellPageCreators() {
         {"CellPropOther", [] { return std::make_shared<CellPropOther>(); }},
         {"CellPropBackGround", [] { return std::make_shared<CellPropBackGround>(); }},
         {"CellPropFont", [] { return std::make_shared<CellPropFont>(); }},
+        {"CellPropFormat", [] { return std::make_shared<CellPropFormat>(); }},
     };
 }
 

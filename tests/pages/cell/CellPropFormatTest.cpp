@@ -1,0 +1,348 @@
+#include "vantor/pages/cell/CellPropFormat.hpp"
+#include "tests/pages/cell/LoggedFake.hpp"
+#include "vantor/framework/ClassTable.hpp"
+#include "vantor/pages/cell/NumberFormatModel.hpp"
+
+#include <gtest/gtest.h>
+
+using namespace vantor;
+using namespace vantor::test;
+namespace nf = vantor::numberformat;
+
+using Lines = std::vector<std::string>;
+
+namespace {
+
+// The application's formats, scripted: enumeration, "Item", "Add" (a typed
+// code becomes a Custom format) and "Format" (which shows the code and the
+// value it was given). Each format's own "Format" shows its code and the sample.
+class FakeFormats : public FakeObject {
+public:
+    FakeFormats() {
+        Method("Item", [this](auto args) { return Find(args[0].ToString()); });
+        Method("Add",
+               [this](auto args) { return Variant(AddFormat(args[0].ToString(), nf::Custom)); });
+        Method("Format",
+               [](auto args) { return Variant(args[0].ToString() + " on " + args[1].Describe()); });
+    }
+
+    std::shared_ptr<FakeObject> AddFormat(const std::string& name, int32_t category,
+                                          int32_t decimals = 0, Variant flag = Variant(false),
+                                          const std::string& symbol = "") {
+        auto format = std::make_shared<FakeObject>();
+        format->Set("Name", Variant(name))
+            .Set("Category", Variant(category))
+            .Set("FixedDecimalPlaces", Variant(decimals))
+            .Set("UseComma", flag)
+            .Set("ExponentSign", flag)
+            .Set("CurrencySymbol", Variant(symbol));
+        format->Method("Format",
+                       [name](auto args) { return Variant(name + " on " + args[0].Describe()); });
+        items.push_back(Variant(ObjectRef(format)));
+        return format;
+    }
+
+    Variant Find(const std::string& name) const {
+        for (const Variant& item : items) {
+            if (item.Get("Name").ToString() == name) {
+                return item;
+            }
+        }
+        return Variant::Nothing();
+    }
+
+    std::vector<Variant> Enumerate() override { return items; }
+
+    std::vector<Variant> items;
+};
+
+struct FormatFixture : RecordedPage<CellPropFormat> {
+    std::shared_ptr<FakeFormats> formats = std::make_shared<FakeFormats>();
+    std::shared_ptr<FakeObject> app = std::make_shared<FakeObject>();
+
+    explicit FormatFixture(Variant numberFormat) {
+        formats->AddFormat("General", nf::General);
+        formats->AddFormat("0", nf::Number, 0);
+        formats->AddFormat("0.00", nf::Number, 2);
+        formats->AddFormat("#,##0.00", nf::Number, 2, Variant(true));
+        formats->AddFormat("$#,##0.00", nf::Currency, 2, Variant(false), "$");
+        formats->AddFormat("¥#,##0", nf::Currency, 0, Variant(false), "¥");
+        formats->AddFormat("0.00E+00", nf::Scientific, 2, Variant(true));
+        formats->AddFormat("yyyy-mm-dd", nf::Date);
+        formats->AddFormat("d-mmm", nf::Date);
+        formats->AddFormat("hh:mm", nf::Time);
+        formats->AddFormat("0%", nf::Percent, 0);
+        formats->AddFormat("# ?/?", nf::NumericList);
+        formats->AddFormat("@", nf::Text);
+        formats->AddFormat("0.0;[Red]-0.0", nf::Custom);
+        formats->AddFormat("0 \"pcs\"", nf::Custom);
+        app->Set("NumberFormats", Variant(ObjectRef(formats)));
+        target->Set("NumberFormat", numberFormat)
+            .Set("Value", Variant(1.5))
+            .Set("Application", Variant(ObjectRef(app)))
+            .Set("ApplyCache", Variant(0));
+        target->Method("Apply");
+    }
+
+    Lines Apply() {
+        writes->clear();
+        page.OnApply();
+        return *writes;
+    }
+    int32_t Category() const {
+        const int32_t index = page.lstCategory->ListIndex();
+        return index < 0 ? 0 : page.lstCategory->ItemData(index);
+    }
+    void Pick(int32_t category) {
+        for (int32_t i = 0; i < page.lstCategory->ListCount(); ++i) {
+            if (page.lstCategory->ItemData(i) == category) {
+                page.lstCategory->UserSelect(i);
+            }
+        }
+    }
+    // The names of the frames shown.
+    Lines Shown() const {
+        Lines shown;
+        for (const auto& control : page.Controls()) {
+            if (control->Kind() == "Frame" && control->Name() != "Frame1" && control->Visible()) {
+                shown.push_back(control->Name());
+            }
+        }
+        return shown;
+    }
+    Lines Entries(const ListBox& list) const {
+        Lines entries;
+        for (int32_t i = 0; i < list.ListCount(); ++i) {
+            entries.push_back(list.List(i));
+        }
+        return entries;
+    }
+};
+
+} // namespace
+
+TEST(NumberFormatCode, BuildsFromTheOptions) {
+    using nf::BuildFormatCode;
+    EXPECT_EQ(BuildFormatCode(2, true, "", 0, Variant(false)), "#,##0.00");
+    EXPECT_EQ(BuildFormatCode(0, false, "", 0, Variant(false)), "0");
+    EXPECT_EQ(BuildFormatCode(-3, false, "", 0, Variant(false)), "0");
+    EXPECT_EQ(BuildFormatCode(3, false, "", 0, Variant(false)), "0.000");
+    EXPECT_EQ(BuildFormatCode(2, true, "€", 0, Variant(false)), "€#,##0.00");
+    EXPECT_EQ(BuildFormatCode(0, true, "", 0, Variant(false)), "#,##0");
+    EXPECT_EQ(BuildFormatCode(2, false, "", 2, Variant(true)), "0.00E+00");
+    EXPECT_EQ(BuildFormatCode(2, false, "", 2, Variant(false)), "0.00E-00");
+    EXPECT_EQ(BuildFormatCode(2, false, "", 2, Variant::Null()), "0.00E-00");
+    EXPECT_EQ(BuildFormatCode(0, false, "", 2, Variant(true)), "0E+00");
+    EXPECT_EQ(nf::BuildPercentCode(2), "0.00%");
+    EXPECT_EQ(nf::BuildPercentCode(0), "0%");
+    EXPECT_EQ(nf::BuildPercentCode(-1), "0%");
+}
+
+TEST(CellPropFormatLoad, AScientificCodeSetsItsOptions) {
+    FormatFixture f(Variant("0.00E+00"));
+    f.Load();
+    EXPECT_EQ(f.Category(), nf::Scientific);
+    EXPECT_EQ(f.Shown(), (Lines{"frScientific"}));
+    EXPECT_EQ(f.page.nbeSciSpaces->Value(), Variant(2));
+    EXPECT_EQ(f.page.chkShowPlug->Value(), 1);
+    EXPECT_EQ(f.page.txtFormatCode->Text(), "0.00E+00");
+    EXPECT_FALSE(f.page.cmdAdd->Enabled());
+    EXPECT_EQ(f.page.lblPreview->Caption(), "0.00E+00 on Double(1.5)");
+    EXPECT_EQ(f.site->modified, 0);
+    EXPECT_EQ(f.h.LogLines(), (Lines{"Format Reset"}));
+
+    f.page.nbeSciSpaces->UserStep(1);
+    EXPECT_EQ(f.page.FormatCode(), "0.000E+00");
+    EXPECT_EQ(f.site->modified, 1);
+    EXPECT_EQ(f.Apply(),
+              (Lines{"Cells: Put NumberFormat = String(\"0.000E+00\")", "Cells: Call Apply()"}));
+}
+
+TEST(CellPropFormatLoad, EmptyGeneralMixedAndUnknownCodes) {
+    FormatFixture general(Variant(""));
+    general.Load();
+    EXPECT_EQ(general.Category(), nf::General);
+    EXPECT_EQ(general.Shown(), (Lines{"frNone"}));
+    EXPECT_EQ(general.page.txtFormatCode->Text(), "");
+
+    FormatFixture mixed(Variant::Null());
+    mixed.Load();
+    EXPECT_EQ(mixed.page.lstCategory->ListIndex(), -1);
+    EXPECT_TRUE(mixed.Shown().empty());
+    EXPECT_EQ(mixed.page.txtFormatCode->Text(), "");
+
+    // A code the application does not know is shown and kept as it is.
+    FormatFixture unknown(Variant("0.0000000"));
+    unknown.Load();
+    EXPECT_EQ(unknown.page.lstCategory->ListIndex(), -1);
+    EXPECT_EQ(unknown.page.nbeNumSpaces->Value(), Variant(2));
+    EXPECT_EQ(unknown.page.txtFormatCode->Text(), "0.0000000");
+    EXPECT_EQ(unknown.Apply(), (Lines{"Cells: Call Apply()"}));
+}
+
+TEST(CellPropFormatBuild, BuiltCategoriesTakeTheirOptions) {
+    FormatFixture f(Variant(""));
+    f.Load();
+    f.Pick(nf::Number);
+    EXPECT_EQ(f.page.FormatCode(), "0.00");
+    f.page.chkNumComma->UserClick();
+    EXPECT_EQ(f.page.FormatCode(), "#,##0.00");
+    f.Pick(nf::Currency);
+    EXPECT_EQ(f.page.FormatCode(), "€#,##0.00");
+    f.page.cbxCurSymbol->UserSelect(2);
+    EXPECT_EQ(f.page.FormatCode(), "¥#,##0.00");
+    f.Pick(nf::Percent);
+    f.page.nbePercentSpace->UserType("0");
+    EXPECT_EQ(f.page.FormatCode(), "0%");
+    EXPECT_EQ(f.page.txtFormatCode->Text(), "0%");
+    f.Pick(nf::General);
+    EXPECT_EQ(f.page.FormatCode(), "");
+    EXPECT_EQ(f.page.txtFormatCode->Text(), "");
+    EXPECT_EQ(f.target->Value("ApplyCache"), Variant(1));
+    // Nothing but the reset reached the log: no handler failed.
+    EXPECT_EQ(f.h.LogLines(), (Lines{"Format Reset"}));
+}
+
+TEST(CellPropFormatBuild, AKnownFormatSetsTheOptionsOfItsCategory) {
+    FormatFixture f(Variant("¥#,##0"));
+    f.Load();
+    EXPECT_EQ(f.Category(), nf::Currency);
+    EXPECT_EQ(f.page.nbeCurSpaces->Value(), Variant(0));
+    EXPECT_EQ(f.page.cbxCurSymbol->ListIndex(), 2);
+    EXPECT_EQ(f.page.nbeNumSpaces->Value(), Variant(2)); // other categories keep their defaults
+
+    FormatFixture number(Variant("#,##0.00"));
+    number.Load();
+    EXPECT_EQ(number.page.chkNumComma->Value(), 1);
+    number.page.nbeNumSpaces->UserType("0");
+    EXPECT_EQ(number.page.FormatCode(), "#,##0");
+}
+
+TEST(CellPropFormatList, ListedCategoriesShowSamplesAndKeepOrTakeACode) {
+    FormatFixture f(Variant("d-mmm"));
+    f.Load();
+    EXPECT_EQ(f.Category(), nf::Date);
+    EXPECT_EQ(f.Shown(), (Lines{"frFormatList"}));
+    EXPECT_EQ(f.Entries(*f.page.lstFormatStr), (Lines{"yyyy-mm-dd", "d-mmm"}));
+    EXPECT_EQ(f.Entries(*f.page.lstFormat)[0], "yyyy-mm-dd on " + nf::Sample(nf::Date).Describe());
+    EXPECT_EQ(f.page.lstFormat->ListIndex(), 1);
+    EXPECT_EQ(f.page.lstFormatStr->ListIndex(), 1);
+    EXPECT_EQ(f.page.lstFormat->Position().width, f.page.frFormatList->Position().width);
+
+    f.Pick(nf::Time); // "d-mmm" is no Time format: the first entry is taken
+    EXPECT_EQ(f.page.FormatCode(), "hh:mm");
+    EXPECT_EQ(f.Entries(*f.page.lstFormat),
+              (Lines{"hh:mm on Date(" + nf::Sample(nf::Time).ToString() + ")"}));
+    f.Pick(nf::NumericList);
+    EXPECT_EQ(f.Entries(*f.page.lstFormat), (Lines{"# ?/? on Double(1234.56789)"}));
+    f.Pick(nf::Text);
+    EXPECT_EQ(f.Entries(*f.page.lstFormat), (Lines{"@ on String(\"abc\")"}));
+    f.Pick(nf::Custom);
+    EXPECT_EQ(f.Entries(*f.page.lstFormat), (Lines{"0.0;[Red]-0.0", "0 \"pcs\""}));
+    f.page.lstFormat->UserSelect(1);
+    EXPECT_EQ(f.page.FormatCode(), "0 \"pcs\"");
+    EXPECT_EQ(f.page.txtFormatCode->Text(), "0 \"pcs\"");
+    EXPECT_EQ(f.h.LogLines(), (Lines{"Format Reset"}));
+}
+
+TEST(CellPropFormatList, ACategoryHoldingTheCurrentCodeKeepsIt) {
+    FormatFixture f(Variant("d-mmm"));
+    f.formats->AddFormat("d-mmm", nf::Custom);
+    f.Load();
+    f.Pick(nf::Custom);
+    EXPECT_EQ(f.page.FormatCode(), "d-mmm");
+    EXPECT_EQ(f.page.lstFormat->ListIndex(), 2);
+    EXPECT_EQ(f.page.lstFormatStr->ListIndex(), 2);
+}
+
+TEST(CellPropFormatList, AnEntryWhoseSampleFailsKeepsTheListsParallel) {
+    FormatFixture f(Variant(""));
+    f.formats->Find("yyyy-mm-dd").ToObject().As<FakeObject>()->Fail("Format", 1004, "No dates");
+    f.Load();
+    f.Pick(nf::Date);
+    EXPECT_EQ(f.Entries(*f.page.lstFormat)[0], "yyyy-mm-dd");
+    f.page.lstFormat->UserSelect(1);
+    EXPECT_EQ(f.page.FormatCode(), "d-mmm");
+    EXPECT_EQ(f.h.LogLines().back(), "LoadCagegory - Error: 1004,No dates");
+}
+
+TEST(CellPropFormatTyped, ATypedCodeEnablesAddAndIsAddedAsCustom) {
+    FormatFixture f(Variant("0.00"));
+    f.Load();
+    f.page.txtFormatCode->UserType("0.0 \"kg\"");
+    EXPECT_TRUE(f.page.cmdAdd->Enabled());
+    EXPECT_EQ(f.site->modified, 1);
+    EXPECT_EQ(f.page.lblPreview->Caption(), "0.0 \"kg\" on Double(1.5)");
+    f.page.txtFormatCode->UserType("0.00"); // the current code again
+    EXPECT_FALSE(f.page.cmdAdd->Enabled());
+
+    f.page.txtFormatCode->UserType("0.0 \"kg\"");
+    f.page.cmdAdd->UserClick();
+    EXPECT_EQ(f.page.FormatCode(), "0.0 \"kg\"");
+    EXPECT_EQ(f.Category(), nf::Custom);
+    EXPECT_EQ(f.page.lstFormat->List(f.page.lstFormat->ListIndex()), "0.0 \"kg\"");
+    EXPECT_FALSE(f.page.cmdAdd->Enabled());
+    EXPECT_EQ(f.Apply(),
+              (Lines{"Cells: Put NumberFormat = String(\"0.0 \"kg\"\")", "Cells: Call Apply()"}));
+}
+
+TEST(CellPropFormatTyped, BlanksAreNeverAddedAndARefusedCodeComesBack) {
+    FormatFixture f(Variant("0.00"));
+    f.Load();
+    f.page.txtFormatCode->UserType("   ");
+    f.page.cmdAdd->UserClick();
+    EXPECT_EQ(f.page.txtFormatCode->Text(), "0.00");
+    EXPECT_EQ(f.formats->Calls("Add"), 0);
+
+    f.formats->Fail("Add", 1004, "Bad code");
+    f.page.txtFormatCode->UserType("0.0[");
+    EXPECT_EQ(f.Apply(), (Lines{"Cells: Call Apply()"})); // the typed code is refused, "0.00" stays
+    EXPECT_EQ(f.page.txtFormatCode->Text(), "0.00");
+    EXPECT_EQ(f.h.LogLines(), (Lines{"Format Reset", "Format Apply", "Error: 1004,Bad code"}));
+}
+
+TEST(CellPropFormatReset, ResetAfterEditsBuildsAndNotifiesNothing) {
+    FormatFixture f(Variant("0.00"));
+    f.Load();
+    f.page.nbeNumSpaces->UserType("5");
+    f.page.chkShowPlug->UserClick();
+    f.page.cbxCurSymbol->UserSelect(0);
+    const int modified = f.site->modified;
+    f.writes->clear();
+    f.page.OnReset();
+    EXPECT_EQ(f.site->modified, modified);
+    EXPECT_EQ(f.page.FormatCode(), "0.00");
+    EXPECT_EQ(f.page.nbeNumSpaces->Value(), Variant(2));
+    EXPECT_EQ(f.page.cbxCurSymbol->ListIndex(), 1);
+    EXPECT_EQ(f.page.chkShowPlug->Value(), 0);
+    EXPECT_TRUE(f.writes->empty());
+    EXPECT_EQ(f.Apply(), (Lines{"Cells: Call Apply()"}));
+}
+
+TEST(CellPropFormatApply, MixedFormatsAreKeptUnlessTheUserChoseACode) {
+    FormatFixture f(Variant::Null());
+    f.Load();
+    EXPECT_EQ(f.Apply(), (Lines{"Cells: Call Apply()"}));
+    f.Pick(nf::Number);
+    EXPECT_EQ(f.Apply(),
+              (Lines{"Cells: Put NumberFormat = String(\"0.00\")", "Cells: Call Apply()"}));
+
+    // A reset over mixed formats forgets the earlier choice.
+    f.target->Set("NumberFormat", Variant::Null());
+    f.page.OnReset();
+    EXPECT_EQ(f.Apply(), (Lines{"Cells: Call Apply()"}));
+}
+
+TEST(CellPropFormatApply, AnEditCycleCountsOnceAndAgainAfterApply) {
+    FormatFixture f(Variant("0.00"));
+    f.Load();
+    f.page.txtFormatCode->UserType("0.0");
+    f.page.OnApply(); // adds the typed code, which notifies once more
+    EXPECT_EQ(f.target->Value("ApplyCache"), Variant(1));
+    f.Pick(nf::Percent);
+    EXPECT_EQ(f.target->Value("ApplyCache"), Variant(2));
+}
+
+TEST(CellPropFormat, IsCreatedByClassName) {
+    EXPECT_EQ(ClassTable::Create("CellPropFormat")->ClassName(), "CellPropFormat");
+}
