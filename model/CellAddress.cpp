@@ -121,8 +121,8 @@ std::string ColumnName(int32_t column) {
 std::string FormatAddress(const CellRect& rect) {
     const bool allRows = rect.firstRow == 0 && rect.lastRow == kRowCount - 1;
     const bool allColumns = rect.firstColumn == 0 && rect.lastColumn == kColumnCount - 1;
-    const auto row = [](int32_t r) { return "$" + std::to_string(r + 1); };
-    const auto col = [](int32_t c) { return "$" + ColumnName(c); };
+    const auto row = [](int32_t r) { return std::string("$").append(std::to_string(r + 1)); };
+    const auto col = [](int32_t c) { return std::string("$").append(ColumnName(c)); };
     if (allRows && !allColumns) {
         return col(rect.firstColumn) + ":" + col(rect.lastColumn);
     }

@@ -160,7 +160,7 @@ void BuildNotesAndControls(const std::shared_ptr<Worksheet>& sheet) {
     const auto kinds = sheet->Book()->App()->Controls();
     int32_t line = 2;
     for (const Variant& kind : kinds->Enumerate()) {
-        const std::string address = "E" + std::to_string(line);
+        const std::string address = std::string("E").append(std::to_string(line));
         Put(sheet, address, kind.Get("Caption"));
         Format(sheet, address,
                {{"Control.Name", kind.Get("Name")}, {"Control.HideOnDeactivate", line % 2 == 0}});
