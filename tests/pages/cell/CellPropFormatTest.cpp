@@ -1,4 +1,5 @@
 #include "vantor/pages/cell/CellPropFormat.hpp"
+#include "tests/pages/cell/CellPageModel.hpp"
 #include "tests/pages/cell/LoggedFake.hpp"
 #include "vantor/framework/ClassTable.hpp"
 #include "vantor/pages/cell/NumberFormatModel.hpp"
@@ -345,4 +346,91 @@ TEST(CellPropFormatApply, AnEditCycleCountsOnceAndAgainAfterApply) {
 
 TEST(CellPropFormat, IsCreatedByClassName) {
     EXPECT_EQ(ClassTable::Create("CellPropFormat")->ClassName(), "CellPropFormat");
+}
+
+namespace {
+
+// The page over cells of the embedded model.
+struct ModelFixture {
+    explicit ModelFixture(const std::string& code) {
+        m.Format("A1:B2", "Value", Variant(1234.5));
+        m.Format("A1:B2", "NumberFormat", Variant(code));
+        page.SetSite(site);
+        page.SetTargets(PageHarness::Targets(range));
+    }
+    void Pick(int32_t category) {
+        for (int32_t i = 0; i < page.lstCategory->ListCount(); ++i) {
+            if (page.lstCategory->ItemData(i) == category) {
+                page.lstCategory->UserSelect(i);
+            }
+        }
+    }
+    std::string Applied() {
+        page.OnApply();
+        return m.Range("A1:B2").Get("NumberFormat").ToString();
+    }
+
+    PageHarness h;
+    CellPageModel m;
+    ObjectRef range = m.Range("A1:B2");
+    std::shared_ptr<FakeSite> site = std::make_shared<FakeSite>();
+    CellPropFormat page;
+};
+
+} // namespace
+
+TEST(CellPropFormatModel, BuildsAndAppliesCodesToTheCells) {
+    ModelFixture f("0.00E+00");
+    EXPECT_EQ(f.page.lstCategory->Text(), "Scientific");
+    EXPECT_EQ(f.page.chkShowPlug->Value(), 1);
+    EXPECT_EQ(f.site->modified, 0);
+    f.page.nbeSciSpaces->UserStep(1);
+    EXPECT_EQ(f.Applied(), "0.000E+00");
+
+    f.Pick(nf::Number);
+    EXPECT_EQ(f.page.FormatCode(), "0.00");
+    f.page.chkNumComma->UserClick();
+    EXPECT_EQ(f.Applied(), "#,##0.00");
+    f.Pick(nf::Currency);
+    EXPECT_EQ(f.Applied(), "€#,##0.00");
+    f.Pick(nf::Percent);
+    f.page.nbePercentSpace->UserType("0");
+    EXPECT_EQ(f.Applied(), "0%");
+    f.Pick(nf::General);
+    EXPECT_EQ(f.Applied(), "");
+    EXPECT_EQ(f.h.LogLines(), (Lines{"Format Reset", "Format Apply", "Format Apply", "Format Apply",
+                                     "Format Apply", "Format Apply"}));
+}
+
+TEST(CellPropFormatModel, ListsTheApplicationsFormatsWithTheirSamples) {
+    ModelFixture f("d-mmm");
+    EXPECT_EQ(f.page.lstCategory->Text(), "Date");
+    EXPECT_EQ(f.page.lstFormatStr->Text(), "d-mmm");
+    EXPECT_EQ(f.page.lstFormat->Text(), "30-Oct");
+    f.Pick(nf::Time); // takes its first entry
+    EXPECT_EQ(f.page.FormatCode(), f.page.lstFormatStr->List(0));
+    EXPECT_EQ(f.page.lstFormat->List(0), "18:56");
+    f.Pick(nf::NumericList);
+    EXPECT_EQ(f.page.lstFormat->List(0), "1234 4/7");
+    f.Pick(nf::Text);
+    EXPECT_EQ(f.page.lstFormat->List(0), "abc");
+    f.Pick(nf::Custom);
+    EXPECT_EQ(f.page.lstFormat->List(0), f.page.lstFormatStr->List(0));
+    EXPECT_EQ(f.h.LogLines(), (Lines{"Format Reset"}));
+}
+
+TEST(CellPropFormatModel, ATypedCodeIsPreviewedAddedAndApplied) {
+    ModelFixture f("0.00");
+    EXPECT_EQ(f.page.lblPreview->Caption(), "1234.50");
+    f.page.txtFormatCode->UserType("0.0 \"units\"");
+    EXPECT_TRUE(f.page.cmdAdd->Enabled());
+    EXPECT_EQ(f.site->modified, 1);
+    EXPECT_EQ(f.page.lblPreview->Caption(), "1234.5 units");
+    f.page.cmdAdd->UserClick();
+    EXPECT_EQ(f.page.lstCategory->Text(), "Custom");
+    EXPECT_EQ(f.Applied(), "0.0 \"units\"");
+
+    f.page.txtFormatCode->UserType("   ");
+    EXPECT_EQ(f.Applied(), "0.0 \"units\"");
+    EXPECT_EQ(f.page.txtFormatCode->Text(), "0.0 \"units\"");
 }
