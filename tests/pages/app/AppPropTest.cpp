@@ -98,14 +98,6 @@ TEST(AppProp, ARefusedValueIsLoggedAndTheOthersAreStillWritten) {
     EXPECT_EQ(t.h.LogLines().back(), "[Application Property - Apply]  - Error: 380,Out of range");
 }
 
-TEST(AppProp, AnUnknownDirectionLeavesTheSelectionAsItWas) {
-    Loaded t;
-    t.Load();
-    t.app->Set("MoveAfterReturnDirection", Variant(7));
-    t.page.OnReset();
-    EXPECT_EQ(t.page.cbxEnterDirection->ListIndex(), 2);
-}
-
 TEST(AppProp, EditsTheApplicationOfTheModel) {
     PageHarness h;
     auto app = model::Application::Create(std::vector<std::string>{"Sans"});

@@ -114,13 +114,10 @@ TEST(BookPropCalc, ClearingIterationDisablesItsLimitsButStillWritesThem) {
     EXPECT_TRUE(t.page.txtLoopPrecision->Enabled());
 }
 
-TEST(BookPropCalc, ModesOfAnotherTypeOrUnknownLeaveTheSelection) {
+TEST(BookPropCalc, WithoutASelectedModeNeitherModeNorRecalculationIsWritten) {
     Loaded t;
-    t.book->Set("Calculation", Variant(int16_t{-4135}));
-    t.Load();
-    EXPECT_EQ(t.page.cbxAutoRecalc->ListIndex(), 0); // as initialised
     t.book->Set("Calculation", Variant::Null());
-    t.page.OnReset();
+    t.Load();
     EXPECT_EQ(t.page.cbxAutoRecalc->ListIndex(), -1);
     t.page.OnApply();
     // Nothing selected: neither the mode nor a recalculation.
