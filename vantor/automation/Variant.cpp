@@ -4,6 +4,7 @@
 #include "vantor/automation/TextFunctions.hpp"
 
 #include <cerrno>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -67,8 +68,10 @@ bool ParseNumber(std::string_view text, double& out) {
     if (i != s.size()) {
         return false;
     }
-    out = std::strtod(s.c_str(), nullptr);
-    return std::isfinite(out);
+    // from_chars reads "." whatever the process locale is; it takes no '+'.
+    const char* begin = s.c_str() + (s[0] == '+' ? 1 : 0);
+    const auto [end, ec] = std::from_chars(begin, s.c_str() + s.size(), out);
+    return ec == std::errc() && end == s.c_str() + s.size() && std::isfinite(out);
 }
 
 // Dates in texts: "yyyy-mm-dd", "yyyy-mm-dd hh:mm[:ss]" or "hh:mm[:ss]".
@@ -123,9 +126,13 @@ std::string FormatFloat(double v, int significant) {
     if (v == 0) {
         return "0";
     }
+    // to_chars writes "." whatever the process locale is.
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*G", significant, v);
-    std::string s = buf;
+    const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, significant);
+    std::string s(buf, ec == std::errc() ? end : buf);
+    for (char& c : s) {
+        c = c == 'e' ? 'E' : c;
+    }
     // "1E+020" style exponents are trimmed to two digits at least: "1E+20", "1E-05".
     const size_t e = s.find('E');
     if (e != std::string::npos) {
