@@ -10,7 +10,9 @@
 #include "model/Workbook.hpp"
 #include "model/Worksheet.hpp"
 #include "vantor/automation/TextFunctions.hpp"
+#include "vantor/dialogs/SheetProtectPass.hpp"
 #include "vantor/framework/ClassTable.hpp"
+#include "vantor/framework/DialogPage.hpp"
 #include "vantor/framework/GlobalFunction.hpp"
 #include "vantor/framework/LibraryInfo.hpp"
 #include "vantor/ui/CheckBox.hpp"
@@ -288,19 +290,27 @@ void Session::Execute(const std::string& line) {
             ClosePage();
         } else if (cmd == "reset") {
             expect(0, "reset");
-            CurrentPage()->OnReset();
+            if (DialogPage* dialogPage = CurrentDialogPage()) {
+                dialogPage->OnReset();
+            } else {
+                CurrentPage()->OnReset();
+            }
         } else if (cmd == "validate") {
             expect(0, "validate");
-            Print("validate " + std::to_string(CurrentPage()->ValidateData()));
+            DialogPage* dialogPage = CurrentDialogPage();
+            Print("validate " + std::to_string(dialogPage != nullptr
+                                                   ? dialogPage->ValidateData()
+                                                   : CurrentPage()->ValidateData()));
         } else if (cmd == "apply") {
             expect(0, "apply");
             Apply();
         } else if (cmd == "event") {
             expect(1, "event N");
             const int32_t id = value(t[1]).ToLong();
-            PropertyPage* page = CurrentPage();
-            if (page->ClassName() == "AppProp") {
-                // That page's interface has no OnPageUserEvent.
+            // The dialog-style pages and the application options page have no
+            // OnPageUserEvent in their interface.
+            PropertyPage* page = CurrentDialogPage() != nullptr ? nullptr : CurrentPage();
+            if (page == nullptr || page->ClassName() == "AppProp") {
                 Print(ErrorLine(AutomationError(err::NotSupported)));
             } else {
                 Variant param;
@@ -357,6 +367,16 @@ void Session::Execute(const std::string& line) {
             for (const auto& [result, answer] : calls) {
                 Print("enddialog " + std::to_string(result) + " " + FormatValue(answer));
             }
+        } else if (cmd == "passwords") {
+            expect(0, "passwords");
+            auto* dialog = dynamic_cast<SheetProtectPass*>(CurrentDialogPage());
+            if (dialog == nullptr) {
+                throw ScriptError("the open page is not SheetProtectPass");
+            }
+            Variant oldPassword, newPassword, verify;
+            dialog->GetPasswords(oldPassword, newPassword, verify);
+            Print("passwords old=" + FormatValue(oldPassword) + " new=" + FormatValue(newPassword) +
+                  " verify=" + FormatValue(verify));
         } else if (cmd == "modified") {
             expect(0, "modified");
             Print("modified " + std::to_string(m_nModified));
@@ -510,10 +530,15 @@ void Session::OpenPage(const std::string& className) {
     }
     m_pPage.reset();
     std::shared_ptr<LibraryObject> object = ClassTable::Create(className);
-    auto page = std::dynamic_pointer_cast<PropertyPage>(object);
-    if (page == nullptr) {
-        throw ScriptError(info->name + " cannot be opened by this host yet");
+    if (auto dialogPage = std::dynamic_pointer_cast<DialogPage>(object)) {
+        m_pPage = object;
+        dialogPage->SetSite(m_pDialogSite);
+        std::string caption;
+        dialogPage->GetCaption(caption);
+        Print("opened " + info->name + " " + Quote(caption));
+        return;
     }
+    auto page = std::dynamic_pointer_cast<PropertyPage>(object);
     m_pSite = std::make_shared<PageSite>([this] { ++m_nModified; });
     m_pPage = object;
     page->SetSite(ObjectRef(m_pSite));
@@ -583,6 +608,14 @@ void Session::Apply() {
                   : "refused " + outcome.refusedClass + " " + std::to_string(outcome.status));
         return;
     }
+    if (DialogPage* dialogPage = CurrentDialogPage()) {
+        const int32_t status = dialogPage->ValidateData();
+        if (status == 0) {
+            dialogPage->OnApply();
+        }
+        Print(status == 0 ? "applied" : "refused " + std::to_string(status));
+        return;
+    }
     PropertyPage* page = CurrentPage();
     const int32_t status = page->ValidateData();
     if (status != 0) {
@@ -605,7 +638,14 @@ PropertyPage* Session::CurrentPage() const {
     throw ScriptError("no page is open");
 }
 
+DialogPage* Session::CurrentDialogPage() const {
+    return dynamic_cast<DialogPage*>(m_pPage.get());
+}
+
 Form& Session::CurrentForm() const {
+    if (DialogPage* dialogPage = CurrentDialogPage()) {
+        return *dialogPage;
+    }
     return *CurrentPage();
 }
 

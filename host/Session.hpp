@@ -18,6 +18,10 @@ namespace vantor::model {
 class Application;
 }
 
+namespace vantor {
+class DialogPage;
+}
+
 namespace vantor::host {
 
 // Runs a session script against the embedded model: one command a line, as
@@ -68,6 +72,8 @@ private:
 
     // The page that `user`, `show`, `reset` and `validate` address.
     PropertyPage* CurrentPage() const;
+    // The dialog-style page opened alone, or null.
+    DialogPage* CurrentDialogPage() const;
     Form& CurrentForm() const;
     // The targets a page of that kind gets, traced when tracing is on.
     std::shared_ptr<TargetList> TargetsFor(int targetKind);

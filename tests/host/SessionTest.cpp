@@ -187,3 +187,29 @@ get C3 HorizontalAlignment
               std::string::npos)
         << out;
 }
+
+TEST(Session, DialogStylePagesEndTheirDialogThroughTheSite) {
+    const Outcome run = Script(R"(open SheetProtectPass
+user txtNew type "abc"
+user txtVerify type "ABC"
+apply
+enddialog
+user txtVerify type "abc"
+passwords
+user cmdOK click
+enddialog
+event 1
+open SheetChoice
+user cmdCancel click
+enddialog
+close
+)");
+    EXPECT_EQ(run.status, 0) << run.err;
+    const std::string out = run.out;
+    EXPECT_EQ(out.rfind("opened SheetProtectPass ", 0), 0u) << out;
+    EXPECT_NE(out.find("buttons=0 icon=0\nrefused -1\nenddialog none\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("new=\"abc\" verify=\"abc\"\nenddialog -1 0\nerror 438: "),
+              std::string::npos)
+        << out;
+    EXPECT_NE(out.find("enddialog -2 0\nclosed\n"), std::string::npos) << out;
+}
