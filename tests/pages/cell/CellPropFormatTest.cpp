@@ -287,6 +287,15 @@ TEST(CellPropFormatTyped, ATypedCodeEnablesAddAndIsAddedAsCustom) {
               (Lines{"Cells: Put NumberFormat = String(\"0.0 \"kg\"\")", "Cells: Call Apply()"}));
 }
 
+TEST(CellPropFormatTyped, AValueTheApplicationCannotShowLeavesThePreviewEmpty) {
+    FormatFixture f(Variant("0.00"));
+    f.formats->Method("Format", [](auto) { return Variant::Null(); });
+    f.Load();
+    f.page.txtFormatCode->UserType("0.0");
+    EXPECT_EQ(f.page.lblPreview->Caption(), "");
+    EXPECT_EQ(f.h.LogLines(), (Lines{"Format Reset"}));
+}
+
 TEST(CellPropFormatTyped, BlanksAreNeverAddedAndARefusedCodeComesBack) {
     FormatFixture f(Variant("0.00"));
     f.Load();

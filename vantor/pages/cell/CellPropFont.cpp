@@ -248,17 +248,13 @@ void CellPropFont::ApplyControls(ErrorTrap& trap) {
     }
 }
 
-void CellPropFont::NotifyModified(bool) noexcept {
-    ErrorTrap trap;
-    if (!m_bCounted && !m_bLoading) {
-        m_bCounted = true;
-        trap([&] { m_oTarget.Put("ApplyCache", PlusOne(m_oTarget.Get("ApplyCache"))); });
-    }
+void CellPropFont::NotifyModified(bool bFlag) noexcept {
+    PropertyPage::NotifyModified(bFlag);
     if (!m_bLoading) {
-        trap([&] { m_stSite.Call("SetModified"); });
+        ErrorTrap trap;
         trap([&] { UpdatePreview(); });
+        CheckError("", trap);
     }
-    CheckError("", trap);
 }
 
 void CellPropFont::OnFontNameValidate() {

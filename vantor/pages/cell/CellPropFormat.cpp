@@ -283,8 +283,9 @@ void CellPropFormat::OnFormatCodeChange() noexcept {
     }
     trap([&] { lblPreview->SetCaption(""); });
     trap([&] {
-        lblPreview->SetCaption(
-            NumberFormats().Call("Format", Variant(text), m_oTarget.Get("Value")).ToString());
+        // A value the application cannot show (Null) leaves the preview empty.
+        const Variant shown = NumberFormats().Call("Format", Variant(text), m_oTarget.Get("Value"));
+        lblPreview->SetCaption(shown.IsNull() ? std::string() : shown.ToString());
     });
     ReportError("Format Code Change", trap);
 }
