@@ -10,6 +10,8 @@
 #include "model/Workbook.hpp"
 #include "model/Worksheet.hpp"
 #include "vantor/automation/TextFunctions.hpp"
+#include "vantor/controls/FontPreview.hpp"
+#include "vantor/controls/RecordingSurface.hpp"
 #include "vantor/dialogs/SheetProtectPass.hpp"
 #include "vantor/framework/ClassTable.hpp"
 #include "vantor/framework/DialogPage.hpp"
@@ -778,6 +780,23 @@ void Session::Show(const std::string& name) {
                 " sellength=" + std::to_string(x->SelLength());
     } else if (const auto* s = dynamic_cast<const ColorSelBox*>(control)) {
         line += " color=" + std::to_string(s->SelColor());
+    } else if (const auto* preview = dynamic_cast<const FontPreview*>(control)) {
+        line += " text=" + Quote(preview->Text()) + " font=" + Quote(preview->FontName()) +
+                " size=" + FormatValue(Variant(preview->FontSize())) +
+                " bold=" + Bool(preview->FontBold()) + " italic=" + Bool(preview->FontItalic()) +
+                " underline=" + Bool(preview->FontUnderline()) +
+                " strikethru=" + Bool(preview->FontStrikethru()) +
+                " forecolor=" + std::to_string(preview->ForeColor()) +
+                " backcolor=" + std::to_string(preview->BackColor()) +
+                " valign=" + std::to_string(preview->VerticalAlign()) +
+                " halign=" + std::to_string(preview->HorizonAlign());
+        const auto* surface = dynamic_cast<const RecordingSurface*>(&preview->Surface());
+        if (surface != nullptr && !surface->Lines().empty()) {
+            const auto& drawn = surface->Lines().back();
+            line += " drawn=" + FormatValue(Variant(drawn.x)) + "," + FormatValue(Variant(drawn.y));
+        } else {
+            line += " drawn=none";
+        }
     } else if (const auto* ls = dynamic_cast<const LineStyle*>(control)) {
         line += " index=" + std::to_string(ls->SelIndex()) +
                 " items=" + std::to_string(ls->MaxIndex() + 1) +
