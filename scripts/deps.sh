@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(cmake make g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-          libicu-dev libfontconfig-dev)
+          libicu-dev libfontconfig-dev qt6-base-dev fonts-liberation2 fonts-wqy-microhei)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,0 +1,198 @@
+#include "qt/CellPainter.hpp"
+
+#include "model/Palette.hpp"
+#include "model/numfmt/FormatCode.hpp"
+#include "qt/BorderLines.hpp"
+
+#include <QPainter>
+
+namespace vantor::qt {
+
+namespace {
+
+namespace k = model::constants;
+
+Qt::BrushStyle BrushOf(int32_t pattern) {
+    switch (pattern) {
+    case -4128: // horizontal stripe
+    case 11:    // thin horizontal stripe
+        return Qt::HorPattern;
+    case -4166: // vertical stripe
+    case 12:
+        return Qt::VerPattern;
+    case -4162: // reverse diagonal stripe
+    case 14:
+        return Qt::FDiagPattern;
+    case -4121: // diagonal stripe
+    case 13:
+        return Qt::BDiagPattern;
+    case 15: // thin horizontal crosshatch
+        return Qt::CrossPattern;
+    case 9:  // diagonal crosshatch
+    case 10: // thick diagonal crosshatch
+    case 16:
+        return Qt::DiagCrossPattern;
+    case -4125: // 50% grey
+        return Qt::Dense4Pattern;
+    case -4126: // 75% grey
+        return Qt::Dense2Pattern;
+    case -4124: // 25% grey
+        return Qt::Dense6Pattern;
+    case 17: // 12.5% grey
+    case 18: // 6.25% grey
+        return Qt::Dense7Pattern;
+    default:
+        return Qt::SolidPattern;
+    }
+}
+
+} // namespace
+
+QColor CellPainter::ColorOf(uint32_t color, const QColor& automatic) {
+    if (color == model::kAutoColor) {
+        return automatic;
+    }
+    return QColor(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),
+                  static_cast<int>((color >> 16) & 0xFF));
+}
+
+QString CellPainter::Format(const Variant& value, const std::string& code, QColor* codeColor) {
+    numfmt::FormatValue formatValue;
+    std::string text;
+    switch (value.Type()) {
+    case VarType::Empty:
+    case VarType::Null:
+        return QString();
+    case VarType::Integer:
+    case VarType::Long:
+    case VarType::Single:
+    case VarType::Double:
+        formatValue = numfmt::FormatValue::Number(value.ToDouble());
+        break;
+    case VarType::Date:
+        formatValue = numfmt::FormatValue::Date(value.ToDouble());
+        break;
+    case VarType::Boolean:
+        formatValue = numfmt::FormatValue::Boolean(value.ToBool());
+        break;
+    case VarType::String:
+        text = value.ToString();
+        formatValue = numfmt::FormatValue::Text(text);
+        break;
+    default:
+        return QString::fromStdString(value.ToString());
+    }
+    const numfmt::CompileResult compiled = m_codes.Get(code.empty() ? "General" : code);
+    if (!compiled.Ok()) {
+        return QString::fromStdString(value.ToString());
+    }
+    if (codeColor != nullptr) {
+        const int index = compiled.Code()->Color(formatValue);
+        *codeColor = index > 0 ? ColorOf(model::palette::ColorOf(index), QColor()) : QColor();
+    }
+    return QString::fromStdString(compiled.Code()->Format(formatValue));
+}
+
+void CellPainter::PaintFill(QPainter& painter, const QRectF& rect, const model::Style& style) {
+    if (style.pattern == k::kPatternNone) {
+        if (style.interiorColor != model::kAutoColor) {
+            painter.fillRect(rect, ColorOf(style.interiorColor, Qt::white));
+        }
+        return;
+    }
+    const QColor back = ColorOf(style.interiorColor, Qt::white);
+    if (style.pattern == k::kPatternSolid) {
+        painter.fillRect(rect, back);
+        return;
+    }
+    painter.fillRect(rect, back);
+    painter.fillRect(rect, QBrush(ColorOf(style.patternColor, Qt::black), BrushOf(style.pattern)));
+}
+
+void CellPainter::PaintValue(QPainter& painter, const QRectF& rect, const model::Style& style,
+                             const std::string& fontName, const std::string& code,
+                             const Variant& value) {
+    QColor codeColor;
+    const QString text = Format(value, code, &codeColor);
+    if (text.isEmpty()) {
+        return;
+    }
+    QFont font(QString::fromStdString(fontName));
+    font.setPointSizeF(style.fontSize);
+    font.setBold(style.bold);
+    font.setItalic(style.italic);
+    font.setUnderline(style.underline != k::kUnderlineNone);
+    font.setStrikeOut(style.strikethrough);
+
+    int flags = 0;
+    switch (style.hAlign) {
+    case k::kHAlignLeft:
+    case k::kHAlignFill:
+        flags |= Qt::AlignLeft;
+        break;
+    case k::kHAlignCenter:
+    case k::kHAlignCenterAcross:
+        flags |= Qt::AlignHCenter;
+        break;
+    case k::kHAlignRight:
+        flags |= Qt::AlignRight;
+        break;
+    case k::kHAlignJustify:
+    case k::kHAlignDistributed:
+        flags |= Qt::AlignJustify;
+        break;
+    default: // general: numbers right, truth values centred, text left
+        if (value.IsString()) {
+            flags |= Qt::AlignLeft;
+        } else if (value.IsBoolean()) {
+            flags |= Qt::AlignHCenter;
+        } else {
+            flags |= Qt::AlignRight;
+        }
+        break;
+    }
+    switch (style.vAlign) {
+    case k::kVAlignTop:
+        flags |= Qt::AlignTop;
+        break;
+    case k::kVAlignCenter:
+    case k::kVAlignJustify:
+    case k::kVAlignDistributed:
+        flags |= Qt::AlignVCenter;
+        break;
+    default:
+        flags |= Qt::AlignBottom;
+        break;
+    }
+    if (style.wrapText) {
+        flags |= Qt::TextWordWrap;
+    }
+    painter.save();
+    painter.setClipRect(rect);
+    painter.setFont(font);
+    painter.setPen(codeColor.isValid() ? codeColor : ColorOf(style.fontColor, Qt::black));
+    painter.drawText(rect.adjusted(3, 1, -3, -1), flags, text);
+    painter.restore();
+}
+
+void CellPainter::PaintBorders(QPainter& painter, const QRectF& rect, const model::Style& style) {
+    const auto draw = [&](const model::BorderLine& line, const QLineF& where) {
+        DrawBorderLine(painter, where, line.lineStyle, line.weight, ColorOf(line.color, Qt::black));
+    };
+    draw(style.top, QLineF(rect.topLeft(), rect.topRight()));
+    draw(style.left, QLineF(rect.topLeft(), rect.bottomLeft()));
+    draw(style.diagonalDown, QLineF(rect.topLeft(), rect.bottomRight()));
+    draw(style.diagonalUp, QLineF(rect.bottomLeft(), rect.topRight()));
+}
+
+void CellPainter::PaintNoteMark(QPainter& painter, const QRectF& rect) {
+    const QPointF corner = rect.topRight();
+    const QPointF points[3] = {corner, corner - QPointF(6, 0), corner + QPointF(0, 6)};
+    painter.save();
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(204, 0, 0));
+    painter.drawPolygon(points, 3);
+    painter.restore();
+}
+
+} // namespace vantor::qt

@@ -1,0 +1,138 @@
+#include "qt/PropertyDialogWindow.hpp"
+
+#include "qt/FormView.hpp"
+#include "vantor/framework/ClassTable.hpp"
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace vantor::qt {
+
+namespace {
+
+std::vector<std::shared_ptr<PropertyPage>> CreatePages(const std::vector<std::string>& classes,
+                                                       std::vector<std::string>& missing) {
+    std::vector<std::shared_ptr<PropertyPage>> pages;
+    for (const std::string& className : classes) {
+        const ClassInfo* info = ClassTable::Find(className);
+        std::shared_ptr<PropertyPage> page;
+        if (info != nullptr && info->create) {
+            page = std::dynamic_pointer_cast<PropertyPage>(ClassTable::Create(className));
+        }
+        if (page != nullptr) {
+            pages.push_back(std::move(page));
+        } else {
+            missing.push_back(className);
+        }
+    }
+    return pages;
+}
+
+} // namespace
+
+PropertyDialogWindow::PropertyDialogWindow(const std::string& name,
+                                           const std::vector<std::string>& classes,
+                                           std::shared_ptr<TargetList> targets,
+                                           host::PropertyDialog::Hooks hooks, double dpi,
+                                           QWidget* parent)
+    : QDialog(parent) {
+    setWindowTitle(QString::fromStdString(name));
+    auto modified = hooks.modified;
+    hooks.modified = [this, modified] {
+        if (modified) {
+            modified();
+        }
+        UpdateButtons();
+    };
+    m_pDialog = std::make_unique<host::PropertyDialog>(name, CreatePages(classes, m_missing),
+                                                       std::move(targets), std::move(hooks));
+
+    m_pTabs = new QTabWidget(this);
+    // Every tab title shows: the dialog is as wide as its tabs need.
+    m_pTabs->setUsesScrollButtons(false);
+    m_pTabs->setFont(FormView::DialogFont());
+    for (const auto& tab : m_pDialog->Tabs()) {
+        auto* view = new FormView(*tab.page, dpi);
+        m_pTabs->addTab(view, QString::fromStdString(tab.caption));
+    }
+    m_pStatus = new QLabel(this);
+    auto* buttons = new QDialogButtonBox(this);
+    m_pOk = buttons->addButton(QDialogButtonBox::Ok);
+    m_pCancel = buttons->addButton(QDialogButtonBox::Cancel);
+    m_pApply = buttons->addButton(QDialogButtonBox::Apply);
+    connect(m_pOk, &QPushButton::clicked, this, [this] { accept(); });
+    connect(m_pCancel, &QPushButton::clicked, this, [this] { reject(); });
+    connect(m_pApply, &QPushButton::clicked, this, [this] { ApplyPages(); });
+
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(m_pStatus, 1);
+    bottom->addWidget(buttons);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_pTabs);
+    layout->addLayout(bottom);
+    setSizeGripEnabled(false);
+    UpdateButtons();
+}
+
+PropertyDialogWindow::~PropertyDialogWindow() {
+    Release();
+}
+
+FormView* PropertyDialogWindow::View(int tab) const {
+    return dynamic_cast<FormView*>(m_pTabs->widget(tab));
+}
+
+void PropertyDialogWindow::UpdateButtons() {
+    m_pApply->setEnabled(m_pDialog->Open() && m_pDialog->Changed());
+}
+
+bool PropertyDialogWindow::ApplyPages() {
+    const host::PropertyDialog::Outcome outcome = m_pDialog->Apply();
+    if (!outcome.done) {
+        const auto& tabs = m_pDialog->Tabs();
+        for (size_t i = 0; i < tabs.size(); ++i) {
+            if (tabs[i].className == outcome.refusedClass) {
+                m_pTabs->setCurrentIndex(static_cast<int>(i));
+                m_pStatus->setText(tr("Please correct the entries on \"%1\".")
+                                       .arg(QString::fromStdString(tabs[i].caption)));
+            }
+        }
+        QApplication::beep();
+    } else {
+        m_pStatus->clear();
+    }
+    UpdateButtons();
+    return outcome.done;
+}
+
+void PropertyDialogWindow::accept() {
+    if (m_pDialog->Open() && !ApplyPages()) {
+        return;
+    }
+    Release();
+    QDialog::accept();
+}
+
+void PropertyDialogWindow::reject() {
+    Release();
+    QDialog::reject();
+}
+
+void PropertyDialogWindow::Release() {
+    // The views refer to the pages' controls, so they go first.
+    while (m_pTabs != nullptr && m_pTabs->count() > 0) {
+        QWidget* view = m_pTabs->widget(0);
+        m_pTabs->removeTab(0);
+        // Hidden, it gets no event that would reach a released control.
+        view->hide();
+        view->deleteLater();
+    }
+    m_pDialog->Cancel();
+}
+
+} // namespace vantor::qt

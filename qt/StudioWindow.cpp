@@ -1,0 +1,155 @@
+#include "qt/StudioWindow.hpp"
+
+#include "host/HostTargetList.hpp"
+#include "model/Application.hpp"
+#include "model/Range.hpp"
+#include "model/SheetSelection.hpp"
+#include "model/Workbook.hpp"
+#include "model/Worksheet.hpp"
+#include "qt/PropertyDialogWindow.hpp"
+#include "qt/SheetGrid.hpp"
+
+#include <QLabel>
+#include <QMenuBar>
+#include <QSignalBlocker>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QVBoxLayout>
+
+namespace vantor::qt {
+
+StudioWindow::StudioWindow(std::shared_ptr<model::Application> app, double dpi, QWidget* parent)
+    : QMainWindow(parent), m_pApp(std::move(app)), m_dDpi(dpi) {
+    setWindowTitle(tr("Vantor Studio"));
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    m_pGrid = new SheetGrid(central);
+    m_pSheetTabs = new QTabBar(central);
+    m_pSheetTabs->setShape(QTabBar::RoundedSouth);
+    m_pSheetTabs->setExpanding(false);
+    m_pSheetTabs->setDrawBase(true);
+    layout->addWidget(m_pGrid, 1);
+    layout->addWidget(m_pSheetTabs, 0, Qt::AlignLeft);
+    setCentralWidget(central);
+
+    m_pAddress = new QLabel(this);
+    statusBar()->addWidget(m_pAddress);
+    m_pGrid->SetSelectionChanged(
+        [this] { m_pAddress->setText(QString::fromStdString(m_pGrid->SelectionAddress())); });
+    connect(m_pSheetTabs, &QTabBar::currentChanged, this, [this](int index) { ShowSheet(index); });
+
+    BuildMenus();
+    Refresh();
+    m_pGrid->Select({0, 0, 0, 0});
+    resize(900, 600);
+}
+
+void StudioWindow::BuildMenus() {
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+    m_pUndo = edit->addAction(tr("&Undo"), this, [this] { Undo(); });
+    m_pUndo->setShortcut(QKeySequence::Undo);
+    m_pRedo = edit->addAction(tr("&Redo"), this, [this] { Redo(); });
+    m_pRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence::Redo});
+
+    QMenu* format = menuBar()->addMenu(tr("F&ormat"));
+    QMenu* tools = menuBar()->addMenu(tr("&Tools"));
+    for (const host::CatalogueDialog& dialog : host::DialogCatalogue::Dialogs()) {
+        QMenu* menu = dialog.target == host::TargetKind::Application ? tools : format;
+        QAction* action = menu->addAction(QString::fromStdString(dialog.name + "..."), this,
+                                          [this, &dialog] { RunDialog(dialog); });
+        if (dialog.name == "Format Cells") {
+            action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_1));
+        }
+    }
+}
+
+std::shared_ptr<TargetList> StudioWindow::TargetsFor(host::TargetKind kind) const {
+    Variant target;
+    switch (kind) {
+    case host::TargetKind::Selection:
+        target = Variant(m_pApp->RangeOf(m_pGrid->SelectionAddress()));
+        break;
+    case host::TargetKind::Workbook:
+        target = Variant(m_pApp->ActiveWorkbook());
+        break;
+    case host::TargetKind::Sheets:
+        target = Variant(m_pApp->ActiveWorkbook()->SelectSheets({m_pApp->ActiveSheet()->Name()}));
+        break;
+    case host::TargetKind::Application:
+        target = Variant(m_pApp);
+        break;
+    case host::TargetKind::None:
+        return std::make_shared<host::HostTargetList>(std::vector<Variant>{});
+    }
+    return std::make_shared<host::HostTargetList>(std::vector<Variant>{target});
+}
+
+std::unique_ptr<PropertyDialogWindow>
+StudioWindow::CreateDialog(const host::CatalogueDialog& dialog) {
+    host::PropertyDialog::Hooks hooks{
+        [this](const std::string& name) { m_pApp->BeginUndoGroup(name); },
+        [this] {
+            m_pApp->EndUndoGroup();
+            Refresh();
+        },
+        {}};
+    return std::make_unique<PropertyDialogWindow>(
+        dialog.name, dialog.pages, TargetsFor(dialog.target), std::move(hooks), m_dDpi, this);
+}
+
+void StudioWindow::RunDialog(const host::CatalogueDialog& dialog) {
+    const std::unique_ptr<PropertyDialogWindow> window = CreateDialog(dialog);
+    window->exec();
+    Refresh();
+}
+
+void StudioWindow::Undo() {
+    if (m_pApp->CanUndo()) {
+        m_pApp->Undo();
+    }
+    Refresh();
+}
+
+void StudioWindow::Redo() {
+    if (m_pApp->CanRedo()) {
+        m_pApp->Redo();
+    }
+    Refresh();
+}
+
+void StudioWindow::ShowSheet(int index) {
+    const auto book = m_pApp->ActiveWorkbook();
+    if (book == nullptr || index < 0 || index >= static_cast<int>(book->Sheets().size())) {
+        return;
+    }
+    book->ActivateSheet(book->Sheet(index));
+    m_pGrid->SetSheet(book->Sheet(index));
+}
+
+void StudioWindow::Refresh() {
+    const auto book = m_pApp->ActiveWorkbook();
+    if (book != nullptr) {
+        const QSignalBlocker blocker(m_pSheetTabs);
+        while (m_pSheetTabs->count() > 0) {
+            m_pSheetTabs->removeTab(0);
+        }
+        int active = 0;
+        for (size_t i = 0; i < book->Sheets().size(); ++i) {
+            m_pSheetTabs->addTab(QString::fromStdString(book->Sheets()[i]->Name()));
+            if (book->Sheets()[i] == book->ActiveSheet()) {
+                active = static_cast<int>(i);
+            }
+        }
+        m_pSheetTabs->setCurrentIndex(active);
+        m_pSheetTabs->setVisible(ObjectRef(book).Get("DisplayWorkbookTabs").ToBool());
+        setWindowTitle(QString::fromStdString(book->Name()) + tr(" - Vantor Studio"));
+        m_pGrid->SetSheet(book->ActiveSheet());
+    }
+    m_pUndo->setEnabled(m_pApp->CanUndo());
+    m_pRedo->setEnabled(m_pApp->CanRedo());
+    m_pGrid->viewport()->update();
+}
+
+} // namespace vantor::qt

@@ -1,0 +1,29 @@
+#pragma once
+#include "vantor/ui/Control.hpp"
+
+#include <QColor>
+#include <QPalette>
+#include <QRect>
+
+#include <cstdint>
+
+namespace vantor::qt {
+
+// The screen's logical dots per inch (96 when there is no screen).
+double ScreenDpi();
+// Twips (1/1440 inch) to whole pixels at dpi, rounded to the nearest.
+int TwipsToPixels(int32_t twips, double dpi);
+QRect TwipsToPixels(const Rect& rect, double dpi);
+
+// A colour of the controls: RGB with red in the low byte, or a system colour
+// 0x800000nn resolved from the palette. Automatic (-1) and "no uniform
+// colour" give `fallback`.
+QColor ColorOf(int32_t color, const QPalette& palette, const QColor& fallback = Qt::black);
+// The same colour the other way: RGB with red in the low byte.
+int32_t RgbOf(const QColor& color);
+
+// A caption's text as Qt shows it on buttons: '&' marks the access key in
+// both worlds, so it is kept; on plain labels it is dropped.
+QString CaptionText(const std::string& caption, bool keepAccessKey);
+
+} // namespace vantor::qt

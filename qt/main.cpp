@@ -1,0 +1,48 @@
+#include "host/HostVariantConverter.hpp"
+#include "model/Application.hpp"
+#include "qt/QtEnvironment.hpp"
+#include "qt/Screenshots.hpp"
+#include "qt/StudioWindow.hpp"
+#include "qt/StudioWorkbook.hpp"
+#include "qt/Twips.hpp"
+
+#include <QApplication>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+// vantor-studio                    the spreadsheet with the dialogs
+// vantor-studio --screenshots DIR  PNGs of the grid and every dialog page, then exit
+int main(int argc, char** argv) {
+    const char* screenshots = nullptr;
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (std::strcmp(argv[i], "--screenshots") == 0) {
+            screenshots = argv[i + 1];
+        }
+    }
+    if (screenshots != nullptr && std::getenv("QT_QPA_PLATFORM") == nullptr) {
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    }
+    QApplication application(argc, argv);
+    QApplication::setApplicationName("Vantor Studio");
+    vantor::host::HostVariantConverter::Install();
+
+    if (screenshots != nullptr) {
+        const int written = vantor::qt::WriteScreenshots(QString::fromLocal8Bit(screenshots));
+        if (written < 0) {
+            std::fprintf(stderr, "cannot write to %s\n", screenshots);
+            return 1;
+        }
+        std::printf("%d screenshots in %s\n", written, screenshots);
+        return 0;
+    }
+
+    vantor::qt::QtEnvironment env;
+    vantor::EnvironmentScope scope(env);
+    const auto app = vantor::model::Application::Create();
+    vantor::qt::OpenStartWorkbook(app);
+    vantor::qt::StudioWindow window(app, vantor::qt::ScreenDpi());
+    window.show();
+    return QApplication::exec();
+}
