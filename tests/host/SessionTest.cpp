@@ -3,6 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <sstream>
 
 using namespace vantor;
@@ -212,4 +217,99 @@ close
               std::string::npos)
         << out;
     EXPECT_NE(out.find("enddialog -2 0\nclosed\n"), std::string::npos) << out;
+}
+
+TEST(Session, EveryPageLoadsActsAndAppliesOverTheSample) {
+    // The options page keeps its settings in the key store: a file of the test's own.
+    const std::filesystem::path registry =
+        std::filesystem::temp_directory_path() /
+        ("vantor-session-test-" + std::to_string(::getpid()) + ".reg");
+    ::setenv("VANTOR_REGISTRY", registry.c_str(), 1);
+    const Outcome run = Script(R"(sheet Mixed
+select B2:D4
+dialog "Format Cells"
+tab CellPropFormat
+user lstCategory select 6
+user nbePercentSpace value 1
+tab CellPropFont
+user chkItalic click
+tab CellPropBorder
+user cmdInside click
+tab CellPropBackGround
+user csxBackColor pick 65535
+tab CellPropOther
+user chkReadOnly click
+tab CellPropControl
+user lstControl select 1
+ok
+get B2:D4 NumberFormat
+get B2:D4 Font.Italic
+get B2:D4 Borders(12).LineStyle
+get B2:D4 Interior.Color
+get B2:D4 ReadOnly
+get B2:D4 Control.Name
+undo
+get B2:D4 NumberFormat
+get B2:D4 Font.Italic
+get B2:D4 Control.Name
+dialog Workbook
+tab BookPropGeneral
+user chkHScrollBar click
+tab BookPropCalc
+user cbxAutoRecalc select 1
+ok
+get book DisplayHorizontalScrollBar
+get book Calculation
+sheets Values,Mixed
+dialog Worksheet
+tab SheetPropView
+user chkShowGrid click
+ok
+get sheet DisplayGridlines
+sheet Values
+get sheet DisplayGridlines
+dialog "Workbook and Worksheet"
+user chkShowZero click
+ok
+get book DisplayZeros
+dialog Options
+tab AppPropDefault
+user nbeSheetCount value 5
+tab AppMisc
+user DefaultBookName type "Ledger %1"
+ok
+user BakFilePath type "/tmp/backup"
+ok
+get app SheetsInNewWorkbook
+log
+)",
+                               "sample");
+    ::unsetenv("VANTOR_REGISTRY");
+    std::ifstream stored(registry);
+    const std::string registryText((std::istreambuf_iterator<char>(stored)),
+                                   std::istreambuf_iterator<char>());
+    std::filesystem::remove(registry);
+    EXPECT_EQ(run.status, 0) << run.err;
+    const std::string out = run.out;
+    for (const char* expected : {
+             // Format Cells: each page's change reached the cells, and one undo took them back.
+             "ok\nB2:D4 NumberFormat = \"0.0%\"\nB2:D4 Font.Italic = True\nB2:D4 "
+             "Borders(12).LineStyle = 1\n"
+             "B2:D4 Interior.Color = 65535\nB2:D4 ReadOnly = True\nB2:D4 Control.Name = "
+             "\"CheckBox\"\nundone\n"
+             "B2:D4 NumberFormat = Null\nB2:D4 Font.Italic = False\nB2:D4 Control.Name = \"\"\n",
+             "book DisplayHorizontalScrollBar = False\nbook Calculation = -4135\n",
+             // Both selected sheets lost their gridlines.
+             "sheet DisplayGridlines = False\nsheet DisplayGridlines = False\n",
+             "book DisplayZeros = False\n",
+             // The options dialog refuses an empty backup folder, then applies.
+             "icon=64\nrefused AppMisc 1\nok\napp SheetsInNewWorkbook = 5\n",
+             "log: [Workbook & Worksheet Property - Apply] \n",
+         }) {
+        EXPECT_NE(out.find(expected), std::string::npos) << expected << "\n---\n" << out;
+    }
+    EXPECT_NE(registryText.find("\"App.DefaultBookName\"=\"Ledger %1\""), std::string::npos)
+        << registryText;
+    EXPECT_NE(registryText.find("\"Book.BackupPath\"=\"/tmp/backup\""), std::string::npos)
+        << registryText;
 }
