@@ -15,6 +15,7 @@
 #include "qt/PictureBoxPeer.hpp"
 #include "qt/QvFrameStylePeer.hpp"
 #include "qt/TextBoxPeer.hpp"
+#include "qt/ToggleButtonPeer.hpp"
 #include "qt/Twips.hpp"
 
 #include <cctype>
@@ -83,6 +84,9 @@ QSize FormView::sizeHint() const {
 
 QWidget* FormView::CreatePeer(Control& control, QWidget* parent) {
     if (auto* c = dynamic_cast<CheckBox*>(&control)) {
+        if (c->PushButtonStyle()) {
+            return new ToggleButtonPeer(*c, m_dDpi, parent);
+        }
         return new CheckBoxPeer(*c, m_dDpi, parent);
     }
     if (auto* c = dynamic_cast<OptionButton*>(&control)) {
