@@ -8,6 +8,7 @@
 #include "qt/OptionButtonPeer.hpp"
 #include "qt/QvFrameStylePeer.hpp"
 #include "qt/TextBoxPeer.hpp"
+#include "qt/ToggleButtonPeer.hpp"
 #include "qt/Twips.hpp"
 #include "vantor/ui/Frame.hpp"
 #include "vantor/ui/Label.hpp"
@@ -97,6 +98,23 @@ TEST_F(PeerTest, CheckBoxClicksGoThroughTheControlAndGreyShowsPartlyChecked) {
     EXPECT_EQ(box->Value(), 0);
     EXPECT_EQ(peer.checkState(), Qt::Unchecked);
     EXPECT_EQ(events["chkBold"], 3);
+}
+
+TEST_F(PeerTest, PushButtonStyleCheckBoxIsAToggleButton) {
+    auto toggle = form.Add<CheckBox>("cmdTop", {0, 0, 420, 420}, "Top border");
+    toggle->SetPushButtonStyle(true);
+    toggle->SetValue(2);
+    Show();
+    auto* peer = dynamic_cast<ToggleButtonPeer*>(view->Peer("cmdTop"));
+    ASSERT_NE(peer, nullptr);
+    EXPECT_EQ(peer->text(), "TB");
+    EXPECT_FALSE(peer->isChecked());
+    QTest::mouseClick(peer, Qt::LeftButton);
+    EXPECT_EQ(toggle->Value(), 1);
+    EXPECT_TRUE(peer->isChecked());
+    QTest::mouseClick(peer, Qt::LeftButton);
+    EXPECT_EQ(toggle->Value(), 0);
+    EXPECT_FALSE(peer->isChecked());
 }
 
 TEST_F(PeerTest, ADisabledControlTakesNoClick) {
