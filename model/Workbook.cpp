@@ -59,8 +59,19 @@ std::shared_ptr<Workbook> Workbook::Create(const std::shared_ptr<Application>& a
 }
 
 Workbook::Workbook(const std::shared_ptr<Application>& app, std::string name)
-    : m_pApp(app), m_pHistory(app->History()),
-      m_pStyles(std::make_shared<StyleTable>(app->DefaultFontName())), m_strName(std::move(name)) {}
+    : m_pApp(app), m_pStyles(std::make_shared<StyleTable>(app->DefaultFontName())),
+      m_strName(std::move(name)) {}
+
+UndoHistory& Workbook::History() const {
+    // Held through the application: undo steps hold workbooks, so a workbook
+    // holding the history would keep both alive for ever.
+    const auto app = m_pApp.lock();
+    if (!app) {
+        throw AutomationError(err::ApplicationDefined,
+                              "The application of this workbook is closed");
+    }
+    return *app->History();
+}
 
 template <typename T> void Workbook::Change(T Workbook::*member, T value) {
     const T old = this->*member;
@@ -69,8 +80,8 @@ template <typename T> void Workbook::Change(T Workbook::*member, T value) {
     }
     this->*member = value;
     auto self = std::static_pointer_cast<Workbook>(shared_from_this());
-    m_pHistory->Record(UndoChange{[self, member, old] { (*self).*member = old; },
-                                  [self, member, value] { (*self).*member = value; }});
+    History().Record(UndoChange{[self, member, old] { (*self).*member = old; },
+                                [self, member, value] { (*self).*member = value; }});
 }
 
 const MemberTable<Workbook>& Workbook::Members() {

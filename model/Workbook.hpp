@@ -27,7 +27,8 @@ public:
     std::string DisplayName() const override { return "Workbook(" + m_strName + ")"; }
 
     std::shared_ptr<Application> App() const { return m_pApp.lock(); }
-    UndoHistory& History() const { return *m_pHistory; }
+    // The application's undo history (raises 1004 once the application is gone).
+    UndoHistory& History() const;
     const std::shared_ptr<StyleTable>& Styles() const { return m_pStyles; }
 
     const std::string& Name() const { return m_strName; }
@@ -59,7 +60,6 @@ private:
     template <typename T> void Change(T Workbook::*member, T value);
 
     std::weak_ptr<Application> m_pApp;
-    std::shared_ptr<UndoHistory> m_pHistory;
     std::shared_ptr<StyleTable> m_pStyles;
     std::string m_strName;
     std::string m_strFullName;
