@@ -82,7 +82,7 @@ void ColorSelBoxPeer::paintEvent(QPaintEvent* event) {
     option.features |= QStyleOptionToolButton::HasMenu;
     style()->drawComplexControl(QStyle::CC_ToolButton, &option, &painter, this);
 
-    const QRect field = rect().adjusted(4, 4, -18, -4);
+    const QRect field = rect().adjusted(4, 3, -14, -3);
     const int32_t color = m_control.SelColor();
     if (color == ColorSelBox::Automatic) {
         painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
