@@ -128,9 +128,9 @@ void PropertyDialogWindow::Release() {
     while (m_pTabs != nullptr && m_pTabs->count() > 0) {
         QWidget* view = m_pTabs->widget(0);
         m_pTabs->removeTab(0);
-        // Hidden, it gets no event that would reach a released control.
-        view->hide();
-        view->deleteLater();
+        // Deleted now, not later: a view left for the event loop can still be
+        // asked for its state after its controls are gone.
+        delete view;
     }
     m_pDialog->Cancel();
 }
