@@ -21,7 +21,8 @@ std::shared_ptr<Application> Application::Create(std::vector<std::string> fontFa
 }
 
 Application::Application(std::vector<std::string> fontFamilies)
-    : m_fonts(std::move(fontFamilies)), m_strDefaultFont(fonts::ChooseDefaultFont(m_fonts)),
+    : m_fonts(fonts::DistinctFamilies(std::move(fontFamilies))),
+      m_strDefaultFont(fonts::ChooseDefaultFont(m_fonts)),
       m_pHistory(std::make_shared<UndoHistory>()), m_pControls(std::make_shared<ControlKinds>()) {}
 
 template <typename T> void Application::Change(T Application::*member, T value) {

@@ -20,7 +20,8 @@ class Worksheet;
 class Application : public DispatchObject<Application>, public InstalledFonts {
 public:
     static std::shared_ptr<Application> Create();
-    // With a fixed font list instead of the machine's, for repeatable sessions.
+    // With a fixed font list instead of the machine's, for repeatable sessions; it is
+    // answered as the machine's is: each family once, sorted.
     static std::shared_ptr<Application> Create(std::vector<std::string> fontFamilies);
 
     static const MemberTable<Application>& Members();

@@ -43,7 +43,10 @@ std::vector<std::string> QueryFontconfig() {
 } // namespace
 
 std::vector<std::string> InstalledFamilies() {
-    std::vector<std::string> found = QueryFontconfig();
+    return DistinctFamilies(QueryFontconfig());
+}
+
+std::vector<std::string> DistinctFamilies(std::vector<std::string> found) {
     if (found.empty()) {
         found = {"DejaVu Sans",     "DejaVu Sans Mono", "DejaVu Serif",
                  "Liberation Mono", "Liberation Sans",  "Liberation Serif"};

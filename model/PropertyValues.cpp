@@ -6,6 +6,7 @@
 #include "vantor/automation/AutomationError.hpp"
 #include "vantor/automation/TextFunctions.hpp"
 
+#include <climits>
 #include <cmath>
 
 namespace vantor::model::values {
@@ -25,6 +26,13 @@ std::string Format(double v) {
     return s;
 }
 
+// Whether the value rounds to a whole number a Long holds; one that does not
+// is refused as outside what a property accepts rather than as an overflow.
+bool FitsLong(const Variant& value) {
+    const double v = value.ToDouble();
+    return v > INT32_MIN - 0.5 && v < INT32_MAX + 0.5;
+}
+
 } // namespace
 
 bool ToBoolean(const Variant& value) {
@@ -33,9 +41,10 @@ bool ToBoolean(const Variant& value) {
 
 int32_t ToChoice(const Variant& value, std::string_view property,
                  std::initializer_list<int32_t> allowed) {
-    const int32_t v = value.ToLong();
+    const bool fits = FitsLong(value);
+    const int32_t v = fits ? value.ToLong() : 0;
     for (const int32_t a : allowed) {
-        if (a == v) {
+        if (fits && a == v) {
             return v;
         }
     }
@@ -43,15 +52,18 @@ int32_t ToChoice(const Variant& value, std::string_view property,
     for (const int32_t a : allowed) {
         list += (list.empty() ? "" : ", ") + std::to_string(a);
     }
-    Refuse(property, "only " + list + "; " + std::to_string(v) + " is none of them");
+    Refuse(property, "only " + list + "; " + (fits ? std::to_string(v) : Format(value.ToDouble())) +
+                         " is none of them");
 }
 
 int32_t ToLongIn(const Variant& value, std::string_view property, int32_t minimum,
                  int32_t maximum) {
-    const int32_t v = value.ToLong();
-    if (v < minimum || v > maximum) {
+    const bool fits = FitsLong(value);
+    const int32_t v = fits ? value.ToLong() : 0;
+    if (!fits || v < minimum || v > maximum) {
         Refuse(property, "whole numbers from " + std::to_string(minimum) + " to " +
-                             std::to_string(maximum) + "; " + std::to_string(v) + " is outside");
+                             std::to_string(maximum) + "; " +
+                             (fits ? std::to_string(v) : Format(value.ToDouble())) + " is outside");
     }
     return v;
 }

@@ -5,12 +5,23 @@
 #include "model/Worksheet.hpp"
 #include "tests/support/ErrorOf.hpp"
 
+#include <functional>
 #include <memory>
 #include <string>
 
 namespace vantor::model::test {
 
 using vantor::test::ErrorOf;
+
+// The description of the automation error that f raises, "" when it raises none.
+inline std::string DescriptionOf(const std::function<void()>& f) {
+    try {
+        f();
+    } catch (const AutomationError& e) {
+        return e.Description();
+    }
+    return "";
+}
 
 // A new application with a fixed font list and one new workbook.
 struct ModelFixture {

@@ -1,0 +1,158 @@
+#include "ModelTestSupport.hpp"
+
+#include "vantor/automation/InstalledFonts.hpp"
+#include "vantor/automation/TextFunctions.hpp"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+using namespace vantor;
+using namespace vantor::model;
+using namespace vantor::model::test;
+
+namespace {
+
+class ApplicationOptions : public ::testing::Test, protected ModelFixture {
+protected:
+    ObjectRef application{app};
+};
+
+TEST_F(ApplicationOptions, BooleanOptionsTakeBooleansAndNullKeepsThem) {
+    EXPECT_EQ(application.Get("MoveAfterReturn"), Variant(true));
+    EXPECT_EQ(application.Get("FileAssoc"), Variant(false));
+    for (const char* name : {"MoveAfterReturn", "FixedDecimal", "FileAssoc", "EnableUndo"}) {
+        const bool before = application.Get(name).ToBool();
+        application.Put(name, !before);
+        EXPECT_EQ(application.Get(name), Variant(!before)) << name;
+        application.Put(name, Variant::Null());
+        EXPECT_EQ(application.Get(name), Variant(!before)) << name;
+        application.Put(name, before ? -1 : 0); // numbers stand for booleans
+        EXPECT_EQ(application.Get(name), Variant(before)) << name;
+    }
+}
+
+TEST_F(ApplicationOptions, NumericOptionsAcceptTheirWholeRangeOnly) {
+    struct Limits {
+        const char* name;
+        int32_t lowest;
+        int32_t highest;
+    };
+    for (const Limits& l : {Limits{"SheetsInNewWorkbook", 1, 255}, Limits{"UndoMaxNum", 1, 512},
+                            Limits{"FixedDecimalPlaces", -300, 300}}) {
+        application.Put(l.name, l.lowest);
+        EXPECT_EQ(application.Get(l.name), Variant(l.lowest)) << l.name;
+        application.Put(l.name, l.highest);
+        EXPECT_EQ(application.Get(l.name), Variant(l.highest)) << l.name;
+        for (const Variant& refused :
+             {Variant(l.lowest - 1), Variant(l.highest + 1), Variant(1e12), Variant(-1e12)}) {
+            const auto put = [&] { application.Put(l.name, refused); };
+            EXPECT_EQ(ErrorOf(put), 1004) << l.name << " " << refused.Describe();
+            EXPECT_NE(DescriptionOf(put).find(l.name), std::string::npos) << DescriptionOf(put);
+        }
+        EXPECT_EQ(application.Get(l.name), Variant(l.highest)) << l.name;
+        application.Put(l.name, Variant::Null());
+        EXPECT_EQ(application.Get(l.name), Variant(l.highest)) << l.name;
+    }
+    EXPECT_EQ(ErrorOf([&] { application.Put("UndoMaxNum", "many"); }), 13);
+}
+
+TEST_F(ApplicationOptions, MoveDirectionKeepsItsValueWhenRefusedOrGivenNull) {
+    application.Put("MoveAfterReturnDirection", -4161);
+    for (const Variant& refused : {Variant(0), Variant(-4160), Variant(1e10)}) {
+        const auto put = [&] { application.Put("MoveAfterReturnDirection", refused); };
+        EXPECT_EQ(ErrorOf(put), 1004) << refused.Describe();
+        EXPECT_NE(DescriptionOf(put).find("-4121"), std::string::npos) << DescriptionOf(put);
+    }
+    application.Put("MoveAfterReturnDirection", Variant::Null());
+    EXPECT_EQ(application.Get("MoveAfterReturnDirection"), Variant(-4161));
+}
+
+TEST_F(ApplicationOptions, NewWorkbooksGetTheNumberOfSheetsAskedForThen) {
+    application.Put("SheetsInNewWorkbook", 1);
+    const auto one = app->AddWorkbook("One");
+    application.Put("SheetsInNewWorkbook", 7);
+    const auto seven = app->AddWorkbook("Seven");
+    EXPECT_EQ(ObjectRef(one).Get("Sheets").Get("Count"), Variant(1));
+    EXPECT_EQ(ObjectRef(seven).Get("Sheets").Get("Count"), Variant(7));
+    EXPECT_EQ(ObjectRef(seven).Get("Sheets").Call("Item", 7).Get("Name"), Variant("Sheet7"));
+    EXPECT_EQ(application.Get("ActiveSheet"), Variant(seven->Sheet(0)));
+    EXPECT_EQ(book->Sheets().size(), 3u); // workbooks made before keep theirs
+}
+
+TEST_F(ApplicationOptions, ControlKindsOfferTheCommonControlsByNameOrIndex) {
+    const ObjectRef kinds = application.Get("Controls").ToObject();
+    EXPECT_EQ(At("A1").Get("Controls").ToObject().get(), kinds.get());
+    const int32_t count = kinds.Get("Count").ToLong();
+    EXPECT_EQ(static_cast<int32_t>(kinds.Enumerate().size()), count);
+    std::set<std::string> captions;
+    for (int32_t i = 1; i <= count; ++i) {
+        const ObjectRef kind = kinds.Call("Item", i).ToObject();
+        const std::string name = kind.Get("Name").ToString();
+        // Each is found by its name without regard to case, and is distinct.
+        EXPECT_EQ(kinds.Call("Item", FoldCase(name)).ToObject().get(), kind.get());
+        EXPECT_TRUE(captions.insert(kind.Get("Caption").ToString()).second) << name;
+        EXPECT_GT(kind.Get("Description").ToString().size(), kind.Get("Caption").ToString().size())
+            << name;
+    }
+    for (const char* needed : {"CheckBox", "DropDownList", "Button", "DatePicker", "SpinButton"}) {
+        EXPECT_EQ(kinds.Call("Item", needed).Get("Name"), Variant(needed));
+    }
+    EXPECT_EQ(ErrorOf([&] { kinds.Call("Item", 0); }), 9);
+    EXPECT_EQ(ErrorOf([&] { kinds.Call("Item", count + 1); }), 9);
+    EXPECT_EQ(ErrorOf([&] { kinds.Call("Item", "Slider"); }), 9);
+}
+
+TEST_F(ApplicationOptions, UndoAndRedoAreMethodsOfTheApplication) {
+    app->BeginUndoGroup("Wrap");
+    Apply("A1", "WrapText", true);
+    app->EndUndoGroup();
+    application.Call("Undo");
+    EXPECT_EQ(At("A1").Get("WrapText"), Variant(false));
+    application.Call("Redo");
+    EXPECT_EQ(At("A1").Get("WrapText"), Variant(true));
+    EXPECT_EQ(ErrorOf([&] { application.Call("Redo"); }), 1004);
+    // Nothing can be undone while a dialog is still making its changes.
+    app->BeginUndoGroup("Open");
+    EXPECT_EQ(ErrorOf([&] { application.Call("Undo"); }), 1004);
+    app->EndUndoGroup();
+    EXPECT_EQ(At("A1").Get("WrapText"), Variant(true));
+}
+
+TEST(ApplicationFonts, AGivenListIsAnsweredDistinctAndSorted) {
+    const auto app = Application::Create(
+        {"Noto Serif", "dejavu sans", "DejaVu Sans", "Arial", "noto serif", "Cantarell"});
+    const auto fonts = ObjectRef(app).As<InstalledFonts>();
+    ASSERT_TRUE(fonts);
+    std::vector<std::string> names;
+    for (int32_t i = 0; i < fonts->InstalledFontCount(); ++i) {
+        names.push_back(FoldCase(fonts->InstalledFontName(i)));
+    }
+    EXPECT_EQ(names, (std::vector<std::string>{"arial", "cantarell", "dejavu sans", "noto serif"}));
+    EXPECT_EQ(FoldCase(app->DefaultFontName()), "dejavu sans");
+}
+
+TEST(ApplicationFonts, NoFontsAtAllFallBackToASmallFixedList) {
+    const auto app = Application::Create(std::vector<std::string>{});
+    ASSERT_GE(app->InstalledFontCount(), 2);
+    EXPECT_EQ(app->DefaultFontName(), "Liberation Sans");
+    bool found = false;
+    for (int32_t i = 0; i < app->InstalledFontCount(); ++i) {
+        found = found || app->InstalledFontName(i) == app->DefaultFontName();
+    }
+    EXPECT_TRUE(found);
+    // New workbooks use that default.
+    const auto book = app->AddWorkbook("Book1");
+    EXPECT_EQ(ObjectRef(book->Sheet(0)->RangeOf("A1")).Get("Font").Get("Name"),
+              Variant("Liberation Sans"));
+}
+
+TEST(ApplicationFonts, WithoutLiberationSansNewCellsUseDejaVuSans) {
+    const auto app = Application::Create({"Cantarell", "DejaVu Sans", "Noto Serif"});
+    const auto book = app->AddWorkbook("Book1");
+    const ObjectRef all(book->Sheet(1)->Cells());
+    EXPECT_EQ(all.Get("Font").Get("Name"), Variant("DejaVu Sans"));
+    EXPECT_EQ(all.Get("Font").Get("Size"), Variant(11.0));
+}
+
+} // namespace
