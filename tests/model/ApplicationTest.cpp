@@ -121,14 +121,15 @@ TEST_F(ApplicationOptions, UndoAndRedoAreMethodsOfTheApplication) {
 
 TEST(ApplicationFonts, AGivenListIsAnsweredDistinctAndSorted) {
     const auto app = Application::Create(
-        {"Noto Serif", "dejavu sans", "DejaVu Sans", "Arial", "noto serif", "Cantarell"});
+        {"Noto Serif", "dejavu sans", "DejaVu Sans", "Quill Sans", "noto serif", "Bramble Serif"});
     const auto fonts = ObjectRef(app).As<InstalledFonts>();
     ASSERT_TRUE(fonts);
     std::vector<std::string> names;
     for (int32_t i = 0; i < fonts->InstalledFontCount(); ++i) {
         names.push_back(FoldCase(fonts->InstalledFontName(i)));
     }
-    EXPECT_EQ(names, (std::vector<std::string>{"arial", "cantarell", "dejavu sans", "noto serif"}));
+    EXPECT_EQ(names, (std::vector<std::string>{"bramble serif", "dejavu sans", "noto serif",
+                                               "quill sans"}));
     EXPECT_EQ(FoldCase(app->DefaultFontName()), "dejavu sans");
 }
 
@@ -148,7 +149,7 @@ TEST(ApplicationFonts, NoFontsAtAllFallBackToASmallFixedList) {
 }
 
 TEST(ApplicationFonts, WithoutLiberationSansNewCellsUseDejaVuSans) {
-    const auto app = Application::Create({"Cantarell", "DejaVu Sans", "Noto Serif"});
+    const auto app = Application::Create({"Bramble Serif", "DejaVu Sans", "Noto Serif"});
     const auto book = app->AddWorkbook("Book1");
     const ObjectRef all(book->Sheet(1)->Cells());
     EXPECT_EQ(all.Get("Font").Get("Name"), Variant("DejaVu Sans"));

@@ -86,6 +86,124 @@ TEST_F(Settings, SheetsOfASelectionReadNullWhereTheyDiffer) {
     EXPECT_EQ(ErrorOf([&] { book->SelectSheets({"Sheet9"}); }), 9);
 }
 
+TEST_F(Settings, WorkbookBooleansShowEverythingByDefaultAndNullKeepsThem) {
+    const ObjectRef workbook(book);
+    for (const char* name : {"DisplayHorizontalScrollBar", "DisplayVerticalScrollBar",
+                             "DisplayWorkbookTabs", "DisplayZeros", "DisplayErrors"}) {
+        EXPECT_EQ(workbook.Get(name), Variant(true)) << name;
+        workbook.Put(name, false);
+        EXPECT_EQ(workbook.Get(name), Variant(false)) << name;
+        workbook.Put(name, Variant::Null());
+        EXPECT_EQ(workbook.Get(name), Variant(false)) << name;
+    }
+    workbook.Put("Iteration", true);
+    workbook.Put("Iteration", Variant::Null());
+    EXPECT_EQ(workbook.Get("Iteration"), Variant(true));
+    // A second workbook keeps its own settings.
+    const ObjectRef other(app->AddWorkbook("Book2"));
+    EXPECT_EQ(other.Get("DisplayZeros"), Variant(true));
+    EXPECT_EQ(other.Get("Iteration"), Variant(false));
+}
+
+TEST_F(Settings, CalculationSettingsRefuseWhatTheyCannotHoldAndKeepTheirValue) {
+    const ObjectRef workbook(book);
+    workbook.Put("Calculation", -4135);
+    workbook.Put("MaxIterations", 32767);
+    workbook.Put("MaxChange", 0.5);
+    workbook.Put("CommentMode", 0);
+    struct Refused {
+        const char* name;
+        Variant value;
+    };
+    for (const Refused& r :
+         {Refused{"Calculation", Variant(-4104)}, Refused{"Calculation", 1e15},
+          Refused{"MaxIterations", 32768}, Refused{"MaxIterations", -1},
+          Refused{"MaxChange", -0.001}, Refused{"CommentMode", -1}, Refused{"CommentMode", 4}}) {
+        const auto put = [&] { workbook.Put(r.name, r.value); };
+        EXPECT_EQ(ErrorOf(put), 1004) << r.name << " " << r.value.Describe();
+        EXPECT_NE(DescriptionOf(put).find(r.name), std::string::npos) << DescriptionOf(put);
+    }
+    EXPECT_EQ(ErrorOf([&] { workbook.Put("MaxIterations", "ten"); }), 13);
+    EXPECT_EQ(workbook.Get("Calculation"), Variant(-4135));
+    EXPECT_EQ(workbook.Get("MaxIterations"), Variant(32767));
+    EXPECT_EQ(workbook.Get("MaxChange"), Variant(0.5));
+    EXPECT_EQ(workbook.Get("CommentMode"), Variant(0));
+    for (int32_t mode : {1, 2, 3}) {
+        workbook.Put("CommentMode", mode);
+        EXPECT_EQ(workbook.Get("CommentMode"), Variant(mode));
+    }
+    for (const char* name : {"Calculation", "MaxIterations", "MaxChange", "CommentMode"}) {
+        const Variant before = workbook.Get(name);
+        workbook.Put(name, Variant::Null());
+        EXPECT_EQ(workbook.Get(name), before) << name;
+    }
+}
+
+TEST_F(Settings, CalculateRecalculatesWithoutChangingTheSettingsOrTheHistory) {
+    const ObjectRef workbook(book);
+    app->BeginUndoGroup("Calc");
+    workbook.Put("Calculation", -4135);
+    app->EndUndoGroup();
+    const int32_t before = book->CalculationCount();
+    EXPECT_TRUE(workbook.Call("Calculate").IsEmpty());
+    EXPECT_EQ(book->CalculationCount(), before + 1);
+    EXPECT_EQ(workbook.Get("Calculation"), Variant(-4135));
+    ASSERT_TRUE(app->CanUndo()); // recalculating is not a change to undo
+    app->Undo();
+    EXPECT_EQ(workbook.Get("Calculation"), Variant(-4105));
+}
+
+TEST_F(Settings, ASelectionOfSheetsWritesEverySheetAndReadsNullPerProperty) {
+    const ObjectRef trio(book->SelectSheets({"Sheet1", "Sheet2", "Sheet3"}));
+    EXPECT_EQ(trio.Get("Count"), Variant(3));
+    EXPECT_EQ(trio.Call("Item", 2).Get("Name"), Variant("Sheet2"));
+    EXPECT_EQ(ErrorOf([&] { trio.Call("Item", 4); }), 9);
+    EXPECT_EQ(trio.Get("DisplayHeadings"), Variant(true));
+    EXPECT_EQ(trio.Get("DisplayGridlines"), Variant(true));
+    // One sheet differing in one property leaves the others readable.
+    ObjectRef(book->Sheet(1)).Put("DisplayHeadings", false);
+    EXPECT_TRUE(trio.Get("DisplayHeadings").IsNull());
+    EXPECT_EQ(trio.Get("DisplayGridlines"), Variant(true));
+    EXPECT_EQ(trio.Get("GridlineColor"), Variant(12632256));
+    ObjectRef(book->Sheet(2)).Put("GridlineColor", 255);
+    EXPECT_TRUE(trio.Get("GridlineColor").IsNull());
+    // Null keeps each sheet's own; a value goes to every sheet.
+    trio.Put("DisplayHeadings", Variant::Null());
+    trio.Put("GridlineColor", Variant::Null());
+    EXPECT_EQ(ObjectRef(book->Sheet(0)).Get("DisplayHeadings"), Variant(true));
+    EXPECT_EQ(ObjectRef(book->Sheet(1)).Get("DisplayHeadings"), Variant(false));
+    EXPECT_EQ(ObjectRef(book->Sheet(2)).Get("GridlineColor"), Variant(255));
+    trio.Put("DisplayHeadings", false);
+    trio.Put("GridlineColor", 65280);
+    for (int32_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(ObjectRef(book->Sheet(i)).Get("DisplayHeadings"), Variant(false)) << i;
+        EXPECT_EQ(ObjectRef(book->Sheet(i)).Get("GridlineColor"), Variant(65280)) << i;
+    }
+    EXPECT_EQ(trio.Get("DisplayHeadings"), Variant(false));
+    EXPECT_EQ(trio.Get("GridlineColor"), Variant(65280));
+    // A refused colour changes no sheet.
+    EXPECT_EQ(ErrorOf([&] { trio.Put("GridlineColor", 16777216); }), 1004);
+    EXPECT_EQ(ObjectRef(book->Sheet(0)).Get("GridlineColor"), Variant(65280));
+}
+
+TEST_F(Settings, AWriteToASelectionOfSheetsIsUndoneOnEverySheet) {
+    const ObjectRef pair(book->SelectSheets({"Sheet3", "Sheet1"}));
+    app->BeginUndoGroup("Sheet options");
+    pair.Put("DisplayGridlines", false);
+    pair.Put("GridlineColor", 255);
+    app->EndUndoGroup();
+    EXPECT_EQ(ObjectRef(book->Sheet(2)).Get("DisplayGridlines"), Variant(false));
+    EXPECT_EQ(ObjectRef(book->Sheet(1)).Get("DisplayGridlines"), Variant(true));
+    app->Undo();
+    EXPECT_FALSE(app->CanUndo());
+    for (int32_t i : {0, 2}) {
+        EXPECT_EQ(ObjectRef(book->Sheet(i)).Get("DisplayGridlines"), Variant(true)) << i;
+        EXPECT_EQ(ObjectRef(book->Sheet(i)).Get("GridlineColor"), Variant(12632256)) << i;
+    }
+    app->Redo();
+    EXPECT_EQ(pair.Get("GridlineColor"), Variant(255));
+}
+
 TEST_F(Settings, SheetNamesAreUniqueWithoutRegardToCase) {
     EXPECT_EQ(ErrorOf([&] { book->AddSheet("SHEET1"); }), 1004);
     EXPECT_EQ(ErrorOf([&] { book->AddSheet("a/b"); }), 1004);
