@@ -7,7 +7,17 @@
 
 #include <functional>
 #include <memory>
+#include <ostream>
 #include <string>
+
+namespace vantor {
+
+// Variants print as they describe themselves in failed expectations.
+inline void PrintTo(const Variant& value, std::ostream* out) {
+    *out << value.Describe();
+}
+
+} // namespace vantor
 
 namespace vantor::model::test {
 
