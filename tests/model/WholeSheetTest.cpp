@@ -1,0 +1,144 @@
+#include "ModelTestSupport.hpp"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+using namespace vantor;
+using namespace vantor::model;
+using namespace vantor::model::test;
+
+namespace {
+
+class WholeSheet : public ::testing::Test, protected ModelFixture {
+protected:
+    ObjectRef all{sheet->Cells()};
+
+    Variant Line(const std::string& address, int32_t index) const {
+        return Border(At(address), index).Get("LineStyle");
+    }
+};
+
+TEST_F(WholeSheet, BordersOfTheWholeSheetReachItsFourEdgesAndEveryInsideLine) {
+    const int32_t styles[] = {1, -4115, 4, 5, -4118, -4119}; // for 7 to 12
+    for (int32_t index = 7; index <= 12; ++index) {
+        Border(all, index).Put("LineStyle", styles[index - 7]);
+    }
+    all.Call("Apply");
+    for (int32_t index = 7; index <= 12; ++index) {
+        EXPECT_EQ(Border(all, index).Get("LineStyle"), Variant(styles[index - 7])) << index;
+    }
+    EXPECT_EQ(Line("A1", 7), Variant(1));
+    EXPECT_EQ(Line("A1", 8), Variant(-4115));
+    EXPECT_EQ(Line("XFD1048576", 9), Variant(4));
+    EXPECT_EQ(Line("XFD1048576", 10), Variant(5));
+    EXPECT_EQ(Line("A1048576", 9), Variant(4));
+    EXPECT_EQ(Line("XFD1", 10), Variant(5));
+    // Inside lines are the near edges of every cell but the first row and column.
+    EXPECT_EQ(Line("XFD1048576", 7), Variant(-4118));
+    EXPECT_EQ(Line("XFD1048576", 8), Variant(-4119));
+    EXPECT_EQ(Line("A1", 10), Variant(-4118));
+    EXPECT_EQ(Line("A1", 9), Variant(-4119));
+    EXPECT_EQ(Border(At("1048576:1048576"), 9).Get("LineStyle"), Variant(4));
+    EXPECT_EQ(Border(At("XFD:XFD"), 10).Get("LineStyle"), Variant(5));
+    EXPECT_EQ(Border(At("B:XFD"), 7).Get("LineStyle"), Variant(-4118));
+    EXPECT_EQ(Border(At("A:B"), 10).Get("LineStyle"), Variant(-4118));
+}
+
+TEST_F(WholeSheet, EdgesOfTheLastRowAndColumnAreSharedWithTheirNeighbours) {
+    const ObjectRef lastRow = At("1048576:1048576");
+    Border(lastRow, 8).Put("LineStyle", 1);
+    lastRow.Call("Apply");
+    EXPECT_EQ(Line("C1048575", 9), Variant(1));
+    EXPECT_EQ(Border(At("1048575:1048575"), 9).Get("LineStyle"), Variant(1));
+    const ObjectRef lastColumn = At("XFD:XFD");
+    Border(lastColumn, 7).Put("LineStyle", -4115);
+    lastColumn.Call("Apply");
+    EXPECT_EQ(Line("XFC77", 10), Variant(-4115));
+    // Removed from the other side, it is gone from both.
+    const ObjectRef before = At("XFC1:XFC1048576");
+    Border(before, 10).Put("LineStyle", -4142);
+    before.Call("Apply");
+    EXPECT_EQ(Border(lastColumn, 7).Get("LineStyle"), Variant(-4142));
+    EXPECT_EQ(Line("XFD1048576", 8), Variant(1));
+}
+
+TEST_F(WholeSheet, InsideLinesOfWholeRowsAndColumnsExistOnlyAcrossSeveral) {
+    EXPECT_EQ(ErrorOf([&] { Border(At("A:A"), 11); }), 1004);
+    EXPECT_EQ(ErrorOf([&] { Border(At("A:A"), 12); }), 0);
+    EXPECT_EQ(ErrorOf([&] { Border(At("7:7"), 12); }), 1004);
+    EXPECT_EQ(ErrorOf([&] { Border(At("7:7"), 11); }), 0);
+    EXPECT_EQ(At("XFD:XFD").Get("Borders").Get("Count"), Variant(7));
+    EXPECT_EQ(all.Get("Borders").Get("Count"), Variant(8));
+    // A staged inside line of a range that has none is refused, not stored.
+    const ObjectRef cell = At("XFD1048576");
+    EXPECT_EQ(ErrorOf([&] { Border(cell, 11).Put("LineStyle", 1); }), 1004);
+    cell.Call("Apply");
+    EXPECT_EQ(Line("XFD1048576", 7), Variant(-4142));
+}
+
+TEST_F(WholeSheet, CornerCellsFormatAloneAndMakeTheSheetMixed) {
+    Apply("XFD1048576", "HorizontalAlignment", -4152);
+    Apply("A1048576", "WrapText", true);
+    EXPECT_TRUE(all.Get("HorizontalAlignment").IsNull());
+    EXPECT_TRUE(all.Get("WrapText").IsNull());
+    EXPECT_EQ(At("XFC1048576").Get("HorizontalAlignment"), Variant(1));
+    EXPECT_EQ(At("XFD1048575").Get("HorizontalAlignment"), Variant(1));
+    EXPECT_EQ(At("A1:XFD1048575").Get("HorizontalAlignment"), Variant(1));
+    EXPECT_EQ(At("A1:XFC1048576").Get("HorizontalAlignment"), Variant(1));
+    // Written over the whole sheet, the corners take it too and the sheet is plain again.
+    all.Put("HorizontalAlignment", 1);
+    all.Put("WrapText", false);
+    all.Call("Apply");
+    EXPECT_EQ(At("XFD1048576").Get("HorizontalAlignment"), Variant(1));
+    EXPECT_EQ(all.Get("WrapText"), Variant(false));
+    EXPECT_EQ(book->StylesInUse(), 1u);
+}
+
+TEST_F(WholeSheet, ReadsAndWritesOfTheWholeSheetCostItsRunsNotItsCells) {
+    // A few hundred runs; a pass over the sheet's seventeen billion cells
+    // would not end within the limit.
+    for (int32_t i = 1; i <= 200; ++i) {
+        Apply("B" + std::to_string(i * 5000) + ":" + ColumnName(i * 70) + std::to_string(i * 5000),
+              "WrapText", true);
+    }
+    const auto start = std::chrono::steady_clock::now();
+    for (int i = 0; i < 20; ++i) {
+        all.Get("Font").ToObject().Put("Size", 10 + i);
+        all.Call("Apply");
+        EXPECT_EQ(all.Get("Font").Get("Size"), Variant(10.0 + i));
+        EXPECT_TRUE(all.Get("WrapText").IsNull());
+        EXPECT_EQ(Border(all, 12).Get("LineStyle"), Variant(-4142));
+    }
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
+    EXPECT_EQ(At("CY500001").Get("WrapText"), Variant(false));
+    EXPECT_EQ(At("CZ500000").Get("WrapText"), Variant(true));
+    EXPECT_EQ(At("JIG500000").Get("WrapText"), Variant(true));
+    EXPECT_EQ(At("JIH500000").Get("WrapText"), Variant(false));
+}
+
+TEST_F(WholeSheet, NotesValuesAndSizesAtTheSheetsEdges) {
+    At("XFD1048576").Put("Value", "last");
+    At("XFD1048576").Call("AddComment", "corner");
+    EXPECT_EQ(At("XFD1048576").Get("Value"), Variant("last"));
+    EXPECT_EQ(all.Get("Comment").Get("Text"), Variant("corner"));
+    EXPECT_EQ(ErrorOf([&] { all.Call("AddComment", "everywhere"); }), 1004);
+    all.Get("Comment").ToObject().Put("Text", "changed");
+    EXPECT_EQ(At("XFD1048576").Get("Comment").Get("Text"), Variant("changed"));
+    EXPECT_TRUE(At("XFC1048576").Get("Comment").IsNothing());
+    all.Call("ClearComments");
+    EXPECT_TRUE(all.Get("Comment").IsNothing());
+
+    const double height = all.Get("RowHeight").ToDouble();
+    const double width = all.Get("ColumnWidth").ToDouble();
+    ApplyFont("XFD1048576", "Size", 30);
+    all.Call("AutoFitRowsHeight");
+    all.Call("AutoFitColsWidth");
+    EXPECT_GT(At("XFD1048576").Get("RowHeight").ToDouble(), height);
+    EXPECT_EQ(At("XFD1048575").Get("RowHeight"), Variant(height));
+    EXPECT_TRUE(all.Get("RowHeight").IsNull());
+    EXPECT_NE(At("XFD1").Get("ColumnWidth"), Variant(width));
+    EXPECT_EQ(At("A1:XFC1").Get("ColumnWidth"), Variant(width));
+}
+
+} // namespace
