@@ -7,8 +7,8 @@ namespace vantor::qt {
 
 class PeerBinding;
 
-// A text box: its maximum length, password character and lock; an edit is
-// the control's UserType.
+// A text box: its maximum length, password character, lock and a selection
+// made by code; an edit is the control's UserType.
 class TextBoxPeer : public QLineEdit {
 public:
     TextBoxPeer(TextBox& control, double dpi, QWidget* parent);
@@ -18,6 +18,10 @@ private:
 
     TextBox& m_control;
     PeerBinding* m_pBinding;
+    // The control's selection as last shown, and whether the user is typing.
+    int32_t m_nSelStart = -1;
+    int32_t m_nSelLength = -1;
+    bool m_bTyping = false;
 };
 
 } // namespace vantor::qt

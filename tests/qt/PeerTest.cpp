@@ -229,6 +229,30 @@ TEST_F(PeerTest, TextBoxHoldsTypingToItsMaximumLengthAndMasksPasswords) {
     EXPECT_EQ(events["txtCode"], 5);
 }
 
+TEST_F(PeerTest, TextBoxShowsASelectionMadeByCodeAndTypingKeepsTheCaret) {
+    auto text = form.Add<TextBox>("txtName", {0, 0, 2000, 300});
+    text->SetText("Style 1");
+    // As the pages do: the whole entry selected on focus, so typing replaces it.
+    text->On(ev::GotFocus, [&text](EventArgs&) {
+        text->SetSelStart(0);
+        text->SetSelLength(7);
+    });
+    Show();
+    auto& peer = Peer<TextBoxPeer>("txtName");
+    view->activateWindow();
+    peer.setFocus();
+    QApplication::processEvents();
+    ASSERT_TRUE(text->HasFocus());
+    EXPECT_EQ(peer.selectedText(), "Style 1");
+    QTest::keyClicks(&peer, "Body");
+    EXPECT_EQ(text->Text(), "Body");
+
+    peer.setCursorPosition(1);
+    QTest::keyClicks(&peer, "xy");
+    EXPECT_EQ(text->Text(), "Bxyody");
+    EXPECT_EQ(peer.cursorPosition(), 3);
+}
+
 TEST_F(PeerTest, NumberEditShowsNullEmptyAndKeepsItsRange) {
     auto number = form.Add<NumberEdit>("nbeIndent", {0, 0, 1500, 300});
     number->SetRange(0, 15);
