@@ -9,6 +9,7 @@ CheckBoxPeer::CheckBoxPeer(CheckBox& control, double dpi, QWidget* parent)
     : QCheckBox(parent), m_control(control) {
     setTristate(true);
     m_pBinding = new PeerBinding(this, control, dpi, [this] { Refresh(); });
+    m_pBinding->FitText([this] { return sizeHint().width(); });
 }
 
 void CheckBoxPeer::nextCheckState() {

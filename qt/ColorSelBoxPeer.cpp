@@ -87,7 +87,12 @@ void ColorSelBoxPeer::paintEvent(QPaintEvent* event) {
     if (color == ColorSelBox::Automatic) {
         painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
                                        QPalette::ButtonText));
-        painter.drawText(field, Qt::AlignVCenter | Qt::AlignLeft, tr("Automatic"));
+        const QString text = tr("Automatic");
+        painter.setFont(FittedFont(font(), [&](const QFont& f) {
+            return QFontMetricsF(f).horizontalAdvance(text) <= field.width();
+        }));
+        painter.drawText(field, Qt::AlignVCenter | Qt::AlignLeft,
+                         painter.fontMetrics().elidedText(text, Qt::ElideRight, field.width()));
     } else if (color != ColorSelBox::NoColor) {
         painter.setPen(palette().color(QPalette::Mid));
         painter.setBrush(ColorOf(color, palette()));

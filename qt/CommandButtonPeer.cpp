@@ -10,6 +10,10 @@ CommandButtonPeer::CommandButtonPeer(CommandButton& control, double dpi, QWidget
     setAutoDefault(false);
     m_pBinding = new PeerBinding(this, control, dpi,
                                  [this] { setText(CaptionText(m_control.Caption(), true)); });
+    // The caption keeps a pixel clear of the button's one-pixel frame.
+    m_pBinding->FitText([this] {
+        return fontMetrics().horizontalAdvance(CaptionText(m_control.Caption(), false)) + 4;
+    });
     connect(this, &QPushButton::clicked, this,
             [this] { m_pBinding->Act([this] { m_control.UserClick(); }); });
 }

@@ -2,7 +2,6 @@
 
 #include "qt/PeerBinding.hpp"
 #include "qt/QtSurface.hpp"
-#include "vantor/ui/Form.hpp"
 
 #include <QPainter>
 
@@ -11,21 +10,9 @@ namespace vantor::qt {
 FontPreviewPeer::FontPreviewPeer(FontPreview& control, double dpi, QWidget* parent)
     : QWidget(parent), m_control(control), m_pSurface(std::make_shared<QtSurface>(dpi, palette())),
       m_pPainted(std::make_shared<FontPreview>(control.Name(), control.Position(), m_pSurface)) {
+    // The control tells its watchers whenever it redraws, which each of its
+    // setters does.
     new PeerBinding(this, control, dpi, [this] { update(); });
-    // The preview's setters tell no observer; the page changes them whenever
-    // one of its controls changes, so any change on the form repaints.
-    if (Form* form = control.Owner()) {
-        QPointer<QWidget> self(this);
-        for (const auto& other : form->Controls()) {
-            if (other.get() != &control) {
-                other->Watch([self] {
-                    if (self) {
-                        self->update();
-                    }
-                });
-            }
-        }
-    }
 }
 
 FontPreviewPeer::~FontPreviewPeer() = default;

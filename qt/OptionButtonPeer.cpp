@@ -9,6 +9,7 @@ OptionButtonPeer::OptionButtonPeer(OptionButton& control, double dpi, QWidget* p
     : QRadioButton(parent), m_control(control) {
     setAutoExclusive(false);
     m_pBinding = new PeerBinding(this, control, dpi, [this] { Refresh(); });
+    m_pBinding->FitText([this] { return sizeHint().width(); });
 }
 
 void OptionButtonPeer::nextCheckState() {

@@ -37,6 +37,12 @@ void PeerBinding::Sync() {
         m_refresh();
     }
     QRect area = TwipsToPixels(m_control.Position(), m_dDpi);
+    if (m_needed) {
+        m_pWidget->setFont(FittedFont(m_pWidget->parentWidget()->font(), [&](const QFont& font) {
+            m_pWidget->setFont(font);
+            return m_needed() <= area.width();
+        }));
+    }
     if (m_bFitHeight) {
         const int needed = m_pWidget->hasHeightForWidth() ? m_pWidget->heightForWidth(area.width())
                                                           : m_pWidget->sizeHint().height();
@@ -46,6 +52,11 @@ void PeerBinding::Sync() {
         }
     }
     m_pWidget->setGeometry(area);
+}
+
+void PeerBinding::FitText(std::function<int()> needed) {
+    m_needed = std::move(needed);
+    Sync();
 }
 
 void PeerBinding::Act(const std::function<void()>& action) {

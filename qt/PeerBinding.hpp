@@ -23,6 +23,10 @@ public:
 
     // Shows the control's present state.
     void Sync();
+    // From now on the widget's font shrinks, as far as FittedFont allows,
+    // until `needed` (the width its text needs at its present font) fits the
+    // design width.
+    void FitText(std::function<int()> needed);
     // Runs a user action on the control. An action the control refuses (an
     // automation error) changes nothing, and the widget shows the control again.
     void Act(const std::function<void()>& action);
@@ -39,6 +43,7 @@ private:
     double m_dDpi;
     std::function<void()> m_refresh;
     bool m_bFitHeight;
+    std::function<int()> m_needed;
 };
 
 } // namespace vantor::qt

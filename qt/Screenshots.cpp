@@ -1,6 +1,7 @@
 #include "qt/Screenshots.hpp"
 
 #include "model/Application.hpp"
+#include "qt/DialogPageWindow.hpp"
 #include "qt/PropertyDialogWindow.hpp"
 #include "qt/QtEnvironment.hpp"
 #include "qt/SheetGrid.hpp"
@@ -18,9 +19,8 @@ namespace vantor::qt {
 
 namespace {
 
-// "Format Cells" and "Alignment" give "format-cells-2-alignment.png".
-QString FileName(const std::string& dialog, int tab, const QString& caption) {
-    QString name = QString::fromStdString(dialog) + "-" + QString::number(tab) + "-" + caption;
+// "Format Cells - 2 - Alignment" gives "format-cells-2-alignment.png".
+QString FileName(const QString& name) {
     QString file;
     for (const QChar c : name.toLower()) {
         file += c.isLetterOrNumber() ? c : QChar('-');
@@ -64,15 +64,24 @@ int WriteScreenshots(const QString& path) {
         dialogWindow->show();
         for (int i = 0; i < dialogWindow->Tabs()->count(); ++i) {
             dialogWindow->Tabs()->setCurrentIndex(i);
-            written += Save(*dialogWindow, dir,
-                            FileName(dialog.name, i + 1, dialogWindow->Tabs()->tabText(i)))
-                           ? 1
-                           : 0;
+            const QString name = QString::fromStdString(dialog.name) + "-" +
+                                 QString::number(i + 1) + "-" + dialogWindow->Tabs()->tabText(i);
+            written += Save(*dialogWindow, dir, FileName(name)) ? 1 : 0;
         }
         for (const std::string& missing : dialogWindow->Missing()) {
             std::printf("%s: %s is not in this build\n", dialog.name.c_str(), missing.c_str());
         }
         dialogWindow->reject();
+    }
+    for (const std::string& className : host::DialogCatalogue::DialogStylePages()) {
+        const auto pageWindow = window.CreateDialogPage(className);
+        if (pageWindow == nullptr) {
+            std::printf("%s is not in this build\n", className.c_str());
+            continue;
+        }
+        pageWindow->show();
+        written += Save(*pageWindow, dir, FileName(pageWindow->windowTitle())) ? 1 : 0;
+        pageWindow->reject();
     }
     return written;
 }

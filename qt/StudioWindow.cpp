@@ -6,8 +6,10 @@
 #include "model/SheetSelection.hpp"
 #include "model/Workbook.hpp"
 #include "model/Worksheet.hpp"
+#include "qt/DialogPageWindow.hpp"
 #include "qt/PropertyDialogWindow.hpp"
 #include "qt/SheetGrid.hpp"
+#include "vantor/framework/ClassTable.hpp"
 
 #include <QLabel>
 #include <QMenuBar>
@@ -17,6 +19,19 @@
 #include <QVBoxLayout>
 
 namespace vantor::qt {
+
+namespace {
+
+// A dialog-style page of that class; null when this build lacks it.
+std::shared_ptr<DialogPage> CreatePage(const std::string& className) {
+    const ClassInfo* info = ClassTable::Find(className);
+    if (info == nullptr || !info->create) {
+        return nullptr;
+    }
+    return std::dynamic_pointer_cast<DialogPage>(info->create());
+}
+
+} // namespace
 
 StudioWindow::StudioWindow(std::shared_ptr<model::Application> app, double dpi, QWidget* parent)
     : QMainWindow(parent), m_pApp(std::move(app)), m_dDpi(dpi) {
@@ -63,6 +78,15 @@ void StudioWindow::BuildMenus() {
             action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_1));
         }
     }
+    format->addSeparator();
+    for (const std::string& className : host::DialogCatalogue::DialogStylePages()) {
+        if (const auto page = CreatePage(className)) {
+            std::string caption;
+            page->GetCaption(caption);
+            format->addAction(QString::fromStdString(caption + "..."), this,
+                              [this, className] { RunDialogPage(className); });
+        }
+    }
 }
 
 std::shared_ptr<TargetList> StudioWindow::TargetsFor(host::TargetKind kind) const {
@@ -102,6 +126,27 @@ StudioWindow::CreateDialog(const host::CatalogueDialog& dialog) {
 void StudioWindow::RunDialog(const host::CatalogueDialog& dialog) {
     const std::unique_ptr<PropertyDialogWindow> window = CreateDialog(dialog);
     window->exec();
+    Refresh();
+}
+
+std::unique_ptr<DialogPageWindow> StudioWindow::CreateDialogPage(const std::string& className) {
+    auto page = CreatePage(className);
+    if (page == nullptr) {
+        return nullptr;
+    }
+    // Like the host, the page gets its site and no target.
+    return std::make_unique<DialogPageWindow>(std::move(page), m_dDpi, this);
+}
+
+void StudioWindow::RunDialogPage(const std::string& className) {
+    const std::unique_ptr<DialogPageWindow> window = CreateDialogPage(className);
+    if (window == nullptr) {
+        return;
+    }
+    window->exec();
+    statusBar()->showMessage(window->windowTitle() + (window->Result() == DialogSite::ResultOk
+                                                          ? tr(": OK")
+                                                          : tr(": cancelled")));
     Refresh();
 }
 

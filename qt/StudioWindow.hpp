@@ -16,12 +16,13 @@ class Application;
 
 namespace vantor::qt {
 
+class DialogPageWindow;
 class PropertyDialogWindow;
 class SheetGrid;
 
 // The desktop spreadsheet: the active workbook's sheets in a grid with sheet
 // tabs, and commands that open every dialog of the catalogue over the
-// current selection, undo and redo.
+// current selection and each dialog-style page alone, undo and redo.
 class StudioWindow : public QMainWindow {
 public:
     StudioWindow(std::shared_ptr<model::Application> app, double dpi, QWidget* parent = nullptr);
@@ -34,6 +35,11 @@ public:
     std::unique_ptr<PropertyDialogWindow> CreateDialog(const host::CatalogueDialog& dialog);
     // Shows it modally; the grid shows what it did.
     void RunDialog(const host::CatalogueDialog& dialog);
+    // A dialog-style page in its own dialog, not yet shown; null when this
+    // build lacks the class.
+    std::unique_ptr<DialogPageWindow> CreateDialogPage(const std::string& className);
+    // Shows it modally and tells in the status bar how it ended.
+    void RunDialogPage(const std::string& className);
     // What a page of that kind is given: the selection, the workbook, ...
     std::shared_ptr<TargetList> TargetsFor(host::TargetKind kind) const;
 

@@ -62,6 +62,14 @@ int32_t RgbOf(const QColor& color) {
     return color.red() | (color.green() << 8) | (color.blue() << 16);
 }
 
+QFont FittedFont(QFont font, const std::function<bool(const QFont&)>& fits) {
+    constexpr double Smallest = 7.0;
+    while (!fits(font) && font.pointSizeF() - 0.5 >= Smallest) {
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    }
+    return font;
+}
+
 QString CaptionText(const std::string& caption, bool keepAccessKey) {
     QString text = QString::fromStdString(caption);
     if (keepAccessKey) {

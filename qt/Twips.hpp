@@ -2,10 +2,12 @@
 #include "vantor/ui/Control.hpp"
 
 #include <QColor>
+#include <QFont>
 #include <QPalette>
 #include <QRect>
 
 #include <cstdint>
+#include <functional>
 
 namespace vantor::qt {
 
@@ -21,6 +23,11 @@ QRect TwipsToPixels(const Rect& rect, double dpi);
 QColor ColorOf(int32_t color, const QPalette& palette, const QColor& fallback = Qt::black);
 // The same colour the other way: RGB with red in the low byte.
 int32_t RgbOf(const QColor& color);
+
+// The largest of `font` and its sizes half a point smaller, down to 7
+// points, for which `fits` holds; 7 points when none does. Captions that the
+// design leaves too little room for at the dialog font show whole this way.
+QFont FittedFont(QFont font, const std::function<bool(const QFont&)>& fits);
 
 // A caption's text as Qt shows it on buttons: '&' marks the access key in
 // both worlds, so it is kept; on plain labels it is dropped.

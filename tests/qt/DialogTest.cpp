@@ -5,17 +5,26 @@
 #include "qt/CheckBoxPeer.hpp"
 #include "qt/ColorSelBoxPeer.hpp"
 #include "qt/ComboBoxPeer.hpp"
+#include "qt/DialogPageWindow.hpp"
+#include "qt/FontPreviewPeer.hpp"
 #include "qt/FormView.hpp"
 #include "qt/PropertyDialogWindow.hpp"
 #include "qt/QtEnvironment.hpp"
+#include "qt/QtSurface.hpp"
 #include "qt/SheetGrid.hpp"
 #include "qt/StudioWindow.hpp"
+#include "vantor/dialogs/SheetProtectPass.hpp"
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -55,6 +64,26 @@ protected:
             }
         }
         return -1;
+    }
+    std::unique_ptr<DialogPageWindow> OpenPage(const std::string& className) {
+        auto dialog = window->CreateDialogPage(className);
+        EXPECT_NE(dialog, nullptr) << className;
+        if (dialog != nullptr) {
+            dialog->show();
+            QApplication::processEvents();
+        }
+        return dialog;
+    }
+    static void Click(const DialogPageWindow& dialog, const std::string& button) {
+        QTest::mouseClick(dialog.View()->Peer(button), Qt::LeftButton);
+    }
+    // Focus on the box (the page selects its entry), then typing.
+    static void Type(DialogPageWindow& dialog, const std::string& box, const QString& text) {
+        QWidget* peer = dialog.View()->Peer(box);
+        dialog.activateWindow();
+        peer->setFocus();
+        QApplication::processEvents();
+        QTest::keyClicks(peer, text);
     }
     QRgb Pixel(int32_t row, int32_t column) {
         QApplication::processEvents();
@@ -148,6 +177,45 @@ QRect Shown(const QWidget& peer) {
     }
     return r;
 }
+// Each shown control of the view lies inside its page (or its frame),
+// overlaps no other shown control of the same container, and shows its
+// caption whole.
+void ExpectLaidOut(FormView& view, const std::string& where) {
+    std::vector<QWidget*> shown;
+    for (const auto& control : view.Model().Controls()) {
+        QWidget* peer = view.Peer(control->Name());
+        if (peer != nullptr && control->Visible()) {
+            shown.push_back(peer);
+        }
+    }
+    for (QWidget* peer : shown) {
+        const std::string name = where + ": " + peer->objectName().toStdString();
+        const QRect inside = peer->parentWidget()->rect().adjusted(-Slack, -Slack, Slack, Slack);
+        EXPECT_TRUE(inside.contains(peer->geometry())) << name << " leaves its container";
+        if (dynamic_cast<QCheckBox*>(peer) != nullptr ||
+            dynamic_cast<QRadioButton*>(peer) != nullptr) {
+            EXPECT_LE(peer->sizeHint().width(), peer->width()) << name << " cuts its caption";
+        } else if (auto* button = dynamic_cast<QPushButton*>(peer)) {
+            const QString text = QString(button->text()).remove('&');
+            EXPECT_LE(button->fontMetrics().horizontalAdvance(text), button->width() - 2)
+                << name << " cuts its caption";
+        }
+    }
+    for (size_t i = 0; i < shown.size(); ++i) {
+        for (size_t j = i + 1; j < shown.size(); ++j) {
+            if (shown[i]->parentWidget() != shown[j]->parentWidget() ||
+                shown[i] == shown[j]->parentWidget() || shown[j] == shown[i]->parentWidget()) {
+                continue;
+            }
+            const QRect both = Shown(*shown[i]).intersected(Shown(*shown[j]));
+            EXPECT_TRUE(both.width() <= Slack || both.height() <= Slack)
+                << where << ": " << shown[i]->objectName().toStdString() << " overlaps "
+                << shown[j]->objectName().toStdString() << " by " << both.width() << "x"
+                << both.height();
+        }
+    }
+}
+
 TEST_F(DialogTest, EveryPagesControlsLieInsideThePageAndDoNotOverlap) {
     window->Grid()->Select({1, 1, 2, 2});
     int pages = 0;
@@ -156,40 +224,121 @@ TEST_F(DialogTest, EveryPagesControlsLieInsideThePageAndDoNotOverlap) {
         for (int t = 0; t < dialog->Tabs()->count(); ++t) {
             dialog->Tabs()->setCurrentIndex(t);
             QApplication::processEvents();
-            FormView* view = dialog->View(t);
             ++pages;
-            std::vector<QWidget*> shown;
-            for (const auto& control : view->Model().Controls()) {
-                QWidget* peer = view->Peer(control->Name());
-                if (peer != nullptr && control->Visible()) {
-                    shown.push_back(peer);
-                }
-            }
-            for (QWidget* peer : shown) {
-                const QRect inside =
-                    peer->parentWidget()->rect().adjusted(-Slack, -Slack, Slack, Slack);
-                EXPECT_TRUE(inside.contains(peer->geometry()))
-                    << catalogue.name << " / " << dialog->Tabs()->tabText(t).toStdString() << ": "
-                    << peer->objectName().toStdString() << " leaves its container";
-            }
-            for (size_t i = 0; i < shown.size(); ++i) {
-                for (size_t j = i + 1; j < shown.size(); ++j) {
-                    if (shown[i]->parentWidget() != shown[j]->parentWidget() ||
-                        shown[i] == shown[j]->parentWidget() ||
-                        shown[j] == shown[i]->parentWidget()) {
-                        continue;
-                    }
-                    const QRect both = Shown(*shown[i]).intersected(Shown(*shown[j]));
-                    EXPECT_TRUE(both.width() <= Slack || both.height() <= Slack)
-                        << catalogue.name << " / " << dialog->Tabs()->tabText(t).toStdString()
-                        << ": " << shown[i]->objectName().toStdString() << " overlaps "
-                        << shown[j]->objectName().toStdString() << " by " << both.width() << "x"
-                        << both.height();
-                }
-            }
+            ExpectLaidOut(*dialog->View(t),
+                          catalogue.name + " / " + dialog->Tabs()->tabText(t).toStdString());
         }
     }
     EXPECT_GT(pages, 5);
+    for (const std::string& className : host::DialogCatalogue::DialogStylePages()) {
+        if (const auto dialog = OpenPage(className)) {
+            ExpectLaidOut(*dialog->View(), className);
+            // The page is the whole dialog: no row of dialog buttons below it.
+            EXPECT_TRUE(dialog->findChildren<QDialogButtonBox*>().isEmpty()) << className;
+            EXPECT_TRUE(dialog->rect().contains(dialog->View()->geometry())) << className;
+        }
+    }
+}
+
+TEST_F(DialogTest, PasswordDialogEndsWithOkOnlyWhenTheNewEntriesAgree) {
+    const auto dialog = OpenPage("SheetProtectPass");
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->windowTitle().toStdString(), "Sheet Password");
+    Type(*dialog, "txtNew", "abc");
+    Type(*dialog, "txtVerify", "ABC");
+    Click(*dialog, "cmdOK");
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_TRUE(dialog->Site().Calls().empty());
+    ASSERT_FALSE(env.Messages().empty());
+    EXPECT_EQ(env.Messages().back().prompt, SheetProtectPass::Mismatch);
+
+    Type(*dialog, "txtVerify", "abc");
+    Click(*dialog, "cmdOK");
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_EQ(dialog->Result(), DialogSite::ResultOk);
+    ASSERT_EQ(dialog->Site().Calls().size(), 1u);
+    EXPECT_EQ(dialog->Site().Calls()[0].first, DialogSite::ResultOk);
+    EXPECT_EQ(dialog->Site().Calls()[0].second.ToLong(), 0);
+    // The host reads what was typed; the old entry was not touched.
+    Variant old, fresh, verify;
+    dynamic_cast<SheetProtectPass&>(dialog->Page()).GetPasswords(old, fresh, verify);
+    EXPECT_TRUE(old.IsNull());
+    EXPECT_EQ(fresh.ToString(), "abc");
+    EXPECT_EQ(verify.ToString(), "abc");
+}
+
+TEST_F(DialogTest, DialogStylePagesEndOnlyThroughTheirOwnButtonsAndClosingIsCancel) {
+    const auto choice = OpenPage("SheetChoice");
+    ASSERT_NE(choice, nullptr);
+    Click(*choice, "cmdCancel");
+    EXPECT_FALSE(choice->isVisible());
+    EXPECT_EQ(choice->result(), QDialog::Rejected);
+    EXPECT_EQ(choice->Result(), DialogSite::ResultCancel);
+    ASSERT_EQ(choice->Site().Calls().size(), 1u);
+    EXPECT_EQ(choice->Site().Calls()[0].first, DialogSite::ResultCancel);
+
+    const auto styles = OpenPage("CellStyles");
+    ASSERT_NE(styles, nullptr);
+    // Add asks for a name in a form of its own; the styles dialog stays.
+    Click(*styles, "cmdAdd");
+    EXPECT_TRUE(styles->isVisible());
+    EXPECT_TRUE(styles->Site().Calls().empty());
+    Click(*styles, "cmdOK");
+    EXPECT_FALSE(styles->isVisible());
+    EXPECT_EQ(styles->result(), QDialog::Accepted);
+    EXPECT_EQ(styles->Result(), DialogSite::ResultOk);
+
+    // The window's own close is Cancel, and the page ended nothing.
+    const auto closed = OpenPage("SheetChoice");
+    ASSERT_NE(closed, nullptr);
+    QTest::keyClick(closed.get(), Qt::Key_Escape);
+    EXPECT_FALSE(closed->isVisible());
+    EXPECT_EQ(closed->Result(), DialogSite::ResultCancel);
+    EXPECT_TRUE(closed->Site().Calls().empty());
+}
+
+TEST_F(DialogTest, TheStudioRunsADialogStylePageUntilItsOwnOkEndsIt) {
+    auto visiblePage = [] {
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (auto* page = dynamic_cast<DialogPageWindow*>(top); page && page->isVisible()) {
+                return page;
+            }
+        }
+        return static_cast<DialogPageWindow*>(nullptr);
+    };
+    QTimer::singleShot(0, [&] {
+        if (DialogPageWindow* page = visiblePage()) {
+            Click(*page, "cmdOK");
+        }
+    });
+    // Should the click not end it, the dialog is closed, which is Cancel.
+    QTimer::singleShot(2000, [&] {
+        if (DialogPageWindow* page = visiblePage()) {
+            page->reject();
+        }
+    });
+    window->RunDialogPage("SheetChoice");
+    EXPECT_EQ(window->statusBar()->currentMessage().toStdString(), "Choose Sheet: OK");
+}
+
+TEST_F(DialogTest, TheFontPreviewRepaintsWhenTheFontPageChangesTheFont) {
+    window->Grid()->Select({0, 0, 0, 0});
+    const auto dialog = Open("Format Cells");
+    const int font = TabOf(*dialog, "CellPropFont");
+    ASSERT_GE(font, 0);
+    dialog->Tabs()->setCurrentIndex(font);
+    QApplication::processEvents();
+    auto* preview = dynamic_cast<FontPreviewPeer*>(dialog->View(font)->Peer("prvPreview"));
+    ASSERT_NE(preview, nullptr);
+    const double before = preview->Surface().LastTextPosition().x();
+    // Bold text is wider, so the centred sample starts further left once
+    // the preview has been painted again.
+    QWidget* bold = dialog->View(font)->Peer("chkBold");
+    QTest::mouseClick(bold, Qt::LeftButton, {}, QPoint(6, bold->height() / 2));
+    QApplication::processEvents();
+    EXPECT_TRUE(preview->Surface().CurrentFont().bold());
+    EXPECT_LT(preview->Surface().LastTextPosition().x(), before);
 }
 
 } // namespace

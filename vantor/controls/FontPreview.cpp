@@ -98,6 +98,8 @@ void FontPreview::SetHorizonAlign(int32_t align) {
 }
 
 void FontPreview::Preview() {
+    // Views of the control (the desktop front's painter) redraw with it.
+    Changed();
     DrawingSurface& surface = *m_pSurface;
     surface.Clear();
     const float w = surface.TextWidth(m_strText);

@@ -78,7 +78,7 @@ public:
     int32_t HorizonAlign() const { return m_lHorizonAlign; }
     void SetHorizonAlign(int32_t align);
 
-    // Redraws the whole control.
+    // Redraws the whole control; its watchers hear of it first.
     void Preview();
 
     // The container's hooks: placed for the first time, saved state read and
