@@ -107,15 +107,21 @@ Variant ColorIndexValue(uint32_t color) {
 }
 
 uint32_t ColorFromIndex(const Variant& value, std::string_view property) {
-    const int32_t index = value.ToLong();
+    const bool fits = FitsLong(value);
+    const int32_t index = fits ? value.ToLong() : 0;
     if (index == constants::kColorIndexAutomatic) {
         return kAutoColor;
     }
     if (index < 1 || index > palette::kSize) {
         Refuse(property, "-4105 (automatic) or a palette index from 1 to 56; " +
-                             std::to_string(index) + " is neither");
+                             (fits ? std::to_string(index) : Format(value.ToDouble())) +
+                             " is neither");
     }
     return palette::ColorOf(index);
+}
+
+bool IsNoColorIndex(const Variant& value) {
+    return value.IsNumber() && FitsLong(value) && value.ToLong() == constants::kColorIndexNone;
 }
 
 } // namespace vantor::model::values

@@ -28,5 +28,7 @@ Variant ColorValue(uint32_t color, int32_t automatic);
 Variant ColorIndexValue(uint32_t color);
 // The colour for a written colour index: -4105 automatic or 1 to 56.
 uint32_t ColorFromIndex(const Variant& value, std::string_view property);
+// Whether a written colour index is -4142, "no colour".
+bool IsNoColorIndex(const Variant& value);
 
 } // namespace vantor::model::values

@@ -121,7 +121,7 @@ const MemberTable<RangeBorder>& RangeBorder::Members() {
                     return;
                 }
                 // "No colour" removes the line.
-                if (v.IsNumber() && v.ToLong() == constants::kColorIndexNone) {
+                if (values::IsNoColorIndex(v)) {
                     b.Stage(kStyle, [](BorderLine& l) { l.lineStyle = constants::kLineNone; });
                     return;
                 }

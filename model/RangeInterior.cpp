@@ -46,7 +46,7 @@ const MemberTable<RangeInterior>& RangeInterior::Members() {
                         return;
                     }
                     // "No colour" removes the fill.
-                    if (v.IsNumber() && v.ToLong() == constants::kColorIndexNone) {
+                    if (values::IsNoColorIndex(v)) {
                         stage(i, Bit(Field::Pattern),
                               [](Style& s) { s.pattern = constants::kPatternNone; });
                         return;

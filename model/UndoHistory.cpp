@@ -71,6 +71,7 @@ void UndoHistory::Redo() {
         change.redo();
     }
     m_undo.push_back(std::move(step));
+    Trim(); // UndoMaxNum may have been lowered since the step was undone
 }
 
 void UndoHistory::SetEnabled(bool enabled) {

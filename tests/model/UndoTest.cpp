@@ -83,6 +83,83 @@ TEST_F(Undo, UndoMaxNumKeepsOnlyTheNewestSteps) {
     EXPECT_EQ(ErrorOf([&] { ObjectRef(app).Put("UndoMaxNum", 0); }), 1004);
 }
 
+TEST_F(Undo, RedoneStepsStayWithinUndoMaxNum) {
+    ObjectRef(app).Put("UndoMaxNum", 3);
+    FormatDialog("A1", -4108, 12);
+    FormatDialog("A2", -4108, 12);
+    FormatDialog("A3", -4108, 12);
+    app->Undo();
+    app->Undo();
+    app->Undo();
+    ObjectRef(app).Put("UndoMaxNum", 1);
+    app->Redo();
+    app->Redo();
+    app->Redo();
+    EXPECT_EQ(At("A1:A3").Get("HorizontalAlignment"), Variant(-4108));
+    app->Undo();
+    EXPECT_FALSE(app->CanUndo());
+    EXPECT_EQ(At("A3").Get("HorizontalAlignment"), Variant(1));
+    EXPECT_EQ(At("A2").Get("HorizontalAlignment"), Variant(-4108));
+}
+
+TEST_F(Undo, EachDialogIsOneStepHoweverManyPagesSheetsAndRangesItTouches) {
+    ObjectRef(app).Put("UndoMaxNum", 2);
+    for (int dialog = 1; dialog <= 3; ++dialog) {
+        app->BeginUndoGroup("Format Cells");
+        const ObjectRef range = At("A1:C3");
+        range.Put("ApplyCache", 3);
+        range.Get("Font").ToObject().Put("Size", 10 + dialog);
+        range.Call("Apply");
+        Border(range, 12).Put("LineStyle", dialog == 2 ? -4115 : 1);
+        range.Call("Apply");
+        range.Get("Interior").ToObject().Put("ColorIndex", dialog);
+        range.Call("Apply");
+        ObjectRef(book->Sheet(1)->RangeOf("B2")).Put("Value", dialog);
+        ObjectRef(book).Put("MaxIterations", 100 + dialog);
+        app->EndUndoGroup();
+    }
+    app->Undo();
+    EXPECT_EQ(At("B2").Get("Font").Get("Size"), Variant(12.0));
+    EXPECT_EQ(Border(At("A1:C3"), 12).Get("LineStyle"), Variant(-4115));
+    EXPECT_EQ(At("C3").Get("Interior").Get("ColorIndex"), Variant(2));
+    EXPECT_EQ(ObjectRef(book->Sheet(1)->RangeOf("B2")).Get("Value"), Variant(2));
+    EXPECT_EQ(ObjectRef(book).Get("MaxIterations"), Variant(102));
+    app->Undo();
+    EXPECT_FALSE(app->CanUndo()); // the first dialog's step was dropped
+    EXPECT_EQ(At("B2").Get("Font").Get("Size"), Variant(11.0));
+    EXPECT_EQ(ObjectRef(book->Sheet(1)->RangeOf("B2")).Get("Value"), Variant(1));
+    EXPECT_EQ(app->History()->UndoNames().size(), 0u);
+}
+
+TEST_F(Undo, NestedGroupsAreOneStepAndARefusedApplyAddsNothingToIt) {
+    app->BeginUndoGroup("Outer");
+    Apply("A1", "WrapText", true);
+    app->BeginUndoGroup("Inner");
+    Apply("A2", "WrapText", true);
+    app->EndUndoGroup();
+    EXPECT_EQ(ErrorOf([&] { At("A3").Put("HorizontalAlignment", 2); }), 1004);
+    app->EndUndoGroup();
+    EXPECT_EQ(app->History()->UndoNames(), (std::vector<std::string>{"Outer"}));
+    app->Undo();
+    EXPECT_EQ(At("A1:A2").Get("WrapText"), Variant(false));
+}
+
+TEST_F(Undo, TurningUndoOffDuringADialogLeavesNoPartialStep) {
+    FormatDialog("A1", -4108, 12);
+    app->BeginUndoGroup("Options");
+    Apply("B1", "WrapText", true);
+    ObjectRef(app).Put("EnableUndo", false);
+    Apply("B2", "WrapText", true);
+    app->EndUndoGroup();
+    EXPECT_FALSE(app->CanUndo());
+    EXPECT_EQ(At("B1:B2").Get("WrapText"), Variant(true));
+    ObjectRef(app).Put("EnableUndo", true);
+    FormatDialog("C1", -4108, 12);
+    app->Undo();
+    EXPECT_EQ(At("B1:B2").Get("WrapText"), Variant(true));
+    EXPECT_EQ(At("C1").Get("HorizontalAlignment"), Variant(1));
+}
+
 TEST_F(Undo, DisabledUndoRecordsNothingAndForgetsTheHistory) {
     FormatDialog("A1", -4108, 12);
     ObjectRef(app).Put("EnableUndo", false);

@@ -1,0 +1,296 @@
+#include "ModelTestSupport.hpp"
+
+#include <gtest/gtest.h>
+
+using namespace vantor;
+using namespace vantor::model;
+using namespace vantor::model::test;
+
+namespace {
+
+class CellObjects : public ::testing::Test, protected ModelFixture {
+protected:
+    void ApplyInterior(const std::string& address,
+                       std::initializer_list<std::pair<const char*, Variant>> writes) const {
+        const ObjectRef range = At(address);
+        for (const auto& [name, value] : writes) {
+            range.Get("Interior").ToObject().Put(name, value);
+        }
+        range.Call("Apply");
+    }
+    Variant Fill(const std::string& address, const char* name) const {
+        return At(address).Get("Interior").Get(name);
+    }
+};
+
+TEST_F(CellObjects, NotesAreNothingUntilACellHasOneAndTheirTextCanBeCleared) {
+    const ObjectRef block = At("B2:D4");
+    EXPECT_TRUE(block.Get("Comment").IsNothing());
+    EXPECT_EQ(ErrorOf([&] { block.Get("Comment").Get("Text"); }), 91);
+    const Variant added = At("C3").Call("AddComment", "first");
+    EXPECT_EQ(added.Get("Text"), Variant("first"));
+    // Cells without a note do not make the text of a block mixed.
+    EXPECT_EQ(block.Get("Comment").Get("Text"), Variant("first"));
+    At("C3").Call("AddComment", "second"); // a new note replaces the old
+    EXPECT_EQ(At("C3").Get("Comment").Get("Text"), Variant("second"));
+    At("D4").Call("AddComment");
+    EXPECT_EQ(At("D4").Get("Comment").Get("Text"), Variant(""));
+    EXPECT_TRUE(block.Get("Comment").Get("Text").IsNull());
+    // Null written keeps every note; an empty text keeps the note.
+    block.Get("Comment").ToObject().Put("Text", Variant::Null());
+    EXPECT_EQ(At("C3").Get("Comment").Get("Text"), Variant("second"));
+    At("C3").Get("Comment").ToObject().Put("Text", "");
+    EXPECT_FALSE(At("C3").Get("Comment").IsNothing());
+    At("B2:C3").Call("ClearComments");
+    EXPECT_TRUE(At("C3").Get("Comment").IsNothing());
+    EXPECT_FALSE(block.Get("Comment").IsNothing()); // D4 keeps its note
+}
+
+TEST_F(CellObjects, NotesJoinTheDialogsUndoStep) {
+    At("A1").Call("AddComment", "kept");
+    app->BeginUndoGroup("Note");
+    At("A1").Get("Comment").ToObject().Put("Text", "edited");
+    At("A2:A3").Call("AddComment", "new");
+    app->EndUndoGroup();
+    app->Undo();
+    EXPECT_EQ(At("A1").Get("Comment").Get("Text"), Variant("kept"));
+    EXPECT_TRUE(At("A2:A3").Get("Comment").IsNothing());
+    app->Redo();
+    EXPECT_EQ(At("A1:A3").Get("Comment").Get("Text"), Variant::Null());
+    EXPECT_EQ(At("A3").Get("Comment").Get("Text"), Variant("new"));
+}
+
+TEST_F(CellObjects, ACellWithoutControlAnswersAControlNamedEmpty) {
+    const ObjectRef control = At("C1:C4").Get("Control").ToObject();
+    EXPECT_EQ(control.Get("Name"), Variant(""));
+    EXPECT_EQ(control.Get("HideOnDeactivate"), Variant(false));
+    // Hiding means nothing without a control: it is not kept.
+    const ObjectRef range = At("C1:C4");
+    range.Get("Control").ToObject().Put("HideOnDeactivate", true);
+    range.Call("Apply");
+    EXPECT_EQ(range.Get("Control").Get("HideOnDeactivate"), Variant(false));
+    EXPECT_EQ(range.Get("Control").Get("Name"), Variant(""));
+}
+
+TEST_F(CellObjects, ControlKindsAreKeptWithTheirHidingAndNullKeepsEachCells) {
+    const ObjectRef range = At("D1:D3");
+    const ObjectRef control = range.Get("Control").ToObject();
+    control.Put("Name", " spinbutton ");
+    control.Put("HideOnDeactivate", true);
+    range.Call("Apply");
+    EXPECT_EQ(range.Get("Control").Get("Name"), Variant("SpinButton"));
+    EXPECT_EQ(range.Get("Control").Get("HideOnDeactivate"), Variant(true));
+    const ObjectRef d2 = At("D2");
+    d2.Get("Control").ToObject().Put("Name", "DatePicker");
+    d2.Call("Apply");
+    EXPECT_TRUE(range.Get("Control").Get("Name").IsNull());
+    EXPECT_EQ(range.Get("Control").Get("HideOnDeactivate"), Variant(true));
+    control.Put("Name", Variant::Null());
+    control.Put("HideOnDeactivate", false);
+    range.Call("Apply");
+    EXPECT_EQ(At("D1").Get("Control").Get("Name"), Variant("SpinButton"));
+    EXPECT_EQ(At("D2").Get("Control").Get("Name"), Variant("DatePicker"));
+    EXPECT_EQ(range.Get("Control").Get("HideOnDeactivate"), Variant(false));
+    // An empty value removes the control.
+    control.Put("Name", Variant());
+    range.Call("Apply");
+    EXPECT_EQ(range.Get("Control").Get("Name"), Variant(""));
+    EXPECT_EQ(ErrorOf([&] { control.Put("Name", 3); }), 1004);
+}
+
+TEST_F(CellObjects, ReadOnlyIsWrittenAtOnceWithoutApplyingWhatIsStaged) {
+    const ObjectRef range = At("A1:B2");
+    range.Put("WrapText", true);
+    range.Put("ReadOnly", true);
+    EXPECT_EQ(range.Get("ReadOnly"), Variant(true));
+    EXPECT_EQ(range.Get("WrapText"), Variant(false));
+    range.Call("Apply");
+    EXPECT_EQ(range.Get("WrapText"), Variant(true));
+    EXPECT_EQ(range.Get("ReadOnly"), Variant(true)); // the apply does not undo it
+    At("B2").Put("ReadOnly", false);
+    EXPECT_TRUE(range.Get("ReadOnly").IsNull());
+    range.Put("ReadOnly", Variant::Null());
+    EXPECT_EQ(At("A1").Get("ReadOnly"), Variant(true));
+    EXPECT_EQ(At("B2").Get("ReadOnly"), Variant(false));
+    ObjectRef(sheet->Cells()).Put("ReadOnly", true);
+    EXPECT_EQ(At("XFD1048576").Get("ReadOnly"), Variant(true));
+}
+
+TEST_F(CellObjects, ApplyCacheIsACountThatNullKeepsAndApplyLowersToZero) {
+    const ObjectRef range = At("A1");
+    range.Put("ApplyCache", 3);
+    range.Put("ApplyCache", Variant::Null());
+    EXPECT_EQ(range.Get("ApplyCache"), Variant(3));
+    EXPECT_EQ(ErrorOf([&] { range.Put("ApplyCache", "two"); }), 13);
+    EXPECT_EQ(ErrorOf([&] { range.Put("ApplyCache", -1); }), 1004);
+    EXPECT_EQ(range.Get("ApplyCache"), Variant(3));
+    for (int i = 0; i < 5; ++i) {
+        range.Call("Apply");
+    }
+    EXPECT_EQ(range.Get("ApplyCache"), Variant(0));
+}
+
+TEST_F(CellObjects, UnderlineStylesIncludeTheAccountingOnesAndMixedReadNull) {
+    for (int32_t style : {2, -4119, 4, 5, -4142}) {
+        ApplyFont("A1", "Underline", style);
+        EXPECT_EQ(At("A1").Get("Font").Get("Underline"), Variant(style));
+    }
+    ApplyFont("A2", "Underline", true);
+    ApplyFont("A3", "Underline", 4);
+    EXPECT_EQ(At("A2").Get("Font").Get("Underline"), Variant(2));
+    EXPECT_TRUE(At("A2:A3").Get("Font").Get("Underline").IsNull());
+    ApplyFont("A2:A3", "Underline", Variant::Null());
+    EXPECT_EQ(At("A3").Get("Font").Get("Underline"), Variant(4));
+    ApplyFont("A2:A3", "Underline", false);
+    EXPECT_EQ(At("A2:A3").Get("Font").Get("Underline"), Variant(-4142));
+    for (int32_t refused : {1, 3, -4118, 6}) {
+        EXPECT_EQ(ErrorOf([&] { At("A1").Get("Font").ToObject().Put("Underline", refused); }), 1004)
+            << refused;
+    }
+}
+
+TEST_F(CellObjects, FontColourKeepsItsExactValueWhileItsIndexIsTheNearest) {
+    ApplyFont("A1", "color", 0x123456);
+    EXPECT_EQ(At("A1").Get("Font").Get("color"), Variant(0x123456));
+    const int32_t index = At("A1").Get("Font").Get("ColorIndex").ToLong();
+    EXPECT_GE(index, 1);
+    EXPECT_LE(index, 56);
+    // Black given is not automatic, though both read black.
+    ApplyFont("A2", "color", 0);
+    EXPECT_EQ(At("A2").Get("Font").Get("ColorIndex"), Variant(1));
+    EXPECT_EQ(At("A3").Get("Font").Get("ColorIndex"), Variant(-4105));
+    EXPECT_EQ(At("A3").Get("Font").Get("color"), Variant(0));
+    EXPECT_TRUE(At("A2:A3").Get("Font").Get("ColorIndex").IsNull());
+    // Every palette index reads back as itself unless an earlier entry has its colour.
+    for (int32_t i = 1; i <= 56; ++i) {
+        ApplyFont("B1", "ColorIndex", i);
+        const Variant color = At("B1").Get("Font").Get("color");
+        ApplyFont("B2", "color", color);
+        EXPECT_EQ(At("B2").Get("Font").Get("ColorIndex").ToLong(),
+                  At("B1").Get("Font").Get("ColorIndex").ToLong())
+            << i;
+        EXPECT_LE(At("B1").Get("Font").Get("ColorIndex").ToLong(), i);
+    }
+    EXPECT_EQ(ErrorOf([&] { At("B1").Get("Font").ToObject().Put("ColorIndex", 0); }), 1004);
+    EXPECT_EQ(ErrorOf([&] { At("B1").Get("Font").ToObject().Put("color", -1); }), 1004);
+}
+
+TEST_F(CellObjects, PatternsKeepTheirColoursAndNoPatternForgetsThem) {
+    // A pattern with its colour on a cell without fill; the cell's colour stays automatic.
+    ApplyInterior("A1", {{"Pattern", 9}, {"PatternColorIndex", 3}});
+    EXPECT_EQ(Fill("A1", "Pattern"), Variant(9));
+    EXPECT_EQ(Fill("A1", "PatternColor"), Variant(255));
+    EXPECT_EQ(Fill("A1", "ColorIndex"), Variant(-4105));
+    EXPECT_EQ(Fill("A1", "color"), Variant(16777215));
+    // A colour given to a patterned cell keeps its pattern.
+    ApplyInterior("A1", {{"color", 65535}});
+    EXPECT_EQ(Fill("A1", "Pattern"), Variant(9));
+    EXPECT_EQ(Fill("A1", "color"), Variant(65535));
+    // A pattern and a colour given together keep the pattern.
+    ApplyInterior("A2", {{"color", 65280}, {"Pattern", 17}});
+    EXPECT_EQ(Fill("A2", "Pattern"), Variant(17));
+    EXPECT_EQ(Fill("A2", "color"), Variant(65280));
+    // Automatic colour on a cell without fill does not make one.
+    ApplyInterior("A3", {{"ColorIndex", -4105}});
+    EXPECT_EQ(Fill("A3", "Pattern"), Variant(-4142));
+    // No pattern forgets both colours, so a later solid fill starts plain.
+    ApplyInterior("A1:A2", {{"Pattern", -4142}});
+    EXPECT_EQ(Fill("A1:A2", "ColorIndex"), Variant(-4105));
+    EXPECT_EQ(Fill("A1:A2", "PatternColorIndex"), Variant(-4105));
+    ApplyInterior("A1", {{"Pattern", 1}});
+    EXPECT_EQ(Fill("A1", "color"), Variant(16777215));
+    EXPECT_EQ(Fill("A1", "PatternColor"), Variant(0));
+    // Mixed fills read Null and Null written keeps them.
+    ApplyInterior("B1", {{"color", 255}});
+    ApplyInterior("B2", {{"Pattern", 15}});
+    EXPECT_TRUE(Fill("B1:B2", "Pattern").IsNull());
+    EXPECT_TRUE(Fill("B1:B2", "color").IsNull());
+    ApplyInterior(
+        "B1:B2",
+        {{"Pattern", Variant::Null()}, {"color", Variant::Null()}, {"PatternColorIndex", 5}});
+    EXPECT_EQ(Fill("B1", "Pattern"), Variant(1));
+    EXPECT_EQ(Fill("B1", "color"), Variant(255));
+    EXPECT_EQ(Fill("B2", "Pattern"), Variant(15));
+    EXPECT_EQ(Fill("B1:B2", "PatternColor"), Variant(16711680));
+}
+
+TEST_F(CellObjects, HugeNumbersAreRefusedAsOutOfRangeNotAsOverflow) {
+    const ObjectRef range = At("A1:B2");
+    const ObjectRef font = range.Get("Font").ToObject();
+    const ObjectRef interior = range.Get("Interior").ToObject();
+    const ObjectRef border = Border(range, 12);
+    for (const Variant& huge : {Variant(1e12), Variant(-3e9)}) {
+        EXPECT_EQ(ErrorOf([&] { font.Put("ColorIndex", huge); }), 1004);
+        EXPECT_EQ(ErrorOf([&] { interior.Put("ColorIndex", huge); }), 1004);
+        EXPECT_EQ(ErrorOf([&] { interior.Put("PatternColorIndex", huge); }), 1004);
+        EXPECT_EQ(ErrorOf([&] { interior.Put("Pattern", huge); }), 1004);
+        EXPECT_EQ(ErrorOf([&] { border.Put("ColorIndex", huge); }), 1004);
+        EXPECT_EQ(ErrorOf([&] { border.Put("Weight", huge); }), 1004);
+        EXPECT_EQ(ErrorOf([&] { font.Put("Underline", huge); }), 1004);
+        EXPECT_EQ(ErrorOf([&] { range.Put("HorizontalAlignment", huge); }), 1004);
+        EXPECT_EQ(ErrorOf([&] { range.Put("ApplyCache", huge); }), 1004);
+    }
+    EXPECT_NE(DescriptionOf([&] { font.Put("ColorIndex", 1e12); }).find("ColorIndex"),
+              std::string::npos);
+    // A "no colour" written as a double still removes the line and the fill.
+    Apply("A1:B2", "WrapText", true);
+    border.Put("LineStyle", 1);
+    interior.Put("Pattern", 1);
+    range.Call("Apply");
+    border.Put("ColorIndex", -4142.0);
+    interior.Put("ColorIndex", -4142.0);
+    range.Call("Apply");
+    EXPECT_EQ(border.Get("LineStyle"), Variant(-4142));
+    EXPECT_EQ(interior.Get("Pattern"), Variant(-4142));
+    EXPECT_EQ(range.Get("WrapText"), Variant(true));
+}
+
+TEST_F(CellObjects, FittingGrowsWithContentAndLeavesEmptyRowsAndColumnsAtTheirDefaults) {
+    const double height = At("A1").Get("RowHeight").ToDouble();
+    const double width = At("A1").Get("ColumnWidth").ToDouble();
+    At("B2").Put("Value", "short");
+    At("B3").Put("Value", "short");
+    ApplyFont("B3", "Size", 24);
+    At("B4").Put("Value", std::string(40, 'x'));
+    Apply("B4", "WrapText", true);
+    At("B5").Put("Value", "one\ntwo\nthree");
+    Apply("B5", "WrapText", true);
+    At("A1:C6").Call("AutoFitRowsHeight");
+    EXPECT_EQ(At("B1").Get("RowHeight"), Variant(height));
+    EXPECT_EQ(At("B2").Get("RowHeight"), Variant(height));
+    EXPECT_GT(At("B3").Get("RowHeight").ToDouble(), height * 1.8);
+    EXPECT_GE(At("B4").Get("RowHeight").ToDouble(), height * 4);
+    EXPECT_EQ(At("B5").Get("RowHeight"), Variant(height * 3));
+    EXPECT_EQ(At("B6").Get("RowHeight"), Variant(height));
+    // A height given by hand to an empty row goes back to the default.
+    At("7:7").Put("RowHeight", 50);
+    At("7:7").Call("AutoFitRowsHeight");
+    EXPECT_EQ(At("A7").Get("RowHeight"), Variant(height));
+
+    At("A1:C6").Call("AutoFitColsWidth");
+    EXPECT_EQ(At("A1").Get("ColumnWidth"), Variant(width)); // empty column
+    EXPECT_EQ(At("C1").Get("ColumnWidth"), Variant(width));
+    // The big "short" is the widest unwrapped text of column B.
+    const double big = At("B1").Get("ColumnWidth").ToDouble();
+    EXPECT_GT(big, 5 * 24.0 / 11.0);
+    // Fitting a block takes only its own rows into account.
+    At("B2").Call("AutoFitColsWidth");
+    EXPECT_LT(At("B1").Get("ColumnWidth").ToDouble(), big);
+    EXPECT_GT(At("B1").Get("ColumnWidth").ToDouble(), 5.0);
+}
+
+TEST_F(CellObjects, FittingStopsAtTheLargestRowHeightAndColumnWidth) {
+    At("A1").Put("Value", std::string(2000, 'w'));
+    ApplyFont("A1", "Size", 72);
+    At("A1").Call("AutoFitColsWidth");
+    EXPECT_EQ(At("A1").Get("ColumnWidth"), Variant(255.0));
+    Apply("A1", "WrapText", true);
+    At("A1").Call("AutoFitRowsHeight");
+    EXPECT_EQ(At("A1").Get("RowHeight"), Variant(409.0));
+    EXPECT_EQ(ErrorOf([&] { At("A1").Put("RowHeight", 409.5); }), 1004);
+    EXPECT_EQ(ErrorOf([&] { At("A1").Put("ColumnWidth", -1); }), 1004);
+    At("A1").Put("RowHeight", 0); // hidden
+    EXPECT_EQ(At("A1").Get("RowHeight"), Variant(0.0));
+}
+
+} // namespace
