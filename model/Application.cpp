@@ -177,7 +177,15 @@ std::shared_ptr<Range> Application::RangeOf(const std::string& address) const {
     }
     std::string sheetName = address.substr(0, bang);
     if (sheetName.size() >= 2 && sheetName.front() == '\'' && sheetName.back() == '\'') {
-        sheetName = sheetName.substr(1, sheetName.size() - 2);
+        // A quoted name doubles the apostrophes it holds.
+        std::string unquoted;
+        for (size_t i = 1; i + 1 < sheetName.size(); ++i) {
+            unquoted += sheetName[i];
+            if (sheetName[i] == '\'' && sheetName[i + 1] == '\'' && i + 2 < sheetName.size()) {
+                ++i;
+            }
+        }
+        sheetName = unquoted;
     }
     return m_pActive->Sheet(sheetName)->RangeOf(address.substr(bang + 1));
 }

@@ -69,11 +69,15 @@ void FitRows(CellStore& store, const CellRect& rect, double defaultFontSize) {
         if (row < rect.firstRow || row > rect.lastRow || value.IsEmpty()) {
             continue;
         }
+        const std::string text = TextOf(value);
+        if (text.empty()) {
+            continue; // an empty text shows nothing, as an empty cell
+        }
         const int32_t column = ColumnOf(key);
         const Style& style = table.Get(store.StyleAt(row, column));
         const double width = store.State().columnWidths.At(column);
         const double height =
-            LineHeight(style.fontSize) * LineCount(TextOf(value), style, width, defaultFontSize);
+            LineHeight(style.fontSize) * LineCount(text, style, width, defaultFontSize);
         double& best = heights[row];
         best = std::min(kMaxRowHeight, std::max(best, height));
     }
@@ -94,11 +98,12 @@ void FitColumns(CellStore& store, const CellRect& rect, double defaultFontSize) 
         }
         const int32_t column = ColumnOf(it->first);
         const Style& style = table.Get(store.StyleAt(row, column));
-        if (style.wrapText) {
+        const std::string text = TextOf(it->second);
+        if (style.wrapText || text.empty()) {
             continue;
         }
-        const double width = RoundTo(
-            TextWidth(TextOf(it->second), style.fontSize, defaultFontSize) + kPadding, 0.01);
+        const double width =
+            RoundTo(TextWidth(text, style.fontSize, defaultFontSize) + kPadding, 0.01);
         double& best = widths[column];
         best = std::min(kMaxColumnWidth, std::max(best, width));
     }

@@ -279,6 +279,22 @@ TEST_F(CellObjects, FittingGrowsWithContentAndLeavesEmptyRowsAndColumnsAtTheirDe
     EXPECT_GT(At("B1").Get("ColumnWidth").ToDouble(), 5.0);
 }
 
+TEST_F(CellObjects, CellsHoldingAnEmptyTextFitLikeEmptyCells) {
+    const double height = At("A1").Get("RowHeight").ToDouble();
+    const double width = At("A1").Get("ColumnWidth").ToDouble();
+    At("B2").Put("Value", "");
+    ApplyFont("B2", "Size", 30);
+    At("B2").Call("AutoFitColsWidth");
+    At("B2").Call("AutoFitRowsHeight");
+    EXPECT_EQ(At("B2").Get("ColumnWidth"), Variant(width));
+    EXPECT_EQ(At("B2").Get("RowHeight"), Variant(height));
+    // Beside a text, the empty one does not count either.
+    At("B3").Put("Value", "abc");
+    At("B2:B3").Call("AutoFitColsWidth");
+    EXPECT_LT(At("B2").Get("ColumnWidth").ToDouble(), width);
+    EXPECT_GT(At("B2").Get("ColumnWidth").ToDouble(), 3.0);
+}
+
 TEST_F(CellObjects, FittingStopsAtTheLargestRowHeightAndColumnWidth) {
     At("A1").Put("Value", std::string(2000, 'w'));
     ApplyFont("A1", "Size", 72);

@@ -226,6 +226,20 @@ TEST_F(Settings, RangesAreAddressedInA1Form) {
     EXPECT_EQ(ParseAddress("AA10"), (CellRect{9, 26, 9, 26}));
 }
 
+TEST_F(Settings, QuotedSheetNamesReachTheirSheet) {
+    book->AddSheet("My Sheet");
+    book->AddSheet("Bob's");
+    const ObjectRef application(app);
+    EXPECT_EQ(application.Call("Range", "'My Sheet'!B2").Get("Worksheet").Get("Name"),
+              Variant("My Sheet"));
+    // An apostrophe inside a quoted name is doubled.
+    EXPECT_EQ(application.Call("Range", "'Bob''s'!B2").Get("Worksheet").Get("Name"),
+              Variant("Bob's"));
+    EXPECT_EQ(application.Call("Range", "Bob's!B2").Get("Worksheet").Get("Name"), Variant("Bob's"));
+    EXPECT_EQ(ErrorOf([&] { application.Call("Range", "'Nobody'!A1"); }), 9);
+    EXPECT_EQ(ErrorOf([&] { application.Call("Range", "'My Sheet'!A0"); }), 1004);
+}
+
 TEST_F(Settings, InstalledFontsAreTheTypedInterfaceOfTheApplication) {
     const auto fonts = ObjectRef(app).As<InstalledFonts>();
     ASSERT_TRUE(fonts);
