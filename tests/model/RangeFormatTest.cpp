@@ -36,6 +36,46 @@ TEST_F(RangeFormat, NewWorkbookReadsItsDefaultsWithTheTypesThePagesMatch) {
     EXPECT_EQ(range.Get("ApplyCache"), Variant(0));
 }
 
+TEST_F(RangeFormat, EverySheetOfEveryNewWorkbookIsPlainThroughout) {
+    const auto second = app->AddWorkbook("Book2");
+    for (const auto& each : {book->Sheet(2), second->Sheet(0)}) {
+        const ObjectRef all(each->Cells());
+        EXPECT_EQ(all.Get("NumberFormat"), Variant(""));
+        EXPECT_EQ(all.Get("HorizontalAlignment"), Variant(1));
+        EXPECT_EQ(all.Get("VerticalAlignment"), Variant(-4107));
+        EXPECT_EQ(all.Get("WrapText"), Variant(false));
+        EXPECT_EQ(all.Get("ReadOnly"), Variant(false));
+        const ObjectRef font = all.Get("Font").ToObject();
+        EXPECT_EQ(font.Get("Name"), Variant(app->DefaultFontName()));
+        EXPECT_EQ(font.Get("Size"), Variant(11.0));
+        for (const char* flag : {"Bold", "Italic", "Strikethrough"}) {
+            EXPECT_EQ(font.Get(flag), Variant(false)) << flag;
+        }
+        EXPECT_EQ(font.Get("color"), Variant(0));
+        const ObjectRef interior = all.Get("Interior").ToObject();
+        EXPECT_EQ(interior.Get("color"), Variant(16777215));
+        EXPECT_EQ(interior.Get("PatternColor"), Variant(0));
+        EXPECT_EQ(interior.Get("Pattern"), Variant(-4142));
+        for (const Variant& border : all.Get("Borders").ToObject().Enumerate()) {
+            EXPECT_EQ(border.Get("LineStyle"), Variant(-4142));
+            EXPECT_EQ(border.Get("Weight"), Variant(2));
+            EXPECT_EQ(border.Get("color"), Variant(0));
+            EXPECT_EQ(border.Get("ColorIndex"), Variant(-4105));
+        }
+        EXPECT_TRUE(all.Get("Comment").IsNothing());
+        EXPECT_EQ(all.Get("Control").Get("Name"), Variant(""));
+        EXPECT_EQ(all.Get("Control").Get("HideOnDeactivate"), Variant(false));
+        EXPECT_TRUE(all.Get("Value").IsEmpty());
+        const ObjectRef view(each);
+        EXPECT_EQ(view.Get("DisplayHeadings"), Variant(true));
+        EXPECT_EQ(view.Get("DisplayGridlines"), Variant(true));
+        EXPECT_EQ(view.Get("GridlineColor"), Variant(12632256));
+    }
+    EXPECT_EQ(ObjectRef(second).Get("CommentMode"), Variant(2));
+    EXPECT_EQ(ObjectRef(second).Get("MaxChange"), Variant(0.001));
+    EXPECT_FALSE(app->CanUndo()); // making workbooks is no undo step
+}
+
 TEST_F(RangeFormat, StagedWritesShowOnlyAfterApplyAndThenForEveryCell) {
     const ObjectRef range = At("B2:D4");
     range.Put("HorizontalAlignment", -4108);

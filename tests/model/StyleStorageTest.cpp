@@ -78,6 +78,53 @@ TEST_F(StyleStorage, AWorkbookKeepsAtMost65536DistinctStyles) {
     EXPECT_EQ(At("C3").Get("HorizontalAlignment"), Variant(-4108));
 }
 
+TEST_F(StyleStorage, ARefusedApplyOfSeveralEdgesChangesNoCellAndLeavesNoStep) {
+    const ObjectRef range = At("C3:D4");
+    for (int32_t index : {7, 8, 9, 10, 11, 12}) {
+        Border(range, index).Put("LineStyle", -4115);
+    }
+    range.Call("Apply");
+    // Font colours down column A fill the workbook up to the styles it keeps.
+    Style base = book->Styles()->Default();
+    std::vector<std::pair<int32_t, Style>> runs;
+    const auto missing = static_cast<int32_t>(65536 - book->StylesInUse());
+    for (int32_t r = 0; r < missing; ++r) {
+        base.fontColor = static_cast<uint32_t>(r + 1);
+        runs.emplace_back(r + 1, base);
+    }
+    sheet->LoadColumnStyles(0, runs);
+    ASSERT_EQ(book->StylesInUse(), 65536u);
+
+    // Half of the box, redrawn, would need new styles for its cells and
+    // their neighbours while the other half keeps the old ones.
+    const ObjectRef half = At("C3:C4");
+    app->BeginUndoGroup("Format Cells");
+    for (int32_t index : {7, 8, 9, 10, 12}) {
+        Border(half, index).Put("LineStyle", 1);
+    }
+    half.Put("WrapText", true);
+    EXPECT_EQ(ErrorOf([&] { half.Call("Apply"); }), 1004);
+    Border(half, 10).Put("LineStyle", 1);
+    EXPECT_NE(DescriptionOf([&] { half.Call("Apply"); }).find("65536"), std::string::npos);
+    EXPECT_EQ(ErrorOf([&] { At("F6").Put("ReadOnly", true); }), 1004);
+    app->EndUndoGroup();
+    EXPECT_FALSE(app->CanUndo());
+
+    for (int32_t index : {7, 8, 9, 10, 11, 12}) {
+        EXPECT_EQ(Border(range, index).Get("LineStyle"), Variant(-4115)) << index;
+    }
+    EXPECT_EQ(range.Get("WrapText"), Variant(false));
+    EXPECT_EQ(Border(At("C2"), 9).Get("LineStyle"), Variant(-4115));
+    EXPECT_EQ(Border(At("D3:D4"), 7).Get("LineStyle"), Variant(-4115));
+    EXPECT_EQ(Border(At("C5"), 8).Get("LineStyle"), Variant(-4115));
+    EXPECT_EQ(At("F6").Get("ReadOnly"), Variant(false));
+    EXPECT_EQ(book->StylesInUse(), 65536u);
+    // A change to styles already in use is still accepted.
+    Apply("F6", "WrapText", false);
+    ApplyFont("F6", "color", 1);
+    EXPECT_EQ(At("F6").Get("Font").Get("color"), Variant(1));
+}
+
 TEST_F(StyleStorage, RepeatedChangesFindTheirEarlierStyles) {
     Apply("A1:A3", "WrapText", true);
     const size_t records = book->Styles()->RecordCount();
