@@ -10,6 +10,9 @@ namespace vantor::model {
 using constants::kColumnCount;
 using constants::kRowCount;
 
+// A memo entry not yet mapped.
+constexpr uint32_t kUnmapped = UINT32_MAX;
+
 // One more row and column than the sheet shows: their top and left edges are
 // the bottom and right edges of the last row and column.
 CellStore::CellStore(std::shared_ptr<StyleTable> table, double defaultRowHeight,
@@ -73,40 +76,40 @@ RunList<ColumnPtr> CellStore::RebuildColumns(const CellRect& rect, F&& mapped,
     return joined;
 }
 
-std::vector<uint32_t> CellStore::MapStyles(const CellRect& rect, const StyleMapping& map,
-                                           const KnownMapping& known) {
-    const size_t idLimit = m_pTable->IdLimit();
-    std::vector<uint32_t> memo(idLimit, UINT32_MAX);
+std::vector<uint32_t> CellStore::PatchStyles(const CellRect& rect, const StylePatch& patch) {
+    StyleTable& table = *m_pTable;
+    const uint32_t number = table.PatchNumber(patch);
+    std::vector<uint32_t> memo(table.IdLimit(), kUnmapped);
     std::vector<uint32_t> newIds;
-    // When every id of the block already knows its new id, one pass rewrites the runs.
-    bool complete = static_cast<bool>(known);
-    if (complete) {
-        RunList<ColumnPtr> columns = RebuildColumns(
-            rect,
-            [&](uint32_t id) {
-                uint32_t& slot = memo[id];
-                if (slot == UINT32_MAX) {
-                    if (!complete || !known(id, slot)) {
-                        complete = false;
-                        slot = id;
-                    } else {
-                        newIds.push_back(slot);
-                    }
+    // A change made before (turning bold on and off, say) usually finds every
+    // id of the block already mapped: then one pass rewrites the runs.
+    bool complete = true;
+    RunList<ColumnPtr> columns = RebuildColumns(
+        rect,
+        [&](uint32_t id) {
+            uint32_t& slot = memo[id];
+            if (slot == kUnmapped) {
+                if (complete && table.KnownResult(number, id, slot)) {
+                    newIds.push_back(slot);
+                } else {
+                    complete = false;
+                    slot = id;
                 }
-                return slot;
-            },
-            complete);
-        if (complete) {
-            m_state.columns = std::move(columns);
-            Changed();
-            return newIds;
-        }
-        std::fill(memo.begin(), memo.end(), UINT32_MAX);
+            }
+            return slot;
+        },
+        complete);
+    if (complete) {
+        m_state.columns = std::move(columns);
+        Changed();
+        return newIds;
     }
     // Otherwise first the distinct ids over the block, then each mapped once,
     // in id order so that the style records are read front to back, then the
     // runs rewritten from that table.
-    std::vector<uint8_t> present(idLimit, 0);
+    std::fill(memo.begin(), memo.end(), kUnmapped);
+    newIds.clear();
+    std::vector<uint8_t> present(table.IdLimit(), 0);
     uint8_t* const marks = present.data();
     m_state.columns.ForEach(rect.firstColumn, rect.lastColumn,
                             [&](int32_t, int32_t, const ColumnPtr& column) {
@@ -118,12 +121,12 @@ std::vector<uint32_t> CellStore::MapStyles(const CellRect& rect, const StyleMapp
                                 }
                             });
     std::vector<uint32_t> ids;
-    for (uint32_t id = 0; id < idLimit; ++id) {
+    for (uint32_t id = 0; id < present.size(); ++id) {
         if (present[id]) {
             ids.push_back(id);
         }
     }
-    map(ids, newIds);
+    table.ApplyPatch(number, patch, ids, newIds);
     for (size_t i = 0; i < ids.size(); ++i) {
         memo[ids[i]] = newIds[i];
     }

@@ -13,6 +13,7 @@
 namespace vantor::model {
 
 class StyleTable;
+struct StylePatch;
 
 // Cells are keyed column first, so the cells of a block are found column by column.
 using CellKey = uint64_t;
@@ -56,14 +57,9 @@ public:
     uint64_t Version() const { return m_version; }
 
     uint32_t StyleAt(int32_t row, int32_t column) const;
-    // Replaces every style id over the block: map(ids, mapped) is called once
-    // with the distinct ids of the block and gives each its new id.
-    using StyleMapping = std::function<void(const std::vector<uint32_t>&, std::vector<uint32_t>&)>;
-    // known(id, newId), when given, answers ids whose new id is known without
-    // mapping. Returns the new ids.
-    using KnownMapping = std::function<bool(uint32_t, uint32_t&)>;
-    std::vector<uint32_t> MapStyles(const CellRect& rect, const StyleMapping& map,
-                                    const KnownMapping& known = {});
+    // Applies the patch to every style over the block; returns the block's
+    // new style ids.
+    std::vector<uint32_t> PatchStyles(const CellRect& rect, const StylePatch& patch);
     // Marks used[id] for every style of the sheet, or of the sheet outside a block.
     void MarkStyles(std::vector<uint8_t>& used) const;
     void MarkStylesOutside(const CellRect& rect, std::vector<uint8_t>& used) const;

@@ -52,18 +52,16 @@ uint32_t StyleTable::PatchNumber(const StylePatch& patch) {
     return number;
 }
 
-void StyleTable::ApplyPatch(const StylePatch& patch, const std::vector<uint32_t>& ids,
-                            std::vector<uint32_t>& newIds) {
-    const uint32_t number = PatchNumber(patch);
+void StyleTable::ApplyPatch(uint32_t patchNumber, const StylePatch& patch,
+                            const std::vector<uint32_t>& ids, std::vector<uint32_t>& newIds) {
     m_transitions.resize(m_styles.size());
     newIds.resize(ids.size());
     std::vector<size_t> missing;
     std::vector<Style> changed;
+    missing.reserve(ids.size());
+    changed.reserve(ids.size());
     for (size_t i = 0; i < ids.size(); ++i) {
-        const Transition& t = m_transitions[ids[i]];
-        if (t.patch == number) {
-            newIds[i] = t.result;
-        } else {
+        if (!KnownResult(patchNumber, ids[i], newIds[i])) {
             missing.push_back(i);
             changed.push_back(patch.AppliedTo(m_styles[ids[i]]));
         }
@@ -73,16 +71,8 @@ void StyleTable::ApplyPatch(const StylePatch& patch, const std::vector<uint32_t>
     m_transitions.resize(m_styles.size());
     for (size_t k = 0; k < missing.size(); ++k) {
         newIds[missing[k]] = found[k];
-        m_transitions[ids[missing[k]]] = Transition{number, found[k]};
+        m_transitions[ids[missing[k]]] = Transition{patchNumber, found[k]};
     }
-}
-
-bool StyleTable::KnownResult(uint32_t patchNumber, uint32_t id, uint32_t& result) const {
-    if (id >= m_transitions.size() || m_transitions[id].patch != patchNumber) {
-        return false;
-    }
-    result = m_transitions[id].result;
-    return true;
 }
 
 void StyleTable::Reserve(size_t records) {

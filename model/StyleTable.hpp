@@ -28,16 +28,22 @@ public:
     // hash index keeps many memory reads in flight, which is what a large
     // batch costs.
     void InternAll(const std::vector<Style>& styles, std::vector<uint32_t>& ids);
-    // The ids of the styles `ids` become with the patch applied. Each style
-    // remembers the last patch applied to it and the result, so that
-    // repeating a change (turning bold on and off, say) finds its styles
-    // without looking them up.
-    void ApplyPatch(const StylePatch& patch, const std::vector<uint32_t>& ids,
-                    std::vector<uint32_t>& newIds);
     // Distinct patches are numbered from 1.
     uint32_t PatchNumber(const StylePatch& patch);
+    // The ids of the styles `ids` become with the patch of this number
+    // applied. Each style remembers the last patch applied to it and the
+    // result, so that repeating a change (turning bold on and off, say) finds
+    // its styles without looking them up.
+    void ApplyPatch(uint32_t patchNumber, const StylePatch& patch, const std::vector<uint32_t>& ids,
+                    std::vector<uint32_t>& newIds);
     // What the patch of this number made of a style, if it was the last one applied to it.
-    bool KnownResult(uint32_t patchNumber, uint32_t id, uint32_t& result) const;
+    bool KnownResult(uint32_t patchNumber, uint32_t id, uint32_t& result) const {
+        if (id >= m_transitions.size() || m_transitions[id].patch != patchNumber) {
+            return false;
+        }
+        result = m_transitions[id].result;
+        return true;
+    }
     const Style& Get(uint32_t id) const { return m_styles[id]; }
     const Style& Default() const { return m_styles[0]; }
     // Records held, referenced or not.

@@ -106,27 +106,26 @@ void Worksheet::Record(const CellState& before) {
 void Worksheet::PatchStyles(const std::vector<std::pair<CellRect, StylePatch>>& patches) {
     const auto book = Book();
     StyleTable& table = *book->Styles();
-    const CellState before = m_store.State();
-    std::vector<uint32_t> newIds;
-    for (const auto& [rect, patch] : patches) {
-        const uint32_t number = table.PatchNumber(patch);
-        newIds = m_store.MapStyles(
-            rect,
-            [&](const std::vector<uint32_t>& ids, std::vector<uint32_t>& mapped) {
-                table.ApplyPatch(patch, ids, mapped);
-            },
-            [&](uint32_t id, uint32_t& result) { return table.KnownResult(number, id, result); });
+    {
+        const CellState before = m_store.State();
+        std::vector<uint32_t> newIds;
+        for (const auto& [rect, patch] : patches) {
+            newIds = m_store.PatchStyles(rect, patch);
+        }
+        // Only a table that has grown past the limit can hold too many styles in
+        // use; after a single block, only the block's new styles need not be looked for.
+        if (table.RecordCount() > constants::kMaxStyles &&
+            (patches.size() == 1 ? book->StylesInUse(*this, patches.front().first, newIds)
+                                 : book->StylesInUse()) > constants::kMaxStyles) {
+            m_store.Restore(before);
+            throw AutomationError(
+                err::ApplicationDefined,
+                "Too many different cell formats: a workbook keeps at most 65536");
+        }
+        Record(before);
     }
-    // Only a table that has grown past the limit can hold too many styles in
-    // use; after a single block, only the block's new styles need not be looked for.
-    if (table.RecordCount() > constants::kMaxStyles &&
-        (patches.size() == 1 ? book->StylesInUse(*this, patches.front().first, newIds)
-                             : book->StylesInUse()) > constants::kMaxStyles) {
-        m_store.Restore(before);
-        throw AutomationError(err::ApplicationDefined,
-                              "Too many different cell formats: a workbook keeps at most 65536");
-    }
-    Record(before);
+    // Once the state before is let go (unless an undo step keeps it), the
+    // styles only it used can be reclaimed.
     table.CollectIfAbove(4 * constants::kMaxStyles);
 }
 
