@@ -31,7 +31,11 @@ const std::vector<CatalogueDialog>& DialogCatalogue::Dialogs() {
          TargetKind::Sheets,
          {"SheetPropView", "SheetPropDefault", "SheetPropProtect"}},
         {"Workbook and Worksheet", TargetKind::Application, {"BookandSheetProp"}},
-        {"Options", TargetKind::Application, {"AppProp", "AppPropDefault", "AppMisc"}},
+        // Both application pages write the sheet count of new workbooks: in one
+        // dialog the later tab would write its stale count over a change made
+        // on the earlier one, so each has a dialog of its own.
+        {"Options", TargetKind::Application, {"AppProp", "AppMisc"}},
+        {"New Workbook Defaults", TargetKind::Application, {"AppPropDefault"}},
     };
     return dialogs;
 }

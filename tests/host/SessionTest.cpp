@@ -273,12 +273,15 @@ user chkShowZero click
 ok
 get book DisplayZeros
 dialog Options
-tab AppPropDefault
 user nbeSheetCount value 5
 tab AppMisc
 user DefaultBookName type "Ledger %1"
 ok
 user BakFilePath type "/tmp/backup"
+ok
+get app SheetsInNewWorkbook
+dialog "New Workbook Defaults"
+user nbeSheetCount value 7
 ok
 get app SheetsInNewWorkbook
 log
@@ -304,6 +307,7 @@ log
              "book DisplayZeros = False\n",
              // The options dialog refuses an empty backup folder, then applies.
              "icon=64\nrefused AppMisc 1\nok\napp SheetsInNewWorkbook = 5\n",
+             "ok\napp SheetsInNewWorkbook = 7\n",
              "log: [Workbook & Worksheet Property - Apply] \n",
          }) {
         EXPECT_NE(out.find(expected), std::string::npos) << expected << "\n---\n" << out;
