@@ -125,6 +125,37 @@ TEST_F(StyleStorage, ARefusedApplyOfSeveralEdgesChangesNoCellAndLeavesNoStep) {
     EXPECT_EQ(At("F6").Get("Font").Get("color"), Variant(1));
 }
 
+TEST_F(StyleStorage, ReclaimingStylesKeepsThoseThatUndoStepsStillNeed) {
+    Style base = book->Styles()->Default();
+    std::vector<std::pair<int32_t, Style>> runs;
+    for (int32_t r = 0; r < 65535; ++r) {
+        base.fontColor = static_cast<uint32_t>(r + 1);
+        runs.emplace_back(r + 1, base);
+    }
+    sheet->LoadColumnStyles(0, runs);
+    // Each dialog gives every cell of the column a new style; the steps that
+    // fall out of the history leave styles nothing needs, and the table
+    // grows until it is swept.
+    ObjectRef(app).Put("UndoMaxNum", 2);
+    const int dialogs = 4;
+    for (int i = 1; i <= dialogs; ++i) {
+        app->BeginUndoGroup("Size");
+        ApplyFont("A1:A65535", "Size", 11 + i);
+        app->EndUndoGroup();
+    }
+    EXPECT_LT(book->Styles()->RecordCount(), 65535u * dialogs);
+    for (int i = dialogs - 1; i >= dialogs - 2; --i) {
+        app->Undo();
+        EXPECT_EQ(At("A1:A65535").Get("Font").Get("Size"), Variant(11.0 + i)) << i;
+        EXPECT_EQ(At("A777").Get("Font").Get("color"), Variant(777));
+        EXPECT_EQ(At("A65535").Get("Font").Get("color"), Variant(65535));
+    }
+    app->Redo();
+    app->Redo();
+    EXPECT_EQ(At("A1:A65535").Get("Font").Get("Size"), Variant(11.0 + dialogs));
+    EXPECT_EQ(At("A4242").Get("Font").Get("color"), Variant(4242));
+}
+
 TEST_F(StyleStorage, RepeatedChangesFindTheirEarlierStyles) {
     Apply("A1:A3", "WrapText", true);
     const size_t records = book->Styles()->RecordCount();
