@@ -137,7 +137,7 @@ TEST_F(StyleStorage, ReclaimingStylesKeepsThoseThatUndoStepsStillNeed) {
     // fall out of the history leave styles nothing needs, and the table
     // grows until it is swept.
     ObjectRef(app).Put("UndoMaxNum", 2);
-    const int dialogs = 4;
+    const int dialogs = 5;
     for (int i = 1; i <= dialogs; ++i) {
         app->BeginUndoGroup("Size");
         ApplyFont("A1:A65535", "Size", 11 + i);
