@@ -8,8 +8,17 @@
 
 namespace vantor {
 
-PropertyPage::PropertyPage(std::string tagWord, bool cellFormatCounter, std::string caption, Rect size)
-    : Form(std::move(caption), size), m_strTagWord(std::move(tagWord)), m_bCellFormatCounter(cellFormatCounter) {}
+PropertyPage::PropertyPage(std::string tagWord, bool cellFormatCounter, std::string caption,
+                           Rect size)
+    : Form(std::move(caption), size), m_strResetLine(tagWord + " Reset"),
+      m_strResetTag(m_strResetLine), m_strApplyTag(tagWord + " Apply"),
+      m_bCellFormatCounter(cellFormatCounter) {}
+
+void PropertyPage::SetLogTags(std::string resetLine, std::string resetTag, std::string applyTag) {
+    m_strResetLine = std::move(resetLine);
+    m_strResetTag = std::move(resetTag);
+    m_strApplyTag = std::move(applyTag);
+}
 
 PropertyPage::~PropertyPage() {
     // Teardown releases the site and the target list through the protocol.
@@ -71,11 +80,13 @@ int32_t PropertyPage::GetCaption(std::string& strCaption) noexcept {
     return 0;
 }
 
-int32_t PropertyPage::ValidateData() noexcept { return 0; }
+int32_t PropertyPage::ValidateData() noexcept {
+    return 0;
+}
 
 int32_t PropertyPage::OnReset() noexcept {
     ErrorTrap trap;
-    WriteLog(ResetTag());
+    WriteLog(m_strResetLine);
     m_bLoading = true;
     m_bCounted = false;
     LoadControls(trap);
@@ -99,7 +110,9 @@ int32_t PropertyPage::OnApply() noexcept {
     return 0;
 }
 
-int32_t PropertyPage::OnPageUserEvent(int32_t, Variant&) noexcept { return 0; }
+int32_t PropertyPage::OnPageUserEvent(int32_t, Variant&) noexcept {
+    return 0;
+}
 
 void PropertyPage::NotifyModified(bool) noexcept {
     ErrorTrap trap;
@@ -119,7 +132,8 @@ void PropertyPage::NotifyOn(vantor::Control& control, int event) {
 
 Variant PlusOne(const Variant& value) {
     switch (value.Type()) {
-    case VarType::Null: return value;
+    case VarType::Null:
+        return value;
     case VarType::Empty:
     case VarType::Integer:
     case VarType::Long:
@@ -130,7 +144,8 @@ Variant PlusOne(const Variant& value) {
         }
         return Variant(static_cast<int32_t>(next));
     }
-    default: return Variant(value.ToDouble() + 1);
+    default:
+        return Variant(value.ToDouble() + 1);
     }
 }
 

@@ -42,8 +42,11 @@ protected:
     // target's "ApplyCache" and call its "Apply".
     PropertyPage(std::string tagWord, bool cellFormatCounter, std::string caption, Rect size);
 
-    std::string ResetTag() const { return m_strTagWord + " Reset"; }
-    std::string ApplyTag() const { return m_strTagWord + " Apply"; }
+    const std::string& ResetTag() const { return m_strResetTag; }
+    const std::string& ApplyTag() const { return m_strApplyTag; }
+    // For a page whose log tags are not made from a tag word: the line logged
+    // when loading starts, the tag of a loading error and the apply tag.
+    void SetLogTags(std::string resetLine, std::string resetTag, std::string applyTag);
     bool HasCellFormatCounter() const { return m_bCellFormatCounter; }
 
     // Fetches the page's sub-targets right after m_oTarget is set.
@@ -71,7 +74,9 @@ protected:
     bool m_bCounted = false;
 
 private:
-    std::string m_strTagWord;
+    std::string m_strResetLine;
+    std::string m_strResetTag;
+    std::string m_strApplyTag;
     bool m_bCellFormatCounter;
 };
 

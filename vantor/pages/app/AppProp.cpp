@@ -11,6 +11,7 @@ const std::string BracketApplyTag = "[Application Property - Apply] ";
 } // namespace
 
 AppProp::AppProp() : PropertyPage("", false, "Options", {0, 0, 5040, 2760}) {
+    SetLogTags(BracketResetTag, BracketResetTag, BracketApplyTag);
     nbeUndoRedo->SetRange(1, 512);
     nbeUndoRedo->SetValue(Variant(1));
     nbeSheetCount->SetRange(1, 64);
@@ -42,26 +43,6 @@ void AppProp::EnableDependents() {
     nbeUndoRedo->SetEnabled(chkUndoRedo->Value() != 0);
     nbeAutoDecimal->SetEnabled(chkAutoDecimal->Value() != 0);
     cbxEnterDirection->SetEnabled(chkEnterMove->Value() != 0);
-}
-
-int32_t AppProp::OnReset() noexcept {
-    ErrorTrap trap;
-    WriteLog(BracketResetTag);
-    m_bLoading = true;
-    LoadControls(trap);
-    trap([&] { Environment::Current().DoEvents(); });
-    m_bLoading = false;
-    CheckError(BracketResetTag, trap);
-    return 0;
-}
-
-int32_t AppProp::OnApply() noexcept {
-    ErrorTrap trap;
-    WriteLog(BracketApplyTag);
-    ApplyControls(trap);
-    DropInvalidCallError(trap);
-    CheckError(BracketApplyTag, trap);
-    return 0;
 }
 
 void AppProp::LoadControls(ErrorTrap& trap) {

@@ -15,9 +15,6 @@ class AppProp : public PropertyPage {
 public:
     AppProp();
     std::string ClassName() const override { return "AppProp"; }
-    // The log tags are bracketed.
-    int32_t OnReset() noexcept override;
-    int32_t OnApply() noexcept override;
 
     const std::shared_ptr<CheckBox> chkUndoRedo =
         Add<CheckBox>("chkUndoRedo", {240, 180, 2535, 255}, "Allow undo");

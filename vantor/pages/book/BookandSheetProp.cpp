@@ -22,6 +22,7 @@ const std::string BracketApplyTag = "[Workbook & Worksheet Property - Apply] ";
 
 BookandSheetProp::BookandSheetProp()
     : PropertyPage("", false, "Workbook and Worksheet", {0, 0, 6000, 4200}) {
+    SetLogTags(BracketResetLine, BracketResetTag, BracketApplyTag);
     cbxAutoRecalc->SetStyle(ComboStyle::DropDownList);
     cbxAutoRecalc->AddItem("Automatic", CalculationAutomatic);
     cbxAutoRecalc->AddItem("Manual", CalculationManual);
@@ -65,26 +66,6 @@ void BookandSheetProp::EnableIterationLimits() {
     const bool iterate = chkLoopCalc->Value() != 0;
     nbeLoopDegree->SetEnabled(iterate);
     txtLoopPrecision->SetEnabled(iterate);
-}
-
-int32_t BookandSheetProp::OnReset() noexcept {
-    ErrorTrap trap;
-    WriteLog(BracketResetLine);
-    m_bLoading = true;
-    LoadControls(trap);
-    trap([&] { Environment::Current().DoEvents(); });
-    m_bLoading = false;
-    CheckError(BracketResetTag, trap);
-    return 0;
-}
-
-int32_t BookandSheetProp::OnApply() noexcept {
-    ErrorTrap trap;
-    WriteLog(BracketApplyTag);
-    ApplyControls(trap);
-    DropInvalidCallError(trap);
-    CheckError(BracketApplyTag, trap);
-    return 0;
 }
 
 void BookandSheetProp::LoadControls(ErrorTrap& trap) {

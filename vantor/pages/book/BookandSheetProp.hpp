@@ -20,9 +20,6 @@ class BookandSheetProp : public PropertyPage {
 public:
     BookandSheetProp();
     std::string ClassName() const override { return "BookandSheetProp"; }
-    // The log tags are bracketed.
-    int32_t OnReset() noexcept override;
-    int32_t OnApply() noexcept override;
 
     const std::shared_ptr<Label> Label1 = Add<Label>("Label1", {120, 120, 1095, 195}, "Workbook");
     const std::shared_ptr<CompartLine> CompartLine1 =
