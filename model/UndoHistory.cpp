@@ -7,6 +7,7 @@ namespace vantor::model {
 void UndoHistory::BeginGroup(std::string name) {
     if (m_depth++ == 0) {
         m_open = Step{std::move(name), {}};
+        m_bRecording = m_bEnabled;
     }
 }
 
@@ -17,7 +18,7 @@ void UndoHistory::EndGroup() {
     if (--m_depth > 0) {
         return;
     }
-    if (m_bEnabled && !m_open.changes.empty()) {
+    if (m_bRecording && !m_open.changes.empty()) {
         m_undo.push_back(std::move(m_open));
         m_redo.clear();
         Trim();
@@ -27,7 +28,7 @@ void UndoHistory::EndGroup() {
 
 void UndoHistory::Record(UndoChange change) {
     if (m_depth > 0) {
-        if (m_bEnabled) {
+        if (m_bRecording) {
             m_open.changes.push_back(std::move(change));
         }
     } else {
@@ -78,6 +79,7 @@ void UndoHistory::SetEnabled(bool enabled) {
     m_bEnabled = enabled;
     if (!enabled) {
         Clear();
+        m_bRecording = false;
     }
 }
 

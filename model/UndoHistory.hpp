@@ -50,6 +50,9 @@ private:
     Step m_open;
     int m_depth = 0;
     bool m_bEnabled = true;
+    // Whether the open group is recorded: undo was on when it began and has
+    // stayed on, so that its step holds the whole of it.
+    bool m_bRecording = true;
     int32_t m_nMaxSteps = 16;
 };
 

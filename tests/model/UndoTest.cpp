@@ -172,6 +172,21 @@ TEST_F(Undo, DisabledUndoRecordsNothingAndForgetsTheHistory) {
     EXPECT_EQ(At("A1").Get("HorizontalAlignment"), Variant(-4152));
 }
 
+TEST_F(Undo, TurningUndoOnDuringADialogRecordsFromTheNextDialog) {
+    ObjectRef(app).Put("EnableUndo", false);
+    app->BeginUndoGroup("Options");
+    Apply("B1", "WrapText", true);
+    ObjectRef(app).Put("EnableUndo", true);
+    Apply("B2", "WrapText", true);
+    app->EndUndoGroup();
+    // Half a dialog would be no step to undo.
+    EXPECT_FALSE(app->CanUndo());
+    FormatDialog("C1", -4108, 12);
+    app->Undo();
+    EXPECT_EQ(At("B1:B2").Get("WrapText"), Variant(true));
+    EXPECT_FALSE(app->CanUndo());
+}
+
 TEST_F(Undo, HostWritesOutsideADialogAreNoStepsAndEndTheHistory) {
     FormatDialog("A1", -4108, 12);
     Apply("B1", "WrapText", true);
