@@ -10,26 +10,7 @@ int32_t SessionEnvironment::MessageBox(const std::string& prompt, int32_t button
                                        const std::string& title) {
     m_print("messagebox title=" + Quote(title) + " text=" + Quote(prompt) +
             " buttons=" + std::to_string(buttons & 7) + " icon=" + std::to_string(buttons & 0x70));
-    switch (buttons & 7) {
-    case msgbox::AbortRetryIgnore:
-        return msgbox::Abort;
-    case msgbox::YesNoCancel:
-    case msgbox::YesNo:
-        return msgbox::Yes;
-    case msgbox::RetryCancel:
-        return msgbox::Retry;
-    default:
-        return msgbox::Ok;
-    }
-}
-
-void SessionEnvironment::DoEvents() {
-    size_t count = m_posted.size();
-    while (count-- > 0 && !m_posted.empty()) {
-        std::function<void()> work = std::move(m_posted.front());
-        m_posted.pop_front();
-        work();
-    }
+    return FirstAnswer(buttons);
 }
 
 std::optional<std::string> SessionEnvironment::BrowseForFolder(const std::string& title,

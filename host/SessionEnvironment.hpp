@@ -1,7 +1,6 @@
 #pragma once
 #include "vantor/ui/Environment.hpp"
 
-#include <deque>
 #include <functional>
 #include <optional>
 #include <string>
@@ -19,8 +18,6 @@ public:
 
     int32_t MessageBox(const std::string& prompt, int32_t buttons,
                        const std::string& title) override;
-    void DoEvents() override;
-    void Post(std::function<void()> work) override { m_posted.push_back(std::move(work)); }
     std::optional<std::string> BrowseForFolder(const std::string& title,
                                                const std::string& initialPath) override;
     void ShowModal(Form& form) override;
@@ -31,7 +28,6 @@ public:
 private:
     std::function<void(const std::string&)> m_print;
     std::optional<std::string> m_folder;
-    std::deque<std::function<void()>> m_posted;
 };
 
 } // namespace vantor::host

@@ -16,6 +16,29 @@ Environment& Environment::Current() {
     return *tCurrent;
 }
 
+int32_t Environment::FirstAnswer(int32_t buttons) {
+    switch (buttons & 7) {
+    case msgbox::AbortRetryIgnore:
+        return msgbox::Abort;
+    case msgbox::YesNoCancel:
+    case msgbox::YesNo:
+        return msgbox::Yes;
+    case msgbox::RetryCancel:
+        return msgbox::Retry;
+    default:
+        return msgbox::Ok;
+    }
+}
+
+void Environment::RunPosted() {
+    size_t count = m_posted.size();
+    while (count-- > 0 && !m_posted.empty()) {
+        std::function<void()> work = std::move(m_posted.front());
+        m_posted.pop_front();
+        work();
+    }
+}
+
 Environment* Environment::Install(Environment* env) {
     Environment* previous = tCurrent;
     tCurrent = env;

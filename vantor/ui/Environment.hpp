@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <optional>
 #include <string>
@@ -38,19 +39,33 @@ public:
     virtual ~Environment() = default;
 
     // Shows a modal message box; returns the answer (msgbox::Ok, ...).
-    virtual int32_t MessageBox(const std::string& prompt, int32_t buttons, const std::string& title) = 0;
+    virtual int32_t MessageBox(const std::string& prompt, int32_t buttons,
+                               const std::string& title) = 0;
     // Runs one pass of the event loop: the work posted so far.
-    virtual void DoEvents() = 0;
-    virtual void Post(std::function<void()> work) = 0;
+    virtual void DoEvents() { RunPosted(); }
+    // Queues work for the next pass of the event loop.
+    virtual void Post(std::function<void()> work) { m_posted.push_back(std::move(work)); }
     // The folder the user chose, or nothing when the user cancelled.
-    virtual std::optional<std::string> BrowseForFolder(const std::string& title, const std::string& initialPath) = 0;
+    virtual std::optional<std::string> BrowseForFolder(const std::string& title,
+                                                       const std::string& initialPath) = 0;
     // Loads the form, shows it modally and returns when it is closed.
     virtual void ShowModal(Form& form) = 0;
+
+    // The answer of a box's first button, which a box nobody answers takes.
+    static int32_t FirstAnswer(int32_t buttons);
 
     static Environment& Current();
     // Makes env current on this thread (nullptr: the thread's headless one)
     // and returns the one that was.
     static Environment* Install(Environment* env);
+
+protected:
+    // Runs the work posted before this call; what it posts waits for the next pass.
+    void RunPosted();
+    size_t PostedCount() const { return m_posted.size(); }
+
+private:
+    std::deque<std::function<void()>> m_posted;
 };
 
 // Installs an environment for a scope and restores the previous one.

@@ -18,10 +18,10 @@ public:
         int32_t answer;
     };
 
-    int32_t MessageBox(const std::string& prompt, int32_t buttons, const std::string& title) override;
-    void DoEvents() override;
-    void Post(std::function<void()> work) override;
-    std::optional<std::string> BrowseForFolder(const std::string& title, const std::string& initialPath) override;
+    int32_t MessageBox(const std::string& prompt, int32_t buttons,
+                       const std::string& title) override;
+    std::optional<std::string> BrowseForFolder(const std::string& title,
+                                               const std::string& initialPath) override;
     void ShowModal(Form& form) override;
 
     // The next message box's answer; without one, a box takes its first
@@ -43,7 +43,7 @@ public:
     void SetModalScript(std::function<void(Form&)> script) { m_modalScript = std::move(script); }
     int ModalCount() const { return m_nModal; }
 
-    size_t PendingWork() const { return m_posted.size(); }
+    size_t PendingWork() const { return PostedCount(); }
 
 private:
     std::deque<int32_t> m_answers;
@@ -52,7 +52,6 @@ private:
     std::vector<FolderRequest> m_folderRequests;
     std::function<void(Form&)> m_modalScript;
     int m_nModal = 0;
-    std::deque<std::function<void()>> m_posted;
 };
 
 } // namespace vantor
