@@ -103,6 +103,9 @@ TEST(FontPreview, DrawsInTheSurfaceFontAndColours) {
 TEST(FontPreview, EverySetterStoresTellsTheContainerAndRedraws) {
     Fixture f;
     const int clears = f.Surface().Clears();
+    // Views of the control (the desktop painter) redraw when it does.
+    int watched = 0;
+    f.preview->Watch([&watched] { ++watched; });
     Put(*f.preview, FontPreview::DispText, Variant("By id"));
     f.preview->Invoke("FONTITALIC", InvokeKind::Put, std::vector<Variant>{Variant(true)});
     Put(*f.preview, FontPreview::DispHorizonAlign, Variant(0));
@@ -111,9 +114,11 @@ TEST(FontPreview, EverySetterStoresTellsTheContainerAndRedraws) {
     EXPECT_EQ(f.preview->InvokeId(FontPreview::DispText, InvokeKind::Get, {}), Variant("By id"));
     EXPECT_EQ(f.preview->Invoke("FontItalic", InvokeKind::Get, {}), Variant(true));
     EXPECT_EQ(f.Drawn().first, 0.0f);
+    EXPECT_EQ(watched, 3);
 
     f.preview->InvokeId(FontPreview::DispPreview, InvokeKind::Call, {});
     EXPECT_EQ(f.Surface().Clears(), clears + 4);
+    EXPECT_EQ(watched, 4);
 }
 
 TEST(FontPreview, ValuesTheSurfaceRefusesAreSkippedAndTheRestStillRuns) {
@@ -182,6 +187,8 @@ TEST(FontPreview, ReadsSavedStateWithoutDrawingOrNotifying) {
     Fixture f;
     const int clears = f.Surface().Clears();
     const size_t notices = f.container->Changed().size();
+    int watched = 0;
+    f.preview->Watch([&watched] { ++watched; });
     MemoryPropertyBag bag;
     bag.Set("Text", Variant("Saved"))
         .Set("FontName", Variant("Stored Name"))
@@ -196,6 +203,7 @@ TEST(FontPreview, ReadsSavedStateWithoutDrawingOrNotifying) {
     EXPECT_EQ(f.preview->Font()->Attributes(), (FontAttributes{"Ambient Sans", 12.0f}));
     EXPECT_EQ(f.Surface().Clears(), clears);
     EXPECT_EQ(f.container->Changed().size(), notices);
+    EXPECT_EQ(watched, 0);
 
     // A saved font object decides instead, and is read as a copy of the bag's.
     auto saved = std::make_shared<FontObject>(FontAttributes{"Saved Font", 14.0f, false, true});
