@@ -117,6 +117,24 @@ TEST_F(WholeSheet, ReadsAndWritesOfTheWholeSheetCostItsRunsNotItsCells) {
     EXPECT_EQ(At("JIH500000").Get("WrapText"), Variant(false));
 }
 
+// Fails: CellStore::SetValue (and SetNotes likewise) copies the sheet's whole
+// value map on every write, so that each undo step can keep its own. With a
+// column of values, each single-cell edit costs a pass over a million values
+// (about 0.4 s in an optimised build) and each undo step holds another full copy of the map.
+TEST_F(WholeSheet, DISABLED_SingleCellEditsCostNoMoreOnAFullSheet) {
+    At("A:A").Put("Value", 1);
+    const auto start = std::chrono::steady_clock::now();
+    for (int i = 0; i < 20; ++i) {
+        app->BeginUndoGroup("Edit");
+        At("B1").Put("Value", i);
+        app->EndUndoGroup();
+    }
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+    app->Undo();
+    EXPECT_EQ(At("B1").Get("Value"), Variant(18));
+    EXPECT_EQ(At("A1048576").Get("Value"), Variant(1));
+}
+
 TEST_F(WholeSheet, NotesValuesAndSizesAtTheSheetsEdges) {
     At("XFD1048576").Put("Value", "last");
     At("XFD1048576").Call("AddComment", "corner");
