@@ -77,24 +77,6 @@ TEST_F(WholeSheet, InsideLinesOfWholeRowsAndColumnsExistOnlyAcrossSeveral) {
     EXPECT_EQ(Line("XFD1048576", 7), Variant(-4142));
 }
 
-TEST_F(WholeSheet, CornerCellsFormatAloneAndMakeTheSheetMixed) {
-    Apply("XFD1048576", "HorizontalAlignment", -4152);
-    Apply("A1048576", "WrapText", true);
-    EXPECT_TRUE(all.Get("HorizontalAlignment").IsNull());
-    EXPECT_TRUE(all.Get("WrapText").IsNull());
-    EXPECT_EQ(At("XFC1048576").Get("HorizontalAlignment"), Variant(1));
-    EXPECT_EQ(At("XFD1048575").Get("HorizontalAlignment"), Variant(1));
-    EXPECT_EQ(At("A1:XFD1048575").Get("HorizontalAlignment"), Variant(1));
-    EXPECT_EQ(At("A1:XFC1048576").Get("HorizontalAlignment"), Variant(1));
-    // Written over the whole sheet, the corners take it too and the sheet is plain again.
-    all.Put("HorizontalAlignment", 1);
-    all.Put("WrapText", false);
-    all.Call("Apply");
-    EXPECT_EQ(At("XFD1048576").Get("HorizontalAlignment"), Variant(1));
-    EXPECT_EQ(all.Get("WrapText"), Variant(false));
-    EXPECT_EQ(book->StylesInUse(), 1u);
-}
-
 TEST_F(WholeSheet, ReadsAndWritesOfTheWholeSheetCostItsRunsNotItsCells) {
     // A few hundred runs; a pass over the sheet's seventeen billion cells
     // would not end within the limit.
