@@ -15,21 +15,6 @@ namespace vantor::qt {
 
 namespace {
 
-// The first button of each button set, which an unattended box takes.
-int32_t FirstAnswer(int32_t buttons) {
-    switch (buttons & 7) {
-    case msgbox::AbortRetryIgnore:
-        return msgbox::Abort;
-    case msgbox::YesNoCancel:
-    case msgbox::YesNo:
-        return msgbox::Yes;
-    case msgbox::RetryCancel:
-        return msgbox::Retry;
-    default:
-        return msgbox::Ok;
-    }
-}
-
 struct ButtonAnswer {
     QMessageBox::StandardButton button;
     int32_t answer;
@@ -98,24 +83,31 @@ int32_t QtEnvironment::MessageBox(const std::string& prompt, int32_t buttons,
     return answer;
 }
 
-void QtEnvironment::RunPosted() {
-    size_t count = m_posted.size();
-    while (count-- > 0 && !m_posted.empty()) {
-        std::function<void()> work = std::move(m_posted.front());
-        m_posted.pop_front();
-        work();
-    }
+QtEnvironment::QtEnvironment(bool unattended) : m_bUnattended(unattended) {
+    m_idle.setSingleShot(true);
+    m_idle.setInterval(0);
+    QObject::connect(&m_idle, &QTimer::timeout, &m_idle, [this] {
+        RunPosted();
+        if (PostedCount() > 0) {
+            m_idle.start();
+        }
+    });
 }
 
 void QtEnvironment::DoEvents() {
     RunPosted();
+    // What this pass posted waits for the next one: the idle run must not
+    // take it while Qt's events are processed here.
+    m_idle.stop();
     QCoreApplication::processEvents();
+    if (PostedCount() > 0) {
+        m_idle.start();
+    }
 }
 
 void QtEnvironment::Post(std::function<void()> work) {
-    m_posted.push_back(std::move(work));
-    // Work nobody waits for with DoEvents still runs when the loop is idle.
-    QTimer::singleShot(0, &m_context, [this] { RunPosted(); });
+    Environment::Post(std::move(work));
+    m_idle.start();
 }
 
 std::optional<std::string> QtEnvironment::BrowseForFolder(const std::string& title,

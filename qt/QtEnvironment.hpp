@@ -1,9 +1,8 @@
 #pragma once
 #include "vantor/ui/Environment.hpp"
 
-#include <QObject>
+#include <QTimer>
 
-#include <deque>
 #include <vector>
 
 namespace vantor::qt {
@@ -23,7 +22,7 @@ public:
         int32_t answer;
     };
 
-    explicit QtEnvironment(bool unattended = false) : m_bUnattended(unattended) {}
+    explicit QtEnvironment(bool unattended = false);
 
     int32_t MessageBox(const std::string& prompt, int32_t buttons,
                        const std::string& title) override;
@@ -37,14 +36,11 @@ public:
     bool Unattended() const { return m_bUnattended; }
 
 private:
-    // Runs the work posted before this call; what it posts waits for the next.
-    void RunPosted();
-
     bool m_bUnattended;
     std::vector<Message> m_messages;
-    std::deque<std::function<void()>> m_posted;
-    // Owns the timers that run posted work, so none outlives the environment.
-    QObject m_context;
+    // Runs posted work that no DoEvents waits for once the loop is idle; it
+    // lives and dies with the environment.
+    QTimer m_idle;
 };
 
 } // namespace vantor::qt
