@@ -36,7 +36,19 @@ TEST(RunList, MappingASpanSplitsAndJoinsRuns) {
     EXPECT_EQ(spans, (std::vector<std::pair<int32_t, int32_t>>{{2, 2}, {3, 3}, {4, 5}}));
 }
 
-class StyleStorage : public ::testing::Test, protected ModelFixture {};
+class StyleStorage : public ::testing::Test, protected ModelFixture {
+protected:
+    // Font colours 1, 2, ... down column A from the top, each its own style.
+    void LoadColoursDownColumnA(int32_t count) const {
+        Style base = book->Styles()->Default();
+        std::vector<std::pair<int32_t, Style>> runs;
+        for (int32_t r = 0; r < count; ++r) {
+            base.fontColor = static_cast<uint32_t>(r + 1);
+            runs.emplace_back(r + 1, base);
+        }
+        sheet->LoadColumnStyles(0, runs);
+    }
+};
 
 TEST_F(StyleStorage, EqualStylesAreStoredOnceWhereverTheyAre) {
     const size_t before = book->Styles()->RecordCount();
@@ -53,13 +65,7 @@ TEST_F(StyleStorage, EqualStylesAreStoredOnceWhereverTheyAre) {
 
 TEST_F(StyleStorage, AWorkbookKeepsAtMost65536DistinctStyles) {
     // 65,535 font colours in column A and the default style elsewhere.
-    Style base = book->Styles()->Default();
-    std::vector<std::pair<int32_t, Style>> runs;
-    for (int32_t r = 0; r < 65535; ++r) {
-        base.fontColor = static_cast<uint32_t>(r + 1);
-        runs.emplace_back(r + 1, base);
-    }
-    sheet->LoadColumnStyles(0, runs);
+    LoadColoursDownColumnA(65535);
     EXPECT_EQ(book->StylesInUse(), 65536u);
     // Writing the same thing everywhere keeps the count: it is accepted.
     Apply("A1:A65535", "WrapText", true);
@@ -85,14 +91,7 @@ TEST_F(StyleStorage, ARefusedApplyOfSeveralEdgesChangesNoCellAndLeavesNoStep) {
     }
     range.Call("Apply");
     // Font colours down column A fill the workbook up to the styles it keeps.
-    Style base = book->Styles()->Default();
-    std::vector<std::pair<int32_t, Style>> runs;
-    const auto missing = static_cast<int32_t>(65536 - book->StylesInUse());
-    for (int32_t r = 0; r < missing; ++r) {
-        base.fontColor = static_cast<uint32_t>(r + 1);
-        runs.emplace_back(r + 1, base);
-    }
-    sheet->LoadColumnStyles(0, runs);
+    LoadColoursDownColumnA(static_cast<int32_t>(65536 - book->StylesInUse()));
     ASSERT_EQ(book->StylesInUse(), 65536u);
 
     // Half of the box, redrawn, would need new styles for its cells and
@@ -126,13 +125,7 @@ TEST_F(StyleStorage, ARefusedApplyOfSeveralEdgesChangesNoCellAndLeavesNoStep) {
 }
 
 TEST_F(StyleStorage, ReclaimingStylesKeepsThoseThatUndoStepsStillNeed) {
-    Style base = book->Styles()->Default();
-    std::vector<std::pair<int32_t, Style>> runs;
-    for (int32_t r = 0; r < 65535; ++r) {
-        base.fontColor = static_cast<uint32_t>(r + 1);
-        runs.emplace_back(r + 1, base);
-    }
-    sheet->LoadColumnStyles(0, runs);
+    LoadColoursDownColumnA(65535);
     // Each dialog gives every cell of the column a new style; the steps that
     // fall out of the history leave styles nothing needs, and the table
     // grows until it is swept.
