@@ -144,22 +144,6 @@ TEST_F(Undo, NestedGroupsAreOneStepAndARefusedApplyAddsNothingToIt) {
     EXPECT_EQ(At("A1:A2").Get("WrapText"), Variant(false));
 }
 
-TEST_F(Undo, TurningUndoOffDuringADialogLeavesNoPartialStep) {
-    FormatDialog("A1", -4108, 12);
-    app->BeginUndoGroup("Options");
-    Apply("B1", "WrapText", true);
-    ObjectRef(app).Put("EnableUndo", false);
-    Apply("B2", "WrapText", true);
-    app->EndUndoGroup();
-    EXPECT_FALSE(app->CanUndo());
-    EXPECT_EQ(At("B1:B2").Get("WrapText"), Variant(true));
-    ObjectRef(app).Put("EnableUndo", true);
-    FormatDialog("C1", -4108, 12);
-    app->Undo();
-    EXPECT_EQ(At("B1:B2").Get("WrapText"), Variant(true));
-    EXPECT_EQ(At("C1").Get("HorizontalAlignment"), Variant(1));
-}
-
 TEST_F(Undo, DisabledUndoRecordsNothingAndForgetsTheHistory) {
     FormatDialog("A1", -4108, 12);
     ObjectRef(app).Put("EnableUndo", false);
@@ -172,19 +156,22 @@ TEST_F(Undo, DisabledUndoRecordsNothingAndForgetsTheHistory) {
     EXPECT_EQ(At("A1").Get("HorizontalAlignment"), Variant(-4152));
 }
 
-TEST_F(Undo, TurningUndoOnDuringADialogRecordsFromTheNextDialog) {
-    ObjectRef(app).Put("EnableUndo", false);
-    app->BeginUndoGroup("Options");
-    Apply("B1", "WrapText", true);
-    ObjectRef(app).Put("EnableUndo", true);
-    Apply("B2", "WrapText", true);
-    app->EndUndoGroup();
-    // Half a dialog would be no step to undo.
-    EXPECT_FALSE(app->CanUndo());
-    FormatDialog("C1", -4108, 12);
-    app->Undo();
-    EXPECT_EQ(At("B1:B2").Get("WrapText"), Variant(true));
-    EXPECT_FALSE(app->CanUndo());
+TEST_F(Undo, TurningUndoOnOrOffDuringADialogLeavesNoPartialStep) {
+    for (const bool on : {true, false}) {
+        ObjectRef(app).Put("EnableUndo", !on);
+        app->BeginUndoGroup("Options");
+        Apply("B1", "WrapText", on);
+        ObjectRef(app).Put("EnableUndo", on);
+        Apply("B2", "WrapText", on);
+        app->EndUndoGroup();
+        // Half a dialog would be no step to undo.
+        EXPECT_FALSE(app->CanUndo()) << on;
+        ObjectRef(app).Put("EnableUndo", true);
+        FormatDialog("C1", -4108, 12);
+        app->Undo();
+        EXPECT_EQ(At("B1:B2").Get("WrapText"), Variant(on)) << on;
+        EXPECT_FALSE(app->CanUndo()) << on;
+    }
 }
 
 TEST_F(Undo, HostWritesOutsideADialogAreNoStepsAndEndTheHistory) {
