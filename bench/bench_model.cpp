@@ -154,4 +154,20 @@ void BM_WriteApplyMillionDistinctCellsNewValues(benchmark::State& state) {
 }
 BENCHMARK(BM_WriteApplyMillionDistinctCellsNewValues)->Unit(benchmark::kMicrosecond);
 
+// One value written beside a column holding a million values: an edit
+// copies the chunks of cells it touches, not every value of the sheet.
+void BM_EditOneValueBesideAMillionValues(benchmark::State& state) {
+    const auto sheet = Shared().book->Sheet(2);
+    static const bool filled = [&] {
+        ObjectRef(sheet->RangeOf("A:A")).Put("Value", 1);
+        return true;
+    }();
+    benchmark::DoNotOptimize(filled);
+    int32_t k = 0;
+    for (auto _ : state) {
+        ObjectRef(sheet->RangeOf("B1")).Put("Value", k++);
+    }
+}
+BENCHMARK(BM_EditOneValueBesideAMillionValues)->Unit(benchmark::kMicrosecond);
+
 } // namespace

@@ -1,6 +1,7 @@
 #include "model/AutoFit.hpp"
 
 #include "model/CellStore.hpp"
+#include "model/Constants.hpp"
 #include "model/StyleTable.hpp"
 #include "vantor/automation/AutomationError.hpp"
 #include "vantor/automation/TextFunctions.hpp"
@@ -64,15 +65,17 @@ double LineHeight(double fontSize) {
 void FitRows(CellStore& store, const CellRect& rect, double defaultFontSize) {
     const StyleTable& table = store.Table();
     std::map<int32_t, double> heights;
-    for (const auto& [key, value] : *store.State().values) {
-        const int32_t row = RowOf(key);
-        if (row < rect.firstRow || row > rect.lastRow || value.IsEmpty()) {
-            continue;
+    // Every column counts: a row's height is that of its tallest cell.
+    const CellRect rows{rect.firstRow, 0, rect.lastRow, constants::kColumnCount - 1};
+    store.ForEachValue(rows, [&](CellKey key, const Variant& value) {
+        if (value.IsEmpty()) {
+            return;
         }
         const std::string text = TextOf(value);
         if (text.empty()) {
-            continue; // an empty text shows nothing, as an empty cell
+            return; // an empty text shows nothing, as an empty cell
         }
+        const int32_t row = RowOf(key);
         const int32_t column = ColumnOf(key);
         const Style& style = table.Get(store.StyleAt(row, column));
         const double width = store.State().columnWidths.At(column);
@@ -80,7 +83,7 @@ void FitRows(CellStore& store, const CellRect& rect, double defaultFontSize) {
             LineHeight(style.fontSize) * LineCount(text, style, width, defaultFontSize);
         double& best = heights[row];
         best = std::min(kMaxRowHeight, std::max(best, height));
-    }
+    });
     store.SetRowHeights(rect.firstRow, rect.lastRow, LineHeight(defaultFontSize));
     for (const auto& [row, height] : heights) {
         store.SetRowHeights(row, row, height);
@@ -90,23 +93,22 @@ void FitRows(CellStore& store, const CellRect& rect, double defaultFontSize) {
 void FitColumns(CellStore& store, const CellRect& rect, double defaultFontSize) {
     const StyleTable& table = store.Table();
     std::map<int32_t, double> widths;
-    auto it = store.State().values->lower_bound(KeyOf(rect.firstRow, rect.firstColumn));
-    for (; it != store.State().values->end() && ColumnOf(it->first) <= rect.lastColumn; ++it) {
-        const int32_t row = RowOf(it->first);
-        if (row < rect.firstRow || row > rect.lastRow || it->second.IsEmpty()) {
-            continue;
+    store.ForEachValue(rect, [&](CellKey key, const Variant& value) {
+        if (value.IsEmpty()) {
+            return;
         }
-        const int32_t column = ColumnOf(it->first);
+        const int32_t row = RowOf(key);
+        const int32_t column = ColumnOf(key);
         const Style& style = table.Get(store.StyleAt(row, column));
-        const std::string text = TextOf(it->second);
+        const std::string text = TextOf(value);
         if (style.wrapText || text.empty()) {
-            continue;
+            return;
         }
         const double width =
             RoundTo(TextWidth(text, style.fontSize, defaultFontSize) + kPadding, 0.01);
         double& best = widths[column];
         best = std::min(kMaxColumnWidth, std::max(best, width));
-    }
+    });
     for (const auto& [column, width] : widths) {
         store.SetColumnWidths(column, column, width);
     }

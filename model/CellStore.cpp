@@ -23,8 +23,6 @@ CellStore::CellStore(std::shared_ptr<StyleTable> table, double defaultRowHeight,
     m_state.columns = RunList<ColumnPtr>(kColumnCount + 1, column);
     m_state.rowHeights = RunList<double>(kRowCount, defaultRowHeight);
     m_state.columnWidths = RunList<double>(kColumnCount, defaultColumnWidth);
-    m_state.values = std::make_shared<const ValueMap>();
-    m_state.notes = std::make_shared<const NoteMap>();
 }
 
 void CellStore::Restore(const CellState& state) {
@@ -184,80 +182,58 @@ void CellStore::LoadColumn(int32_t column, const std::vector<std::pair<int32_t, 
     Changed();
 }
 
-template <typename Map, typename F>
-void CellStore::ForEachIn(const Map& map, const CellRect& rect, F&& f) {
-    auto it = map.lower_bound(KeyOf(rect.firstRow, rect.firstColumn));
-    while (it != map.end()) {
-        const int32_t column = ColumnOf(it->first);
-        const int32_t row = RowOf(it->first);
-        if (column > rect.lastColumn) {
-            break;
-        }
-        if (row < rect.firstRow) {
-            it = map.lower_bound(KeyOf(rect.firstRow, column));
-        } else if (row > rect.lastRow) {
-            it = map.lower_bound(KeyOf(rect.firstRow, column + 1));
-        } else {
-            f(it->first, it->second);
-            ++it;
-        }
-    }
-}
-
 const Variant* CellStore::ValueAt(int32_t row, int32_t column) const {
-    const auto it = m_state.values->find(KeyOf(row, column));
-    return it == m_state.values->end() ? nullptr : &it->second;
+    return m_state.values.Find(KeyOf(row, column));
 }
 
 void CellStore::SetValue(const CellRect& rect, const Variant& value) {
-    auto values = std::make_shared<ValueMap>(*m_state.values);
     if (value.IsEmpty()) {
-        std::vector<CellKey> keys;
-        ForEachIn(*values, rect, [&](CellKey key, const Variant&) { keys.push_back(key); });
-        for (const CellKey key : keys) {
-            values->erase(key);
+        for (const CellKey key : m_state.values.KeysIn(rect)) {
+            m_state.values.Erase(key);
         }
     } else {
         for (int32_t c = rect.firstColumn; c <= rect.lastColumn; ++c) {
             for (int32_t r = rect.firstRow; r <= rect.lastRow; ++r) {
-                (*values)[KeyOf(r, c)] = value;
+                m_state.values.Set(KeyOf(r, c), value);
             }
         }
     }
-    m_state.values = std::move(values);
     Changed();
 }
 
 const std::string* CellStore::NoteAt(int32_t row, int32_t column) const {
-    const auto it = m_state.notes->find(KeyOf(row, column));
-    return it == m_state.notes->end() ? nullptr : &it->second;
+    return m_state.notes.Find(KeyOf(row, column));
 }
 
 void CellStore::ForEachNote(const CellRect& rect,
                             const std::function<void(CellKey, const std::string&)>& f) const {
-    ForEachIn(*m_state.notes, rect, f);
+    m_state.notes.ForEachIn(rect, f);
+}
+
+void CellStore::ForEachValue(const CellRect& rect,
+                             const std::function<void(CellKey, const Variant&)>& f) const {
+    m_state.values.ForEachIn(rect, f);
 }
 
 void CellStore::SetNotes(const CellRect& rect, const std::string& text, bool createMissing) {
-    auto notes = std::make_shared<NoteMap>(*m_state.notes);
     if (createMissing) {
         for (int32_t c = rect.firstColumn; c <= rect.lastColumn; ++c) {
             for (int32_t r = rect.firstRow; r <= rect.lastRow; ++r) {
-                (*notes)[KeyOf(r, c)] = text;
+                m_state.notes.Set(KeyOf(r, c), text);
             }
         }
     } else {
-        ForEachIn(*m_state.notes, rect,
-                  [&](CellKey key, const std::string&) { (*notes)[key] = text; });
+        for (const CellKey key : m_state.notes.KeysIn(rect)) {
+            m_state.notes.Set(key, text);
+        }
     }
-    m_state.notes = std::move(notes);
     Changed();
 }
 
 void CellStore::ClearNotes(const CellRect& rect) {
-    auto notes = std::make_shared<NoteMap>(*m_state.notes);
-    ForEachIn(*m_state.notes, rect, [&](CellKey key, const std::string&) { notes->erase(key); });
-    m_state.notes = std::move(notes);
+    for (const CellKey key : m_state.notes.KeysIn(rect)) {
+        m_state.notes.Erase(key);
+    }
     Changed();
 }
 

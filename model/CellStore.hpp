@@ -1,12 +1,12 @@
 #pragma once
 #include "model/CellAddress.hpp"
+#include "model/CellMap.hpp"
 #include "model/ColumnStyles.hpp"
 #include "model/RunList.hpp"
 #include "vantor/automation/Variant.hpp"
 
 #include <cstdint>
 #include <functional>
-#include <map>
 #include <memory>
 #include <string>
 
@@ -15,30 +15,14 @@ namespace vantor::model {
 class StyleTable;
 struct StylePatch;
 
-// Cells are keyed column first, so the cells of a block are found column by column.
-using CellKey = uint64_t;
-inline CellKey KeyOf(int32_t row, int32_t column) {
-    return (static_cast<uint64_t>(static_cast<uint32_t>(column)) << 32) |
-           static_cast<uint32_t>(row);
-}
-inline int32_t RowOf(CellKey key) {
-    return static_cast<int32_t>(key & 0xFFFFFFFFu);
-}
-inline int32_t ColumnOf(CellKey key) {
-    return static_cast<int32_t>(key >> 32);
-}
-
-using ValueMap = std::map<CellKey, Variant>;
-using NoteMap = std::map<CellKey, std::string>;
-
-// Everything a sheet holds about its cells. Every part is shared and
-// immutable, so a copy is cheap: an undo step keeps the state before and after.
+// Everything a sheet holds about its cells. Every part is shared, so a copy
+// is cheap: an undo step keeps the state before and after.
 struct CellState {
     RunList<ColumnPtr> columns;   // column runs of shared column contents
     RunList<double> rowHeights;   // points
     RunList<double> columnWidths; // characters of the default font
-    std::shared_ptr<const ValueMap> values;
-    std::shared_ptr<const NoteMap> notes;
+    CellMap<Variant> values;
+    CellMap<std::string> notes;
 };
 
 // The cells of one sheet: styles as runs down columns, with equal
@@ -71,6 +55,9 @@ public:
                        const std::function<void(int32_t, int32_t, const ColumnStyles&)>& f) const;
 
     const Variant* ValueAt(int32_t row, int32_t column) const;
+    // Calls f(key, value) for each value in the block.
+    void ForEachValue(const CellRect& rect,
+                      const std::function<void(CellKey, const Variant&)>& f) const;
     void SetValue(const CellRect& rect, const Variant& value);
     const std::string* NoteAt(int32_t row, int32_t column) const;
     // Calls f(key, text) for each note in the block.
@@ -85,8 +72,6 @@ public:
 private:
     template <typename F>
     RunList<ColumnPtr> RebuildColumns(const CellRect& rect, F&& mapped, const bool& go) const;
-    template <typename Map, typename F>
-    static void ForEachIn(const Map& map, const CellRect& rect, F&& f);
     void Changed() { ++m_version; }
 
     std::shared_ptr<StyleTable> m_pTable;
