@@ -74,7 +74,9 @@ TEST_F(CellObjects, ControlKindsAreKeptWithTheirHidingAndNullKeepsEachCells) {
     control.Put("Name", Variant());
     range.Call("Apply");
     EXPECT_EQ(range.Get("Control").Get("Name"), Variant(""));
+    EXPECT_EQ(range.Get("Control").Get("HideOnDeactivate"), Variant(false));
     EXPECT_EQ(ErrorOf([&] { control.Put("Name", 3); }), 1004);
+    EXPECT_EQ(ErrorOf([&] { control.Put("Name", "Slider"); }), 1004);
 }
 
 TEST_F(CellObjects, ReadOnlyIsWrittenAtOnceWithoutApplyingWhatIsStaged) {
@@ -108,11 +110,13 @@ TEST_F(CellObjects, UnderlineStylesIncludeTheAccountingOnesAndMixedReadNull) {
 }
 
 TEST_F(CellObjects, FontColourKeepsItsExactValueWhileItsIndexIsTheNearest) {
-    ApplyFont("A1", "color", 0x123456);
-    EXPECT_EQ(At("A1").Get("Font").Get("color"), Variant(0x123456));
-    const int32_t index = At("A1").Get("Font").Get("ColorIndex").ToLong();
-    EXPECT_GE(index, 1);
-    EXPECT_LE(index, 56);
+    ApplyFont("A1", "color", 250); // nearly red: the nearest palette entry
+    EXPECT_EQ(At("A1").Get("Font").Get("color"), Variant(250));
+    EXPECT_EQ(At("A1").Get("Font").Get("ColorIndex"), Variant(3));
+    ApplyFont("A1", "ColorIndex", 3);
+    EXPECT_EQ(At("A1").Get("Font").Get("color"), Variant(255));
+    ApplyFont("A1", "ColorIndex", -4105);
+    EXPECT_EQ(At("A1").Get("Font").Get("ColorIndex"), Variant(-4105));
     // Black given is not automatic, though both read black.
     ApplyFont("A2", "color", 0);
     EXPECT_EQ(At("A2").Get("Font").Get("ColorIndex"), Variant(1));
@@ -194,7 +198,9 @@ TEST_F(CellObjects, HugeNumbersAreRefusedAsOutOfRangeNotAsOverflow) {
     interior.Put("ColorIndex", -4142.0);
     range.Call("Apply");
     EXPECT_EQ(border.Get("LineStyle"), Variant(-4142));
+    EXPECT_EQ(border.Get("ColorIndex"), Variant(-4105));
     EXPECT_EQ(interior.Get("Pattern"), Variant(-4142));
+    EXPECT_EQ(interior.Get("ColorIndex"), Variant(-4105));
     EXPECT_EQ(range.Get("WrapText"), Variant(true));
 }
 
@@ -226,6 +232,8 @@ TEST_F(CellObjects, FittingGrowsWithContentAndLeavesEmptyRowsAndColumnsAtTheirDe
     // The big "short" is the widest unwrapped text of column B.
     const double big = At("B1").Get("ColumnWidth").ToDouble();
     EXPECT_GT(big, 5 * 24.0 / 11.0);
+    EXPECT_LT(big, 20.0); // the wrapped long text does not widen it
+    EXPECT_TRUE(At("A1:B1").Get("ColumnWidth").IsNull());
     // Fitting a block takes only its own rows into account.
     At("B2").Call("AutoFitColsWidth");
     EXPECT_LT(At("B1").Get("ColumnWidth").ToDouble(), big);
@@ -258,6 +266,7 @@ TEST_F(CellObjects, FittingStopsAtTheLargestRowHeightAndColumnWidth) {
     EXPECT_EQ(At("A1").Get("RowHeight"), Variant(409.0));
     EXPECT_EQ(ErrorOf([&] { At("A1").Put("RowHeight", 409.5); }), 1004);
     EXPECT_EQ(ErrorOf([&] { At("A1").Put("ColumnWidth", -1); }), 1004);
+    EXPECT_EQ(ErrorOf([&] { At("A1").Put("ColumnWidth", 256); }), 1004);
     At("A1").Put("RowHeight", 0); // hidden
     EXPECT_EQ(At("A1").Get("RowHeight"), Variant(0.0));
 }

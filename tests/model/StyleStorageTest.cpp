@@ -149,14 +149,25 @@ TEST_F(StyleStorage, ReclaimingStylesKeepsThoseThatUndoStepsStillNeed) {
     EXPECT_EQ(At("A4242").Get("Font").Get("color"), Variant(4242));
 }
 
-TEST_F(StyleStorage, RepeatedChangesFindTheirEarlierStyles) {
+TEST_F(StyleStorage, RepeatedChangesFindTheirEarlierStylesAndUnusedOnesAreReclaimed) {
+    StyleTable& table = *book->Styles();
     Apply("A1:A3", "WrapText", true);
-    const size_t records = book->Styles()->RecordCount();
+    const size_t records = table.RecordCount();
     for (int i = 0; i < 4; ++i) {
-        Apply("A1:A3", "WrapText", i % 2 == 0 ? false : true);
+        Apply("A1:A3", "WrapText", i % 2 == 1);
     }
-    EXPECT_EQ(book->Styles()->RecordCount(), records);
+    EXPECT_EQ(table.RecordCount(), records);
     EXPECT_EQ(At("A2").Get("WrapText"), Variant(true));
+
+    for (int i = 0; i < 40; ++i) {
+        ApplyFont("B1", "Size", 8 + i);
+    }
+    EXPECT_GE(table.RecordCount(), records + 39); // one of the sizes is the default
+    table.CollectIfAbove(0);
+    EXPECT_EQ(table.RecordCount(), book->StylesInUse());
+    EXPECT_EQ(At("B1").Get("Font").Get("Size"), Variant(47.0));
+    ApplyFont("B2", "Size", 47); // found again, not stored twice
+    EXPECT_EQ(table.RecordCount(), book->StylesInUse());
 }
 
 } // namespace

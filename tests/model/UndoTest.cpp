@@ -131,6 +131,20 @@ TEST_F(Undo, EachDialogIsOneStepHoweverManyPagesSheetsAndRangesItTouches) {
     EXPECT_EQ(app->History()->UndoNames().size(), 0u);
 }
 
+TEST_F(Undo, UndoneFormatsReadBackThroughRangesMadeBefore) {
+    const ObjectRef range = At("C1:C3");
+    EXPECT_EQ(range.Get("Font").Get("Bold"), Variant(false)); // read once, kept by the range
+    app->BeginUndoGroup("Bold");
+    range.Get("Font").ToObject().Put("Bold", true);
+    range.Call("Apply");
+    app->EndUndoGroup();
+    EXPECT_EQ(range.Get("Font").Get("Bold"), Variant(true));
+    app->Undo();
+    EXPECT_EQ(range.Get("Font").Get("Bold"), Variant(false));
+    app->Redo();
+    EXPECT_EQ(range.Get("Font").Get("Bold"), Variant(true));
+}
+
 TEST_F(Undo, NestedGroupsAreOneStepAndARefusedApplyAddsNothingToIt) {
     app->BeginUndoGroup("Outer");
     Apply("A1", "WrapText", true);

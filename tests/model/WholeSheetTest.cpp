@@ -37,8 +37,6 @@ TEST_F(WholeSheet, BordersOfTheWholeSheetReachItsFourEdgesAndEveryInsideLine) {
     EXPECT_EQ(Line("XFD1048576", 8), Variant(-4119));
     EXPECT_EQ(Line("A1", 10), Variant(-4118));
     EXPECT_EQ(Line("A1", 9), Variant(-4119));
-    EXPECT_EQ(Border(At("1048576:1048576"), 9).Get("LineStyle"), Variant(4));
-    EXPECT_EQ(Border(At("XFD:XFD"), 10).Get("LineStyle"), Variant(5));
     EXPECT_EQ(Border(At("B:XFD"), 7).Get("LineStyle"), Variant(-4118));
     EXPECT_EQ(Border(At("A:B"), 10).Get("LineStyle"), Variant(-4118));
 }
@@ -59,20 +57,6 @@ TEST_F(WholeSheet, EdgesOfTheLastRowAndColumnAreSharedWithTheirNeighbours) {
     before.Call("Apply");
     EXPECT_EQ(Border(lastColumn, 7).Get("LineStyle"), Variant(-4142));
     EXPECT_EQ(Line("XFD1048576", 8), Variant(1));
-}
-
-TEST_F(WholeSheet, InsideLinesOfWholeRowsAndColumnsExistOnlyAcrossSeveral) {
-    EXPECT_EQ(ErrorOf([&] { Border(At("A:A"), 11); }), 1004);
-    EXPECT_EQ(ErrorOf([&] { Border(At("A:A"), 12); }), 0);
-    EXPECT_EQ(ErrorOf([&] { Border(At("7:7"), 12); }), 1004);
-    EXPECT_EQ(ErrorOf([&] { Border(At("7:7"), 11); }), 0);
-    EXPECT_EQ(At("XFD:XFD").Get("Borders").Get("Count"), Variant(7));
-    EXPECT_EQ(all.Get("Borders").Get("Count"), Variant(8));
-    // A staged inside line of a range that has none is refused, not stored.
-    const ObjectRef cell = At("XFD1048576");
-    EXPECT_EQ(ErrorOf([&] { Border(cell, 11).Put("LineStyle", 1); }), 1004);
-    cell.Call("Apply");
-    EXPECT_EQ(Line("XFD1048576", 7), Variant(-4142));
 }
 
 TEST_F(WholeSheet, ReadsAndWritesOfTheWholeSheetCostItsRunsNotItsCells) {
