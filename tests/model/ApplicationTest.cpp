@@ -30,6 +30,20 @@ TEST_F(ApplicationOptions, BooleanOptionsTakeBooleansAndNullKeepsThem) {
     }
 }
 
+TEST_F(ApplicationOptions, LeadToTheActiveBookAndShapeNewOnes) {
+    EXPECT_EQ(application.Get("ActiveWorkbook"), Variant(book));
+    EXPECT_EQ(application.Get("ActiveSheet"), Variant(sheet));
+    EXPECT_EQ(application.Get("MoveAfterReturnDirection"), Variant(-4121));
+    for (int32_t direction : {-4162, -4159, -4161, -4121}) {
+        application.Put("MoveAfterReturnDirection", direction);
+        EXPECT_EQ(application.Get("MoveAfterReturnDirection"), Variant(direction));
+    }
+    EXPECT_EQ(ErrorOf([&] { application.Put("MoveAfterReturnDirection", 1); }), 1004);
+    application.Put("SheetsInNewWorkbook", 2);
+    EXPECT_EQ(app->AddWorkbook("Book2")->Sheets().size(), 2u);
+    EXPECT_EQ(application.Get("ActiveWorkbook").Get("Name"), Variant("Book2"));
+}
+
 TEST_F(ApplicationOptions, NumericOptionsAcceptTheirWholeRangeOnly) {
     struct Limits {
         const char* name;
@@ -98,6 +112,8 @@ TEST(ApplicationFonts, AGivenListIsAnsweredDistinctAndSorted) {
     }
     EXPECT_EQ(names, (std::vector<std::string>{"bramble serif", "dejavu sans", "noto serif",
                                                "quill sans"}));
+    EXPECT_EQ(ErrorOf([&] { fonts->InstalledFontName(4); }), 9);
+    EXPECT_EQ(ErrorOf([&] { fonts->InstalledFontName(-1); }), 9);
     EXPECT_EQ(FoldCase(app->DefaultFontName()), "dejavu sans");
 }
 

@@ -46,20 +46,6 @@ TEST_F(Sample, HoldsValuesOfEveryKindWithAFormatOfEveryCategory) {
     EXPECT_TRUE(formats.count("@"));
 }
 
-TEST_F(Sample, ShowsFontsBordersAndFills) {
-    EXPECT_EQ(At("Formats", "A2").Get("Font").Get("Bold"), Variant(true));
-    EXPECT_EQ(At("Formats", "A5").Get("Font").Get("Underline"), Variant(-4119));
-    EXPECT_EQ(At("Formats", "A7").Get("Font").Get("Size"), Variant(10.5));
-    const ObjectRef block = At("Formats", "E2:G4");
-    const ObjectRef borders = block.Get("Borders").ToObject();
-    for (int32_t index : {7, 8, 9, 10}) {
-        EXPECT_EQ(borders.Call("Item", index).Get("Weight"), Variant(-4138)) << index;
-    }
-    EXPECT_EQ(borders.Call("Item", 11).Get("LineStyle"), Variant(-4118));
-    EXPECT_EQ(At("Formats", "K4").Get("Interior").Get("Pattern"), Variant(15));
-    EXPECT_EQ(At("Formats", "K2").Get("Interior").Get("Pattern"), Variant(1));
-}
-
 TEST_F(Sample, CarriesNotesReadOnlyCellsAndEveryKindOfControl) {
     EXPECT_EQ(At("Notes and Controls", "A2").Get("Comment").Get("Text"),
               Variant("Checked by the auditors"));

@@ -52,47 +52,18 @@ TEST_F(Undo, StepsUndoInReverseOrderAndANewStepDropsTheRedo) {
     EXPECT_EQ(ErrorOf([&] { app->Undo(); }), 1004);
 }
 
-TEST_F(Undo, WorkbookSheetAndApplicationSettingsJoinTheGroup) {
-    const ObjectRef application(app);
-    app->BeginUndoGroup("Options");
-    ObjectRef(book).Put("Calculation", -4135);
-    ObjectRef(sheet).Put("DisplayGridlines", false);
-    application.Put("SheetsInNewWorkbook", 5);
-    app->EndUndoGroup();
-    app->Undo();
-    EXPECT_EQ(ObjectRef(book).Get("Calculation"), Variant(-4105));
-    EXPECT_EQ(ObjectRef(sheet).Get("DisplayGridlines"), Variant(true));
-    EXPECT_EQ(application.Get("SheetsInNewWorkbook"), Variant(3));
-}
-
-TEST_F(Undo, UndoMaxNumKeepsOnlyTheNewestSteps) {
-    ObjectRef(app).Put("UndoMaxNum", 2);
-    FormatDialog("A1", -4108, 12);
-    FormatDialog("A1", -4152, 14);
-    FormatDialog("A1", -4131, 16);
-    app->Undo();
-    app->Undo();
-    EXPECT_FALSE(app->CanUndo());
-    EXPECT_EQ(At("A1").Get("HorizontalAlignment"), Variant(-4108));
-    FormatDialog("A2", -4108, 12);
-    FormatDialog("A3", -4108, 12);
-    ObjectRef(app).Put("UndoMaxNum", 1); // lowering it drops the oldest at once
-    app->Undo();
-    EXPECT_FALSE(app->CanUndo());
-    EXPECT_EQ(At("A2").Get("HorizontalAlignment"), Variant(-4108));
-    EXPECT_EQ(ErrorOf([&] { ObjectRef(app).Put("UndoMaxNum", 0); }), 1004);
-}
-
-TEST_F(Undo, RedoneStepsStayWithinUndoMaxNum) {
+TEST_F(Undo, LoweringUndoMaxNumDropsTheOldestStepsAndRedoneStepsStayWithinIt) {
     ObjectRef(app).Put("UndoMaxNum", 3);
     FormatDialog("A1", -4108, 12);
     FormatDialog("A2", -4108, 12);
     FormatDialog("A3", -4108, 12);
+    ObjectRef(app).Put("UndoMaxNum", 2); // drops the oldest at once
     app->Undo();
     app->Undo();
-    app->Undo();
+    EXPECT_FALSE(app->CanUndo());
+    EXPECT_EQ(At("A1").Get("HorizontalAlignment"), Variant(-4108));
+    EXPECT_EQ(At("A2:A3").Get("HorizontalAlignment"), Variant(1));
     ObjectRef(app).Put("UndoMaxNum", 1);
-    app->Redo();
     app->Redo();
     app->Redo();
     EXPECT_EQ(At("A1:A3").Get("HorizontalAlignment"), Variant(-4108));
@@ -116,6 +87,7 @@ TEST_F(Undo, EachDialogIsOneStepHoweverManyPagesSheetsAndRangesItTouches) {
         range.Call("Apply");
         ObjectRef(book->Sheet(1)->RangeOf("B2")).Put("Value", dialog);
         ObjectRef(book).Put("MaxIterations", 100 + dialog);
+        ObjectRef(app).Put("SheetsInNewWorkbook", dialog);
         app->EndUndoGroup();
     }
     app->Undo();
@@ -124,10 +96,12 @@ TEST_F(Undo, EachDialogIsOneStepHoweverManyPagesSheetsAndRangesItTouches) {
     EXPECT_EQ(At("C3").Get("Interior").Get("ColorIndex"), Variant(2));
     EXPECT_EQ(ObjectRef(book->Sheet(1)->RangeOf("B2")).Get("Value"), Variant(2));
     EXPECT_EQ(ObjectRef(book).Get("MaxIterations"), Variant(102));
+    EXPECT_EQ(ObjectRef(app).Get("SheetsInNewWorkbook"), Variant(2));
     app->Undo();
     EXPECT_FALSE(app->CanUndo()); // the first dialog's step was dropped
     EXPECT_EQ(At("B2").Get("Font").Get("Size"), Variant(11.0));
     EXPECT_EQ(ObjectRef(book->Sheet(1)->RangeOf("B2")).Get("Value"), Variant(1));
+    EXPECT_EQ(ObjectRef(app).Get("SheetsInNewWorkbook"), Variant(1));
     EXPECT_EQ(app->History()->UndoNames().size(), 0u);
 }
 
