@@ -17,9 +17,6 @@ protected:
         border.Put("Weight", weight);
         range.Call("Apply");
     }
-    Variant Style(const std::string& address, int32_t index) {
-        return Border(At(address), index).Get("LineStyle");
-    }
 };
 
 TEST_F(Borders, InsideLinesExistOnlyWhereThereAreSeveralRowsOrColumns) {
@@ -43,17 +40,17 @@ TEST_F(Borders, InsideLinesExistOnlyWhereThereAreSeveralRowsOrColumns) {
     const ObjectRef cell = At("XFD1048576");
     EXPECT_EQ(ErrorOf([&] { Border(cell, 11).Put("LineStyle", 1); }), 1004);
     cell.Call("Apply");
-    EXPECT_EQ(Style("XFD1048576", 7), Variant(-4142));
+    EXPECT_EQ(LineStyle("XFD1048576", 7), Variant(-4142));
 }
 
 TEST_F(Borders, SharedEdgesAreOneEdgeSeenFromBothCells) {
     Draw("B2", 9, 1, 4); // bottom of B2
-    EXPECT_EQ(Style("B3", 8), Variant(1));
+    EXPECT_EQ(LineStyle("B3", 8), Variant(1));
     EXPECT_EQ(Border(At("B3"), 8).Get("Weight"), Variant(4));
     Draw("C3", 7, -4115); // left of C3
-    EXPECT_EQ(Style("B3", 10), Variant(-4115));
+    EXPECT_EQ(LineStyle("B3", 10), Variant(-4115));
     Draw("B3", 8, -4142); // removing the top of B3 removes B2's bottom
-    EXPECT_EQ(Style("B2", 9), Variant(-4142));
+    EXPECT_EQ(LineStyle("B2", 9), Variant(-4142));
     EXPECT_EQ(Border(At("B2"), 9).Get("Weight"), Variant(2));
 }
 
@@ -61,9 +58,9 @@ TEST_F(Borders, DiagonalsBelongToEachCell) {
     const ObjectRef range = At("A1:B2");
     Border(range, 5).Put("LineStyle", 1);
     range.Call("Apply");
-    EXPECT_EQ(Style("B2", 5), Variant(1));
-    EXPECT_EQ(Style("B2", 6), Variant(-4142));
-    EXPECT_TRUE(Style("B2:B3", 5).IsNull());
+    EXPECT_EQ(LineStyle("B2", 5), Variant(1));
+    EXPECT_EQ(LineStyle("B2", 6), Variant(-4142));
+    EXPECT_TRUE(LineStyle("B2:B3", 5).IsNull());
 }
 
 TEST_F(Borders, ColourOrWeightAloneDrawsALineAndNoLineForgetsThem) {

@@ -57,6 +57,9 @@ struct ModelFixture {
     ObjectRef Border(const ObjectRef& range, int32_t index) const {
         return range.Get("Borders").ToObject().Call("Item", index).ToObject();
     }
+    Variant LineStyle(const std::string& address, int32_t index) const {
+        return Border(At(address), index).Get("LineStyle");
+    }
 };
 
 } // namespace vantor::model::test

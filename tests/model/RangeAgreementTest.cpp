@@ -74,28 +74,20 @@ protected:
             }
         }
     }
-    // What cells or edges agree on, or Null.
-    template <typename T> static Variant Agreed(const std::vector<T>& seen) {
-        for (const T& v : seen) {
-            if (!(v == seen.front())) {
+    // What the cells or edges seen agree on in one field, or Null.
+    template <typename T, typename M>
+    static Variant Agreed(const std::vector<T>& seen, M T::*field) {
+        for (const T& each : seen) {
+            if (each.*field != seen.front().*field) {
                 return Variant::Null();
             }
         }
-        return Variant(seen.front());
+        return Variant(seen.front().*field);
     }
-    static std::vector<int32_t> Styles(const std::vector<Line>& lines) {
-        std::vector<int32_t> out;
-        for (const Line& l : lines) {
-            out.push_back(l.style);
-        }
-        return out;
-    }
-    static std::vector<int32_t> Weights(const std::vector<Line>& lines) {
-        std::vector<int32_t> out;
-        for (const Line& l : lines) {
-            out.push_back(l.weight);
-        }
-        return out;
+    // Whether a block has the border index: inside lines need two columns or rows.
+    static bool Has(const CellRect& b, int32_t index) {
+        return !(index == 11 && b.firstColumn == b.lastColumn) &&
+               !(index == 12 && b.firstRow == b.lastRow);
     }
     // The edges a border index of a block stands for.
     std::vector<Line*> Edges(const CellRect& b, int32_t index) {
@@ -176,8 +168,7 @@ protected:
         // Edges of different indexes of one block never meet, so their
         // order within one apply does not matter.
         for (int32_t index = 7; index <= 12; ++index) {
-            if (Pick(0, 2) != 0 || (index == 11 && block.firstColumn == block.lastColumn) ||
-                (index == 12 && block.firstRow == block.lastRow)) {
+            if (Pick(0, 2) != 0 || !Has(block, index)) {
                 continue;
             }
             Line line{PickOf({-4142, 1, -4115, 4, -4118, -4119}), PickOf({1, 2, -4138, 4})};
@@ -199,22 +190,14 @@ protected:
             const CellRect block = PickBlock();
             const ObjectRef range = Sheet(block);
             const std::string where = FormatAddress(block);
-            std::vector<int32_t> aligns, diagonals;
-            std::vector<bool> wraps;
-            std::vector<double> sizes;
-            ForCells(block, [&](Cell& c) {
-                aligns.push_back(c.hAlign);
-                wraps.push_back(c.wrap);
-                sizes.push_back(c.size);
-                diagonals.push_back(c.diagonal);
-            });
-            ASSERT_EQ(range.Get("HorizontalAlignment"), Agreed(aligns)) << where;
-            ASSERT_EQ(range.Get("WrapText"), Agreed(wraps)) << where;
-            ASSERT_EQ(range.Get("Font").Get("Size"), Agreed(sizes)) << where;
-            ASSERT_EQ(Border(range, 5).Get("LineStyle"), Agreed(diagonals)) << where;
+            std::vector<Cell> seen;
+            ForCells(block, [&](Cell& c) { seen.push_back(c); });
+            ASSERT_EQ(range.Get("HorizontalAlignment"), Agreed(seen, &Cell::hAlign)) << where;
+            ASSERT_EQ(range.Get("WrapText"), Agreed(seen, &Cell::wrap)) << where;
+            ASSERT_EQ(range.Get("Font").Get("Size"), Agreed(seen, &Cell::size)) << where;
+            ASSERT_EQ(Border(range, 5).Get("LineStyle"), Agreed(seen, &Cell::diagonal)) << where;
             for (int32_t index = 7; index <= 12; ++index) {
-                if ((index == 11 && block.firstColumn == block.lastColumn) ||
-                    (index == 12 && block.firstRow == block.lastRow)) {
+                if (!Has(block, index)) {
                     continue;
                 }
                 std::vector<Line> lines;
@@ -222,8 +205,10 @@ protected:
                     lines.push_back(*edge);
                 }
                 const ObjectRef border = Border(range, index);
-                ASSERT_EQ(border.Get("LineStyle"), Agreed(Styles(lines))) << where << " " << index;
-                ASSERT_EQ(border.Get("Weight"), Agreed(Weights(lines))) << where << " " << index;
+                ASSERT_EQ(border.Get("LineStyle"), Agreed(lines, &Line::style))
+                    << where << " " << index;
+                ASSERT_EQ(border.Get("Weight"), Agreed(lines, &Line::weight))
+                    << where << " " << index;
             }
         }
     }

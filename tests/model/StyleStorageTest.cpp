@@ -113,9 +113,9 @@ TEST_F(StyleStorage, ARefusedApplyOfSeveralEdgesChangesNoCellAndLeavesNoStep) {
         EXPECT_EQ(Border(range, index).Get("LineStyle"), Variant(-4115)) << index;
     }
     EXPECT_EQ(range.Get("WrapText"), Variant(false));
-    EXPECT_EQ(Border(At("C2"), 9).Get("LineStyle"), Variant(-4115));
-    EXPECT_EQ(Border(At("D3:D4"), 7).Get("LineStyle"), Variant(-4115));
-    EXPECT_EQ(Border(At("C5"), 8).Get("LineStyle"), Variant(-4115));
+    EXPECT_EQ(LineStyle("C2", 9), Variant(-4115));
+    EXPECT_EQ(LineStyle("D3:D4", 7), Variant(-4115));
+    EXPECT_EQ(LineStyle("C5", 8), Variant(-4115));
     EXPECT_EQ(At("F6").Get("ReadOnly"), Variant(false));
     EXPECT_EQ(book->StylesInUse(), 65536u);
     // A change to styles already in use is still accepted.

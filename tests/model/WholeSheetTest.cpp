@@ -11,10 +11,6 @@ namespace {
 class WholeSheet : public ::testing::Test, protected ModelFixture {
 protected:
     ObjectRef all{sheet->Cells()};
-
-    Variant Line(const std::string& address, int32_t index) const {
-        return Border(At(address), index).Get("LineStyle");
-    }
 };
 
 TEST_F(WholeSheet, BordersOfTheWholeSheetReachItsFourEdgesAndEveryInsideLine) {
@@ -26,37 +22,37 @@ TEST_F(WholeSheet, BordersOfTheWholeSheetReachItsFourEdgesAndEveryInsideLine) {
     for (int32_t index = 7; index <= 12; ++index) {
         EXPECT_EQ(Border(all, index).Get("LineStyle"), Variant(styles[index - 7])) << index;
     }
-    EXPECT_EQ(Line("A1", 7), Variant(1));
-    EXPECT_EQ(Line("A1", 8), Variant(-4115));
-    EXPECT_EQ(Line("XFD1048576", 9), Variant(4));
-    EXPECT_EQ(Line("XFD1048576", 10), Variant(5));
-    EXPECT_EQ(Line("A1048576", 9), Variant(4));
-    EXPECT_EQ(Line("XFD1", 10), Variant(5));
+    EXPECT_EQ(LineStyle("A1", 7), Variant(1));
+    EXPECT_EQ(LineStyle("A1", 8), Variant(-4115));
+    EXPECT_EQ(LineStyle("XFD1048576", 9), Variant(4));
+    EXPECT_EQ(LineStyle("XFD1048576", 10), Variant(5));
+    EXPECT_EQ(LineStyle("A1048576", 9), Variant(4));
+    EXPECT_EQ(LineStyle("XFD1", 10), Variant(5));
     // Inside lines are the near edges of every cell but the first row and column.
-    EXPECT_EQ(Line("XFD1048576", 7), Variant(-4118));
-    EXPECT_EQ(Line("XFD1048576", 8), Variant(-4119));
-    EXPECT_EQ(Line("A1", 10), Variant(-4118));
-    EXPECT_EQ(Line("A1", 9), Variant(-4119));
-    EXPECT_EQ(Border(At("B:XFD"), 7).Get("LineStyle"), Variant(-4118));
-    EXPECT_EQ(Border(At("A:B"), 10).Get("LineStyle"), Variant(-4118));
+    EXPECT_EQ(LineStyle("XFD1048576", 7), Variant(-4118));
+    EXPECT_EQ(LineStyle("XFD1048576", 8), Variant(-4119));
+    EXPECT_EQ(LineStyle("A1", 10), Variant(-4118));
+    EXPECT_EQ(LineStyle("A1", 9), Variant(-4119));
+    EXPECT_EQ(LineStyle("B:XFD", 7), Variant(-4118));
+    EXPECT_EQ(LineStyle("A:B", 10), Variant(-4118));
 }
 
 TEST_F(WholeSheet, EdgesOfTheLastRowAndColumnAreSharedWithTheirNeighbours) {
     const ObjectRef lastRow = At("1048576:1048576");
     Border(lastRow, 8).Put("LineStyle", 1);
     lastRow.Call("Apply");
-    EXPECT_EQ(Line("C1048575", 9), Variant(1));
-    EXPECT_EQ(Border(At("1048575:1048575"), 9).Get("LineStyle"), Variant(1));
+    EXPECT_EQ(LineStyle("C1048575", 9), Variant(1));
+    EXPECT_EQ(LineStyle("1048575:1048575", 9), Variant(1));
     const ObjectRef lastColumn = At("XFD:XFD");
     Border(lastColumn, 7).Put("LineStyle", -4115);
     lastColumn.Call("Apply");
-    EXPECT_EQ(Line("XFC77", 10), Variant(-4115));
+    EXPECT_EQ(LineStyle("XFC77", 10), Variant(-4115));
     // Removed from the other side, it is gone from both.
     const ObjectRef before = At("XFC1:XFC1048576");
     Border(before, 10).Put("LineStyle", -4142);
     before.Call("Apply");
     EXPECT_EQ(Border(lastColumn, 7).Get("LineStyle"), Variant(-4142));
-    EXPECT_EQ(Line("XFD1048576", 8), Variant(1));
+    EXPECT_EQ(LineStyle("XFD1048576", 8), Variant(1));
 }
 
 TEST_F(WholeSheet, ReadsAndWritesOfTheWholeSheetCostItsRunsNotItsCells) {
