@@ -8,9 +8,9 @@
 
 namespace vantor::test {
 
-// The embedded model for end-to-end page tests: one workbook, and ranges of
-// its first sheet by address. Cell formats are set up through the same
-// late-bound members the pages use.
+// The embedded model for end-to-end page tests: the harness, one workbook,
+// and ranges of its first sheet by address. Cell formats are set up through
+// the same late-bound members the pages use.
 class CellPageModel {
 public:
     CellPageModel() : app(model::Application::Create({"Arial"})) { app->AddWorkbook("Book1"); }
@@ -24,6 +24,13 @@ public:
         range.Call("Apply");
     }
 
+    // Loads a page with a range as the host does.
+    template <typename Page> void Open(Page& page, const std::string& address) const {
+        page.SetSite(std::make_shared<FakeSite>());
+        page.SetTargets(PageHarness::Targets(Range(address)));
+    }
+
+    PageHarness h;
     std::shared_ptr<model::Application> app;
 };
 

@@ -2,7 +2,6 @@
 #include "tests/pages/cell/CellPageModel.hpp"
 #include "tests/pages/cell/LoggedFake.hpp"
 #include "tests/support/PageHarness.hpp"
-#include "vantor/framework/ClassTable.hpp"
 
 #include <gtest/gtest.h>
 
@@ -64,7 +63,7 @@ struct ControlFixture : RecordedPage<CellPropControl> {
 
 } // namespace
 
-TEST(CellPropControlLoad, ListsNoneAndEveryKindByCaption) {
+TEST(CellPropControlLoad, ListsKindsByCaptionAndSelectsTheCellsKindByNameAfterEveryReset) {
     ControlFixture f(Variant("DropDownList"), Variant(true));
     f.Load();
     const auto& list = *f.page.lstControl;
@@ -73,59 +72,46 @@ TEST(CellPropControlLoad, ListsNoneAndEveryKindByCaption) {
     EXPECT_EQ(list.List(1), "Check box");
     EXPECT_EQ(list.List(3), "Button");
     EXPECT_EQ(f.page.ControlNames(), (Lines{"CheckBox", "DropDownList", "Button"}));
-    EXPECT_EQ(f.h.LogLines(), (Lines{"Control Reset"}));
-}
-
-TEST(CellPropControlLoad, SelectsTheCellsKindByItsNameAfterEveryReset) {
-    ControlFixture f(Variant("DropDownList"), Variant(true));
-    f.Load();
-    EXPECT_EQ(f.page.lstControl->ListIndex(), 2);
+    EXPECT_EQ(list.ListIndex(), 2);
     EXPECT_EQ(f.page.lblDescription->Caption(), "Offers a list.");
     EXPECT_TRUE(f.page.chkHideOnDeactive->Enabled());
     EXPECT_EQ(f.page.chkHideOnDeactive->Value(), 1);
+    EXPECT_EQ(f.h.LogLines(), (Lines{"Control Reset"}));
     f.page.lstControl->UserSelect(1);
     f.page.OnReset();
-    EXPECT_EQ(f.page.lstControl->ListIndex(), 2);
+    EXPECT_EQ(list.ListIndex(), 2);
     EXPECT_EQ(f.page.lblDescription->Caption(), "Offers a list.");
 }
 
-TEST(CellPropControlLoad, NoControlSelectsNoneAndDisablesTheBox) {
-    ControlFixture f(Variant("  "), Variant(false));
+TEST(CellPropControlLoad, NoControlOrAnUnknownKindLeavesNoSelectionIsLoggedAndWritesNothing) {
+    struct Case {
+        Variant name;
+        bool noControl;
+        std::string logged;
+    };
+    for (const Case& c :
+         {Case{Variant(""), true, "Control Reset - Error: 1004,No control"},
+          Case{Variant("Slider"), false, "LoadSettingControl - Error: 9,Subscript out of range"}}) {
+        ControlFixture f(c.name, Variant(false));
+        if (c.noControl) {
+            f.target->Fail("Control", 1004, "No control");
+        }
+        f.Load();
+        EXPECT_EQ(f.page.lstControl->ListIndex(), -1);
+        EXPECT_EQ(f.page.lblDescription->Caption(), "");
+        EXPECT_EQ(f.h.LogLines(), (Lines{"Control Reset", c.logged}));
+        f.page.OnApply();
+        EXPECT_EQ(*f.writes, (Lines{"Cells: Call Apply()"}));
+    }
+}
+
+TEST(CellPropControlClick, ShowsTheChosenKindsDescriptionAndEnablesHidingForAKind) {
+    ControlFixture f(Variant("  "), Variant(false)); // a blank name is no control
     f.Load();
     EXPECT_EQ(f.page.lstControl->ListIndex(), 0);
     EXPECT_EQ(f.page.lblDescription->Caption(), CellPropControl::NoneDescription);
     EXPECT_FALSE(f.page.chkHideOnDeactive->Enabled());
     EXPECT_EQ(f.site->modified, 0);
-}
-
-TEST(CellPropControlLoad, ACellWithoutAControlLeavesNoSelectionAndIsLogged) {
-    ControlFixture f(Variant(""), Variant(false));
-    f.target->Fail("Control", 1004, "No control");
-    f.Load();
-    EXPECT_EQ(f.page.lstControl->ListIndex(), -1);
-    EXPECT_EQ(f.h.LogLines(), (Lines{"Control Reset", "Control Reset - Error: 1004,No control"}));
-}
-
-TEST(CellPropControlLoad, AnUnknownNameLeavesTheDescriptionEmptyAndIsLoggedByItsRoutine) {
-    ControlFixture f(Variant("Slider"), Variant(false));
-    f.Load();
-    EXPECT_EQ(f.page.lstControl->ListIndex(), -1);
-    EXPECT_EQ(f.page.lblDescription->Caption(), "");
-    EXPECT_EQ(f.h.LogLines(),
-              (Lines{"Control Reset", "LoadSettingControl - Error: 9,Subscript out of range"}));
-}
-
-TEST(CellPropControlLoad, ATargetWithoutKindsOffersOnlyNone) {
-    ControlFixture f(Variant(""), Variant(false));
-    f.target->Fail("Controls", 438);
-    f.Load();
-    EXPECT_EQ(f.page.lstControl->ListCount(), 1);
-    EXPECT_EQ(f.page.lstControl->ListIndex(), 0);
-}
-
-TEST(CellPropControlClick, ShowsTheChosenKindsDescription) {
-    ControlFixture f(Variant(""), Variant(false));
-    f.Load();
     f.page.lstControl->UserSelect(3);
     EXPECT_EQ(f.page.lblDescription->Caption(), "A push button.");
     EXPECT_TRUE(f.page.chkHideOnDeactive->Enabled());
@@ -136,17 +122,7 @@ TEST(CellPropControlClick, ShowsTheChosenKindsDescription) {
     EXPECT_EQ(f.target->Value("ApplyCache"), Variant(1));
 }
 
-TEST(CellPropControlApply, NoneWritesAnEmptyNameAndNoHideFlag) {
-    ControlFixture f(Variant("Button"), Variant(true));
-    f.Load();
-    f.page.lstControl->UserSelect(0);
-    f.writes->clear();
-    f.page.OnApply();
-    EXPECT_EQ(*f.writes, (Lines{"Control: Put Name = String(\"\")", "Cells: Call Apply()"}));
-    EXPECT_EQ(f.h.LogLines(), (Lines{"Control Reset", "Control Apply"}));
-}
-
-TEST(CellPropControlApply, AnotherKindWritesNameThenAPlainHideFlag) {
+TEST(CellPropControlApply, AnotherKindWritesNameThenAPlainHideFlagAndNoneOnlyAnEmptyName) {
     ControlFixture f(Variant("CheckBox"), Variant::Null());
     f.Load();
     EXPECT_EQ(f.page.chkHideOnDeactive->Value(), 2);
@@ -156,13 +132,11 @@ TEST(CellPropControlApply, AnotherKindWritesNameThenAPlainHideFlag) {
     // A grey box counts as hiding.
     EXPECT_EQ(*f.writes, (Lines{"Control: Put Name = String(\"Button\")",
                                 "Control: Put HideOnDeactivate = True", "Cells: Call Apply()"}));
-    f.page.lstControl->UserSelect(2);
-    f.page.chkHideOnDeactive->UserClick();
-    f.page.chkHideOnDeactive->UserClick();
+    f.page.lstControl->UserSelect(0);
     f.writes->clear();
     f.page.OnApply();
-    EXPECT_EQ(*f.writes, (Lines{"Control: Put Name = String(\"DropDownList\")",
-                                "Control: Put HideOnDeactivate = False", "Cells: Call Apply()"}));
+    EXPECT_EQ(*f.writes, (Lines{"Control: Put Name = String(\"\")", "Cells: Call Apply()"}));
+    EXPECT_EQ(f.h.LogLines(), (Lines{"Control Reset", "Control Apply", "Control Apply"}));
 }
 
 TEST(CellPropControlApply, TheSameKindWritesOnlyTheHideFlagThroughItsComparison) {
@@ -179,30 +153,10 @@ TEST(CellPropControlApply, TheSameKindWritesOnlyTheHideFlagThroughItsComparison)
     EXPECT_EQ(*f.writes, (Lines{"Control: Put HideOnDeactivate = True", "Cells: Call Apply()"}));
 }
 
-TEST(CellPropControlApply, NoSelectionWritesNothing) {
-    ControlFixture f(Variant("Slider"), Variant(false));
-    f.Load();
-    f.page.OnApply();
-    EXPECT_EQ(*f.writes, (Lines{"Cells: Call Apply()"}));
-}
-
-TEST(CellPropControlDesign, TitleAndCreation) {
-    PageHarness h;
-    auto object = ClassTable::Create("CellPropControl");
-    auto* page = dynamic_cast<CellPropControl*>(object.get());
-    ASSERT_NE(page, nullptr);
-    std::string caption;
-    page->GetCaption(caption);
-    EXPECT_EQ(caption, "Control");
-    EXPECT_EQ(page->Control("lblDescription").Container(), "frmDescription");
-}
-
 TEST(CellPropControlModel, AKindChosenForEmptyCellsReachesThem) {
-    PageHarness h;
     CellPageModel m;
     CellPropControl page;
-    page.SetSite(std::make_shared<FakeSite>());
-    page.SetTargets(PageHarness::Targets(m.Range("C3:D4")));
+    m.Open(page, "C3:D4");
     EXPECT_EQ(page.lstControl->ListCount(), 6);
     EXPECT_EQ(page.lstControl->ListIndex(), 0);
     EXPECT_FALSE(page.chkHideOnDeactive->Enabled());
@@ -212,12 +166,11 @@ TEST(CellPropControlModel, AKindChosenForEmptyCellsReachesThem) {
     page.OnApply();
     EXPECT_EQ(m.Range("C3:D4").Get("Control").Get("Name"), Variant("DatePicker"));
     EXPECT_EQ(m.Range("C3:D4").Get("Control").Get("HideOnDeactivate"), Variant(true));
-    EXPECT_EQ(h.LogLines(), (Lines{"Control Reset", "Control Apply"}));
+    EXPECT_EQ(m.h.LogLines(), (Lines{"Control Reset", "Control Apply"}));
 
     // Loaded again, the kind whose caption differs from its name is selected.
     CellPropControl again;
-    again.SetSite(std::make_shared<FakeSite>());
-    again.SetTargets(PageHarness::Targets(m.Range("C3:D4")));
+    m.Open(again, "C3:D4");
     EXPECT_EQ(again.lstControl->ListIndex(), 4);
     again.lstControl->UserSelect(0);
     again.OnApply();
@@ -225,14 +178,12 @@ TEST(CellPropControlModel, AKindChosenForEmptyCellsReachesThem) {
 }
 
 TEST(CellPropControlModel, CellsOfDifferentKindsShowNoKindAndKeepTheirOwn) {
-    PageHarness h;
     CellPageModel m;
     const ObjectRef a1 = m.Range("A1");
     a1.Get("Control").ToObject().Put("Name", Variant("Button"));
     a1.Call("Apply");
     CellPropControl page;
-    page.SetSite(std::make_shared<FakeSite>());
-    page.SetTargets(PageHarness::Targets(m.Range("A1:A2")));
+    m.Open(page, "A1:A2");
     EXPECT_EQ(page.lstControl->ListIndex(), -1);
     EXPECT_EQ(page.lblDescription->Caption(), "");
     page.chkHideOnDeactive->UserClick();
@@ -240,6 +191,7 @@ TEST(CellPropControlModel, CellsOfDifferentKindsShowNoKindAndKeepTheirOwn) {
     EXPECT_EQ(m.Range("A1").Get("Control").Get("Name"), Variant("Button"));
     EXPECT_EQ(m.Range("A2").Get("Control").Get("Name"), Variant(""));
     // The mixed kind cannot be shown as one name; that is logged, not shown.
-    EXPECT_EQ(h.LogLines(), (Lines{"Control Reset", "Control Reset - Error: 94,Invalid use of Null",
-                                   "Control Apply"}));
+    EXPECT_EQ(
+        m.h.LogLines(),
+        (Lines{"Control Reset", "Control Reset - Error: 94,Invalid use of Null", "Control Apply"}));
 }
