@@ -77,57 +77,46 @@ TEST_F(Settings, CalculationSettingsRefuseWhatTheyCannotHoldAndKeepTheirValue) {
     }
 }
 
-TEST_F(Settings, ASelectionOfSheetsWritesEverySheetAndReadsNullPerProperty) {
-    const ObjectRef trio(book->SelectSheets({"Sheet1", "Sheet2", "Sheet3"}));
-    EXPECT_EQ(trio.Get("Count"), Variant(3));
-    EXPECT_EQ(trio.Call("Item", 2).Get("Name"), Variant("Sheet2"));
-    EXPECT_EQ(ErrorOf([&] { trio.Call("Item", 4); }), 9);
-    EXPECT_EQ(trio.Get("DisplayHeadings"), Variant(true));
-    EXPECT_EQ(trio.Get("DisplayGridlines"), Variant(true));
-    // One sheet differing in one property leaves the others readable.
-    ObjectRef(book->Sheet(1)).Put("DisplayHeadings", false);
-    EXPECT_TRUE(trio.Get("DisplayHeadings").IsNull());
-    EXPECT_EQ(trio.Get("DisplayGridlines"), Variant(true));
-    EXPECT_EQ(trio.Get("GridlineColor"), Variant(12632256));
-    ObjectRef(book->Sheet(2)).Put("GridlineColor", 255);
-    EXPECT_TRUE(trio.Get("GridlineColor").IsNull());
-    // Null keeps each sheet's own; a value goes to every sheet.
-    trio.Put("DisplayHeadings", Variant::Null());
-    trio.Put("GridlineColor", Variant::Null());
-    EXPECT_EQ(ObjectRef(book->Sheet(0)).Get("DisplayHeadings"), Variant(true));
-    EXPECT_EQ(ObjectRef(book->Sheet(1)).Get("DisplayHeadings"), Variant(false));
-    EXPECT_EQ(ObjectRef(book->Sheet(2)).Get("GridlineColor"), Variant(255));
-    trio.Put("DisplayHeadings", false);
-    trio.Put("GridlineColor", 65280);
-    for (int32_t i = 0; i < 3; ++i) {
-        EXPECT_EQ(ObjectRef(book->Sheet(i)).Get("DisplayHeadings"), Variant(false)) << i;
-        EXPECT_EQ(ObjectRef(book->Sheet(i)).Get("GridlineColor"), Variant(65280)) << i;
-    }
-    EXPECT_EQ(trio.Get("DisplayHeadings"), Variant(false));
-    EXPECT_EQ(trio.Get("GridlineColor"), Variant(65280));
-    // A refused colour changes no sheet.
-    EXPECT_EQ(ErrorOf([&] { trio.Put("GridlineColor", 16777216); }), 1004);
-    EXPECT_EQ(ErrorOf([&] { trio.Put("GridlineColor", -1); }), 1004);
-    EXPECT_EQ(ObjectRef(book->Sheet(0)).Get("GridlineColor"), Variant(65280));
+TEST_F(Settings, ASelectionOfSheetsReadsNullPerPropertyAndWritesItsSheetsInOneStep) {
+    const ObjectRef pair(book->SelectSheets({"Sheet1", "Sheet3"}));
+    const ObjectRef first(sheet), second(book->Sheet(1)), third(book->Sheet(2));
+    EXPECT_EQ(pair.Get("Count"), Variant(2));
+    EXPECT_EQ(pair.Call("Item", 2).Get("Name"), Variant("Sheet3"));
+    EXPECT_EQ(ErrorOf([&] { pair.Call("Item", 3); }), 9);
     EXPECT_EQ(ErrorOf([&] { book->SelectSheets({"Sheet9"}); }), 9);
-}
-
-TEST_F(Settings, AWriteToASelectionOfSheetsIsUndoneOnEverySheet) {
-    const ObjectRef pair(book->SelectSheets({"Sheet3", "Sheet1"}));
+    // One sheet differing in one property leaves the others readable.
+    third.Put("DisplayHeadings", false);
+    EXPECT_TRUE(pair.Get("DisplayHeadings").IsNull());
+    EXPECT_EQ(pair.Get("DisplayGridlines"), Variant(true));
+    EXPECT_EQ(pair.Get("GridlineColor"), Variant(12632256)); // automatic reads silver
+    first.Put("GridlineColor", 255);
+    EXPECT_TRUE(pair.Get("GridlineColor").IsNull());
+    // Null keeps each sheet's own; a refused colour changes no sheet.
+    pair.Put("DisplayHeadings", Variant::Null());
+    pair.Put("GridlineColor", Variant::Null());
+    EXPECT_EQ(ErrorOf([&] { pair.Put("GridlineColor", 16777216); }), 1004);
+    EXPECT_EQ(ErrorOf([&] { pair.Put("GridlineColor", -1); }), 1004);
+    EXPECT_EQ(first.Get("DisplayHeadings"), Variant(true));
+    EXPECT_EQ(third.Get("DisplayHeadings"), Variant(false));
+    EXPECT_EQ(first.Get("GridlineColor"), Variant(255));
+    EXPECT_EQ(third.Get("GridlineColor"), Variant(12632256));
+    // A value goes to every selected sheet, and is undone on each.
     app->BeginUndoGroup("Sheet options");
-    pair.Put("DisplayGridlines", false);
-    pair.Put("GridlineColor", 255);
+    pair.Put("DisplayHeadings", false);
+    pair.Put("GridlineColor", 65280);
     app->EndUndoGroup();
-    EXPECT_EQ(ObjectRef(book->Sheet(2)).Get("DisplayGridlines"), Variant(false));
-    EXPECT_EQ(ObjectRef(book->Sheet(1)).Get("DisplayGridlines"), Variant(true));
+    for (const ObjectRef& each : {first, third}) {
+        EXPECT_EQ(each.Get("DisplayHeadings"), Variant(false));
+        EXPECT_EQ(each.Get("GridlineColor"), Variant(65280));
+    }
+    EXPECT_EQ(second.Get("DisplayHeadings"), Variant(true));
     app->Undo();
     EXPECT_FALSE(app->CanUndo());
-    for (int32_t i : {0, 2}) {
-        EXPECT_EQ(ObjectRef(book->Sheet(i)).Get("DisplayGridlines"), Variant(true)) << i;
-        EXPECT_EQ(ObjectRef(book->Sheet(i)).Get("GridlineColor"), Variant(12632256)) << i;
-    }
+    EXPECT_EQ(first.Get("DisplayHeadings"), Variant(true));
+    EXPECT_EQ(first.Get("GridlineColor"), Variant(255));
+    EXPECT_EQ(third.Get("GridlineColor"), Variant(12632256));
     app->Redo();
-    EXPECT_EQ(pair.Get("GridlineColor"), Variant(255));
+    EXPECT_EQ(pair.Get("GridlineColor"), Variant(65280));
 }
 
 TEST_F(Settings, SheetNamesAreUniqueWithoutRegardToCase) {
