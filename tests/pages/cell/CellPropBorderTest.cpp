@@ -66,8 +66,6 @@ struct BorderFixture : RecordedPage<CellPropBorder> {
         page.cbxLineWidth->UserSelect(width);
         page.csxLineColor->UserPickColor(color);
     }
-
-    std::vector<std::string> Log() const { return h.LogLines(); }
 };
 
 } // namespace
@@ -81,7 +79,7 @@ TEST(CellPropBorderLoad, TheLayoutAndInsideButtonsFollowEachNewSelection) {
     // One page loaded with each selection in turn: inside buttons come back and go again.
     BorderFixture f(1, 1);
     f.Load();
-    EXPECT_EQ(f.Log(), (Lines{"Border Reset"}));
+    EXPECT_EQ(f.h.LogLines(), (Lines{"Border Reset"}));
     for (const Case& c :
          {Case{1, 1, 0, false, false}, Case{3, 1, 1, true, false}, Case{1, 3, 2, false, true},
           Case{2, 2, 3, true, true}, Case{1, 1, 0, false, false}}) {
@@ -170,7 +168,7 @@ TEST(CellPropBorderPen, ChangingOnlyThePenMarksNothingAndWritesNothing) {
     EXPECT_EQ(f.target->Value("ApplyCache"), Variant(0));
     f.page.OnApply();
     EXPECT_EQ(*f.writes, (Lines{"Cells: Call Apply()"}));
-    EXPECT_EQ(f.Log(), (Lines{"Border Reset", "Border Apply"}));
+    EXPECT_EQ(f.h.LogLines(), (Lines{"Border Reset", "Border Apply"}));
 }
 
 TEST(CellPropBorderDraw, ADiagramClickDrawsWithThePenAndASecondRemoves) {
@@ -213,21 +211,6 @@ TEST(CellPropBorderDraw, AChangedPenRedrawsInsteadOfRemoving) {
     f.page.lnsLineStyle->UserSelect(2);
     f.page.bdfBorders->UserClickBorder(9);
     EXPECT_EQ(f.page.bdfBorders->BorderLineStyle(9), 5);
-}
-
-TEST(CellPropBorderDraw, AnExplicitColourReplacesTheAutomaticMark) {
-    BorderFixture f(1, 1);
-    f.Load();
-    f.page.cmdLeft->UserClick(); // automatic pen
-    EXPECT_EQ(f.page.BorderColorIndexOf(7), -1);
-    f.page.csxLineColor->UserPickColor(Red);
-    f.page.bdfBorders->UserClickBorder(7);
-    EXPECT_EQ(f.page.BorderColorIndexOf(7), 0);
-    f.page.OnApply();
-    EXPECT_EQ(*f.writes,
-              (Lines{"Cells: Put ApplyCache = Long(1)", "Border(7): Put LineStyle = Long(1)",
-                     "Border(7): Put color = Double(255)", "Border(7): Put Weight = Long(2)",
-                     "Cells: Call Apply()"}));
 }
 
 TEST(CellPropBorderDraw, AutomaticOverAnExplicitColourThatLooksTheSameIsWritten) {
@@ -276,7 +259,7 @@ TEST(CellPropBorderPresets, InsideOnOneColumnSavesOnlyTheHorizontalLine) {
               (Lines{"Cells: Put ApplyCache = Long(1)", "Border(12): Put LineStyle = Long(1)",
                      "Border(12): Put color = Double(255)", "Border(12): Put Weight = Long(2)",
                      "Cells: Call Apply()"}));
-    EXPECT_EQ(f.Log(), (Lines{"Border Reset", "Border Apply"}));
+    EXPECT_EQ(f.h.LogLines(), (Lines{"Border Reset", "Border Apply"}));
 }
 
 TEST(CellPropBorderPresets, NoneRemovesAllButTheDiagonals) {
@@ -305,7 +288,7 @@ TEST(CellPropBorderErrors, ARefusedBorderIsLoggedUnderItsRoutineAndTheRestIsSave
     f.page.cmdOutSide->UserClick();
     f.writes->clear();
     f.page.OnApply();
-    const Lines log = f.Log();
+    const Lines log = f.h.LogLines();
     EXPECT_NE(std::find(log.begin(), log.end(), "SaveBorder - Error: 1004,Refused"), log.end());
     EXPECT_EQ(std::count(log.begin(), log.end(), "Border Apply"), 1);
     EXPECT_EQ(log.size(), 3u);

@@ -91,10 +91,6 @@ struct FormatFixture : RecordedPage<CellPropFormat> {
         page.OnApply();
         return *writes;
     }
-    int32_t Category() const {
-        const int32_t index = page.lstCategory->ListIndex();
-        return index < 0 ? 0 : page.lstCategory->ItemData(index);
-    }
     void Pick(int32_t category) { PickCategory(page, category); }
     // The names of the frames shown.
     Lines Shown() const {
@@ -126,7 +122,7 @@ TEST(NumberFormatCode, BuildsFromTheOptions) {
 TEST(CellPropFormatLoad, EmptyGeneralMixedAndUnknownCodes) {
     FormatFixture general(Variant(""));
     general.Load();
-    EXPECT_EQ(general.Category(), nf::General);
+    EXPECT_EQ(general.page.lstCategory->Text(), "General");
     EXPECT_EQ(general.Shown(), (Lines{"frNone"}));
     EXPECT_EQ(general.page.txtFormatCode->Text(), "");
 
@@ -148,7 +144,7 @@ TEST(CellPropFormatLoad, EmptyGeneralMixedAndUnknownCodes) {
 TEST(CellPropFormatBuild, AKnownFormatSetsTheOptionsOfItsCategory) {
     FormatFixture f(Variant("¥#,##0"));
     f.Load();
-    EXPECT_EQ(f.Category(), nf::Currency);
+    EXPECT_EQ(f.page.lstCategory->Text(), "Currency");
     EXPECT_EQ(f.page.nbeCurSpaces->Value(), Variant(0));
     EXPECT_EQ(f.page.cbxCurSymbol->ListIndex(), 2);
     EXPECT_EQ(f.page.nbeNumSpaces->Value(), Variant(2)); // other categories keep their defaults
