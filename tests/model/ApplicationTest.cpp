@@ -85,22 +85,6 @@ TEST_F(ApplicationOptions, ControlKindsOfferTheCommonControlsByNameOrIndex) {
     EXPECT_EQ(ErrorOf([&] { kinds.Call("Item", "Slider"); }), 9);
 }
 
-TEST_F(ApplicationOptions, UndoAndRedoAreMethodsOfTheApplication) {
-    app->BeginUndoGroup("Wrap");
-    Apply("A1", "WrapText", true);
-    app->EndUndoGroup();
-    application.Call("Undo");
-    EXPECT_EQ(At("A1").Get("WrapText"), Variant(false));
-    application.Call("Redo");
-    EXPECT_EQ(At("A1").Get("WrapText"), Variant(true));
-    EXPECT_EQ(ErrorOf([&] { application.Call("Redo"); }), 1004);
-    // Nothing can be undone while a dialog is still making its changes.
-    app->BeginUndoGroup("Open");
-    EXPECT_EQ(ErrorOf([&] { application.Call("Undo"); }), 1004);
-    app->EndUndoGroup();
-    EXPECT_EQ(At("A1").Get("WrapText"), Variant(true));
-}
-
 TEST(ApplicationFonts, AGivenListIsAnsweredDistinctAndSorted) {
     const auto app = Application::Create(
         {"Noto Serif", "dejavu sans", "DejaVu Sans", "Quill Sans", "noto serif", "Bramble Serif"});

@@ -214,20 +214,17 @@ protected:
     }
 };
 
-TEST_P(Window, FormatsWrittenToBlocksRowsAndColumnsReadBackPerBlock) {
-    for (int round = 0; round < 60; ++round) {
-        WriteRandomFormat();
+// Borders written from either side of an edge must read back as one edge.
+TEST_P(Window, FormatsAndBordersWrittenToBlocksRowsAndColumnsReadBackPerBlock) {
+    for (int round = 0; round < 140; ++round) {
+        if (round % 2 == 0) {
+            WriteRandomFormat();
+        } else {
+            WriteRandomBorders();
+        }
         CheckRandomReads(4);
     }
-    CheckRandomReads(200);
-}
-
-TEST_P(Window, BordersWrittenFromEitherSideAreOneEdge) {
-    for (int round = 0; round < 80; ++round) {
-        WriteRandomBorders();
-        CheckRandomReads(4);
-    }
-    CheckRandomReads(200);
+    CheckRandomReads(400);
 }
 
 TEST_P(Window, NullWrittenOverMixedBlocksKeepsEveryCell) {

@@ -77,12 +77,14 @@ TEST_F(WholeSheet, ReadsAndWritesOfTheWholeSheetCostItsRunsNotItsCells) {
 
 // Cells keep values and notes in shared chunks of rows: an edit copies only
 // the chunks it touches, so it must leave every earlier undo state as it was.
-TEST_F(WholeSheet, ValueAndNoteEditsLeaveEarlierUndoStatesAsTheyWere) {
+TEST_F(WholeSheet, ValueNoteAndSizeEditsLeaveEarlierUndoStatesAsTheyWere) {
     At("A1:A3000").Put("Value", 1);
     At("A2000").Call("AddComment", "first");
     app->BeginUndoGroup("Edit");
     At("A1500").Put("Value", 2);
     At("A2000").Get("Comment").Put("Text", "second");
+    At("B3").Call("AddComment", "new");
+    At("B3").Put("ColumnWidth", 30);
     app->EndUndoGroup();
     app->BeginUndoGroup("Clear");
     At("A1:A1024").Put("Value", Variant());
@@ -103,6 +105,8 @@ TEST_F(WholeSheet, ValueAndNoteEditsLeaveEarlierUndoStatesAsTheyWere) {
     EXPECT_EQ(At("A3000").Get("Value"), Variant(1));
     EXPECT_TRUE(At("A3001").Get("Value").IsEmpty());
     EXPECT_TRUE(At("A1999").Get("Comment").IsNothing());
+    EXPECT_TRUE(At("B3").Get("Comment").IsNothing());
+    EXPECT_EQ(At("B3").Get("ColumnWidth"), Variant(8.43));
     app->Redo();
     app->Redo();
     EXPECT_EQ(At("A1500").Get("Value"), Variant(2));
