@@ -220,15 +220,13 @@ TEST_F(CellObjects, FittingGrowsWithContentAndLeavesEmptyRowsAndColumnsAtTheirDe
     EXPECT_GT(At("B3").Get("RowHeight").ToDouble(), height * 1.8);
     EXPECT_GE(At("B4").Get("RowHeight").ToDouble(), height * 4);
     EXPECT_EQ(At("B5").Get("RowHeight"), Variant(height * 3));
-    EXPECT_EQ(At("B6").Get("RowHeight"), Variant(height));
     // A height given by hand to an empty row goes back to the default.
     At("7:7").Put("RowHeight", 50);
     At("7:7").Call("AutoFitRowsHeight");
     EXPECT_EQ(At("A7").Get("RowHeight"), Variant(height));
 
     At("A1:C6").Call("AutoFitColsWidth");
-    EXPECT_EQ(At("A1").Get("ColumnWidth"), Variant(width)); // empty column
-    EXPECT_EQ(At("C1").Get("ColumnWidth"), Variant(width));
+    EXPECT_EQ(At("C1").Get("ColumnWidth"), Variant(width)); // empty column
     // The big "short" is the widest unwrapped text of column B.
     const double big = At("B1").Get("ColumnWidth").ToDouble();
     EXPECT_GT(big, 5 * 24.0 / 11.0);

@@ -1,6 +1,5 @@
 #include "ModelTestSupport.hpp"
 
-#include "model/RunList.hpp"
 #include "model/StyleTable.hpp"
 
 #include <gtest/gtest.h>
@@ -10,31 +9,6 @@ using namespace vantor::model;
 using namespace vantor::model::test;
 
 namespace {
-
-std::vector<int> Expand(const RunList<int>& list) {
-    std::vector<int> out;
-    for (int32_t i = 0; i < list.Size(); ++i) {
-        out.push_back(list.At(i));
-    }
-    return out;
-}
-
-TEST(RunList, MappingASpanSplitsAndJoinsRuns) {
-    RunList<int> list(10, 0);
-    list = list.Mapped(2, 4, [](int) { return 1; });
-    EXPECT_EQ(Expand(list), (std::vector<int>{0, 0, 1, 1, 1, 0, 0, 0, 0, 0}));
-    EXPECT_EQ(list.RunCount(), 3u);
-    list = list.Mapped(5, 9, [](int) { return 1; });
-    EXPECT_EQ(list.RunCount(), 2u); // the new run joins its equal neighbour
-    list = list.Mapped(0, 9, [](int v) { return v + 1; });
-    EXPECT_EQ(Expand(list), (std::vector<int>{1, 1, 2, 2, 2, 2, 2, 2, 2, 2}));
-    list.Assign(0, 9, 7);
-    EXPECT_EQ(list.RunCount(), 1u);
-    std::vector<std::pair<int32_t, int32_t>> spans;
-    list.Assign(3, 3, 8);
-    list.ForEach(2, 5, [&](int32_t a, int32_t b, int) { spans.emplace_back(a, b); });
-    EXPECT_EQ(spans, (std::vector<std::pair<int32_t, int32_t>>{{2, 2}, {3, 3}, {4, 5}}));
-}
 
 class StyleStorage : public ::testing::Test, protected ModelFixture {
 protected:
