@@ -163,16 +163,13 @@ TEST_F(RangeFormat, SubObjectsAreTheSameOnEveryGetAndWriteToTheirRange) {
     EXPECT_EQ(At("B2").Get("Font").Get("Name"), Variant("Noto Serif"));
 }
 
-TEST_F(RangeFormat, ValueIsTheFirstCellsAndWritesFillTheRange) {
+TEST_F(RangeFormat, ValueIsTheFirstCellsWritesFillTheRangeAndKeepTheirTypes) {
     At("B2:C3").Put("Value", 42);
     EXPECT_EQ(At("C3:D9").Get("Value"), Variant(42));
     EXPECT_TRUE(At("D4").Get("Value").IsEmpty());
     At("B2").Put("Value", Variant());
     EXPECT_TRUE(At("B2").Get("Value").IsEmpty());
     EXPECT_EQ(ErrorOf([&] { ObjectRef(sheet->Cells()).Put("Value", 1); }), 1004);
-}
-
-TEST_F(RangeFormat, ValuesKeepTheirTypes) {
     At("A1").Put("Value", Variant::Date(36829.0));
     At("A2").Put("Value", true);
     At("A3").Put("Value", Variant::Error(2007));
