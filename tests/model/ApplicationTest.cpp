@@ -17,16 +17,21 @@ protected:
 };
 
 TEST_F(ApplicationOptions, BooleanOptionsTakeBooleansAndNullKeepsThem) {
-    EXPECT_EQ(application.Get("MoveAfterReturn"), Variant(true));
-    EXPECT_EQ(application.Get("FileAssoc"), Variant(false));
+    const auto toggle = [](const ObjectRef& object, const char* name) {
+        const bool before = object.Get(name).ToBool();
+        object.Put(name, !before);
+        EXPECT_EQ(object.Get(name), Variant(!before)) << name;
+        object.Put(name, Variant::Null());
+        EXPECT_EQ(object.Get(name), Variant(!before)) << name;
+        object.Put(name, before ? -1 : 0); // numbers stand for booleans
+        EXPECT_EQ(object.Get(name), Variant(before)) << name;
+    };
     for (const char* name : {"MoveAfterReturn", "FixedDecimal", "FileAssoc", "EnableUndo"}) {
-        const bool before = application.Get(name).ToBool();
-        application.Put(name, !before);
-        EXPECT_EQ(application.Get(name), Variant(!before)) << name;
-        application.Put(name, Variant::Null());
-        EXPECT_EQ(application.Get(name), Variant(!before)) << name;
-        application.Put(name, before ? -1 : 0); // numbers stand for booleans
-        EXPECT_EQ(application.Get(name), Variant(before)) << name;
+        toggle(application, name);
+    }
+    for (const char* name : {"DisplayHorizontalScrollBar", "DisplayVerticalScrollBar",
+                             "DisplayWorkbookTabs", "DisplayZeros", "DisplayErrors"}) {
+        toggle(ObjectRef(book), name);
     }
 }
 
@@ -34,6 +39,8 @@ TEST_F(ApplicationOptions, LeadToTheActiveBookAndShapeNewOnes) {
     EXPECT_EQ(application.Get("ActiveWorkbook"), Variant(book));
     EXPECT_EQ(application.Get("ActiveSheet"), Variant(sheet));
     EXPECT_EQ(application.Get("MoveAfterReturnDirection"), Variant(-4121));
+    EXPECT_EQ(application.Get("MoveAfterReturn"), Variant(true));
+    EXPECT_EQ(application.Get("FileAssoc"), Variant(false));
     for (int32_t direction : {-4162, -4159, -4161, -4121}) {
         application.Put("MoveAfterReturnDirection", direction);
         EXPECT_EQ(application.Get("MoveAfterReturnDirection"), Variant(direction));
@@ -44,29 +51,35 @@ TEST_F(ApplicationOptions, LeadToTheActiveBookAndShapeNewOnes) {
     EXPECT_EQ(application.Get("ActiveWorkbook").Get("Name"), Variant("Book2"));
 }
 
-TEST_F(ApplicationOptions, NumericOptionsAcceptTheirWholeRangeOnly) {
+TEST_F(ApplicationOptions, WholeNumberSettingsAcceptTheirWholeRangeOnly) {
+    const ObjectRef workbook(book);
     struct Limits {
+        ObjectRef object;
         const char* name;
         int32_t lowest;
         int32_t highest;
     };
-    for (const Limits& l : {Limits{"SheetsInNewWorkbook", 1, 255}, Limits{"UndoMaxNum", 1, 512},
-                            Limits{"FixedDecimalPlaces", -300, 300}}) {
-        application.Put(l.name, l.lowest);
-        EXPECT_EQ(application.Get(l.name), Variant(l.lowest)) << l.name;
-        application.Put(l.name, l.highest);
-        EXPECT_EQ(application.Get(l.name), Variant(l.highest)) << l.name;
+    for (const Limits& l : {Limits{application, "SheetsInNewWorkbook", 1, 255},
+                            {application, "UndoMaxNum", 1, 512},
+                            {application, "FixedDecimalPlaces", -300, 300},
+                            {workbook, "MaxIterations", 1, 32767},
+                            {workbook, "CommentMode", 0, 3}}) {
+        l.object.Put(l.name, l.lowest);
+        EXPECT_EQ(l.object.Get(l.name), Variant(l.lowest)) << l.name;
+        l.object.Put(l.name, l.highest);
+        EXPECT_EQ(l.object.Get(l.name), Variant(l.highest)) << l.name;
         for (const Variant& refused :
              {Variant(l.lowest - 1), Variant(l.highest + 1), Variant(1e12), Variant(-1e12)}) {
-            const auto put = [&] { application.Put(l.name, refused); };
+            const auto put = [&] { l.object.Put(l.name, refused); };
             EXPECT_EQ(ErrorOf(put), 1004) << l.name << " " << refused.Describe();
             EXPECT_NE(DescriptionOf(put).find(l.name), std::string::npos) << DescriptionOf(put);
         }
-        EXPECT_EQ(application.Get(l.name), Variant(l.highest)) << l.name;
-        application.Put(l.name, Variant::Null());
-        EXPECT_EQ(application.Get(l.name), Variant(l.highest)) << l.name;
+        EXPECT_EQ(l.object.Get(l.name), Variant(l.highest)) << l.name;
+        l.object.Put(l.name, Variant::Null());
+        EXPECT_EQ(l.object.Get(l.name), Variant(l.highest)) << l.name;
     }
     EXPECT_EQ(ErrorOf([&] { application.Put("UndoMaxNum", "many"); }), 13);
+    EXPECT_EQ(ErrorOf([&] { workbook.Put("MaxIterations", "ten"); }), 13);
 }
 
 TEST_F(ApplicationOptions, ControlKindsOfferTheCommonControlsByNameOrIndex) {

@@ -67,6 +67,12 @@ TEST_F(RangeFormat, EverySheetOfEveryNewWorkbookIsPlainThroughout) {
     EXPECT_EQ(workbook.Get("MaxIterations"), Variant(100));
     EXPECT_EQ(workbook.Get("MaxChange"), Variant(0.001));
     EXPECT_EQ(workbook.Get("CommentMode"), Variant(2));
+    for (const char* name : {"DisplayHorizontalScrollBar", "DisplayVerticalScrollBar",
+                             "DisplayWorkbookTabs", "DisplayZeros", "DisplayErrors"}) {
+        EXPECT_EQ(workbook.Get(name), Variant(true)) << name;
+    }
+    ObjectRef(book).Put("DisplayZeros", false); // each workbook keeps its own
+    EXPECT_EQ(workbook.Get("DisplayZeros"), Variant(true));
     EXPECT_FALSE(app->CanUndo()); // making workbooks is no undo step
 }
 

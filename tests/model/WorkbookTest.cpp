@@ -29,52 +29,24 @@ TEST_F(Settings, WorkbooksNameThemselvesCountCalculationsAndFindSheetsByName) {
     EXPECT_EQ(workbook.Get("Sheets").ToObject().Enumerate().size(), 3u);
 }
 
-TEST_F(Settings, WorkbookBooleansShowEverythingByDefaultAndNullKeepsThem) {
-    const ObjectRef workbook(book);
-    for (const char* name : {"DisplayHorizontalScrollBar", "DisplayVerticalScrollBar",
-                             "DisplayWorkbookTabs", "DisplayZeros", "DisplayErrors"}) {
-        EXPECT_EQ(workbook.Get(name), Variant(true)) << name;
-        workbook.Put(name, false);
-        EXPECT_EQ(workbook.Get(name), Variant(false)) << name;
-        workbook.Put(name, Variant::Null());
-        EXPECT_EQ(workbook.Get(name), Variant(false)) << name;
-    }
-    // A second workbook keeps its own settings.
-    EXPECT_EQ(ObjectRef(app->AddWorkbook("Book2")).Get("DisplayZeros"), Variant(true));
-}
-
 TEST_F(Settings, CalculationSettingsRefuseWhatTheyCannotHoldAndKeepTheirValue) {
     const ObjectRef workbook(book);
     workbook.Put("Calculation", -4135);
-    workbook.Put("MaxIterations", 32767);
     workbook.Put("MaxChange", 0);
-    workbook.Put("CommentMode", 0);
     struct Refused {
         const char* name;
         Variant value;
     };
-    for (const Refused& r :
-         {Refused{"Calculation", Variant(-4104)}, Refused{"Calculation", 1e15},
-          Refused{"Calculation", 2}, Refused{"MaxIterations", 32768}, Refused{"MaxIterations", 0},
-          Refused{"MaxChange", -0.001}, Refused{"CommentMode", -1}, Refused{"CommentMode", 4}}) {
+    for (const Refused& r : {Refused{"Calculation", Variant(-4104)}, Refused{"Calculation", 1e15},
+                             Refused{"Calculation", 2}, Refused{"MaxChange", -0.001}}) {
         const auto put = [&] { workbook.Put(r.name, r.value); };
         EXPECT_EQ(ErrorOf(put), 1004) << r.name << " " << r.value.Describe();
         EXPECT_NE(DescriptionOf(put).find(r.name), std::string::npos) << DescriptionOf(put);
     }
-    EXPECT_EQ(ErrorOf([&] { workbook.Put("MaxIterations", "ten"); }), 13);
+    workbook.Put("Calculation", Variant::Null());
+    workbook.Put("MaxChange", Variant::Null());
     EXPECT_EQ(workbook.Get("Calculation"), Variant(-4135));
-    EXPECT_EQ(workbook.Get("MaxIterations"), Variant(32767));
     EXPECT_EQ(workbook.Get("MaxChange"), Variant(0.0));
-    EXPECT_EQ(workbook.Get("CommentMode"), Variant(0));
-    for (int32_t mode : {1, 2, 3}) {
-        workbook.Put("CommentMode", mode);
-        EXPECT_EQ(workbook.Get("CommentMode"), Variant(mode));
-    }
-    for (const char* name : {"Calculation", "MaxIterations", "MaxChange", "CommentMode"}) {
-        const Variant before = workbook.Get(name);
-        workbook.Put(name, Variant::Null());
-        EXPECT_EQ(workbook.Get(name), before) << name;
-    }
 }
 
 TEST_F(Settings, ASelectionOfSheetsReadsNullPerPropertyAndWritesItsSheetsInOneStep) {
