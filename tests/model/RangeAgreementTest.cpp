@@ -94,21 +94,14 @@ protected:
         std::vector<Line*> edges;
         for (int r = b.firstRow; r <= b.lastRow; ++r) {
             for (int c = b.firstColumn; c <= b.lastColumn; ++c) {
-                const bool take =
-                    (index == 7 && c == b.firstColumn) || (index == 8 && r == b.firstRow) ||
-                    (index == 9 && r == b.lastRow) || (index == 10 && c == b.lastColumn) ||
-                    (index == 11 && c > b.firstColumn) || (index == 12 && r > b.firstRow);
-                if (!take) {
-                    continue;
-                }
-                if (index == 7 || index == 11) {
+                if ((index == 7 && c == b.firstColumn) || (index == 11 && c > b.firstColumn)) {
                     edges.push_back(&leftOf[r][c]);
-                } else if (index == 10) {
+                } else if (index == 10 && c == b.lastColumn) {
                     edges.push_back(&leftOf[r][c + 1]);
-                } else if (index == 9) {
-                    edges.push_back(&above[r + 1][c]);
-                } else {
+                } else if ((index == 8 && r == b.firstRow) || (index == 12 && r > b.firstRow)) {
                     edges.push_back(&above[r][c]);
+                } else if (index == 9 && r == b.lastRow) {
+                    edges.push_back(&above[r + 1][c]);
                 }
             }
         }
@@ -196,6 +189,7 @@ protected:
             ASSERT_EQ(range.Get("WrapText"), Agreed(seen, &Cell::wrap)) << where;
             ASSERT_EQ(range.Get("Font").Get("Size"), Agreed(seen, &Cell::size)) << where;
             ASSERT_EQ(Border(range, 5).Get("LineStyle"), Agreed(seen, &Cell::diagonal)) << where;
+            ASSERT_EQ(Border(range, 6).Get("LineStyle"), Variant(-4142)) << where; // never drawn
             for (int32_t index = 7; index <= 12; ++index) {
                 if (!Has(block, index)) {
                     continue;

@@ -117,24 +117,46 @@ TEST_F(RangeFormat, DifferingCellsReadNullAndNullWrittenKeepsEachCell) {
     EXPECT_EQ(range.Get("Font").Get("Italic"), Variant(true));
 }
 
-TEST_F(RangeFormat, RefusedValuesRaiseAndLeaveNothingStaged) {
-    const ObjectRef range = At("A1");
+TEST_F(RangeFormat, RefusedValuesRaiseWithADescriptionAndLeaveNothingStaged) {
+    const ObjectRef range = At("A1:B2");
     const ObjectRef font = range.Get("Font").ToObject();
-    EXPECT_EQ(ErrorOf([&] { range.Put("HorizontalAlignment", 3); }), 1004);
-    EXPECT_EQ(ErrorOf([&] { range.Put("VerticalAlignment", 1); }), 1004);
+    const ObjectRef interior = range.Get("Interior").ToObject();
+    const ObjectRef border = Border(range, 12);
+    // Numbers too large for a Long are out of range as well, not an overflow.
+    const Variant huge = 1e12, negative = -3e9;
+    struct Refusal {
+        ObjectRef object;
+        const char* name;
+        std::vector<Variant> values;
+    };
+    for (const Refusal& r : {Refusal{range, "HorizontalAlignment", {3, huge, negative}},
+                             {range, "VerticalAlignment", {1}},
+                             {range, "ApplyCache", {-1, huge, negative}},
+                             {range, "NumberFormat", {std::string(256, '0')}},
+                             {font, "Size", {0, 410}},
+                             {font, "Name", {"   "}},
+                             {font, "color", {16777216, -1}},
+                             {font, "ColorIndex", {0, 57, huge, negative}},
+                             {font, "Underline", {3, -4118, huge, negative}},
+                             {interior, "Pattern", {99, huge, negative}},
+                             {interior, "ColorIndex", {huge, negative}},
+                             {interior, "PatternColorIndex", {huge, negative}},
+                             {border, "LineStyle", {2}},
+                             {border, "Weight", {3, huge, negative}},
+                             {border, "ColorIndex", {huge, negative}}}) {
+        for (const Variant& value : r.values) {
+            const auto put = [&] { r.object.Put(r.name, value); };
+            EXPECT_EQ(ErrorOf(put), 1004) << r.name << " " << value.Describe();
+            EXPECT_FALSE(DescriptionOf(put).empty()) << r.name << " " << value.Describe();
+        }
+    }
+    EXPECT_NE(DescriptionOf([&] { font.Put("ColorIndex", huge); }).find("ColorIndex"),
+              std::string::npos);
     EXPECT_EQ(ErrorOf([&] { range.Put("HorizontalAlignment", "left"); }), 13);
-    EXPECT_EQ(ErrorOf([&] { font.Put("Size", 0); }), 1004);
-    EXPECT_EQ(ErrorOf([&] { font.Put("Size", 410); }), 1004);
-    EXPECT_EQ(ErrorOf([&] { font.Put("Name", "   "); }), 1004);
-    EXPECT_EQ(ErrorOf([&] { font.Put("color", 16777216); }), 1004);
-    EXPECT_EQ(ErrorOf([&] { font.Put("ColorIndex", 57); }), 1004);
-    EXPECT_EQ(ErrorOf([&] { font.Put("Underline", 3); }), 1004);
-    EXPECT_EQ(ErrorOf([&] { range.Get("Interior").ToObject().Put("Pattern", 99); }), 1004);
-    EXPECT_EQ(ErrorOf([&] { range.Put("NumberFormat", std::string(256, '0')); }), 1004);
-    EXPECT_EQ(ErrorOf([&] { range.Put("ApplyCache", -1); }), 1004);
     range.Call("Apply");
     EXPECT_EQ(range.Get("HorizontalAlignment"), Variant(1));
     EXPECT_EQ(range.Get("Font").Get("Size"), Variant(11.0));
+    EXPECT_EQ(border.Get("LineStyle"), Variant(-4142));
 }
 
 TEST_F(RangeFormat, GeneralIsStoredAsTheEmptyCodeAndMixedFormatsReadNull) {
