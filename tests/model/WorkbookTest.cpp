@@ -91,11 +91,22 @@ TEST_F(Settings, ASelectionOfSheetsReadsNullPerPropertyAndWritesItsSheetsInOneSt
     EXPECT_EQ(pair.Get("GridlineColor"), Variant(65280));
 }
 
-TEST_F(Settings, SheetNamesAreUniqueWithoutRegardToCase) {
+TEST_F(Settings, SheetNamesAreUniqueWithoutRegardToCaseAndMayBeQuotedInAddresses) {
     EXPECT_EQ(ErrorOf([&] { book->AddSheet("SHEET1"); }), 1004);
     EXPECT_EQ(ErrorOf([&] { book->AddSheet("a/b"); }), 1004);
     book->AddSheet("Données");
     EXPECT_EQ(book->Sheet("DONNÉES")->Name(), "Données");
+    book->AddSheet("My Sheet");
+    book->AddSheet("Bob's");
+    const ObjectRef application(app);
+    EXPECT_EQ(application.Call("Range", "'My Sheet'!B2").Get("Worksheet").Get("Name"),
+              Variant("My Sheet"));
+    // An apostrophe inside a quoted name is doubled.
+    EXPECT_EQ(application.Call("Range", "'Bob''s'!B2").Get("Worksheet").Get("Name"),
+              Variant("Bob's"));
+    EXPECT_EQ(application.Call("Range", "Bob's!B2").Get("Worksheet").Get("Name"), Variant("Bob's"));
+    EXPECT_EQ(ErrorOf([&] { application.Call("Range", "'Nobody'!A1"); }), 9);
+    EXPECT_EQ(ErrorOf([&] { application.Call("Range", "'My Sheet'!A0"); }), 1004);
 }
 
 TEST_F(Settings, RangesAreAddressedInA1Form) {
@@ -111,20 +122,6 @@ TEST_F(Settings, RangesAreAddressedInA1Form) {
     }
     EXPECT_EQ(ColumnName(16383), "XFD");
     EXPECT_EQ(ParseAddress("AA10"), (CellRect{9, 26, 9, 26}));
-}
-
-TEST_F(Settings, QuotedSheetNamesReachTheirSheet) {
-    book->AddSheet("My Sheet");
-    book->AddSheet("Bob's");
-    const ObjectRef application(app);
-    EXPECT_EQ(application.Call("Range", "'My Sheet'!B2").Get("Worksheet").Get("Name"),
-              Variant("My Sheet"));
-    // An apostrophe inside a quoted name is doubled.
-    EXPECT_EQ(application.Call("Range", "'Bob''s'!B2").Get("Worksheet").Get("Name"),
-              Variant("Bob's"));
-    EXPECT_EQ(application.Call("Range", "Bob's!B2").Get("Worksheet").Get("Name"), Variant("Bob's"));
-    EXPECT_EQ(ErrorOf([&] { application.Call("Range", "'Nobody'!A1"); }), 9);
-    EXPECT_EQ(ErrorOf([&] { application.Call("Range", "'My Sheet'!A0"); }), 1004);
 }
 
 TEST(InstalledFonts, MachineFontsAreDistinctSortedAndGiveTheDefault) {
