@@ -79,6 +79,7 @@ TEST_F(Undo, EachDialogIsOneStepHoweverManyPagesSheetsAndRangesItTouches) {
         ObjectRef(book->Sheet(1)->RangeOf("B2")).Put("Value", dialog);
         ObjectRef(book).Put("MaxIterations", 100 + dialog);
         ObjectRef(app).Put("SheetsInNewWorkbook", dialog);
+        ObjectRef(sheet).Put("GridlineColor", dialog);
         app->EndUndoGroup();
     }
     app->Undo();
@@ -89,11 +90,13 @@ TEST_F(Undo, EachDialogIsOneStepHoweverManyPagesSheetsAndRangesItTouches) {
     EXPECT_EQ(ObjectRef(book->Sheet(1)->RangeOf("B2")).Get("Value"), Variant(2));
     EXPECT_EQ(ObjectRef(book).Get("MaxIterations"), Variant(102));
     EXPECT_EQ(ObjectRef(app).Get("SheetsInNewWorkbook"), Variant(2));
+    EXPECT_EQ(ObjectRef(sheet).Get("GridlineColor"), Variant(2));
     app->Undo();
     EXPECT_FALSE(app->CanUndo()); // the first dialog's step was dropped
     EXPECT_EQ(At("B2").Get("Font").Get("Size"), Variant(11.0));
     EXPECT_EQ(ObjectRef(book->Sheet(1)->RangeOf("B2")).Get("Value"), Variant(1));
     EXPECT_EQ(ObjectRef(app).Get("SheetsInNewWorkbook"), Variant(1));
+    EXPECT_EQ(ObjectRef(sheet).Get("GridlineColor"), Variant(1));
     EXPECT_EQ(At("A1:C3").Get("ReadOnly"), Variant(false));
     app->Redo();
     EXPECT_EQ(At("A1:C3").Get("ReadOnly"), Variant(true));
