@@ -1,26 +1,13 @@
 #include "qt/QtSurface.hpp"
 
 #include "qt/Twips.hpp"
-#include "vantor/automation/AutomationError.hpp"
 
 #include <QFontMetricsF>
 #include <QPainter>
 
 namespace vantor::qt {
 
-namespace {
-
-void CheckColor(int32_t color) {
-    const auto u = static_cast<uint32_t>(color);
-    if (u > 0xFFFFFFu && (u < 0x80000000u || u > 0x800000FFu)) {
-        throw AutomationError(err::InvalidPropertyValue, "Not a colour");
-    }
-}
-
-} // namespace
-
-QtSurface::QtSurface(double dpi, QPalette palette)
-    : m_dDpi(dpi), m_palette(std::move(palette)), m_pFont(std::make_shared<FontObject>()) {}
+QtSurface::QtSurface(double dpi, QPalette palette) : m_dDpi(dpi), m_palette(std::move(palette)) {}
 
 void QtSurface::Resize(int32_t width, int32_t height) {
     m_nWidth = TwipsToPixels(width, m_dDpi);
@@ -92,30 +79,6 @@ void QtSurface::Print(const std::string& text) {
     m_pPainter->setPen(ColorOf(m_lForeColor, m_palette));
     m_pPainter->drawText(QPointF(origin.x(), origin.y() + metrics.ascent()), qtext);
     m_pPainter->restore();
-}
-
-void QtSurface::SetBackColor(int32_t color) {
-    CheckColor(color);
-    m_lBackColor = color;
-}
-
-void QtSurface::SetForeColor(int32_t color) {
-    CheckColor(color);
-    m_lForeColor = color;
-}
-
-void QtSurface::SetBorderStyle(int16_t style) {
-    if (style != 0 && style != 1) {
-        throw AutomationError(err::InvalidPropertyValue);
-    }
-    m_nBorderStyle = style;
-}
-
-void QtSurface::SetFont(std::shared_ptr<FontObject> font) {
-    if (font == nullptr) {
-        throw AutomationError(err::ObjectNotSet);
-    }
-    m_pFont = std::move(font);
 }
 
 } // namespace vantor::qt

@@ -28,22 +28,7 @@ public:
     void Clear() override;
     float TextWidth(const std::string& text) const override;
     float TextHeight(const std::string& text) const override;
-    float CurrentX() const override { return m_fCurrentX; }
-    float CurrentY() const override { return m_fCurrentY; }
-    void SetCurrentX(float x) override { m_fCurrentX = x; }
-    void SetCurrentY(float y) override { m_fCurrentY = y; }
     void Print(const std::string& text) override;
-
-    int32_t BackColor() const override { return m_lBackColor; }
-    void SetBackColor(int32_t color) override;
-    int32_t ForeColor() const override { return m_lForeColor; }
-    void SetForeColor(int32_t color) override;
-    int16_t BorderStyle() const override { return m_nBorderStyle; }
-    void SetBorderStyle(int16_t style) override;
-    bool FontTransparent() const override { return m_bFontTransparent; }
-    void SetFontTransparent(bool on) override { m_bFontTransparent = on; }
-    const std::shared_ptr<FontObject>& Font() const override { return m_pFont; }
-    void SetFont(std::shared_ptr<FontObject> font) override;
 
     // The Qt font of the current font object.
     QFont CurrentFont() const;
@@ -60,13 +45,6 @@ private:
     QPainter* m_pPainter = nullptr;
     int m_nWidth = 0;
     int m_nHeight = 0;
-    float m_fCurrentX = 0;
-    float m_fCurrentY = 0;
-    int32_t m_lBackColor = static_cast<int32_t>(0x8000000F);
-    int32_t m_lForeColor = static_cast<int32_t>(0x80000012);
-    int16_t m_nBorderStyle = 0;
-    bool m_bFontTransparent = true;
-    std::shared_ptr<FontObject> m_pFont;
     QPointF m_lastText;
     QString m_strLastText;
 };

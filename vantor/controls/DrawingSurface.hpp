@@ -26,27 +26,39 @@ public:
     // The size of one line of text in the current font.
     virtual float TextWidth(const std::string& text) const = 0;
     virtual float TextHeight(const std::string& text) const = 0;
-    virtual float CurrentX() const = 0;
-    virtual float CurrentY() const = 0;
-    virtual void SetCurrentX(float x) = 0;
-    virtual void SetCurrentY(float y) = 0;
     // Draws the text as one line at the drawing position, in the current font
     // and foreground colour; unless the font is transparent, the box behind
     // each character is filled with the background colour.
     virtual void Print(const std::string& text) = 0;
 
-    virtual int32_t BackColor() const = 0;
-    virtual void SetBackColor(int32_t color) = 0;
-    virtual int32_t ForeColor() const = 0;
-    virtual void SetForeColor(int32_t color) = 0;
+    // The drawing state, the same for every surface.
+    float CurrentX() const { return m_fCurrentX; }
+    float CurrentY() const { return m_fCurrentY; }
+    void SetCurrentX(float x) { m_fCurrentX = x; }
+    void SetCurrentY(float y) { m_fCurrentY = y; }
+    int32_t BackColor() const { return m_lBackColor; }
+    void SetBackColor(int32_t color);
+    int32_t ForeColor() const { return m_lForeColor; }
+    void SetForeColor(int32_t color);
     // 0 no border, 1 a single line; 380 for any other value.
-    virtual int16_t BorderStyle() const = 0;
-    virtual void SetBorderStyle(int16_t style) = 0;
-    virtual bool FontTransparent() const = 0;
-    virtual void SetFontTransparent(bool on) = 0;
+    int16_t BorderStyle() const { return m_nBorderStyle; }
+    void SetBorderStyle(int16_t style);
+    bool FontTransparent() const { return m_bFontTransparent; }
+    void SetFontTransparent(bool on) { m_bFontTransparent = on; }
     // The current font object; setting adopts the caller's object (91 for none).
-    virtual const std::shared_ptr<FontObject>& Font() const = 0;
-    virtual void SetFont(std::shared_ptr<FontObject> font) = 0;
+    const std::shared_ptr<FontObject>& Font() const { return m_pFont; }
+    void SetFont(std::shared_ptr<FontObject> font);
+
+protected:
+    DrawingSurface();
+
+    float m_fCurrentX = 0;
+    float m_fCurrentY = 0;
+    int32_t m_lBackColor;
+    int32_t m_lForeColor;
+    int16_t m_nBorderStyle = 0;
+    bool m_bFontTransparent = true;
+    std::shared_ptr<FontObject> m_pFont;
 };
 
 } // namespace vantor

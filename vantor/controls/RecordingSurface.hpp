@@ -25,8 +25,6 @@ public:
     // The width of a single-line border, in twips.
     static constexpr float BorderWidth = 15.0f;
 
-    RecordingSurface();
-
     void Resize(int32_t width, int32_t height) override;
     float ScaleWidth() const override;
     float ScaleHeight() const override;
@@ -34,22 +32,7 @@ public:
     void Clear() override;
     float TextWidth(const std::string& text) const override;
     float TextHeight(const std::string& text) const override;
-    float CurrentX() const override { return m_fCurrentX; }
-    float CurrentY() const override { return m_fCurrentY; }
-    void SetCurrentX(float x) override { m_fCurrentX = x; }
-    void SetCurrentY(float y) override { m_fCurrentY = y; }
     void Print(const std::string& text) override;
-
-    int32_t BackColor() const override { return m_lBackColor; }
-    void SetBackColor(int32_t color) override;
-    int32_t ForeColor() const override { return m_lForeColor; }
-    void SetForeColor(int32_t color) override;
-    int16_t BorderStyle() const override { return m_nBorderStyle; }
-    void SetBorderStyle(int16_t style) override;
-    bool FontTransparent() const override { return m_bFontTransparent; }
-    void SetFontTransparent(bool on) override { m_bFontTransparent = on; }
-    const std::shared_ptr<FontObject>& Font() const override { return m_pFont; }
-    void SetFont(std::shared_ptr<FontObject> font) override;
 
     // What the surface shows: the lines drawn since the last clear (an empty
     // text draws nothing), and how often it was cleared.
@@ -59,13 +42,6 @@ public:
 private:
     int32_t m_lWidth = 0;
     int32_t m_lHeight = 0;
-    float m_fCurrentX = 0;
-    float m_fCurrentY = 0;
-    int32_t m_lBackColor;
-    int32_t m_lForeColor;
-    int16_t m_nBorderStyle = 0;
-    bool m_bFontTransparent = true;
-    std::shared_ptr<FontObject> m_pFont;
     std::vector<PrintedLine> m_lines;
     int m_nClears = 0;
 };
