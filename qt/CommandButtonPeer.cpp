@@ -7,7 +7,10 @@ namespace vantor::qt {
 
 CommandButtonPeer::CommandButtonPeer(CommandButton& control, double dpi, QWidget* parent)
     : QPushButton(parent), m_control(control) {
-    setAutoDefault(false);
+    // In a dialog, Enter presses the button that has the focus, else the
+    // design's default button; the dialog moves the default as the focus moves.
+    setAutoDefault(true);
+    setDefault(control.Default());
     m_pBinding = new PeerBinding(this, control, dpi,
                                  [this] { setText(CaptionText(m_control.Caption(), true)); });
     // The caption keeps a pixel clear of the button's one-pixel frame.

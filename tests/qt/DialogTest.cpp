@@ -77,13 +77,22 @@ protected:
     static void Click(const DialogPageWindow& dialog, const std::string& button) {
         QTest::mouseClick(dialog.View()->Peer(button), Qt::LeftButton);
     }
+    // The focus moves to the peer as the user would move it; the page sees it.
+    static void FocusOn(QWidget* peer) {
+        peer->window()->activateWindow();
+        peer->setFocus();
+        QApplication::processEvents();
+    }
     // Focus on the box (the page selects its entry), then typing.
     static void Type(DialogPageWindow& dialog, const std::string& box, const QString& text) {
         QWidget* peer = dialog.View()->Peer(box);
-        dialog.activateWindow();
-        peer->setFocus();
-        QApplication::processEvents();
+        FocusOn(peer);
         QTest::keyClicks(peer, text);
+    }
+    static void PressEnter(QWidget* peer, Qt::Key key = Qt::Key_Return,
+                           Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        FocusOn(peer);
+        QTest::keyClick(peer, key, modifiers);
     }
     QRgb Pixel(int32_t row, int32_t column) {
         QApplication::processEvents();
@@ -296,6 +305,53 @@ TEST_F(DialogTest, DialogStylePagesEndOnlyThroughTheirOwnButtonsAndClosingIsCanc
     EXPECT_FALSE(closed->isVisible());
     EXPECT_EQ(closed->Result(), DialogSite::ResultCancel);
     EXPECT_TRUE(closed->Site().Calls().empty());
+}
+
+TEST_F(DialogTest, EnterInADialogStylePageIsItsOkUnlessAButtonHasTheFocus) {
+    const struct {
+        std::string page;
+        std::string control;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+    } entries[] = {
+        {"SheetProtectPass", "txtVerify", Qt::Key_Return, Qt::NoModifier},
+        {"CellStyles", "lstIncludes", Qt::Key_Enter, Qt::KeypadModifier},
+        {"SheetChoice", "lstSheets", Qt::Key_Return, Qt::NoModifier},
+    };
+    for (const auto& entry : entries) {
+        const auto dialog = OpenPage(entry.page);
+        ASSERT_NE(dialog, nullptr);
+        PressEnter(dialog->View()->Peer(entry.control), entry.key, entry.modifiers);
+        EXPECT_FALSE(dialog->isVisible()) << entry.page;
+        EXPECT_EQ(dialog->Result(), DialogSite::ResultOk) << entry.page;
+        ASSERT_EQ(dialog->Site().Calls().size(), 1u) << entry.page;
+    }
+
+    // Enter goes through the page's own OK, so its check still refuses.
+    const auto password = OpenPage("SheetProtectPass");
+    ASSERT_NE(password, nullptr);
+    Type(*password, "txtVerify", "abc");
+    PressEnter(password->View()->Peer("txtVerify"));
+    EXPECT_TRUE(password->isVisible());
+    EXPECT_TRUE(password->Site().Calls().empty());
+    ASSERT_FALSE(env.Messages().empty());
+    EXPECT_EQ(env.Messages().back().prompt, SheetProtectPass::Mismatch);
+
+    PressEnter(password->View()->Peer("cmdCancel"));
+    EXPECT_FALSE(password->isVisible());
+    EXPECT_EQ(password->Result(), DialogSite::ResultCancel);
+}
+
+TEST_F(DialogTest, EnterOnAPropertyDialogPressesTheFocusedPageButtonElseOk) {
+    const auto dialog = Open("Workbook and Worksheet");
+    int recalcs = 0;
+    dialog->View(0)->Model().Control("cmdRecalc").On(ev::Click, [&](EventArgs&) { ++recalcs; });
+    PressEnter(dialog->View(0)->Peer("cmdRecalc"));
+    EXPECT_EQ(recalcs, 1);
+    EXPECT_TRUE(dialog->isVisible());
+    PressEnter(dialog->View(0)->Peer("chkShowGrid"));
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_FALSE(dialog->Dialog().Open());
 }
 
 TEST_F(DialogTest, TheStudioRunsADialogStylePageUntilItsOwnOkEndsIt) {

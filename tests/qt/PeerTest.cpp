@@ -10,10 +10,12 @@
 #include "qt/TextBoxPeer.hpp"
 #include "qt/ToggleButtonPeer.hpp"
 #include "qt/Twips.hpp"
+#include "vantor/ui/CommandButton.hpp"
 #include "vantor/ui/Frame.hpp"
 #include "vantor/ui/Label.hpp"
 
 #include <QComboBox>
+#include <QDialog>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -123,6 +125,23 @@ TEST_F(PeerTest, ADisabledControlTakesNoClick) {
     Show();
     QTest::mouseClick(view->Peer("chkOff"), Qt::LeftButton, {}, OnIndicator(*view->Peer("chkOff")));
     EXPECT_EQ(box->Value(), 0);
+}
+
+TEST_F(PeerTest, InADialogEnterInABoxPressesTheButtonTheDesignMadeDefault) {
+    form.Add<TextBox>("txtName", {0, 0, 2000, 300});
+    auto first = form.Add<CommandButton>("cmdFirst", {0, 600, 1200, 375}, "First");
+    auto chosen = form.Add<CommandButton>("cmdChosen", {1500, 600, 1200, 375}, "Chosen");
+    chosen->SetDefault(true);
+    Count(*first, ev::Click);
+    Count(*chosen, ev::Click);
+    QDialog dialog;
+    auto* dialogView = new FormView(form, Dpi, &dialog);
+    dialog.show();
+    QApplication::processEvents();
+    QWidget* box = dialogView->Peer("txtName");
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_Return);
+    EXPECT_EQ(events, (std::map<std::string, int>{{"cmdChosen", 1}}));
 }
 
 TEST_F(PeerTest, OptionButtonsOfOneContainerAreOneGroup) {

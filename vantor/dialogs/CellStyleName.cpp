@@ -6,6 +6,7 @@ namespace vantor {
 
 CellStyleName::CellStyleName() : Form("Style Name", {0, 0, 3615, 1035}) {
     txtStyleName->SetText(DefaultName);
+    cmdOK->SetDefault(true);
     cmdOK->On(ev::Click, [this](EventArgs&) { Unload(); });
     cmdCancel->On(ev::Click, [this](EventArgs&) {
         m_bCancelled = true;
@@ -13,7 +14,7 @@ CellStyleName::CellStyleName() : Form("Style Name", {0, 0, 3615, 1035}) {
     });
 }
 
-void CellStyleName::Load() {
+void CellStyleName::OnLoad() {
     m_bCancelled = false;
     txtStyleName->Focus();
     txtStyleName->SetSelStart(0);

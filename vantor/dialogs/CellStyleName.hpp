@@ -12,8 +12,6 @@ public:
 
     static constexpr const char* DefaultName = "Style 1";
 
-    // Focus on the name, all of it selected, so that typing replaces it.
-    void Load() override;
     // True when the form was closed with Cancel.
     bool Cancelled() const { return m_bCancelled; }
 
@@ -23,6 +21,10 @@ public:
         Add<CommandButton>("cmdOK", {1080, 540, 1155, 375}, "OK");
     const std::shared_ptr<CommandButton> cmdCancel =
         Add<CommandButton>("cmdCancel", {2340, 540, 1155, 375}, "Cancel");
+
+protected:
+    // Focus on the name, all of it selected, so that typing replaces it.
+    void OnLoad() override;
 
 private:
     bool m_bCancelled = false;

@@ -55,9 +55,17 @@ public:
     void SetSize(Rect size) { m_size = size; }
 
     // A modal form's life: Load before it is shown, Unload when it closes.
-    virtual void Load() {}
+    // Loading again brings an unloaded form back, so it can be shown again.
+    void Load() {
+        m_bUnloaded = false;
+        OnLoad();
+    }
     void Unload() { m_bUnloaded = true; }
     bool Unloaded() const { return m_bUnloaded; }
+
+protected:
+    // What the form does each time it is loaded.
+    virtual void OnLoad() {}
 
 private:
     void Adopt(std::shared_ptr<vantor::Control> control);
