@@ -42,7 +42,52 @@ void CellStore::ForEachColumn(
 }
 
 template <typename F>
-RunList<ColumnPtr> CellStore::RebuildColumns(const CellRect& rect, F&& mapped,
+ColumnPtr CellStore::PatchedColumn(const ColumnPtr& column, int32_t first, int32_t last,
+                                  F&& newIdOf) const {
+    const std::vector<int32_t>& ends = column->Ends();
+    const std::vector<uint32_t>& ids = column->Ids();
+    const size_t k0 = column->RunIndexAt(first);
+    const size_t k1 = column->RunIndexAt(last);
+    if (column->RunStart(k0) == first && ends[k1] == last + 1) {
+        // The block covers whole runs: the new ids go in place, and unless
+        // neighbours come out equal the run ends stay as they are.
+        std::vector<uint32_t> out(ids);
+        bool changed = false;
+        bool joins = false;
+        for (size_t k = k0; k <= k1; ++k) {
+            out[k] = newIdOf(ids[k]);
+            changed |= out[k] != ids[k];
+            joins |= k > 0 && out[k] == out[k - 1];
+        }
+        joins |= k1 + 1 < out.size() && out[k1] == out[k1 + 1];
+        if (!changed) {
+            return column;
+        }
+        if (!joins) {
+            return std::make_shared<const ColumnStyles>(m_pTable, column->SharedEnds(),
+                                                        std::move(out));
+        }
+    }
+    // Otherwise the runs are built anew: split at the block's edges, joined where equal.
+    RunList<uint32_t> runs;
+    for (size_t k = 0; k < ids.size(); ++k) {
+        const int32_t start = column->RunStart(k);
+        if (start < first) {
+            runs.Append(std::min(ends[k], first), ids[k]);
+        }
+        if (start <= last && ends[k] > first) {
+            runs.Append(std::min(ends[k], last + 1), newIdOf(ids[k]));
+        }
+        if (ends[k] > last + 1) {
+            runs.Append(ends[k], ids[k]);
+        }
+    }
+    auto result = std::make_shared<const ColumnStyles>(m_pTable, runs);
+    return result->SameRuns(*column) ? column : result;
+}
+
+template <typename F>
+RunList<ColumnPtr> CellStore::RebuildColumns(const CellRect& rect, F&& newIdOf,
                                              const bool& go) const {
     // A column shared by several column runs is rebuilt once. Once `go` turns
     // false the rest is left as it is.
@@ -52,14 +97,9 @@ RunList<ColumnPtr> CellStore::RebuildColumns(const CellRect& rect, F&& mapped,
             if (!go) {
                 return column;
             }
-            auto it = rebuilt.find(column.get());
-            if (it == rebuilt.end()) {
-                RunList<uint32_t> runs = column->Runs().Mapped(rect.firstRow, rect.lastRow, mapped);
-                ColumnPtr result =
-                    runs == column->Runs()
-                        ? column
-                        : std::make_shared<const ColumnStyles>(m_pTable, std::move(runs));
-                it = rebuilt.emplace(column.get(), std::move(result)).first;
+            auto [it, fresh] = rebuilt.try_emplace(column.get());
+            if (fresh) {
+                it->second = PatchedColumn(column, rect.firstRow, rect.lastRow, newIdOf);
             }
             return it->second;
         });
@@ -68,7 +108,7 @@ RunList<ColumnPtr> CellStore::RebuildColumns(const CellRect& rect, F&& mapped,
     RunList<ColumnPtr> joined;
     const auto& runs = columns.Runs();
     for (size_t k = 0; k < runs.size(); ++k) {
-        const bool equalToPrevious = k > 0 && runs[k - 1].value->Runs() == runs[k].value->Runs();
+        const bool equalToPrevious = k > 0 && runs[k - 1].value->SameRuns(*runs[k].value);
         joined.Append(runs[k].end, equalToPrevious ? joined.Runs().back().value : runs[k].value);
     }
     return joined;
@@ -105,17 +145,14 @@ std::vector<uint32_t> CellStore::PatchStyles(const CellRect& rect, const StylePa
     // Otherwise first the distinct ids over the block, then each mapped once,
     // in id order so that the style records are read front to back, then the
     // runs rewritten from that table.
-    std::fill(memo.begin(), memo.end(), kUnmapped);
-    newIds.clear();
     std::vector<uint8_t> present(table.IdLimit(), 0);
     uint8_t* const marks = present.data();
     m_state.columns.ForEach(rect.firstColumn, rect.lastColumn,
                             [&](int32_t, int32_t, const ColumnPtr& column) {
-                                const size_t first = column->Runs().RunIndexAt(rect.firstRow);
-                                const size_t last = column->Runs().RunIndexAt(rect.lastRow);
-                                const auto* run = column->Runs().Runs().data();
-                                for (size_t k = first; k <= last; ++k) {
-                                    marks[run[k].value] = 1;
+                                const uint32_t* ids = column->Ids().data();
+                                const size_t last = column->RunIndexAt(rect.lastRow);
+                                for (size_t k = column->RunIndexAt(rect.firstRow); k <= last; ++k) {
+                                    marks[ids[k]] = 1;
                                 }
                             });
     std::vector<uint32_t> ids;
@@ -148,19 +185,22 @@ void CellStore::MarkStylesOutside(const CellRect& rect, std::vector<uint8_t>& us
             return;
         }
         it->second = whole;
-        const auto& runs = column->Runs();
+        const std::vector<uint32_t>& ids = column->Ids();
         if (whole) {
-            for (const auto& run : runs.Runs()) {
-                used[run.value] = 1;
+            for (const uint32_t id : ids) {
+                used[id] = 1;
             }
             return;
         }
-        if (rect.firstRow > 0) {
-            runs.ForEach(0, rect.firstRow - 1,
-                         [&](int32_t, int32_t, uint32_t id) { used[id] = 1; });
+        // The runs that reach above the block's first row or below its last.
+        const size_t k0 = column->RunIndexAt(rect.firstRow);
+        const size_t k1 = column->RunIndexAt(rect.lastRow);
+        for (size_t k = 0; k < k0 || (k == k0 && column->RunStart(k0) < rect.firstRow); ++k) {
+            used[ids[k]] = 1;
         }
-        runs.ForEach(rect.lastRow + 1, kRowCount,
-                     [&](int32_t, int32_t, uint32_t id) { used[id] = 1; });
+        for (size_t k = column->Ends()[k1] > rect.lastRow + 1 ? k1 : k1 + 1; k < ids.size(); ++k) {
+            used[ids[k]] = 1;
+        }
     });
 }
 
@@ -177,8 +217,7 @@ void CellStore::LoadColumn(int32_t column, const std::vector<std::pair<int32_t, 
     if (start <= kRowCount) {
         list.Append(kRowCount + 1, 0);
     }
-    m_state.columns.Assign(column, column,
-                           std::make_shared<const ColumnStyles>(m_pTable, std::move(list)));
+    m_state.columns.Assign(column, column, std::make_shared<const ColumnStyles>(m_pTable, list));
     Changed();
 }
 

@@ -70,8 +70,14 @@ public:
     void SetColumnWidths(int32_t first, int32_t last, double width);
 
 private:
+    // The column with each id over rows [first, last] replaced by newIdOf(id).
     template <typename F>
-    RunList<ColumnPtr> RebuildColumns(const CellRect& rect, F&& mapped, const bool& go) const;
+    ColumnPtr PatchedColumn(const ColumnPtr& column, int32_t first, int32_t last,
+                            F&& newIdOf) const;
+    // The columns with the block's ids replaced by newIdOf(id), equal
+    // neighbouring columns joined.
+    template <typename F>
+    RunList<ColumnPtr> RebuildColumns(const CellRect& rect, F&& newIdOf, const bool& go) const;
     void Changed() { ++m_version; }
 
     std::shared_ptr<StyleTable> m_pTable;

@@ -2,15 +2,52 @@
 
 #include "model/StyleTable.hpp"
 
+#include <algorithm>
+
 namespace vantor::model {
 
-ColumnStyles::ColumnStyles(std::shared_ptr<StyleTable> table, RunList<uint32_t> runs)
-    : m_pTable(std::move(table)), m_runs(std::move(runs)) {
+namespace {
+
+ColumnStyles::EndsPtr EndsOf(const RunList<uint32_t>& runs) {
+    auto ends = std::make_shared<std::vector<int32_t>>();
+    ends->reserve(runs.RunCount());
+    for (const auto& run : runs.Runs()) {
+        ends->push_back(run.end);
+    }
+    return ends;
+}
+
+std::vector<uint32_t> IdsOf(const RunList<uint32_t>& runs) {
+    std::vector<uint32_t> ids;
+    ids.reserve(runs.RunCount());
+    for (const auto& run : runs.Runs()) {
+        ids.push_back(run.value);
+    }
+    return ids;
+}
+
+} // namespace
+
+ColumnStyles::ColumnStyles(std::shared_ptr<StyleTable> table, const RunList<uint32_t>& runs)
+    : ColumnStyles(std::move(table), EndsOf(runs), IdsOf(runs)) {}
+
+ColumnStyles::ColumnStyles(std::shared_ptr<StyleTable> table, EndsPtr ends,
+                           std::vector<uint32_t> ids)
+    : m_pTable(std::move(table)), m_pEnds(std::move(ends)), m_ids(std::move(ids)) {
     m_pTable->Register(this);
 }
 
 ColumnStyles::~ColumnStyles() {
     m_pTable->Unregister(this);
+}
+
+size_t ColumnStyles::RunIndexAt(int32_t row) const {
+    const auto& ends = *m_pEnds;
+    return static_cast<size_t>(std::upper_bound(ends.begin(), ends.end(), row) - ends.begin());
+}
+
+bool ColumnStyles::SameRuns(const ColumnStyles& other) const {
+    return m_ids == other.m_ids && (m_pEnds == other.m_pEnds || *m_pEnds == *other.m_pEnds);
 }
 
 } // namespace vantor::model

@@ -42,8 +42,9 @@ StyleSummary::StyleSummary(const CellStore& store, const CellRect& rect) {
     store.ForEachColumn(
         rect.firstColumn, rect.lastColumn + 1,
         [&](int32_t c1, int32_t c2, const ColumnStyles& column) {
-            const auto& runs = column.Runs().Runs();
-            const size_t firstRun = column.Runs().RunIndexAt(r1);
+            const std::vector<int32_t>& ends = column.Ends();
+            const std::vector<uint32_t>& ids = column.Ids();
+            const size_t firstRun = column.RunIndexAt(r1);
             if (c1 <= rect.lastColumn) {
                 unsigned columnGroups = 1u << Cells;
                 if (c1 <= rect.firstColumn) {
@@ -56,23 +57,23 @@ StyleSummary::StyleSummary(const CellStore& store, const CellRect& rect) {
                 // every later run within the block hold inside horizontal lines
                 // when they reach below the first row.
                 const unsigned below = columnGroups | (1u << InsideHorizontal);
-                merge(runs[firstRun].value,
-                      (std::min(runs[firstRun].end - 1, r2) > r1 ? below : columnGroups) |
+                merge(ids[firstRun],
+                      (std::min(ends[firstRun] - 1, r2) > r1 ? below : columnGroups) |
                           (1u << Top));
                 size_t k = firstRun + 1;
-                for (; k < runs.size() && runs[k - 1].end <= r2; ++k) {
-                    const uint32_t id = runs[k].value;
+                for (; k < ids.size() && ends[k - 1] <= r2; ++k) {
+                    const uint32_t id = ids[k];
                     if (below & ~seen[id]) {
                         merge(id, below);
                     }
                 }
                 // The run holding the row under the block holds the bottom edges.
-                merge(runs[k - 1].end > r2 + 1 ? runs[k - 1].value : runs[k].value, 1u << Bottom);
+                merge(ends[k - 1] > r2 + 1 ? ids[k - 1] : ids[k], 1u << Bottom);
             }
             if (c2 > rect.lastColumn) {
                 for (size_t k = firstRun;
-                     k < runs.size() && (k == firstRun || runs[k - 1].end <= r2); ++k) {
-                    merge(runs[k].value, 1u << Right);
+                     k < ids.size() && (k == firstRun || ends[k - 1] <= r2); ++k) {
+                    merge(ids[k], 1u << Right);
                 }
             }
         });

@@ -17,23 +17,6 @@ uint32_t StyleTable::Intern(const Style& style) {
     return InternHashed(style, style.Hash());
 }
 
-void StyleTable::InternAll(const std::vector<Style>& styles, std::vector<uint32_t>& ids) {
-    constexpr size_t kAhead = 16;
-    Reserve(RecordCount() + styles.size());
-    std::vector<size_t> hashes(styles.size());
-    for (size_t i = 0; i < styles.size(); ++i) {
-        hashes[i] = styles[i].Hash();
-    }
-    ids.resize(styles.size());
-    const size_t mask = m_slots.size() - 1;
-    for (size_t i = 0; i < styles.size(); ++i) {
-        if (i + kAhead < styles.size()) {
-            __builtin_prefetch(&m_slots[hashes[i + kAhead] & mask]);
-        }
-        ids[i] = InternHashed(styles[i], hashes[i]);
-    }
-}
-
 uint32_t StyleTable::PatchNumber(const StylePatch& patch) {
     // Only the patched fields count: two patches writing the same values are one.
     Style values;
@@ -56,22 +39,30 @@ void StyleTable::ApplyPatch(uint32_t patchNumber, const StylePatch& patch,
                             const std::vector<uint32_t>& ids, std::vector<uint32_t>& newIds) {
     m_transitions.resize(m_styles.size());
     newIds.resize(ids.size());
-    std::vector<size_t> missing;
-    std::vector<Style> changed;
-    missing.reserve(ids.size());
-    changed.reserve(ids.size());
+    // First the styles not known from an earlier patch, with their hashes.
+    m_pendingAt.clear();
+    m_pendingStyles.clear();
+    m_pendingHashes.clear();
     for (size_t i = 0; i < ids.size(); ++i) {
         if (!KnownResult(patchNumber, ids[i], newIds[i])) {
-            missing.push_back(i);
-            changed.push_back(patch.AppliedTo(m_styles[ids[i]]));
+            m_pendingAt.push_back(i);
+            m_pendingStyles.push_back(patch.AppliedTo(m_styles[ids[i]]));
+            m_pendingHashes.push_back(m_pendingStyles.back().Hash());
         }
     }
-    std::vector<uint32_t> found;
-    InternAll(changed, found);
-    m_transitions.resize(m_styles.size());
-    for (size_t k = 0; k < missing.size(); ++k) {
-        newIds[missing[k]] = found[k];
-        m_transitions[ids[missing[k]]] = Transition{patchNumber, found[k]};
+    // Then each interned, looking ahead in the hash index: a large batch
+    // costs the memory reads it waits for, and these keep many in flight.
+    constexpr size_t kAhead = 16;
+    const size_t count = m_pendingAt.size();
+    Reserve(RecordCount() + count);
+    const size_t mask = m_slots.size() - 1;
+    for (size_t k = 0; k < count; ++k) {
+        if (k + kAhead < count) {
+            __builtin_prefetch(&m_slots[m_pendingHashes[k + kAhead] & mask]);
+        }
+        const size_t i = m_pendingAt[k];
+        newIds[i] = InternHashed(m_pendingStyles[k], m_pendingHashes[k]);
+        m_transitions[ids[i]] = Transition{patchNumber, newIds[i]};
     }
 }
 
@@ -136,8 +127,8 @@ void StyleTable::CollectIfAbove(size_t threshold) {
     std::vector<uint8_t> used(m_styles.size(), 0);
     used[0] = 1;
     for (const ColumnStyles* column : m_columns) {
-        for (const auto& run : column->Runs().Runs()) {
-            used[run.value] = 1;
+        for (const uint32_t id : column->Ids()) {
+            used[id] = 1;
         }
     }
     for (uint32_t id = 0; id < m_styles.size(); ++id) {

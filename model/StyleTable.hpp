@@ -24,10 +24,6 @@ public:
     StyleTable& operator=(const StyleTable&) = delete;
 
     uint32_t Intern(const Style& style);
-    // Interns many styles at once: ids[i] for styles[i]. Looking ahead in the
-    // hash index keeps many memory reads in flight, which is what a large
-    // batch costs.
-    void InternAll(const std::vector<Style>& styles, std::vector<uint32_t>& ids);
     // Distinct patches are numbered from 1.
     uint32_t PatchNumber(const StylePatch& patch);
     // The ids of the styles `ids` become with the patch of this number
@@ -92,6 +88,11 @@ private:
     std::vector<std::pair<FieldMask, Style>> m_patches;
     std::unordered_multimap<size_t, uint32_t> m_patchNumbers;
     std::vector<Transition> m_transitions;
+    // The work lists of ApplyPatch, kept so that a large patch reuses memory
+    // already at hand instead of faulting in fresh pages each time.
+    std::vector<size_t> m_pendingAt;
+    std::vector<Style> m_pendingStyles;
+    std::vector<size_t> m_pendingHashes;
 };
 
 } // namespace vantor::model

@@ -44,6 +44,34 @@ TEST_F(StyleStorage, EqualStylesAreStoredOnceWhereverAndWheneverTheyAreMade) {
     EXPECT_EQ(sheet->Store().State().columns.RunCount(), 1u); // the sheet is plain again
 }
 
+// Neighbouring runs of a column always hold different styles: a block made
+// equal joins its runs, also with the runs above and below, and a block that
+// cuts runs splits them at its edges.
+TEST_F(StyleStorage, ColumnRunsJoinWhereStylesBecomeEqualAndSplitAtBlockEdges) {
+    LoadColoursDownColumnA(6);
+    const auto column = [&] { return sheet->Store().State().columns.At(0); };
+    ApplyFont("A2:A5", "color", 1); // A1 already has colour 1: joins with it
+    EXPECT_EQ(column()->RunCount(), 3u); // A1:A5, A6, the rest
+    EXPECT_EQ(At("A1:A5").Get("Font").ToObject().Get("color"), Variant(1));
+    EXPECT_EQ(At("A6").Get("Font").ToObject().Get("color"), Variant(6));
+    ApplyFont("A3:A4", "color", 9); // splits A1:A5 in three
+    EXPECT_EQ(column()->RunCount(), 5u);
+    EXPECT_EQ(At("A2").Get("Font").ToObject().Get("color"), Variant(1));
+    EXPECT_EQ(At("A3:A4").Get("Font").ToObject().Get("color"), Variant(9));
+    EXPECT_EQ(At("A5").Get("Font").ToObject().Get("color"), Variant(1));
+    // Whole runs given new styles keep their boundaries, and share them with
+    // the column they came from.
+    const auto before = column();
+    ApplyFont("A1:A6", "Bold", true);
+    EXPECT_EQ(column()->RunCount(), before->RunCount());
+    EXPECT_EQ(column()->SharedEnds(), before->SharedEnds());
+    EXPECT_EQ(At("A3").Get("Font").ToObject().Get("color"), Variant(9));
+    EXPECT_EQ(At("A1:A6").Get("Font").ToObject().Get("Bold"), Variant(true));
+    for (size_t k = 1; k < column()->RunCount(); ++k) {
+        EXPECT_NE(column()->Ids()[k], column()->Ids()[k - 1]);
+    }
+}
+
 TEST_F(StyleStorage, AtTheLimitOf65536StylesANewOneIsRefusedAndChangesNothing) {
     const ObjectRef box = At("C3:D4");
     for (int32_t index : {7, 8, 9, 10, 11, 12}) {
@@ -87,7 +115,7 @@ TEST_F(StyleStorage, AtTheLimitOf65536StylesANewOneIsRefusedAndChangesNothing) {
     cell.Put("WrapText", true);
     cell.Get("Font").ToObject().Put("color", 1);
     cell.Call("Apply");
-    EXPECT_EQ(At("F6").Get("Font").Get("color"), Variant(1));
+    EXPECT_EQ(At("F6").Get("Font").ToObject().Get("color"), Variant(1));
     // Giving the default colour back to some of the column makes room again.
     ApplyFont("A1:A20", "ColorIndex", -4105);
     Apply("C3", "HorizontalAlignment", -4108);
@@ -109,14 +137,14 @@ TEST_F(StyleStorage, ReclaimingStylesKeepsThoseThatUndoStepsStillNeed) {
     EXPECT_LT(book->Styles()->RecordCount(), 65535u * dialogs);
     for (int i = dialogs - 1; i >= dialogs - 2; --i) {
         app->Undo();
-        EXPECT_EQ(At("A1:A65535").Get("Font").Get("Size"), Variant(11.0 + i)) << i;
-        EXPECT_EQ(At("A777").Get("Font").Get("color"), Variant(777));
-        EXPECT_EQ(At("A65535").Get("Font").Get("color"), Variant(65535));
+        EXPECT_EQ(At("A1:A65535").Get("Font").ToObject().Get("Size"), Variant(11.0 + i)) << i;
+        EXPECT_EQ(At("A777").Get("Font").ToObject().Get("color"), Variant(777));
+        EXPECT_EQ(At("A65535").Get("Font").ToObject().Get("color"), Variant(65535));
     }
     app->Redo();
     app->Redo();
-    EXPECT_EQ(At("A1:A65535").Get("Font").Get("Size"), Variant(11.0 + dialogs));
-    EXPECT_EQ(At("A4242").Get("Font").Get("color"), Variant(4242));
+    EXPECT_EQ(At("A1:A65535").Get("Font").ToObject().Get("Size"), Variant(11.0 + dialogs));
+    EXPECT_EQ(At("A4242").Get("Font").ToObject().Get("color"), Variant(4242));
 }
 
 TEST_F(StyleStorage, StylesNoLongerUsedAreReclaimedAndFoundAgainAfterwards) {
@@ -128,7 +156,7 @@ TEST_F(StyleStorage, StylesNoLongerUsedAreReclaimedAndFoundAgainAfterwards) {
     EXPECT_GE(table.RecordCount(), records + 39); // one of the sizes is the default
     table.CollectIfAbove(0);
     EXPECT_EQ(table.RecordCount(), book->StylesInUse());
-    EXPECT_EQ(At("B1").Get("Font").Get("Size"), Variant(47.0));
+    EXPECT_EQ(At("B1").Get("Font").ToObject().Get("Size"), Variant(47.0));
     ApplyFont("B2", "Size", 47); // found again, not stored twice
     EXPECT_EQ(table.RecordCount(), book->StylesInUse());
 }
