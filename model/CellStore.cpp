@@ -51,14 +51,17 @@ ColumnPtr CellStore::PatchedColumn(const ColumnPtr& column, int32_t first, int32
     if (column->RunStart(k0) == first && ends[k1] == last + 1) {
         // The block covers whole runs: the new ids go in place, and unless
         // neighbours come out equal the run ends stay as they are.
-        std::vector<uint32_t> out(ids);
+        std::vector<uint32_t> out;
+        out.reserve(ids.size());
+        out.insert(out.end(), ids.begin(), ids.begin() + static_cast<std::ptrdiff_t>(k0));
         bool changed = false;
         bool joins = false;
         for (size_t k = k0; k <= k1; ++k) {
-            out[k] = newIdOf(ids[k]);
+            out.push_back(newIdOf(ids[k]));
             changed |= out[k] != ids[k];
             joins |= k > 0 && out[k] == out[k - 1];
         }
+        out.insert(out.end(), ids.begin() + static_cast<std::ptrdiff_t>(k1 + 1), ids.end());
         joins |= k1 + 1 < out.size() && out[k1] == out[k1 + 1];
         if (!changed) {
             return column;
@@ -90,7 +93,7 @@ template <typename F>
 RunList<ColumnPtr> CellStore::RebuildColumns(const CellRect& rect, F&& newIdOf,
                                              const bool& go) const {
     // A column shared by several column runs is rebuilt once. Once `go` turns
-    // false the rest is left as it is.
+    // false the rest is left as it is, and the result is not to be used.
     std::unordered_map<const ColumnStyles*, ColumnPtr> rebuilt;
     const RunList<ColumnPtr> columns =
         m_state.columns.Mapped(rect.firstColumn, rect.lastColumn, [&](const ColumnPtr& column) {
@@ -103,6 +106,9 @@ RunList<ColumnPtr> CellStore::RebuildColumns(const CellRect& rect, F&& newIdOf,
             }
             return it->second;
         });
+    if (!go) {
+        return columns;
+    }
     // Neighbouring columns that came out equal share one column, so a block
     // formatted and then cleared costs nothing any more.
     RunList<ColumnPtr> joined;

@@ -7,11 +7,11 @@ namespace vantor::model {
 
 namespace {
 
-// Each step folds the high bits down, so that every input bit reaches the
-// low bits that pick a hash slot.
-uint64_t Mix(uint64_t h, uint64_t v) {
-    h = (h ^ v) * 0xFF51AFD7ED558CCDull;
-    return h ^ (h >> 33);
+// The two halves of the 128-bit product of a and b, folded: every bit of
+// each input reaches every bit of the result.
+uint64_t Fold(uint64_t a, uint64_t b) {
+    const unsigned __int128 product = static_cast<unsigned __int128>(a) * b;
+    return static_cast<uint64_t>(product) ^ static_cast<uint64_t>(product >> 64);
 }
 
 uint64_t LineKey(const BorderLine& l) {
@@ -22,25 +22,31 @@ uint64_t LineKey(const BorderLine& l) {
 } // namespace
 
 size_t Style::Hash() const {
-    // Four lanes mixed independently, then folded: the multiplications of
-    // different lanes overlap instead of waiting on one another.
+    // The fields packed into ten words, folded in pairs: the five products
+    // are independent of one another, so they overlap. Each word is first
+    // mixed with a constant of its own, so that no field weighs like another.
     const uint64_t flags = (uint64_t{bold} << 0) | (uint64_t{italic} << 1) |
                            (uint64_t{strikethrough} << 2) | (uint64_t{wrapText} << 3) |
                            (uint64_t{readOnly} << 4) | (uint64_t{hideOnDeactivate} << 5) |
                            (uint64_t{controlKind} << 8);
-    uint64_t a = Mix(0x9E3779B97F4A7C15ull,
-                     fontName | (static_cast<uint64_t>(static_cast<uint32_t>(underline)) << 32));
-    uint64_t b = Mix(0xC2B2AE3D27D4EB4Full, std::bit_cast<uint64_t>(fontSize));
-    uint64_t c = Mix(0x165667B19E3779F9ull, flags | (static_cast<uint64_t>(fontColor) << 32));
-    uint64_t d = Mix(0x27D4EB2F165667C5ull,
-                     numberFormat | (static_cast<uint64_t>(static_cast<uint32_t>(hAlign)) << 32));
-    a = Mix(a, static_cast<uint32_t>(vAlign) | (static_cast<uint64_t>(interiorColor) << 32));
-    b = Mix(b, patternColor | (static_cast<uint64_t>(static_cast<uint32_t>(pattern)) << 32));
-    c = Mix(c, LineKey(top));
-    d = Mix(d, LineKey(left));
-    a = Mix(a, LineKey(diagonalDown));
-    b = Mix(b, LineKey(diagonalUp));
-    return static_cast<size_t>(Mix(Mix(Mix(a, b), c), d));
+    const uint64_t a =
+        Fold(fontName ^ (static_cast<uint64_t>(static_cast<uint32_t>(underline)) << 32) ^
+                 0xA0761D6478BD642Full,
+             std::bit_cast<uint64_t>(fontSize) ^ 0xE7037ED1A0B428DBull);
+    const uint64_t b =
+        Fold(flags ^ (static_cast<uint64_t>(fontColor) << 32) ^ 0x8EBC6AF09C88C6E3ull,
+             numberFormat ^ (static_cast<uint64_t>(static_cast<uint32_t>(hAlign)) << 32) ^
+                 0x589965CC75374CC3ull);
+    const uint64_t c =
+        Fold(static_cast<uint32_t>(vAlign) ^ (static_cast<uint64_t>(interiorColor) << 32) ^
+                 0x1D8E4E27C47D124Full,
+             patternColor ^ (static_cast<uint64_t>(static_cast<uint32_t>(pattern)) << 32) ^
+                 0x9E3779B97F4A7C15ull);
+    const uint64_t d =
+        Fold(LineKey(top) ^ 0xC2B2AE3D27D4EB4Full, LineKey(left) ^ 0x165667B19E3779F9ull);
+    const uint64_t e = Fold(LineKey(diagonalDown) ^ 0x27D4EB2F165667C5ull,
+                            LineKey(diagonalUp) ^ 0xFF51AFD7ED558CCDull);
+    return static_cast<size_t>(Fold(a ^ c ^ e, b ^ d ^ 0xC4CEB9FE1A85EC53ull));
 }
 
 FieldMask Style::Diff(const Style& a, const Style& b, FieldMask fields) {

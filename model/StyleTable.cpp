@@ -39,29 +39,37 @@ void StyleTable::ApplyPatch(uint32_t patchNumber, const StylePatch& patch,
                             const std::vector<uint32_t>& ids, std::vector<uint32_t>& newIds) {
     m_transitions.resize(m_styles.size());
     newIds.resize(ids.size());
-    // First the styles not known from an earlier patch, with their hashes.
-    m_pendingAt.clear();
-    m_pendingStyles.clear();
-    m_pendingHashes.clear();
+    m_pending.clear();
     for (size_t i = 0; i < ids.size(); ++i) {
         if (!KnownResult(patchNumber, ids[i], newIds[i])) {
-            m_pendingAt.push_back(i);
-            m_pendingStyles.push_back(patch.AppliedTo(m_styles[ids[i]]));
-            m_pendingHashes.push_back(m_pendingStyles.back().Hash());
+            m_pending.push_back(Pending{i, 0});
         }
     }
-    // Then each interned, looking ahead in the hash index: a large batch
-    // costs the memory reads it waits for, and these keep many in flight.
+    Reserve(RecordCount() + m_pending.size());
+    // Each style not known from an earlier patch is first written as a new
+    // record, front to back, where it will stay if it is new...
+    for (Pending& p : m_pending) {
+        const Style style = patch.AppliedTo(m_styles[ids[p.at]]);
+        p.record = NewRecord(style, style.Hash());
+    }
+    // ...then looked up in the hash index: one equal to a record already
+    // there is dropped again, the others are indexed. Looking ahead keeps
+    // many of these scattered reads in flight, which is what a large batch
+    // costs.
     constexpr size_t kAhead = 16;
-    const size_t count = m_pendingAt.size();
-    Reserve(RecordCount() + count);
     const size_t mask = m_slots.size() - 1;
-    for (size_t k = 0; k < count; ++k) {
-        if (k + kAhead < count) {
-            __builtin_prefetch(&m_slots[m_pendingHashes[k + kAhead] & mask]);
+    for (size_t k = 0; k < m_pending.size(); ++k) {
+        if (k + kAhead < m_pending.size()) {
+            __builtin_prefetch(&m_slots[m_hashes[m_pending[k + kAhead].record] & mask]);
         }
-        const size_t i = m_pendingAt[k];
-        newIds[i] = InternHashed(m_pendingStyles[k], m_pendingHashes[k]);
+        const auto [i, record] = m_pending[k];
+        newIds[i] = Find(m_styles[record], m_hashes[record]);
+        if (newIds[i] == kNone) {
+            Insert(record);
+            newIds[i] = record;
+        } else {
+            FreeRecord(record);
+        }
         m_transitions[ids[i]] = Transition{patchNumber, newIds[i]};
     }
 }
@@ -77,6 +85,15 @@ void StyleTable::Reserve(size_t records) {
 }
 
 uint32_t StyleTable::InternHashed(const Style& style, size_t hash) {
+    uint32_t id = Find(style, hash);
+    if (id == kNone) {
+        id = NewRecord(style, hash);
+        Insert(id);
+    }
+    return id;
+}
+
+uint32_t StyleTable::Find(const Style& style, size_t hash) const {
     const size_t mask = m_slots.size() - 1;
     const auto high = static_cast<uint32_t>(hash >> 32);
     for (size_t slot = hash & mask; m_slots[slot].idPlusOne != 0; slot = (slot + 1) & mask) {
@@ -85,21 +102,27 @@ uint32_t StyleTable::InternHashed(const Style& style, size_t hash) {
             return id;
         }
     }
-    uint32_t id;
-    if (!m_freeIds.empty()) {
-        id = m_freeIds.back();
-        m_freeIds.pop_back();
-        m_styles[id] = style;
-        m_hashes[id] = hash;
-        m_free[id] = 0;
-    } else {
-        id = static_cast<uint32_t>(m_styles.size());
+    return kNone;
+}
+
+uint32_t StyleTable::NewRecord(const Style& style, size_t hash) {
+    if (m_freeIds.empty()) {
         m_styles.push_back(style);
         m_hashes.push_back(hash);
         m_free.push_back(0);
+        return static_cast<uint32_t>(m_styles.size() - 1);
     }
-    Insert(id);
+    const uint32_t id = m_freeIds.back();
+    m_freeIds.pop_back();
+    m_styles[id] = style;
+    m_hashes[id] = hash;
+    m_free[id] = 0;
     return id;
+}
+
+void StyleTable::FreeRecord(uint32_t id) {
+    m_free[id] = 1;
+    m_freeIds.push_back(id);
 }
 
 void StyleTable::Rehash(size_t capacity) {
@@ -133,8 +156,7 @@ void StyleTable::CollectIfAbove(size_t threshold) {
     }
     for (uint32_t id = 0; id < m_styles.size(); ++id) {
         if (!used[id] && !m_free[id]) {
-            m_free[id] = 1;
-            m_freeIds.push_back(id);
+            FreeRecord(id);
         }
     }
     // Freed ids will name other styles: what was remembered about them is void.

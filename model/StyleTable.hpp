@@ -61,7 +61,13 @@ public:
     void Unregister(const ColumnStyles* column) { m_columns.erase(column); }
 
 private:
+    static constexpr uint32_t kNone = UINT32_MAX;
     uint32_t InternHashed(const Style& style, size_t hash);
+    // The id of the indexed record equal to the style, or kNone.
+    uint32_t Find(const Style& style, size_t hash) const;
+    // Stores the style under a free id, not yet indexed.
+    uint32_t NewRecord(const Style& style, size_t hash);
+    void FreeRecord(uint32_t id);
     void Reserve(size_t records);
     void Rehash(size_t capacity);
     void Insert(uint32_t id);
@@ -88,11 +94,14 @@ private:
     std::vector<std::pair<FieldMask, Style>> m_patches;
     std::unordered_multimap<size_t, uint32_t> m_patchNumbers;
     std::vector<Transition> m_transitions;
-    // The work lists of ApplyPatch, kept so that a large patch reuses memory
-    // already at hand instead of faulting in fresh pages each time.
-    std::vector<size_t> m_pendingAt;
-    std::vector<Style> m_pendingStyles;
-    std::vector<size_t> m_pendingHashes;
+    // The work list of ApplyPatch: which of its ids has no known result, and
+    // the record made for it. Kept so that a large patch reuses memory already
+    // at hand instead of faulting in fresh pages each time.
+    struct Pending {
+        size_t at;
+        uint32_t record;
+    };
+    std::vector<Pending> m_pending;
 };
 
 } // namespace vantor::model
