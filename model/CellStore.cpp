@@ -43,7 +43,7 @@ void CellStore::ForEachColumn(
 
 template <typename F>
 ColumnPtr CellStore::PatchedColumn(const ColumnPtr& column, int32_t first, int32_t last,
-                                  F&& newIdOf) const {
+                                  F&& newIdOf, const ColumnStyles* neighbour) const {
     const std::vector<int32_t>& ends = column->Ends();
     const std::vector<uint32_t>& ids = column->Ids();
     const size_t k0 = column->RunIndexAt(first);
@@ -51,18 +51,15 @@ ColumnPtr CellStore::PatchedColumn(const ColumnPtr& column, int32_t first, int32
     if (column->RunStart(k0) == first && ends[k1] == last + 1) {
         // The block covers whole runs: the new ids go in place, and unless
         // neighbours come out equal the run ends stay as they are.
-        std::vector<uint32_t> out;
-        out.reserve(ids.size());
-        out.insert(out.end(), ids.begin(), ids.begin() + static_cast<std::ptrdiff_t>(k0));
-        bool changed = false;
-        bool joins = false;
+        std::vector<uint32_t> out(ids);
         for (size_t k = k0; k <= k1; ++k) {
-            out.push_back(newIdOf(ids[k]));
-            changed |= out[k] != ids[k];
-            joins |= k > 0 && out[k] == out[k - 1];
+            out[k] = newIdOf(ids[k]);
         }
-        out.insert(out.end(), ids.begin() + static_cast<std::ptrdiff_t>(k1 + 1), ids.end());
-        joins |= k1 + 1 < out.size() && out[k1] == out[k1 + 1];
+        const bool changed = out != ids;
+        bool joins = false;
+        for (size_t k = std::max<size_t>(k0, 1); k <= std::min(k1 + 1, out.size() - 1); ++k) {
+            joins |= out[k] == out[k - 1];
+        }
         if (!changed) {
             return column;
         }
@@ -85,7 +82,7 @@ ColumnPtr CellStore::PatchedColumn(const ColumnPtr& column, int32_t first, int32
             runs.Append(ends[k], ids[k]);
         }
     }
-    auto result = std::make_shared<const ColumnStyles>(m_pTable, runs);
+    auto result = std::make_shared<const ColumnStyles>(m_pTable, runs, neighbour);
     return result->SameRuns(*column) ? column : result;
 }
 
@@ -95,6 +92,7 @@ RunList<ColumnPtr> CellStore::RebuildColumns(const CellRect& rect, F&& newIdOf,
     // A column shared by several column runs is rebuilt once. Once `go` turns
     // false the rest is left as it is, and the result is not to be used.
     std::unordered_map<const ColumnStyles*, ColumnPtr> rebuilt;
+    const ColumnStyles* previous = nullptr;
     const RunList<ColumnPtr> columns =
         m_state.columns.Mapped(rect.firstColumn, rect.lastColumn, [&](const ColumnPtr& column) {
             if (!go) {
@@ -102,8 +100,9 @@ RunList<ColumnPtr> CellStore::RebuildColumns(const CellRect& rect, F&& newIdOf,
             }
             auto [it, fresh] = rebuilt.try_emplace(column.get());
             if (fresh) {
-                it->second = PatchedColumn(column, rect.firstRow, rect.lastRow, newIdOf);
+                it->second = PatchedColumn(column, rect.firstRow, rect.lastRow, newIdOf, previous);
             }
+            previous = it->second.get();
             return it->second;
         });
     if (!go) {
@@ -223,7 +222,9 @@ void CellStore::LoadColumn(int32_t column, const std::vector<std::pair<int32_t, 
     if (start <= kRowCount) {
         list.Append(kRowCount + 1, 0);
     }
-    m_state.columns.Assign(column, column, std::make_shared<const ColumnStyles>(m_pTable, list));
+    const ColumnStyles* left = column > 0 ? m_state.columns.At(column - 1).get() : nullptr;
+    m_state.columns.Assign(column, column,
+                           std::make_shared<const ColumnStyles>(m_pTable, list, left));
     Changed();
 }
 

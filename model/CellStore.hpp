@@ -70,10 +70,11 @@ public:
     void SetColumnWidths(int32_t first, int32_t last, double width);
 
 private:
-    // The column with each id over rows [first, last] replaced by newIdOf(id).
+    // The column with each id over rows [first, last] replaced by newIdOf(id);
+    // a column built anew shares the run ends of `neighbour` when equal.
     template <typename F>
-    ColumnPtr PatchedColumn(const ColumnPtr& column, int32_t first, int32_t last,
-                            F&& newIdOf) const;
+    ColumnPtr PatchedColumn(const ColumnPtr& column, int32_t first, int32_t last, F&& newIdOf,
+                            const ColumnStyles* neighbour) const;
     // The columns with the block's ids replaced by newIdOf(id), equal
     // neighbouring columns joined.
     template <typename F>

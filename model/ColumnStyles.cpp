@@ -8,10 +8,16 @@ namespace vantor::model {
 
 namespace {
 
-ColumnStyles::EndsPtr EndsOf(const RunList<uint32_t>& runs) {
+ColumnStyles::EndsPtr EndsOf(const RunList<uint32_t>& runs, const ColumnStyles* neighbour) {
+    const auto& list = runs.Runs();
+    if (neighbour != nullptr && neighbour->RunCount() == list.size() &&
+        std::equal(list.begin(), list.end(), neighbour->Ends().begin(),
+                   [](const auto& run, int32_t end) { return run.end == end; })) {
+        return neighbour->SharedEnds();
+    }
     auto ends = std::make_shared<std::vector<int32_t>>();
-    ends->reserve(runs.RunCount());
-    for (const auto& run : runs.Runs()) {
+    ends->reserve(list.size());
+    for (const auto& run : list) {
         ends->push_back(run.end);
     }
     return ends;
@@ -28,8 +34,9 @@ std::vector<uint32_t> IdsOf(const RunList<uint32_t>& runs) {
 
 } // namespace
 
-ColumnStyles::ColumnStyles(std::shared_ptr<StyleTable> table, const RunList<uint32_t>& runs)
-    : ColumnStyles(std::move(table), EndsOf(runs), IdsOf(runs)) {}
+ColumnStyles::ColumnStyles(std::shared_ptr<StyleTable> table, const RunList<uint32_t>& runs,
+                           const ColumnStyles* neighbour)
+    : ColumnStyles(std::move(table), EndsOf(runs, neighbour), IdsOf(runs)) {}
 
 ColumnStyles::ColumnStyles(std::shared_ptr<StyleTable> table, EndsPtr ends,
                            std::vector<uint32_t> ids)

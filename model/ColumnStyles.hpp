@@ -20,7 +20,10 @@ class ColumnStyles {
 public:
     using EndsPtr = std::shared_ptr<const std::vector<int32_t>>;
 
-    ColumnStyles(std::shared_ptr<StyleTable> table, const RunList<uint32_t>& runs);
+    // Takes the run ends of `neighbour` instead of a copy of its own when they
+    // are equal, so that columns formatted alike share them.
+    ColumnStyles(std::shared_ptr<StyleTable> table, const RunList<uint32_t>& runs,
+                 const ColumnStyles* neighbour = nullptr);
     ColumnStyles(std::shared_ptr<StyleTable> table, EndsPtr ends, std::vector<uint32_t> ids);
     ~ColumnStyles();
     ColumnStyles(const ColumnStyles&) = delete;

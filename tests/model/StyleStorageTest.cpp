@@ -70,6 +70,19 @@ TEST_F(StyleStorage, ColumnRunsJoinWhereStylesBecomeEqualAndSplitAtBlockEdges) {
     for (size_t k = 1; k < column()->RunCount(); ++k) {
         EXPECT_NE(column()->Ids()[k], column()->Ids()[k - 1]);
     }
+    // Columns with the same run boundaries share them, loaded or formatted.
+    Style base = book->Styles()->Default();
+    base.bold = true;
+    sheet->LoadColumnStyles(1, {{2, book->Styles()->Default()}, {6, base}});
+    Style italic = book->Styles()->Default();
+    italic.italic = true;
+    sheet->LoadColumnStyles(2, {{2, base}, {6, italic}});
+    const auto& columns = sheet->Store().State().columns;
+    EXPECT_EQ(columns.At(1)->SharedEnds(), columns.At(2)->SharedEnds());
+    ApplyFont("B4:C4", "Size", 20); // splits a run of each column
+    EXPECT_EQ(columns.At(1)->RunCount(), 5u);
+    EXPECT_EQ(columns.At(1)->SharedEnds(), columns.At(2)->SharedEnds());
+    EXPECT_NE(columns.At(1)->Ids(), columns.At(2)->Ids());
 }
 
 TEST_F(StyleStorage, AtTheLimitOf65536StylesANewOneIsRefusedAndChangesNothing) {
