@@ -11,7 +11,7 @@ class StyleTable;
 
 // The style ids down one column (including the row under the last one, which
 // holds the bottom edges of the last row), as runs: run k ends before row
-// End(k) and holds style Id(k). Immutable once built, so columns with equal
+// Ends()[k] and holds style Ids()[k]. Immutable once built, so columns with equal
 // contents, undo steps and ranges can share it. The run ends are kept apart
 // from the ids and shared: a change that gives runs new styles without
 // moving a run boundary (the usual effect of formatting a block) writes only

@@ -14,7 +14,13 @@ StyleTable::StyleTable(const std::string& defaultFontName) {
 
 uint32_t StyleTable::Intern(const Style& style) {
     Reserve(RecordCount() + 1);
-    return InternHashed(style, style.Hash());
+    const size_t hash = style.Hash();
+    uint32_t id = Find(style, hash);
+    if (id == kNone) {
+        id = NewRecord(style, hash);
+        Insert(id);
+    }
+    return id;
 }
 
 uint32_t StyleTable::PatchNumber(const StylePatch& patch) {
@@ -82,15 +88,6 @@ void StyleTable::Reserve(size_t records) {
     if (capacity != m_slots.size()) {
         Rehash(capacity);
     }
-}
-
-uint32_t StyleTable::InternHashed(const Style& style, size_t hash) {
-    uint32_t id = Find(style, hash);
-    if (id == kNone) {
-        id = NewRecord(style, hash);
-        Insert(id);
-    }
-    return id;
 }
 
 uint32_t StyleTable::Find(const Style& style, size_t hash) const {

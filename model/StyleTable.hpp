@@ -62,7 +62,6 @@ public:
 
 private:
     static constexpr uint32_t kNone = UINT32_MAX;
-    uint32_t InternHashed(const Style& style, size_t hash);
     // The id of the indexed record equal to the style, or kNone.
     uint32_t Find(const Style& style, size_t hash) const;
     // Stores the style under a free id, not yet indexed.
