@@ -3,7 +3,7 @@
 # Quiet when everything is present; as a non-root user it prints the command to run.
 set -euo pipefail
 
-packages=(cmake make g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
+packages=(cmake make g++ pkg-config ccache libgtest-dev libgmock-dev libbenchmark-dev
           libicu-dev libfontconfig-dev qt6-base-dev fonts-liberation2 fonts-wqy-microhei)
 
 missing=()
