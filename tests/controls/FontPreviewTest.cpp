@@ -2,7 +2,6 @@
 #include "vantor/controls/HeadlessContainer.hpp"
 #include "vantor/controls/MemoryPropertyBag.hpp"
 #include "vantor/controls/RecordingSurface.hpp"
-#include "vantor/framework/ClassTable.hpp"
 
 #include "tests/support/ErrorOf.hpp"
 
@@ -222,11 +221,4 @@ TEST(FontPreview, WithoutAContainerAnEmptyBagGivesTheDefaultFont) {
     EXPECT_EQ(p.ForeColor(), FontPreview::DefaultForeColor);
     EXPECT_TRUE(p.FontTransparent());
     EXPECT_EQ(p.Text(), "Preview");
-}
-
-TEST(FontPreview, IsACreatableLibraryClass) {
-    const int64_t before = LibraryObject::Alive();
-    auto object = ClassTable::Create("Vantor.FontPreview");
-    EXPECT_EQ(object->ClassName(), "FontPreview");
-    EXPECT_EQ(LibraryObject::Alive(), before + 1);
 }

@@ -4,6 +4,7 @@
 #include "vantor/ui/KeyStore.hpp"
 
 #include "tests/support/ErrorOf.hpp"
+#include "tests/support/PageHarness.hpp"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +15,6 @@ using namespace vantor;
 using vantor::test::ErrorOf;
 
 namespace {
-
 
 // Points the key store at a file of the test's own.
 class RegistryFile {
@@ -90,7 +90,23 @@ TEST(EntryPoints, HandOutClassFactoriesByIdentity) {
     EXPECT_EQ(DllGetClassObject("{00000000-1111-2222-3333-444444444444}", FactoryIid, &factory),
               result::ClassNotAvailable);
     EXPECT_EQ(DllGetClassObject(AlignId, FactoryIid, nullptr), result::Pointer);
-    EXPECT_EQ(DllCanUnloadNow(), LibraryObject::Alive() == 0 ? result::Ok : result::False);
+}
+
+TEST(EntryPoints, EveryCreatedObjectIsCountedWhileItLives) {
+    vantor::test::PageHarness h;
+    RegistryFile registry;
+    ASSERT_EQ(LibraryObject::Alive(), 0);
+    EXPECT_EQ(DllCanUnloadNow(), result::Ok);
+    for (const ClassInfo& c : ClassTable::Classes()) {
+        {
+            const auto object = ClassTable::Create(c.ProgId());
+            EXPECT_EQ(object->ClassName(), c.name);
+            EXPECT_EQ(LibraryObject::Alive(), 1) << c.name;
+            EXPECT_EQ(DllCanUnloadNow(), result::False) << c.name;
+        }
+        EXPECT_EQ(LibraryObject::Alive(), 0) << c.name;
+    }
+    EXPECT_EQ(DllCanUnloadNow(), result::Ok);
 }
 
 TEST(EntryPoints, RegisterAndUnregisterTheClasses) {

@@ -172,3 +172,67 @@ TEST(LoadSetting, ColorsPreferTheAutomaticIndex) {
     LoadSettingColor(csx, Variant(12632256), Variant(-1)); // a colour with the constant -1 as index
     EXPECT_EQ(csx.SelColor(), 12632256);
 }
+
+TEST(ApplySetting, WritesWhatTheSafeSettingOfEachControlGives) {
+    auto target = std::make_shared<test::FakeObject>();
+    target->Set("WrapText", Variant(true))
+        .Set("Iteration", Variant::Null())
+        .Set("HorizontalAlignment", Variant(-4108))
+        .Set("Name", Variant("Arial"))
+        .Set("Pattern", Variant(1))
+        .Set("Text", Variant("abc"))
+        .Set("MaxIterations", Variant(100));
+    const ObjectRef ref(target);
+    CheckBox chk("chk", {});
+    chk.SetValue(1);
+    ApplySettingCheckbox(ref, "WrapText", chk); // unchanged: Null
+    ApplySettingCheckbox(ref, "Iteration", chk); // mixed before: written
+    ComboBox cbx("cbx", {});
+    cbx.AddItem("Left", -4131);
+    cbx.AddItem("arial", -4108);
+    ApplySettingCombo(ref, "HorizontalAlignment", cbx, true); // nothing selected: not touched
+    cbx.SetListIndex(1);
+    ApplySettingCombo(ref, "HorizontalAlignment", cbx, true); // the item data, unchanged
+    ApplySettingCombo(ref, "Name", cbx, false);               // the text, equal but for case
+    ListBox lst("lst", {});
+    lst.AddItem("Solid", 1);
+    lst.AddItem("Grey", 17);
+    lst.SetListIndex(1);
+    ApplySettingList(ref, "Pattern", lst, true);
+    TextBox txt("txt", {});
+    txt.SetText("abd");
+    ApplySettingText(ref, "Text", txt);
+    NumberEdit nbe("nbe", {});
+    nbe.SetValue(Variant::Null());
+    ApplySettingNumber(ref, "MaxIterations", nbe); // an empty box keeps the value
+    nbe.SetValue(Variant(50));
+    ApplySettingNumber(ref, "MaxIterations", nbe);
+    EXPECT_EQ(target->Writes(),
+              (Lines{"Put WrapText = Null", "Put Iteration = True", "Put HorizontalAlignment = Null", "Put Name = Null",
+                     "Put Pattern = Long(17)", "Put Text = String(\"abd\")", "Put MaxIterations = Null",
+                     "Put MaxIterations = Long(50)"}));
+}
+
+TEST(ApplySetting, ColoursAreWrittenAsTheColourOrItsAutomaticIndex) {
+    auto target = std::make_shared<test::FakeObject>();
+    target->Set("color", Variant(255)).Set("ColorIndex", Variant(3));
+    ColorSelBox csx("csx", {});
+    for (const int32_t color : {255, ColorSelBox::Automatic, ColorSelBox::NoColor, 0}) {
+        csx.SetSelColor(color);
+        ApplySettingColor(ObjectRef(target), "color", "ColorIndex", csx);
+    }
+    // Written even when unchanged; no uniform colour writes nothing.
+    EXPECT_EQ(target->Writes(),
+              (Lines{"Put color = Long(255)", "Put ColorIndex = Long(-4105)", "Put color = Long(0)"}));
+}
+
+TEST(ApplySetting, AFailureReachesTheCallersTrapUnlogged) {
+    PageHarness h;
+    auto target = std::make_shared<test::FakeObject>();
+    target->Fail("WrapText", 1004, "Refused");
+    CheckBox chk("chk", {});
+    ErrorTrap callers;
+    callers([&] { ApplySettingCheckbox(ObjectRef(target), "WrapText", chk); });
+    EXPECT_EQ(callers.Number(), 1004);
+    EXPECT_TRUE(h.LogLines().empty());
+}

@@ -18,7 +18,7 @@ class JournalPage : public PropertyPage {
 public:
     JournalPage(std::string name, std::vector<std::string>& journal, std::string property,
                 Variant value, int32_t validation = 0)
-        : PropertyPage("Journal", true, name + " title", {0, 0, 1000, 1000}),
+        : PropertyPage(LogTags::Word("Journal"), PageCounter::CellFormat, name + " title", {0, 0, 1000, 1000}),
           m_strName(std::move(name)), m_journal(journal), m_strProperty(std::move(property)),
           m_vtValue(std::move(value)), m_nValidation(validation) {}
     std::string ClassName() const override { return m_strName; }

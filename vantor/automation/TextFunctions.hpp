@@ -16,6 +16,13 @@ std::string ToLower(std::string_view text);
 // Removes blanks (spaces) at both ends, as the classic Trim does.
 std::string Trim(std::string_view text);
 
+// The number at the start of the text, as the classic Val reads it: leading
+// blanks and tabs skipped, a sign, digits with "." as the point whatever the
+// locale, and an exponent; reading stops at the first character that cannot
+// continue the number. A text without a leading number gives 0, one too large
+// infinity, one too small 0.
+double LeadingNumber(std::string_view text);
+
 // Number of Unicode characters (code points) of a UTF-8 text.
 size_t CharCount(std::string_view text);
 // The first `count` characters of a UTF-8 text.

@@ -379,4 +379,23 @@ DateParts SplitDate(double serial) {
             static_cast<int>(secs % 60)};
 }
 
+Variant PlusOne(const Variant& value) {
+    switch (value.Type()) {
+    case VarType::Null:
+        return value;
+    case VarType::Empty:
+    case VarType::Integer:
+    case VarType::Long:
+    case VarType::Boolean: {
+        const int64_t next = static_cast<int64_t>(value.ToLong()) + 1;
+        if (next > INT32_MAX) {
+            throw AutomationError(err::Overflow);
+        }
+        return Variant(static_cast<int32_t>(next));
+    }
+    default:
+        return Variant(value.ToDouble() + 1);
+    }
+}
+
 } // namespace vantor

@@ -131,6 +131,10 @@ struct DateParts {
 };
 DateParts SplitDate(double serial);
 
+// The value plus 1, as the automation addition gives it (Null stays Null;
+// a whole number past the Long range raises 6).
+Variant PlusOne(const Variant& value);
+
 } // namespace vantor
 
 // Variant's late-bound templates need ObjectRef complete.

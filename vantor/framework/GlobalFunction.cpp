@@ -39,6 +39,18 @@ template <typename Box> void LoadSettingItems(Box& box, const Variant& value, bo
     ReportError(std::string(name) + (byItemData ? "True" : "False"), trap);
 }
 
+// The shared write of ApplySettingCombo and ApplySettingList.
+template <typename Box>
+void ApplySettingItems(const ObjectRef& target, std::string_view property, const Box& box,
+                       bool byItemData) {
+    const int32_t index = box.ListIndex();
+    if (index < 0) {
+        return;
+    }
+    const Variant item = byItemData ? Variant(box.ItemData(index)) : Variant(box.List(index));
+    target.Put(property, SafeSetting(item, target.Get(property)));
+}
+
 } // namespace
 
 void WriteLog(const std::string& message) noexcept {
@@ -176,6 +188,43 @@ void LoadSettingNumber(NumberEdit& box, const Variant& value) noexcept {
     ErrorTrap trap;
     trap([&] { box.SetValue(value.IsNull() ? Variant::Null() : Variant(value.ToLong())); });
     ReportError("LoadSettingNumber", trap);
+}
+
+} // namespace vantor
+
+namespace vantor {
+
+void ApplySettingCheckbox(const ObjectRef& target, std::string_view property, const CheckBox& box) {
+    target.Put(property, SafeSettingCheckBox(box.Value(), target.Get(property)));
+}
+
+void ApplySettingText(const ObjectRef& target, std::string_view property, Control& control) {
+    const Variant text = control.Invoke("Text", InvokeKind::Get, {});
+    target.Put(property, SafeSetting(text, target.Get(property)));
+}
+
+void ApplySettingCombo(const ObjectRef& target, std::string_view property, const ComboBox& box,
+                       bool byItemData) {
+    ApplySettingItems(target, property, box, byItemData);
+}
+
+void ApplySettingList(const ObjectRef& target, std::string_view property, const ListBox& box,
+                      bool byItemData) {
+    ApplySettingItems(target, property, box, byItemData);
+}
+
+void ApplySettingNumber(const ObjectRef& target, std::string_view property, const NumberEdit& box) {
+    target.Put(property, SafeSetting(box.Value(), target.Get(property)));
+}
+
+void ApplySettingColor(const ObjectRef& target, std::string_view color, std::string_view colorIndex,
+                       const ColorSelBox& box) {
+    const int32_t value = box.SelColor();
+    if (value == ColorSelBox::Automatic) {
+        target.Put(colorIndex, Variant(AutomaticColorIndex));
+    } else if (value != ColorSelBox::NoColor) {
+        target.Put(color, Variant(value));
+    }
 }
 
 } // namespace vantor

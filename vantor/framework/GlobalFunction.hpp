@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace vantor {
 
@@ -57,5 +58,24 @@ void LoadSettingCombo(ComboBox& box, const Variant& value, bool byItemData) noex
 void LoadSettingList(ListBox& box, const Variant& value, bool byItemData) noexcept;
 void LoadSettingColor(ColorSelBox& box, const Variant& color, const Variant& colorIndex) noexcept;
 void LoadSettingNumber(NumberEdit& box, const Variant& value) noexcept;
+
+// The apply twins: each reads the target's property and writes back what the
+// safe setting of the control gives (Null, meaning keep, when the user left
+// it alone). They have no trap of their own: a failing read or write reaches
+// the caller's trap and is logged under the caller's tag.
+void ApplySettingCheckbox(const ObjectRef& target, std::string_view property, const CheckBox& box);
+// Sets the control's "Text" by name, like LoadSettingText.
+void ApplySettingText(const ObjectRef& target, std::string_view property, Control& control);
+// The selected item's data (or text); with nothing selected nothing is read or written.
+void ApplySettingCombo(const ObjectRef& target, std::string_view property, const ComboBox& box,
+                       bool byItemData);
+void ApplySettingList(const ObjectRef& target, std::string_view property, const ListBox& box,
+                      bool byItemData);
+void ApplySettingNumber(const ObjectRef& target, std::string_view property, const NumberEdit& box);
+// A colour written to a colour and its colour index, whether or not it changed:
+// automatic as the automatic index, a colour as the colour, no uniform colour
+// not at all.
+void ApplySettingColor(const ObjectRef& target, std::string_view color, std::string_view colorIndex,
+                       const ColorSelBox& box);
 
 } // namespace vantor

@@ -8,17 +8,8 @@
 
 namespace vantor {
 
-PropertyPage::PropertyPage(std::string tagWord, bool cellFormatCounter, std::string caption,
-                           Rect size)
-    : Form(std::move(caption), size), m_strResetLine(tagWord + " Reset"),
-      m_strResetTag(m_strResetLine), m_strApplyTag(tagWord + " Apply"),
-      m_bCellFormatCounter(cellFormatCounter) {}
-
-void PropertyPage::SetLogTags(std::string resetLine, std::string resetTag, std::string applyTag) {
-    m_strResetLine = std::move(resetLine);
-    m_strResetTag = std::move(resetTag);
-    m_strApplyTag = std::move(applyTag);
-}
+PropertyPage::PropertyPage(LogTags tags, PageCounter counter, std::string caption, Rect size)
+    : Form(std::move(caption), size), m_tags(std::move(tags)), m_counter(counter) {}
 
 PropertyPage::~PropertyPage() {
     // Teardown releases the site and the target list through the protocol.
@@ -86,13 +77,14 @@ int32_t PropertyPage::ValidateData() noexcept {
 
 int32_t PropertyPage::OnReset() noexcept {
     ErrorTrap trap;
-    WriteLog(m_strResetLine);
+    WriteLog(m_tags.resetLine);
     m_bLoading = true;
     m_bCounted = false;
     LoadControls(trap);
     // Change events that loading raised run now, while loading still silences them.
     trap([&] { Environment::Current().DoEvents(); });
     m_bLoading = false;
+    AfterLoad(trap);
     CheckError(ResetTag(), trap);
     return 0;
 }
@@ -102,7 +94,7 @@ int32_t PropertyPage::OnApply() noexcept {
     WriteLog(ApplyTag());
     m_bCounted = false;
     ApplyControls(trap);
-    if (m_bCellFormatCounter) {
+    if (m_counter == PageCounter::CellFormat) {
         trap([&] { m_oTarget.Call("Apply"); });
     }
     DropInvalidCallError(trap);
@@ -116,7 +108,7 @@ int32_t PropertyPage::OnPageUserEvent(int32_t, Variant&) noexcept {
 
 void PropertyPage::NotifyModified(bool) noexcept {
     ErrorTrap trap;
-    if (m_bCellFormatCounter && !m_bCounted && !m_bLoading) {
+    if (m_counter == PageCounter::CellFormat && !m_bCounted && !m_bLoading) {
         m_bCounted = true;
         trap([&] { m_oTarget.Put("ApplyCache", PlusOne(m_oTarget.Get("ApplyCache"))); });
     }
@@ -128,25 +120,6 @@ void PropertyPage::NotifyModified(bool) noexcept {
 
 void PropertyPage::NotifyOn(vantor::Control& control, int event) {
     control.On(event, [this](EventArgs&) { NotifyModified(true); });
-}
-
-Variant PlusOne(const Variant& value) {
-    switch (value.Type()) {
-    case VarType::Null:
-        return value;
-    case VarType::Empty:
-    case VarType::Integer:
-    case VarType::Long:
-    case VarType::Boolean: {
-        const int64_t next = static_cast<int64_t>(value.ToLong()) + 1;
-        if (next > INT32_MAX) {
-            throw AutomationError(err::Overflow);
-        }
-        return Variant(static_cast<int32_t>(next));
-    }
-    default:
-        return Variant(value.ToDouble() + 1);
-    }
 }
 
 } // namespace vantor

@@ -11,6 +11,23 @@
 
 namespace vantor {
 
+// Whether a page counts itself in its cell-format target's "ApplyCache" once
+// per edit cycle and calls the target's "Apply" at the end of its apply.
+enum class PageCounter { None, CellFormat };
+
+// What a page writes to the log: the line that starts loading, the tag of a
+// loading error, and the apply tag (its line and the tag of its errors).
+struct LogTags {
+    std::string resetLine;
+    std::string resetTag;
+    std::string applyTag;
+
+    // The tags made from a tag word: "Align" gives "Align Reset" and "Align Apply".
+    static LogTags Word(const std::string& word) {
+        return {word + " Reset", word + " Reset", word + " Apply"};
+    }
+};
+
 // The skeleton every property page shares: the page protocol, the common
 // fields, taking the target, loading, applying and the change notifier.
 // A page states its controls (its form design), LoadControls and
@@ -37,17 +54,10 @@ public:
     bool Loading() const { return m_bLoading; }
 
 protected:
-    // tagWord names the log tags ("Align" gives "Align Reset" and "Align
-    // Apply"); cellFormatCounter for the pages that count themselves in the
-    // target's "ApplyCache" and call its "Apply".
-    PropertyPage(std::string tagWord, bool cellFormatCounter, std::string caption, Rect size);
+    PropertyPage(LogTags tags, PageCounter counter, std::string caption, Rect size);
 
-    const std::string& ResetTag() const { return m_strResetTag; }
-    const std::string& ApplyTag() const { return m_strApplyTag; }
-    // For a page whose log tags are not made from a tag word: the line logged
-    // when loading starts, the tag of a loading error and the apply tag.
-    void SetLogTags(std::string resetLine, std::string resetTag, std::string applyTag);
-    bool HasCellFormatCounter() const { return m_bCellFormatCounter; }
+    const std::string& ResetTag() const { return m_tags.resetTag; }
+    const std::string& ApplyTag() const { return m_tags.applyTag; }
 
     // Fetches the page's sub-targets right after m_oTarget is set.
     virtual void TakeSubTargets(ErrorTrap&) {}
@@ -57,6 +67,9 @@ protected:
     virtual void LoadControls(ErrorTrap& trap) = 0;
     // Writes the controls back to the target, each statement through the trap.
     virtual void ApplyControls(ErrorTrap& trap) = 0;
+    // Runs at the end of a reset, once loading is over and before the reset's
+    // errors are reported, so that its failures are logged under the reset tag.
+    virtual void AfterLoad(ErrorTrap&) {}
 
     // The change handlers of the controls call it: counts the page once per
     // edit cycle in "ApplyCache" and tells the site of every change, except
@@ -74,13 +87,8 @@ protected:
     bool m_bCounted = false;
 
 private:
-    std::string m_strResetLine;
-    std::string m_strResetTag;
-    std::string m_strApplyTag;
-    bool m_bCellFormatCounter;
+    const LogTags m_tags;
+    const PageCounter m_counter;
 };
-
-// The value plus 1, as the automation addition gives it (Null stays Null).
-Variant PlusOne(const Variant& value);
 
 } // namespace vantor

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 using namespace vantor;
 
 TEST(PrecisionText, ShortFormHasNoLeadingZeroAndABlankForSign) {
@@ -21,17 +19,4 @@ TEST(PrecisionText, FixedFormKeepsOneToTenDecimals) {
     EXPECT_EQ(FixedNumberText(0), "0.0");
     EXPECT_EQ(FixedNumberText(1E-11), "0.0");
     EXPECT_EQ(FixedNumberText(0.12345678912), "0.1234567891");
-}
-
-TEST(PrecisionText, LeadingNumberReadsWhatStartsTheText) {
-    EXPECT_EQ(LeadingNumber("abc"), 0);
-    EXPECT_EQ(LeadingNumber(""), 0);
-    EXPECT_EQ(LeadingNumber("0.5abc"), 0.5);
-    EXPECT_EQ(LeadingNumber("1E-3"), 0.001);
-    EXPECT_EQ(LeadingNumber("  .001"), 0.001);
-    EXPECT_EQ(LeadingNumber("-.5"), -0.5);
-    EXPECT_EQ(LeadingNumber("2E"), 2);  // an exponent without digits is not part of it
-    EXPECT_EQ(LeadingNumber("3,5"), 3); // "," is no decimal point
-    EXPECT_EQ(LeadingNumber("1E-999"), 0);
-    EXPECT_TRUE(std::isinf(LeadingNumber("1E999")));
 }

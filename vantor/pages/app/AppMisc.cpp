@@ -6,7 +6,8 @@
 
 namespace vantor {
 
-AppMisc::AppMisc() : PropertyPage("", false, "Miscellaneous", {0, 0, 4935, 2205}) {
+// The page logs nothing of its own.
+AppMisc::AppMisc() : PropertyPage({}, PageCounter::None, "Miscellaneous", {0, 0, 4935, 2205}) {
     NotifyOn(*DefaultBookName, ev::Change);
     NotifyOn(*DefaultSheetName, ev::Change);
     NotifyOn(*BakFilePath, ev::Change);

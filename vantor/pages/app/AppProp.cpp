@@ -5,13 +5,10 @@
 
 namespace vantor {
 
-namespace {
-const std::string BracketResetTag = "[Application Property - Reset] ";
-const std::string BracketApplyTag = "[Application Property - Apply] ";
-} // namespace
-
-AppProp::AppProp() : PropertyPage("", false, "Options", {0, 0, 5040, 2760}) {
-    SetLogTags(BracketResetTag, BracketResetTag, BracketApplyTag);
+AppProp::AppProp()
+    : PropertyPage({"[Application Property - Reset] ", "[Application Property - Reset] ",
+                    "[Application Property - Apply] "},
+                   PageCounter::None, "Options", {0, 0, 5040, 2760}) {
     nbeUndoRedo->SetRange(1, 512);
     nbeUndoRedo->SetValue(Variant(1));
     nbeSheetCount->SetRange(1, 64);
@@ -60,39 +57,16 @@ void AppProp::LoadControls(ErrorTrap& trap) {
 }
 
 void AppProp::ApplyControls(ErrorTrap& trap) {
-    trap([&] {
-        m_oTarget.Put("FileAssoc",
-                      SafeSettingCheckBox(chkFileAssoc->Value(), m_oTarget.Get("FileAssoc")));
-    });
-    trap([&] {
-        m_oTarget.Put("EnableUndo",
-                      SafeSettingCheckBox(chkUndoRedo->Value(), m_oTarget.Get("EnableUndo")));
-    });
-    trap([&] {
-        m_oTarget.Put("UndoMaxNum", SafeSetting(nbeUndoRedo->Value(), m_oTarget.Get("UndoMaxNum")));
-    });
-    trap([&] {
-        m_oTarget.Put("SheetsInNewWorkbook",
-                      SafeSetting(nbeSheetCount->Value(), m_oTarget.Get("SheetsInNewWorkbook")));
-    });
-    trap([&] {
-        m_oTarget.Put("FixedDecimal",
-                      SafeSettingCheckBox(chkAutoDecimal->Value(), m_oTarget.Get("FixedDecimal")));
-    });
-    trap([&] {
-        m_oTarget.Put("FixedDecimalPlaces",
-                      SafeSetting(nbeAutoDecimal->Value(), m_oTarget.Get("FixedDecimalPlaces")));
-    });
-    trap([&] {
-        m_oTarget.Put("MoveAfterReturn",
-                      SafeSettingCheckBox(chkEnterMove->Value(), m_oTarget.Get("MoveAfterReturn")));
-    });
-    const int32_t index = cbxEnterDirection->ListIndex();
-    if (index >= 0 && chkEnterMove->Value() != 0) {
+    trap([&] { ApplySettingCheckbox(m_oTarget, "FileAssoc", *chkFileAssoc); });
+    trap([&] { ApplySettingCheckbox(m_oTarget, "EnableUndo", *chkUndoRedo); });
+    trap([&] { ApplySettingNumber(m_oTarget, "UndoMaxNum", *nbeUndoRedo); });
+    trap([&] { ApplySettingNumber(m_oTarget, "SheetsInNewWorkbook", *nbeSheetCount); });
+    trap([&] { ApplySettingCheckbox(m_oTarget, "FixedDecimal", *chkAutoDecimal); });
+    trap([&] { ApplySettingNumber(m_oTarget, "FixedDecimalPlaces", *nbeAutoDecimal); });
+    trap([&] { ApplySettingCheckbox(m_oTarget, "MoveAfterReturn", *chkEnterMove); });
+    if (chkEnterMove->Value() != 0) {
         trap([&] {
-            m_oTarget.Put("MoveAfterReturnDirection",
-                          SafeSetting(Variant(cbxEnterDirection->ItemData(index)),
-                                      m_oTarget.Get("MoveAfterReturnDirection")));
+            ApplySettingCombo(m_oTarget, "MoveAfterReturnDirection", *cbxEnterDirection, true);
         });
     }
 }

@@ -4,7 +4,7 @@
 
 namespace vantor {
 
-AppPropDefault::AppPropDefault() : PropertyPage("Default", false, "Defaults", {0, 0, 4320, 1740}) {
+AppPropDefault::AppPropDefault() : PropertyPage(LogTags::Word("Default"), PageCounter::None, "Defaults", {0, 0, 4320, 1740}) {
     // A new workbook has one sheet at least: the application refuses 0.
     nbeSheetCount->SetRange(1, 100);
     nbeSheetCount->SetValue(Variant(1));
@@ -22,10 +22,7 @@ void AppPropDefault::LoadControls(ErrorTrap& trap) {
 }
 
 void AppPropDefault::ApplyControls(ErrorTrap& trap) {
-    trap([&] {
-        m_oTarget.Put("SheetsInNewWorkbook",
-                      SafeSetting(nbeSheetCount->Value(), m_oTarget.Get("SheetsInNewWorkbook")));
-    });
+    trap([&] { ApplySettingNumber(m_oTarget, "SheetsInNewWorkbook", *nbeSheetCount); });
 }
 
 } // namespace vantor

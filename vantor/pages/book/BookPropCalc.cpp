@@ -1,5 +1,6 @@
 #include "vantor/pages/book/BookPropCalc.hpp"
 
+#include "vantor/automation/TextFunctions.hpp"
 #include "vantor/framework/GlobalFunction.hpp"
 #include "vantor/pages/book/PrecisionText.hpp"
 
@@ -10,7 +11,7 @@ constexpr int32_t CalculationAutomatic = -4105;
 constexpr int32_t CalculationManual = -4135;
 } // namespace
 
-BookPropCalc::BookPropCalc() : PropertyPage("Calc", false, "Calculation", {0, 0, 4800, 1875}) {
+BookPropCalc::BookPropCalc() : PropertyPage(LogTags::Word("Calc"), PageCounter::None, "Calculation", {0, 0, 4800, 1875}) {
     cbxAutoRecalc->SetStyle(ComboStyle::DropDownList);
     cbxAutoRecalc->AddItem("Automatic", CalculationAutomatic);
     cbxAutoRecalc->AddItem("Manual", CalculationManual);
@@ -56,19 +57,12 @@ void BookPropCalc::LoadControls(ErrorTrap& trap) {
 }
 
 void BookPropCalc::ApplyControls(ErrorTrap& trap) {
+    trap([&] { ApplySettingCombo(m_oTarget, "Calculation", *cbxAutoRecalc, true); });
     const int32_t index = cbxAutoRecalc->ListIndex();
-    if (index >= 0) {
-        const Variant mode(cbxAutoRecalc->ItemData(index));
-        trap(
-            [&] { m_oTarget.Put("Calculation", SafeSetting(mode, m_oTarget.Get("Calculation"))); });
-        if (mode.ToLong() == CalculationAutomatic) {
-            trap([&] { m_oTarget.Call("Calculate"); });
-        }
+    if (index >= 0 && cbxAutoRecalc->ItemData(index) == CalculationAutomatic) {
+        trap([&] { m_oTarget.Call("Calculate"); });
     }
-    trap([&] {
-        m_oTarget.Put("Iteration",
-                      SafeSettingCheckBox(chkLoopCalc->Value(), m_oTarget.Get("Iteration")));
-    });
+    trap([&] { ApplySettingCheckbox(m_oTarget, "Iteration", *chkLoopCalc); });
     trap([&] {
         m_oTarget.Put("MaxIterations",
                       SafeSetting(nbeLoopDegree->Value(), m_oTarget.Get("MaxIterations")));

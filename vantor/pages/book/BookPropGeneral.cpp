@@ -5,7 +5,7 @@
 
 namespace vantor {
 
-BookPropGeneral::BookPropGeneral() : PropertyPage("General", false, "General", {0, 0, 3795, 1935}) {
+BookPropGeneral::BookPropGeneral() : PropertyPage(LogTags::Word("General"), PageCounter::None, "General", {0, 0, 3795, 1935}) {
     // The name is for information only: it is never written back.
     txtFileName->SetText("(name)");
     txtFileName->SetLocked(true);
@@ -25,21 +25,9 @@ void BookPropGeneral::LoadControls(ErrorTrap& trap) {
 }
 
 void BookPropGeneral::ApplyControls(ErrorTrap& trap) {
-    trap([&] {
-        m_oTarget.Put("DisplayHorizontalScrollBar",
-                      SafeSettingCheckBox(chkHScrollBar->Value(),
-                                          m_oTarget.Get("DisplayHorizontalScrollBar")));
-    });
-    trap([&] {
-        m_oTarget.Put(
-            "DisplayVerticalScrollBar",
-            SafeSettingCheckBox(chkVScrollBar->Value(), m_oTarget.Get("DisplayVerticalScrollBar")));
-    });
-    trap([&] {
-        m_oTarget.Put(
-            "DisplayWorkbookTabs",
-            SafeSettingCheckBox(chkSheetLabel->Value(), m_oTarget.Get("DisplayWorkbookTabs")));
-    });
+    trap([&] { ApplySettingCheckbox(m_oTarget, "DisplayHorizontalScrollBar", *chkHScrollBar); });
+    trap([&] { ApplySettingCheckbox(m_oTarget, "DisplayVerticalScrollBar", *chkVScrollBar); });
+    trap([&] { ApplySettingCheckbox(m_oTarget, "DisplayWorkbookTabs", *chkSheetLabel); });
 }
 
 } // namespace vantor

@@ -1,5 +1,6 @@
 #include "vantor/pages/book/BookandSheetProp.hpp"
 
+#include "vantor/automation/TextFunctions.hpp"
 #include "vantor/framework/GlobalFunction.hpp"
 #include "vantor/pages/book/PrecisionText.hpp"
 #include "vantor/ui/Environment.hpp"
@@ -14,15 +15,14 @@ constexpr int32_t CommentIndicator = 2;
 constexpr int32_t CommentAndIndicator = 0;
 // What automatic gridlines are written as: silver.
 constexpr int32_t AutomaticGridlineColor = 12632256;
-
-const std::string BracketResetLine = "[Workbook & Worksheet Property - Reset]";
-const std::string BracketResetTag = "[Workbook & Worksheet Property - Reset] ";
-const std::string BracketApplyTag = "[Workbook & Worksheet Property - Apply] ";
 } // namespace
 
 BookandSheetProp::BookandSheetProp()
-    : PropertyPage("", false, "Workbook and Worksheet", {0, 0, 6000, 4200}) {
-    SetLogTags(BracketResetLine, BracketResetTag, BracketApplyTag);
+    // The line that starts loading has no trailing blank; the tags have one.
+    : PropertyPage({"[Workbook & Worksheet Property - Reset]",
+                    "[Workbook & Worksheet Property - Reset] ",
+                    "[Workbook & Worksheet Property - Apply] "},
+                   PageCounter::None, "Workbook and Worksheet", {0, 0, 6000, 4200}) {
     cbxAutoRecalc->SetStyle(ComboStyle::DropDownList);
     cbxAutoRecalc->AddItem("Automatic", CalculationAutomatic);
     cbxAutoRecalc->AddItem("Manual", CalculationManual);
@@ -98,26 +98,14 @@ void BookandSheetProp::LoadControls(ErrorTrap& trap) {
 }
 
 void BookandSheetProp::ApplyControls(ErrorTrap& trap) {
-    trap([&] {
-        m_oBook.Put("DisplayZeros",
-                    SafeSettingCheckBox(chkShowZero->Value(), m_oBook.Get("DisplayZeros")));
-    });
-    trap([&] {
-        m_oBook.Put("DisplayErrors",
-                    SafeSettingCheckBox(chkShowError->Value(), m_oBook.Get("DisplayErrors")));
-    });
+    trap([&] { ApplySettingCheckbox(m_oBook, "DisplayZeros", *chkShowZero); });
+    trap([&] { ApplySettingCheckbox(m_oBook, "DisplayErrors", *chkShowError); });
+    trap([&] { ApplySettingCombo(m_oBook, "Calculation", *cbxAutoRecalc, true); });
     const int32_t index = cbxAutoRecalc->ListIndex();
-    if (index >= 0) {
-        const Variant mode(cbxAutoRecalc->ItemData(index));
-        trap([&] { m_oBook.Put("Calculation", SafeSetting(mode, m_oBook.Get("Calculation"))); });
-        if (mode.ToLong() == CalculationAutomatic) {
-            trap([&] { m_oBook.Call("Calculate"); });
-        }
+    if (index >= 0 && cbxAutoRecalc->ItemData(index) == CalculationAutomatic) {
+        trap([&] { m_oBook.Call("Calculate"); });
     }
-    trap([&] {
-        m_oBook.Put("Iteration",
-                    SafeSettingCheckBox(chkLoopCalc->Value(), m_oBook.Get("Iteration")));
-    });
+    trap([&] { ApplySettingCheckbox(m_oBook, "Iteration", *chkLoopCalc); });
     trap([&] {
         m_oBook.Put("MaxIterations",
                     SafeSetting(nbeLoopDegree->Value(), m_oBook.Get("MaxIterations")));
@@ -130,14 +118,8 @@ void BookandSheetProp::ApplyControls(ErrorTrap& trap) {
         m_oBook.Put("MaxChange", SafeSetting(maxChange, m_oBook.Get("MaxChange")));
     });
 
-    trap([&] {
-        m_oSheet.Put("DisplayHeadings",
-                     SafeSettingCheckBox(chkShowHeader->Value(), m_oSheet.Get("DisplayHeadings")));
-    });
-    trap([&] {
-        m_oSheet.Put("DisplayGridlines",
-                     SafeSettingCheckBox(chkShowGrid->Value(), m_oSheet.Get("DisplayGridlines")));
-    });
+    trap([&] { ApplySettingCheckbox(m_oSheet, "DisplayHeadings", *chkShowHeader); });
+    trap([&] { ApplySettingCheckbox(m_oSheet, "DisplayGridlines", *chkShowGrid); });
     const int32_t color = csxGridColor->SelColor();
     if (color == ColorSelBox::Automatic) {
         trap([&] { m_oSheet.Put("GridlineColor", Variant(AutomaticGridlineColor)); });

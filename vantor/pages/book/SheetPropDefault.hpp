@@ -7,7 +7,7 @@ namespace vantor {
 // in the dialog, and nothing to edit yet.
 class SheetPropDefault : public PropertyPage {
 public:
-    SheetPropDefault() : PropertyPage("Default", false, "Defaults", {0, 0, 3450, 1665}) {}
+    SheetPropDefault() : PropertyPage(LogTags::Word("Default"), PageCounter::None, "Defaults", {0, 0, 3450, 1665}) {}
     std::string ClassName() const override { return "SheetPropDefault"; }
 
 protected:

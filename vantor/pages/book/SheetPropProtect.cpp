@@ -3,7 +3,7 @@
 namespace vantor {
 
 SheetPropProtect::SheetPropProtect()
-    : PropertyPage("Protect", false, "Protection", {0, 0, 3375, 2055}) {
+    : PropertyPage(LogTags::Word("Protect"), PageCounter::None, "Protection", {0, 0, 3375, 2055}) {
     chkHide->SetEnabled(false);
     chkLocked->SetEnabled(false);
     cmdChgPass->SetEnabled(false);

@@ -4,7 +4,7 @@
 
 namespace vantor {
 
-SheetPropView::SheetPropView() : PropertyPage("View", false, "View", {0, 0, 4800, 2490}) {
+SheetPropView::SheetPropView() : PropertyPage(LogTags::Word("View"), PageCounter::None, "View", {0, 0, 4800, 2490}) {
     nbeRowNumber->SetRange(0, 1048575);
     nbeColNumber->SetRange(0, 16383);
 
@@ -34,14 +34,8 @@ void SheetPropView::LoadControls(ErrorTrap& trap) {
 }
 
 void SheetPropView::ApplyControls(ErrorTrap& trap) {
-    trap([&] {
-        m_oTarget.Put("DisplayHeadings", SafeSettingCheckBox(chkShowHeader->Value(),
-                                                             m_oTarget.Get("DisplayHeadings")));
-    });
-    trap([&] {
-        m_oTarget.Put("DisplayGridlines",
-                      SafeSettingCheckBox(chkShowGrid->Value(), m_oTarget.Get("DisplayGridlines")));
-    });
+    trap([&] { ApplySettingCheckbox(m_oTarget, "DisplayHeadings", *chkShowHeader); });
+    trap([&] { ApplySettingCheckbox(m_oTarget, "DisplayGridlines", *chkShowGrid); });
 }
 
 } // namespace vantor

@@ -4,23 +4,7 @@
 
 namespace vantor {
 
-namespace {
-
-// The selected item's data, or nothing to write when no item is selected.
-void WriteSelected(ErrorTrap& trap, const ObjectRef& target, const ComboBox& box,
-                   const char* property) {
-    if (box.ListIndex() < 0) {
-        return;
-    }
-    trap([&] {
-        target.Put(property,
-                   SafeSetting(Variant(box.ItemData(box.ListIndex())), target.Get(property)));
-    });
-}
-
-} // namespace
-
-CellPropAlign::CellPropAlign() : PropertyPage("Align", true, "Alignment", {0, 0, 3720, 2130}) {
+CellPropAlign::CellPropAlign() : PropertyPage(LogTags::Word("Align"), PageCounter::CellFormat, "Alignment", {0, 0, 3720, 2130}) {
     cbxHorizonAlign->SetStyle(ComboStyle::DropDownList);
     cbxHorizonAlign->AddItem("General", 1);
     cbxHorizonAlign->AddItem("Left", -4131);
@@ -43,30 +27,27 @@ void CellPropAlign::LoadControls(ErrorTrap& trap) {
     trap([&] { LoadSettingCheckbox(*chkAutoNewLine, m_oTarget.Get("WrapText")); });
 }
 
-void CellPropAlign::ApplyControls(ErrorTrap& trap) {
-    WriteSelected(trap, m_oTarget, *cbxHorizonAlign, "HorizontalAlignment");
-    WriteSelected(trap, m_oTarget, *cbxVerticalAlign, "VerticalAlignment");
-    // A mixed setting (Null) counts as off; it is no error.
-    m_bWrappedBefore = false;
-    trap([&] {
-        const Variant wrapped = m_oTarget.Get("WrapText");
-        m_bWrappedBefore = !wrapped.IsNull() && wrapped.ToBool();
-    });
-    trap([&] {
-        m_oTarget.Put("WrapText",
-                      SafeSettingCheckBox(chkAutoNewLine->Value(), m_oTarget.Get("WrapText")));
-    });
+void CellPropAlign::ApplyControls(ErrorTrap&) {
+    // OnApply writes the properties itself: it reads the wrap setting between them.
 }
 
 int32_t CellPropAlign::OnApply() noexcept {
     ErrorTrap trap;
     WriteLog(ApplyTag());
     m_bCounted = false;
-    ApplyControls(trap);
+    trap([&] { ApplySettingCombo(m_oTarget, "HorizontalAlignment", *cbxHorizonAlign, true); });
+    trap([&] { ApplySettingCombo(m_oTarget, "VerticalAlignment", *cbxVerticalAlign, true); });
+    // A mixed setting (Null) counts as off; it is no error.
+    bool wrappedBefore = false;
+    trap([&] {
+        const Variant wrapped = m_oTarget.Get("WrapText");
+        wrappedBefore = !wrapped.IsNull() && wrapped.ToBool();
+    });
+    trap([&] { ApplySettingCheckbox(m_oTarget, "WrapText", *chkAutoNewLine); });
     trap([&] { m_oTarget.Call("Apply"); });
     // Rows are fitted only when this apply turned wrapping on.
     trap([&] {
-        if (!m_bWrappedBefore) {
+        if (!wrappedBefore) {
             const Variant wrapped = m_oTarget.Get("WrapText");
             if (!wrapped.IsNull() && wrapped.ToBool()) {
                 m_oTarget.Call("AutoFitRowsHeight");

@@ -34,10 +34,6 @@ public:
 protected:
     void LoadControls(ErrorTrap& trap) override;
     void ApplyControls(ErrorTrap& trap) override;
-
-private:
-    // Whether the target wrapped its text before this apply wrote "WrapText".
-    bool m_bWrappedBefore = false;
 };
 
 } // namespace vantor

@@ -8,8 +8,6 @@ namespace vantor {
 
 namespace {
 
-constexpr int32_t AutomaticColorIndex = -4105;
-
 // The entries of the pattern list: item data are the model's pattern codes.
 constexpr std::pair<int32_t, const char*> Patterns[] = {
     {-4142, "None"},
@@ -30,22 +28,10 @@ constexpr std::pair<int32_t, const char*> Patterns[] = {
     {18, "6.25% grey"},
 };
 
-// A colour selector's value written to a colour and its colour index:
-// automatic as the automatic index, no uniform colour not at all.
-void WriteColor(ErrorTrap& trap, const ObjectRef& interior, const ColorSelBox& box,
-                const char* color, const char* colorIndex) {
-    const int32_t value = box.SelColor();
-    if (value == ColorSelBox::Automatic) {
-        trap([&] { interior.Put(colorIndex, Variant(AutomaticColorIndex)); });
-    } else if (value != ColorSelBox::NoColor) {
-        trap([&] { interior.Put(color, Variant(value)); });
-    }
-}
-
 } // namespace
 
 CellPropBackGround::CellPropBackGround()
-    : PropertyPage("Background", true, "Background", {0, 0, 3840, 1800}) {
+    : PropertyPage(LogTags::Word("Background"), PageCounter::CellFormat, "Background", {0, 0, 3840, 1800}) {
     cbxPatternStyle->SetStyle(ComboStyle::DropDownList);
     for (const auto& [code, text] : Patterns) {
         cbxPatternStyle->AddItem(text, code);
@@ -98,15 +84,11 @@ void CellPropBackGround::LoadControls(ErrorTrap& trap) {
 void CellPropBackGround::ApplyControls(ErrorTrap& trap) {
     ObjectRef interior;
     trap([&] { interior = m_oTarget.Get("Interior").ToObject(); });
-    WriteColor(trap, interior, *csxBackColor, "color", "ColorIndex");
-    const int32_t index = cbxPatternStyle->ListIndex();
-    if (index >= 0) {
-        trap([&] {
-            interior.Put("Pattern", SafeSetting(Variant(cbxPatternStyle->ItemData(index)),
-                                                interior.Get("Pattern")));
-        });
-    }
-    WriteColor(trap, interior, *csxPatternColor, "PatternColor", "PatternColorIndex");
+    trap([&] { ApplySettingColor(interior, "color", "ColorIndex", *csxBackColor); });
+    trap([&] { ApplySettingCombo(interior, "Pattern", *cbxPatternStyle, true); });
+    trap([&] {
+        ApplySettingColor(interior, "PatternColor", "PatternColorIndex", *csxPatternColor);
+    });
 }
 
 } // namespace vantor

@@ -15,7 +15,7 @@ constexpr int32_t PenStyles[] = {1, 4, 5, -4118, -4115};
 
 } // namespace
 
-CellPropBorder::CellPropBorder() : PropertyPage("Border", true, "Border", {0, 0, 5400, 3300}) {
+CellPropBorder::CellPropBorder() : PropertyPage(LogTags::Word("Border"), PageCounter::CellFormat, "Border", {0, 0, 5400, 3300}) {
     InitBorderIndexes();
 
     for (const auto& [button, n] :

@@ -5,16 +5,13 @@
 #include "vantor/automation/TracingObject.hpp"
 #include "vantor/controls/MemoryPropertyBag.hpp"
 #include "vantor/framework/GlobalFunction.hpp"
-#include "vantor/ui/Environment.hpp"
 
-#include <charconv>
 #include <cmath>
 
 namespace vantor {
 
 namespace {
 
-constexpr int32_t AutomaticColorIndex = -4105;
 // The system colour of window text, which the sample shows for the automatic colour.
 constexpr int32_t WindowTextColor = static_cast<int32_t>(0x80000008);
 // The character set of the sample's font.
@@ -54,55 +51,10 @@ std::shared_ptr<InstalledFonts> FontsOf(const ObjectRef& app) {
     throw AutomationError(err::NotSupported, "The application does not list its fonts");
 }
 
-// The longest leading part of the text that reads as a decimal number
-// (after blanks; optional sign, point and exponent), 0 when there is none.
-double LeadingNumber(const std::string& text) {
-    size_t start = text.find_first_not_of(' ');
-    if (start == std::string::npos) {
-        return 0;
-    }
-    bool negative = false;
-    if (text[start] == '+' || text[start] == '-') {
-        negative = text[start] == '-';
-        ++start;
-    }
-    auto digits = [&](size_t i) {
-        while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
-            ++i;
-        }
-        return i;
-    };
-    size_t end = digits(start);
-    bool any = end > start;
-    if (end < text.size() && text[end] == '.') {
-        const size_t fraction = digits(end + 1);
-        any = any || fraction > end + 1;
-        end = fraction;
-    }
-    if (!any) {
-        return 0;
-    }
-    if (end < text.size() && (text[end] == 'e' || text[end] == 'E')) {
-        size_t exponent = end + 1;
-        if (exponent < text.size() && (text[exponent] == '+' || text[exponent] == '-')) {
-            ++exponent;
-        }
-        if (const size_t last = digits(exponent); last > exponent) {
-            end = last;
-        }
-    }
-    double value = 0;
-    const auto result = std::from_chars(text.data() + start, text.data() + end, value);
-    if (result.ec == std::errc::result_out_of_range) {
-        value = HUGE_VAL; // too large for any size; converting it overflows
-    }
-    return negative ? -value : value;
-}
-
 } // namespace
 
 CellPropFont::CellPropFont()
-    : PropertyPage("Font", true, "Font", {0, 0, 5640, 4080}), m_aFontSizes(NamedSizes()) {
+    : PropertyPage(LogTags::Word("Font"), PageCounter::CellFormat, "Font", {0, 0, 5640, 4080}), m_aFontSizes(NamedSizes()) {
     cbxFontName->SetStyle(ComboStyle::Simple);
     cbxSize->SetStyle(ComboStyle::DropDownCombo);
     for (const NamedSize& size : m_aFontSizes) {
@@ -140,17 +92,8 @@ void CellPropFont::TakeSubTargets(ErrorTrap& trap) {
     trap([&] { m_oFont = m_oTarget.Get("Font").ToObject(); });
 }
 
-int32_t CellPropFont::OnReset() noexcept {
-    ErrorTrap trap;
-    WriteLog(ResetTag());
-    m_bLoading = true;
-    m_bCounted = false;
-    LoadControls(trap);
-    trap([&] { Environment::Current().DoEvents(); });
-    m_bLoading = false;
+void CellPropFont::AfterLoad(ErrorTrap& trap) {
     trap([&] { UpdatePreview(); });
-    CheckError(ResetTag(), trap);
-    return 0;
 }
 
 void CellPropFont::LoadControls(ErrorTrap& trap) {
@@ -227,25 +170,15 @@ void CellPropFont::ApplyControls(ErrorTrap& trap) {
             }
         });
     }
-    trap([&] { m_oFont.Put("Bold", SafeSettingCheckBox(chkBold->Value(), m_oFont.Get("Bold"))); });
-    trap([&] {
-        m_oFont.Put("Italic", SafeSettingCheckBox(chkItalic->Value(), m_oFont.Get("Italic")));
-    });
-    trap([&] {
-        m_oFont.Put("Strikethrough",
-                    SafeSettingCheckBox(chkStrikethrough->Value(), m_oFont.Get("Strikethrough")));
-    });
+    trap([&] { ApplySettingCheckbox(m_oFont, "Bold", *chkBold); });
+    trap([&] { ApplySettingCheckbox(m_oFont, "Italic", *chkItalic); });
+    trap([&] { ApplySettingCheckbox(m_oFont, "Strikethrough", *chkStrikethrough); });
     // Compared with what the box showed after loading, so that an untouched
     // box keeps an underline style other than single (double, accounting).
     trap([&] {
         m_oFont.Put("Underline", SafeSettingCheckBox(chkUnderline->Value(), m_vtLoadedUnderline));
     });
-    const int32_t color = csxFontColor->SelColor();
-    if (color == ColorSelBox::Automatic) {
-        trap([&] { m_oFont.Put("ColorIndex", Variant(AutomaticColorIndex)); });
-    } else if (color != ColorSelBox::NoColor) {
-        trap([&] { m_oFont.Put("color", Variant(color)); });
-    }
+    trap([&] { ApplySettingColor(m_oFont, "color", "ColorIndex", *csxFontColor); });
 }
 
 void CellPropFont::NotifyModified(bool bFlag) noexcept {

@@ -30,7 +30,6 @@ public:
     CellPropFont();
     std::string ClassName() const override { return "CellPropFont"; }
 
-    int32_t OnReset() noexcept override;
     int32_t OnApply() noexcept override;
 
     // The whole point size the size box shows: a named size's value, else the
@@ -64,6 +63,8 @@ protected:
     void TakeSubTargets(ErrorTrap& trap) override;
     void LoadControls(ErrorTrap& trap) override;
     void ApplyControls(ErrorTrap& trap) override;
+    // The sample shows what the reset loaded.
+    void AfterLoad(ErrorTrap& trap) override;
     void NotifyModified(bool bFlag = true) noexcept override;
 
 private:

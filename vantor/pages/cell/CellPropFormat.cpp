@@ -17,7 +17,7 @@ bool IsTrue(const Variant& value) {
 
 } // namespace
 
-CellPropFormat::CellPropFormat() : PropertyPage("Format", true, "Number", {0, 0, 6000, 4080}) {
+CellPropFormat::CellPropFormat() : PropertyPage(LogTags::Word("Format"), PageCounter::CellFormat, "Number", {0, 0, 6000, 4080}) {
     for (const nf::Category& category : nf::Categories) {
         lstCategory->AddItem(category.name, category.code);
     }

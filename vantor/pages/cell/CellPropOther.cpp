@@ -4,7 +4,7 @@
 
 namespace vantor {
 
-CellPropOther::CellPropOther() : PropertyPage("Other", false, "Note", {0, 0, 3975, 1395}) {
+CellPropOther::CellPropOther() : PropertyPage(LogTags::Word("Other"), PageCounter::None, "Note", {0, 0, 3975, 1395}) {
     NotifyOn(*chkReadOnly, ev::Click);
     // Merging is not a property of the target; the click only marks the page.
     NotifyOn(*chkMergeCells, ev::Click);
@@ -39,10 +39,7 @@ void CellPropOther::ApplyControls(ErrorTrap& trap) {
         trap(
             [&] { m_oTarget.Get("Comment").ToObject().Put("Text", Variant(txtMarkText->Text())); });
     }
-    trap([&] {
-        m_oTarget.Put("ReadOnly",
-                      SafeSettingCheckBox(chkReadOnly->Value(), m_oTarget.Get("ReadOnly")));
-    });
+    trap([&] { ApplySettingCheckbox(m_oTarget, "ReadOnly", *chkReadOnly); });
 }
 
 } // namespace vantor
