@@ -5,6 +5,7 @@
 namespace vantor {
 
 CellStyleName::CellStyleName() : Form("Style Name", {0, 0, 3615, 1035}) {
+    SetName("CellStyleName");
     txtStyleName->SetText(DefaultName);
     cmdOK->SetDefault(true);
     cmdOK->On(ev::Click, [this](EventArgs&) { Unload(); });

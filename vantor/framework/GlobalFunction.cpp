@@ -1,5 +1,6 @@
 #include "vantor/framework/GlobalFunction.hpp"
 
+#include "vantor/automation/Enumerations.hpp"
 #include "vantor/automation/TextFunctions.hpp"
 #include "vantor/framework/LibraryInfo.hpp"
 #include "vantor/ui/CheckBox.hpp"
@@ -19,7 +20,7 @@ namespace vantor {
 
 namespace {
 
-constexpr int32_t AutomaticColorIndex = -4105;
+constexpr int32_t AutomaticColorIndex = enums::ColorIndex::Automatic;
 
 // The shared search of LoadSettingCombo and LoadSettingList.
 template <typename Box> void LoadSettingItems(Box& box, const Variant& value, bool byItemData, const char* name) {
@@ -191,7 +192,15 @@ void LoadSettingColor(ColorSelBox& box, const Variant& color, const Variant& col
 
 void LoadSettingNumber(NumberEdit& box, const Variant& value) noexcept {
     ErrorTrap trap;
-    trap([&] { box.SetValue(value.IsNull() ? Variant::Null() : Variant(value.ToLong())); });
+    trap([&] {
+        if (value.IsNull()) {
+            box.SetValue(Variant::Null());
+            return;
+        }
+        // A value the box cannot show leaves it undecided, so that apply keeps it.
+        const int32_t number = value.ToLong();
+        box.SetValue(number < box.Min() || number > box.Max() ? Variant::Null() : Variant(number));
+    });
     ReportError("LoadSettingNumber", trap);
 }
 

@@ -57,6 +57,7 @@ void LoadSettingText(Control& control, const Variant& value) noexcept;
 void LoadSettingCombo(ComboBox& box, const Variant& value, bool byItemData) noexcept;
 void LoadSettingList(ListBox& box, const Variant& value, bool byItemData) noexcept;
 void LoadSettingColor(ColorSelBox& box, const Variant& color, const Variant& colorIndex) noexcept;
+// A value outside the box's range shows as undecided (Null).
 void LoadSettingNumber(NumberEdit& box, const Variant& value) noexcept;
 
 // The apply twins: each reads the target's property and writes back what the

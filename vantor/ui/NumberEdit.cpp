@@ -3,6 +3,7 @@
 #include "vantor/automation/TextFunctions.hpp"
 
 #include <algorithm>
+#include <cmath>
 
 namespace vantor {
 
@@ -47,6 +48,10 @@ void NumberEdit::UserType(const std::string& text) {
         typed = Variant(text).ToDouble();
     } catch (const AutomationError&) {
         throw AutomationError(err::InvalidPropertyValue, "'" + text + "' is not a number");
+    }
+    // A fraction is refused as typed, not cut to a whole number the user never typed.
+    if (typed != std::trunc(typed)) {
+        throw AutomationError(err::InvalidPropertyValue, "'" + text + "' is not a whole number");
     }
     SetValue(Variant(static_cast<int32_t>(std::clamp<double>(typed, m_nMin, m_nMax))));
 }

@@ -42,3 +42,32 @@ TEST(AppPropDefault, SetsTheSheetsOfNewWorkbooks) {
     EXPECT_EQ(app->AddWorkbook("Book2")->Sheets().size(), 5u);
     EXPECT_EQ(h.LogLines(), (Lines{"Default Reset", "Default Apply"}));
 }
+
+TEST(AppPropDefault, ACountTheBoxCannotShowIsKeptNotOverwritten) {
+    struct Case {
+        Variant stored;
+        Variant shown;
+    };
+    // 80 and 255 are counts the application takes; anything beyond shows undecided.
+    for (const Case& c : {Case{Variant(80), Variant(80)}, Case{Variant(255), Variant(255)},
+                          Case{Variant(300), Variant::Null()}}) {
+        PageHarness h;
+        auto app = std::make_shared<FakeObject>();
+        app->Set("SheetsInNewWorkbook", c.stored);
+        AppPropDefault page;
+        page.SetSite(std::make_shared<FakeSite>());
+        page.SetTargets(PageHarness::Targets(app));
+        EXPECT_EQ(page.nbeSheetCount->Value(), c.shown) << c.stored.Describe();
+        page.chkShowGrid->UserClick();
+        page.OnApply();
+        EXPECT_EQ(app->Writes(), (Lines{"Put SheetsInNewWorkbook = Null"})) << c.stored.Describe();
+        EXPECT_EQ(h.LogLines(), (Lines{"Default Reset", "Default Apply"}));
+    }
+}
+
+TEST(AppPropDefault, TheBoxStartsAtOneSinceNoWorkbookIsWithoutASheet) {
+    // A box starting at 0 would offer a count the application refuses.
+    AppPropDefault page;
+    EXPECT_EQ(page.nbeSheetCount->Value(), Variant(1));
+    EXPECT_EQ(page.nbeSheetCount->Min(), 1);
+}

@@ -119,3 +119,17 @@ TEST(AppProp, EditsTheApplicationOfTheModel) {
     EXPECT_EQ(target.Get("SheetsInNewWorkbook"), Variant(64));
     EXPECT_EQ(h.LogLines().size(), 2u);
 }
+
+TEST(AppProp, ASheetCountSetOnTheDefaultsPageIsShownAndKept) {
+    for (const auto& [stored, shown] : {std::pair{Variant(80), Variant(80)},
+                                        std::pair{Variant(300), Variant::Null()}}) {
+        Loaded t;
+        t.app->Set("SheetsInNewWorkbook", stored);
+        t.Load();
+        EXPECT_EQ(t.page.nbeSheetCount->Value(), shown) << stored.Describe();
+        t.page.chkFileAssoc->UserClick();
+        t.page.OnApply();
+        EXPECT_EQ(t.app->Writes().at(3), "Put SheetsInNewWorkbook = Null") << stored.Describe();
+        EXPECT_EQ(t.h.LogLines().size(), 2u) << stored.Describe(); // no error 380
+    }
+}

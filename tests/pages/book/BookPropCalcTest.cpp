@@ -153,3 +153,34 @@ TEST(BookPropCalc, OpeningAndConfirmingKeepsATinyMaximumChange) {
     EXPECT_EQ(book->CalculationCount(), 1);
     EXPECT_EQ(h.LogLines(), (Lines{"Calc Reset", "Calc Apply", "Calc Apply"}));
 }
+
+TEST(BookPropCalc, IterationsAreHeldToWhatTheWorkbookTakes) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"50000", "Put MaxIterations = Long(32767)"},
+        {"0", "Put MaxIterations = Long(1)"},
+        {"250", "Put MaxIterations = Long(250)"},
+    };
+    for (const auto& [typed, write] : cases) {
+        Loaded t;
+        t.Load();
+        t.page.nbeLoopDegree->UserType(typed);
+        t.page.OnApply();
+        EXPECT_EQ(t.book->Writes().at(3), write) << typed;
+    }
+}
+
+TEST(BookPropCalc, AMaximumChangeTheWorkbookRefusesKeepsTheDialogOpen) {
+    struct Case {
+        const char* typed;
+        bool refused;
+    };
+    // Letters read as 0, which the workbook takes; a text left as loaded is never refused.
+    for (const Case& c : {Case{"-1", true}, Case{"1E999", true}, Case{"abc", false},
+                          Case{"0.5", false}, Case{" .001", false}}) {
+        Loaded t;
+        t.Load();
+        t.page.txtLoopPrecision->UserType(c.typed);
+        EXPECT_EQ(t.page.ValidateData() != 0, c.refused) << c.typed;
+        EXPECT_EQ(t.h.env.Messages().size(), c.refused ? 1u : 0u) << c.typed;
+    }
+}

@@ -2,6 +2,7 @@
 #include "model/Application.hpp"
 #include "model/Workbook.hpp"
 #include "model/Worksheet.hpp"
+#include "tests/support/ErrorOf.hpp"
 #include "tests/support/PageHarness.hpp"
 
 #include <gtest/gtest.h>
@@ -105,7 +106,7 @@ TEST(BookandSheetProp, EveryChangeMarksModifiedAndLeavingACommentOptionToo) {
     t.page.chkShowHeader->UserClick();
     t.page.nbeLoopDegree->SetEnabled(true);
     t.page.nbeLoopDegree->UserType("999999");
-    EXPECT_EQ(t.page.nbeLoopDegree->Value(), Variant(888888));
+    EXPECT_EQ(t.page.nbeLoopDegree->Value(), Variant(32767));
     t.page.nbeLoopDegree->UserType("0");
     EXPECT_EQ(t.page.nbeLoopDegree->Value(), Variant(1));
     EXPECT_EQ(t.site->modified, 5);
@@ -165,4 +166,21 @@ TEST(BookandSheetProp, EditsTheActiveWorkbookAndSheetOfTheModel) {
     EXPECT_EQ(wb.Get("Calculation"), Variant(-4135));
     EXPECT_EQ(book->CalculationCount(), 0);
     EXPECT_EQ(book->ActiveSheet()->GridlineColor(), 0x0000FF);
+}
+
+TEST(BookandSheetProp, IterationsAndMaximumChangeAreHeldToWhatTheWorkbookTakes) {
+    Loaded t;
+    t.Load();
+    t.page.chkLoopCalc->UserClick();
+    t.page.nbeLoopDegree->UserType("40000");
+    EXPECT_EQ(t.page.nbeLoopDegree->Value(), Variant(32767));
+    // A fraction is refused as typed, not cut to a whole number.
+    EXPECT_EQ(ErrorOf([&] { t.page.nbeLoopDegree->UserType("2.7"); }), err::InvalidPropertyValue);
+    EXPECT_EQ(t.page.nbeLoopDegree->Value(), Variant(32767));
+    t.page.txtLoopPrecision->UserType("-0.5");
+    EXPECT_NE(t.page.ValidateData(), 0);
+    ASSERT_EQ(t.h.env.Messages().size(), 1u);
+    t.page.txtLoopPrecision->UserType("0.5");
+    EXPECT_EQ(t.page.ValidateData(), 0);
+    EXPECT_EQ(t.h.env.Messages().size(), 1u);
 }

@@ -129,3 +129,16 @@ TEST(CellPropAlignModel, WrappingLongTextFitsTheRowHeight) {
     EXPECT_EQ(m.Range("A1").Get("WrapText"), Variant(true));
     EXPECT_GT(m.Range("A1").Get("RowHeight").ToDouble(), before.ToDouble());
 }
+
+TEST(CellPropAlignReset, AnAlignmentTheListsDoNotOfferIsKeptAfterAReset) {
+    // Justify and centre across the selection are in neither list: a reset
+    // must not leave the user's earlier pick showing, or an untouched OK
+    // would write it over the cells.
+    AlignFixture f(Variant(-4130), Variant(-4130), Variant(false));
+    f.page.cbxHorizonAlign->UserSelect(3);
+    f.page.cbxVerticalAlign->UserSelect(0);
+    f.page.OnReset();
+    EXPECT_EQ(f.page.cbxHorizonAlign->ListIndex(), -1);
+    EXPECT_EQ(f.page.cbxVerticalAlign->ListIndex(), -1);
+    EXPECT_EQ(f.Apply(), (Lines{"Put WrapText = Null", "Call Apply()"}));
+}

@@ -160,3 +160,20 @@ TEST(CellPropBackGroundModel, MixedFillsLeftAloneStayAsTheyWere) {
     EXPECT_EQ(m.Range("A1").Get("Interior").Get("PatternColor"), Variant(Yellow));
     EXPECT_EQ(m.Range("A2").Get("Interior").Get("PatternColorIndex"), Variant(-4105));
 }
+
+TEST(CellPropBackGroundLoad, ColoursAreReadBeforeTheirIndexes) {
+    // Two reads passed to one call would run in whatever order the compiler
+    // picks; the page reads each colour before its index.
+    CellPageModel m;
+    auto trace = std::make_shared<TraceLog>();
+    CellPropBackGround page;
+    page.SetTargets(PageHarness::Targets(TracingObject::Wrap(m.Range("A1"), trace)));
+    std::vector<std::string> reads;
+    for (const TraceEntry& e : *trace) {
+        const std::string member = e.path.substr(e.path.rfind('.') + 1);
+        if (e.kind == InvokeKind::Get && member.find("olor") != std::string::npos) {
+            reads.push_back(member);
+        }
+    }
+    EXPECT_EQ(reads, (Lines{"color", "ColorIndex", "PatternColor", "PatternColorIndex"}));
+}

@@ -213,18 +213,31 @@ TEST(CellPropBorderDraw, AChangedPenRedrawsInsteadOfRemoving) {
     EXPECT_EQ(f.page.bdfBorders->BorderLineStyle(9), 5);
 }
 
-TEST(CellPropBorderDraw, AutomaticOverAnExplicitColourThatLooksTheSameIsWritten) {
-    BorderFixture f(1, 1);
-    f.Line(8, Variant(Continuous), Variant(Thin), Variant(0), Variant(1)); // explicit black
-    f.Load();
-    f.page.csxLineColor->UserPickAutomatic();
-    f.page.bdfBorders->UserClickBorder(8);
-    EXPECT_EQ(f.page.bdfBorders->BorderLineStyle(8), Continuous); // redrawn, not removed
-    f.page.OnApply();
-    EXPECT_EQ(*f.writes,
-              (Lines{"Cells: Put ApplyCache = Long(1)", "Border(8): Put LineStyle = Long(1)",
-                     "Border(8): Put ColorIndex = Long(-4105)", "Border(8): Put Weight = Long(2)",
-                     "Cells: Call Apply()"}));
+TEST(CellPropBorderDraw, AutomaticAndExplicitBlackAreDifferentColours) {
+    struct Case {
+        int32_t loadedIndex; // the border's, black either way
+        bool automaticPen;
+        std::string colourWrite;
+    };
+    // Telling them apart only by the colour seen would remove the border on
+    // the click, or keep the old kind of colour on apply.
+    for (const Case& c : {Case{1, true, "Border(8): Put ColorIndex = Long(-4105)"},
+                          Case{-4105, false, "Border(8): Put color = Double(0)"}}) {
+        BorderFixture f(1, 1);
+        f.Line(8, Variant(Continuous), Variant(Thin), Variant(0), Variant(c.loadedIndex));
+        f.Load();
+        if (c.automaticPen) {
+            f.page.csxLineColor->UserPickAutomatic();
+        } else {
+            f.page.csxLineColor->UserPickColor(0);
+        }
+        f.page.bdfBorders->UserClickBorder(8);
+        EXPECT_EQ(f.page.bdfBorders->BorderLineStyle(8), Continuous); // redrawn, not removed
+        f.page.OnApply();
+        EXPECT_EQ(*f.writes, (Lines{"Cells: Put ApplyCache = Long(1)", "Border(8): Put LineStyle = Long(1)",
+                                    c.colourWrite, "Border(8): Put Weight = Long(2)", "Cells: Call Apply()"}))
+            << c.loadedIndex;
+    }
 }
 
 TEST(CellPropBorderButtons, TogglesDrawAndRemoveWithoutRefreshing) {

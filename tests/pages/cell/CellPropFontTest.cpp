@@ -301,3 +301,18 @@ TEST(CellPropFontLoad, AResetStartsANewEditCycleAndRedrawsTheSample) {
     EXPECT_EQ(f.target->Value("ApplyCache"), Variant(2));
     EXPECT_EQ(f.site->modified, 3);
 }
+
+TEST(CellPropFontLoad, TheColourIsReadBeforeItsIndex) {
+    CellPageModel m;
+    auto trace = std::make_shared<TraceLog>();
+    CellPropFont page;
+    page.SetTargets(PageHarness::Targets(TracingObject::Wrap(m.Range("A1"), trace)));
+    std::vector<std::string> reads;
+    for (const TraceEntry& e : *trace) {
+        const std::string member = e.path.substr(e.path.rfind('.') + 1);
+        if (e.kind == InvokeKind::Get && (member == "color" || member == "ColorIndex")) {
+            reads.push_back(member);
+        }
+    }
+    EXPECT_EQ(reads, (Lines{"color", "ColorIndex"}));
+}

@@ -336,3 +336,27 @@ TEST(CellPropFormatModel, ATypedCodeIsPreviewedAddedAndApplied) {
     EXPECT_EQ(f.Applied(), "0.0 \"units\"");
     EXPECT_EQ(f.page.txtFormatCode->Text(), "0.0 \"units\"");
 }
+
+TEST(CellPropFormatModel, ATypedCodeIsWrittenAsTypedEvenWhenItsCategoryBuildsCodes) {
+    struct Case {
+        const char* loaded;
+        const char* typed;
+        const char* category;
+    };
+    // The options recognised from the typed code are shown, but the code is
+    // not rebuilt from them: its other sections and colours stay.
+    for (const Case& c : {Case{"0.00", "0.000;[Red]-0.000", "Number"},
+                          Case{"", "#,##0.00;[Red]-#,##0.00", "Number"}}) {
+        ModelFixture f(c.loaded);
+        f.page.txtFormatCode->UserType(c.typed);
+        EXPECT_EQ(f.Applied(), c.typed);
+        EXPECT_EQ(f.page.lstCategory->Text(), c.category) << c.typed;
+        EXPECT_EQ(f.page.txtFormatCode->Text(), c.typed);
+        // Add pressed by hand does the same.
+        ModelFixture added(c.loaded);
+        added.page.txtFormatCode->UserType(c.typed);
+        added.page.cmdAdd->UserClick();
+        EXPECT_EQ(added.page.FormatCode(), c.typed);
+        EXPECT_EQ(added.Applied(), c.typed);
+    }
+}

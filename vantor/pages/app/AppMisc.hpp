@@ -44,6 +44,10 @@ public:
                    "%1 stands for the number: Sheet%1 gives Sheet1, Sheet2, ...");
     const std::shared_ptr<CompartLine> CompartLine1 =
         Add<CompartLine>("CompartLine1", {60, 1230, 4815, 30});
+    const std::shared_ptr<CompartLine> CompartLine2 =
+        Add<CompartLine>("CompartLine2", {60, 60, 4815, 30});
+    const std::shared_ptr<CompartLine> CompartLine3 =
+        Add<CompartLine>("CompartLine3", {60, 2115, 4815, 30});
     const std::shared_ptr<CheckBox> BackupBeforeSave = Add<CheckBox>(
         "BackupBeforeSave", {120, 1380, 4695, 255}, "Make a backup copy before saving");
     const std::shared_ptr<Label> Label4 =

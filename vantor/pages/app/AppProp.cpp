@@ -1,5 +1,6 @@
 #include "vantor/pages/app/AppProp.hpp"
 
+#include "vantor/automation/Enumerations.hpp"
 #include "vantor/framework/GlobalFunction.hpp"
 #include "vantor/ui/Environment.hpp"
 
@@ -11,15 +12,17 @@ AppProp::AppProp()
                    PageCounter::None, "Options", {0, 0, 5040, 2760}) {
     nbeUndoRedo->SetRange(1, 512);
     nbeUndoRedo->SetValue(Variant(1));
-    nbeSheetCount->SetRange(1, 64);
+    // The application's own range: a count set elsewhere (the defaults page)
+    // shows as it is.
+    nbeSheetCount->SetRange(1, 255);
     nbeSheetCount->SetValue(Variant(1));
     nbeAutoDecimal->SetRange(-300, 300);
     nbeAutoDecimal->SetValue(Variant(0));
     cbxEnterDirection->SetStyle(ComboStyle::DropDownList);
-    cbxEnterDirection->AddItem("Up", -4162);
-    cbxEnterDirection->AddItem("Left", -4159);
-    cbxEnterDirection->AddItem("Right", -4161);
-    cbxEnterDirection->AddItem("Down", -4121);
+    cbxEnterDirection->AddItem("Up", enums::Direction::Up);
+    cbxEnterDirection->AddItem("Left", enums::Direction::Left);
+    cbxEnterDirection->AddItem("Right", enums::Direction::Right);
+    cbxEnterDirection->AddItem("Down", enums::Direction::Down);
 
     for (CheckBox* box : {chkUndoRedo.get(), chkAutoDecimal.get(), chkEnterMove.get()}) {
         box->On(ev::Click, [this](EventArgs&) {

@@ -6,7 +6,7 @@ namespace vantor {
 
 AppPropDefault::AppPropDefault() : PropertyPage(LogTags::Word("Default"), PageCounter::None, "Defaults", {0, 0, 4320, 1740}) {
     // A new workbook has one sheet at least: the application refuses 0.
-    nbeSheetCount->SetRange(1, 100);
+    nbeSheetCount->SetRange(1, 255);
     nbeSheetCount->SetValue(Variant(1));
     chkShowGrid->On(ev::Click, [this](EventArgs&) {
         NotifyModified(true);

@@ -24,6 +24,10 @@ public:
         Add<Label>("Label2", {240, 450, 2415, 195}, "Number of sheets:");
     const std::shared_ptr<NumberEdit> nbeSheetCount =
         Add<NumberEdit>("nbeSheetCount", {2760, 405, 915, 285});
+    const std::shared_ptr<Label> Label4 =
+        Add<Label>("Label4", {3720, 450, 555, 195}, "(1-255)");
+    const std::shared_ptr<Label> Label5 =
+        Add<Label>("Label5", {2760, 870, 1455, 195});
     const std::shared_ptr<CheckBox> chkShowGrid =
         Add<CheckBox>("chkShowGrid", {240, 870, 2415, 255}, "Show gridlines");
     const std::shared_ptr<Label> Label3 =

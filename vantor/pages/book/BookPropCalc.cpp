@@ -1,22 +1,22 @@
 #include "vantor/pages/book/BookPropCalc.hpp"
 
+#include "vantor/automation/Enumerations.hpp"
 #include "vantor/automation/TextFunctions.hpp"
 #include "vantor/framework/GlobalFunction.hpp"
 #include "vantor/pages/book/PrecisionText.hpp"
+#include "vantor/ui/Environment.hpp"
 
 namespace vantor {
 
-namespace {
-constexpr int32_t CalculationAutomatic = -4105;
-constexpr int32_t CalculationManual = -4135;
-} // namespace
+namespace Calculation = enums::Calculation;
 
 BookPropCalc::BookPropCalc() : PropertyPage(LogTags::Word("Calc"), PageCounter::None, "Calculation", {0, 0, 4800, 1875}) {
     cbxAutoRecalc->SetStyle(ComboStyle::DropDownList);
-    cbxAutoRecalc->AddItem("Automatic", CalculationAutomatic);
-    cbxAutoRecalc->AddItem("Manual", CalculationManual);
-    nbeLoopDegree->SetRange(0, 10000000);
-    nbeLoopDegree->SetValue(Variant(0));
+    cbxAutoRecalc->AddItem("Automatic", Calculation::Automatic);
+    cbxAutoRecalc->AddItem("Manual", Calculation::Manual);
+    // What the workbook accepts: a count it would refuse is refused as typed.
+    nbeLoopDegree->SetRange(1, 32767);
+    nbeLoopDegree->SetValue(Variant(1));
 
     NotifyOn(*cbxAutoRecalc, ev::Click);
     chkLoopCalc->On(ev::Click, [this](EventArgs&) {
@@ -42,6 +42,22 @@ void BookPropCalc::EnableIterationLimits() {
     txtLoopPrecision->SetEnabled(iterate);
 }
 
+int32_t BookPropCalc::ValidateData() noexcept {
+    ErrorTrap trap;
+    int32_t result = 0;
+    trap([&] {
+        // A text left as loaded is not written, whatever it says.
+        if (txtLoopPrecision->Text() != m_strShownPrecision &&
+            !AcceptedMaxChange(txtLoopPrecision->Text())) {
+            Environment::Current().MessageBox(MaxChangeRefused, msgbox::OkOnly | msgbox::Exclamation,
+                                              Caption());
+            result = 1;
+        }
+    });
+    CheckError("", trap);
+    return result;
+}
+
 void BookPropCalc::LoadControls(ErrorTrap& trap) {
     trap([&] { LoadSettingCombo(*cbxAutoRecalc, m_oTarget.Get("Calculation"), true); });
     trap([&] { LoadSettingCheckbox(*chkLoopCalc, m_oTarget.Get("Iteration")); });
@@ -59,7 +75,7 @@ void BookPropCalc::LoadControls(ErrorTrap& trap) {
 void BookPropCalc::ApplyControls(ErrorTrap& trap) {
     trap([&] { ApplySettingCombo(m_oTarget, "Calculation", *cbxAutoRecalc, true); });
     const int32_t index = cbxAutoRecalc->ListIndex();
-    if (index >= 0 && cbxAutoRecalc->ItemData(index) == CalculationAutomatic) {
+    if (index >= 0 && cbxAutoRecalc->ItemData(index) == Calculation::Automatic) {
         trap([&] { m_oTarget.Call("Calculate"); });
     }
     trap([&] { ApplySettingCheckbox(m_oTarget, "Iteration", *chkLoopCalc); });

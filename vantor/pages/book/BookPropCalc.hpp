@@ -17,6 +17,9 @@ public:
     BookPropCalc();
     std::string ClassName() const override { return "BookPropCalc"; }
 
+    // Refuses, with a message, a maximum change the workbook would refuse.
+    int32_t ValidateData() noexcept override;
+
     const std::shared_ptr<Label> Label1 =
         Add<Label>("Label1", {120, 165, 1215, 195}, "Calculation:");
     const std::shared_ptr<ComboBox> cbxAutoRecalc =

@@ -1,5 +1,6 @@
 #include "vantor/pages/book/BookandSheetProp.hpp"
 
+#include "vantor/automation/Enumerations.hpp"
 #include "vantor/automation/TextFunctions.hpp"
 #include "vantor/framework/GlobalFunction.hpp"
 #include "vantor/pages/book/PrecisionText.hpp"
@@ -7,15 +8,8 @@
 
 namespace vantor {
 
-namespace {
-constexpr int32_t CalculationAutomatic = -4105;
-constexpr int32_t CalculationManual = -4135;
-constexpr int32_t CommentNone = 3;
-constexpr int32_t CommentIndicator = 2;
-constexpr int32_t CommentAndIndicator = 0;
-// What automatic gridlines are written as: silver.
-constexpr int32_t AutomaticGridlineColor = 12632256;
-} // namespace
+namespace Calculation = enums::Calculation;
+namespace CommentMode = enums::CommentMode;
 
 BookandSheetProp::BookandSheetProp()
     // The line that starts loading has no trailing blank; the tags have one.
@@ -24,9 +18,10 @@ BookandSheetProp::BookandSheetProp()
                     "[Workbook & Worksheet Property - Apply] "},
                    PageCounter::None, "Workbook and Worksheet", {0, 0, 6000, 4200}) {
     cbxAutoRecalc->SetStyle(ComboStyle::DropDownList);
-    cbxAutoRecalc->AddItem("Automatic", CalculationAutomatic);
-    cbxAutoRecalc->AddItem("Manual", CalculationManual);
-    nbeLoopDegree->SetRange(1, 888888);
+    cbxAutoRecalc->AddItem("Automatic", Calculation::Automatic);
+    cbxAutoRecalc->AddItem("Manual", Calculation::Manual);
+    // What the workbook accepts: a count it would refuse is refused as typed.
+    nbeLoopDegree->SetRange(1, 32767);
     nbeLoopDegree->SetValue(Variant(1));
 
     chkLoopCalc->On(ev::Click, [this](EventArgs&) {
@@ -68,6 +63,22 @@ void BookandSheetProp::EnableIterationLimits() {
     txtLoopPrecision->SetEnabled(iterate);
 }
 
+int32_t BookandSheetProp::ValidateData() noexcept {
+    ErrorTrap trap;
+    int32_t result = 0;
+    trap([&] {
+        // A text left as loaded is not written, whatever it says.
+        if (txtLoopPrecision->Text() != m_strShownPrecision &&
+            !AcceptedMaxChange(txtLoopPrecision->Text())) {
+            Environment::Current().MessageBox(MaxChangeRefused, msgbox::OkOnly | msgbox::Exclamation,
+                                              Caption());
+            result = 1;
+        }
+    });
+    CheckError("", trap);
+    return result;
+}
+
 void BookandSheetProp::LoadControls(ErrorTrap& trap) {
     trap([&] { LoadSettingCheckbox(*chkShowZero, m_oBook.Get("DisplayZeros")); });
     trap([&] { LoadSettingCheckbox(*chkShowError, m_oBook.Get("DisplayErrors")); });
@@ -89,10 +100,10 @@ void BookandSheetProp::LoadControls(ErrorTrap& trap) {
     trap([&] { LoadSettingColor(*csxGridColor, m_oSheet.Get("GridlineColor"), Variant(-1)); });
     csxGridColor->SetEnabled(chkShowGrid->Value() != 0);
 
-    int32_t commentMode = CommentAndIndicator;
+    int32_t commentMode = CommentMode::CommentAndIndicator;
     trap([&] { commentMode = m_oBook.Get("CommentMode").ToLong(); });
-    const auto& option = commentMode == CommentNone        ? optCommentMode_None
-                         : commentMode == CommentIndicator ? optCommentMode_Mark
+    const auto& option = commentMode == CommentMode::None        ? optCommentMode_None
+                         : commentMode == CommentMode::IndicatorOnly ? optCommentMode_Mark
                                                            : optCommentMode_Both;
     option->SetValue(true);
 }
@@ -102,7 +113,7 @@ void BookandSheetProp::ApplyControls(ErrorTrap& trap) {
     trap([&] { ApplySettingCheckbox(m_oBook, "DisplayErrors", *chkShowError); });
     trap([&] { ApplySettingCombo(m_oBook, "Calculation", *cbxAutoRecalc, true); });
     const int32_t index = cbxAutoRecalc->ListIndex();
-    if (index >= 0 && cbxAutoRecalc->ItemData(index) == CalculationAutomatic) {
+    if (index >= 0 && cbxAutoRecalc->ItemData(index) == Calculation::Automatic) {
         trap([&] { m_oBook.Call("Calculate"); });
     }
     trap([&] { ApplySettingCheckbox(m_oBook, "Iteration", *chkLoopCalc); });
@@ -122,14 +133,14 @@ void BookandSheetProp::ApplyControls(ErrorTrap& trap) {
     trap([&] { ApplySettingCheckbox(m_oSheet, "DisplayGridlines", *chkShowGrid); });
     const int32_t color = csxGridColor->SelColor();
     if (color == ColorSelBox::Automatic) {
-        trap([&] { m_oSheet.Put("GridlineColor", Variant(AutomaticGridlineColor)); });
+        trap([&] { m_oSheet.Put("GridlineColor", Variant(enums::GridlineColor::Automatic)); });
     } else if (color != ColorSelBox::NoColor) {
         trap([&] { m_oSheet.Put("GridlineColor", Variant(color)); });
     }
 
-    const int32_t commentMode = optCommentMode_None->Value()   ? CommentNone
-                                : optCommentMode_Mark->Value() ? CommentIndicator
-                                                               : CommentAndIndicator;
+    const int32_t commentMode = optCommentMode_None->Value()   ? CommentMode::None
+                                : optCommentMode_Mark->Value() ? CommentMode::IndicatorOnly
+                                                               : CommentMode::CommentAndIndicator;
     trap([&] { m_oBook.Put("CommentMode", Variant(commentMode)); });
 }
 

@@ -21,6 +21,9 @@ public:
     BookandSheetProp();
     std::string ClassName() const override { return "BookandSheetProp"; }
 
+    // Refuses, with a message, a maximum change the workbook would refuse.
+    int32_t ValidateData() noexcept override;
+
     const std::shared_ptr<Label> Label1 = Add<Label>("Label1", {120, 120, 1095, 195}, "Workbook");
     const std::shared_ptr<CompartLine> CompartLine1 =
         Add<CompartLine>("CompartLine1", {1260, 210, 4620, 30});
@@ -34,16 +37,24 @@ public:
         Add<ComboBox>("cbxAutoRecalc", {1500, 735, 1695, 300});
     const std::shared_ptr<CommandButton> cmdRecalc =
         Add<CommandButton>("cmdRecalc", {3420, 720, 1560, 345}, "Recalculate now");
+    const std::shared_ptr<CompartLine> CompartLine3 =
+        Add<CompartLine>("CompartLine3", {240, 1095, 5640, 30});
     const std::shared_ptr<CheckBox> chkLoopCalc =
         Add<CheckBox>("chkLoopCalc", {240, 1170, 3375, 255}, "Iterate circular references");
     const std::shared_ptr<Label> Label3 =
         Add<Label>("Label3", {480, 1545, 1815, 195}, "Maximum iterations:");
     const std::shared_ptr<NumberEdit> nbeLoopDegree =
         Add<NumberEdit>("nbeLoopDegree", {2400, 1500, 1215, 285});
+    const std::shared_ptr<Label> Label7 =
+        Add<Label>("Label7", {3720, 1545, 2160, 195}, "(1 to 32767)");
     const std::shared_ptr<Label> Label4 =
         Add<Label>("Label4", {480, 1905, 1815, 195}, "Maximum change:");
     const std::shared_ptr<TextBox> txtLoopPrecision =
         Add<TextBox>("txtLoopPrecision", {2400, 1860, 1215, 285});
+    const std::shared_ptr<Label> Label8 =
+        Add<Label>("Label8", {3720, 1905, 2160, 195}, "(0 or more)");
+    const std::shared_ptr<CompartLine> CompartLine4 =
+        Add<CompartLine>("CompartLine4", {240, 2220, 5640, 30});
     const std::shared_ptr<Frame> CommentModeGroup =
         Add<Frame>("CommentModeGroup", {240, 2310, 5640, 615}, "Comments");
     const std::shared_ptr<OptionButton> optCommentMode_None =

@@ -1,6 +1,9 @@
 #include "vantor/pages/book/PrecisionText.hpp"
 
+#include "vantor/automation/TextFunctions.hpp"
+
 #include <charconv>
+#include <cmath>
 
 namespace vantor {
 
@@ -32,6 +35,11 @@ std::string FixedNumberText(double value) {
         --end;
     }
     return text.substr(0, end);
+}
+
+bool AcceptedMaxChange(const std::string& text) {
+    const double value = LeadingNumber(text);
+    return std::isfinite(value) && value >= 0;
 }
 
 } // namespace vantor

@@ -9,6 +9,12 @@ namespace vantor {
 // a leading blank for a value that is not negative (" .001", " 100", "-.5",
 // " 1E-16").
 std::string ShortNumberText(double value);
+// The refusal shown when a maximum change typed is one the workbook refuses.
+constexpr const char* MaxChangeRefused = "The maximum change must be a number of 0 or more.";
+// Whether the workbook takes the maximum change the text gives (its leading
+// number): a finite number of 0 or more.
+bool AcceptedMaxChange(const std::string& text);
+
 // The form of the pattern "0.0#########": one digit at least on each side of
 // the point, at most ten after it, rounded ("0.001", "100.0", "0.0").
 std::string FixedNumberText(double value);

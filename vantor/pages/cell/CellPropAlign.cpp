@@ -1,19 +1,20 @@
 #include "vantor/pages/cell/CellPropAlign.hpp"
 
+#include "vantor/automation/Enumerations.hpp"
 #include "vantor/framework/GlobalFunction.hpp"
 
 namespace vantor {
 
 CellPropAlign::CellPropAlign() : PropertyPage(LogTags::Word("Align"), PageCounter::CellFormat, "Alignment", {0, 0, 3720, 2130}) {
     cbxHorizonAlign->SetStyle(ComboStyle::DropDownList);
-    cbxHorizonAlign->AddItem("General", 1);
-    cbxHorizonAlign->AddItem("Left", -4131);
-    cbxHorizonAlign->AddItem("Center", -4108);
-    cbxHorizonAlign->AddItem("Right", -4152);
+    cbxHorizonAlign->AddItem("General", enums::HAlign::General);
+    cbxHorizonAlign->AddItem("Left", enums::HAlign::Left);
+    cbxHorizonAlign->AddItem("Center", enums::HAlign::Center);
+    cbxHorizonAlign->AddItem("Right", enums::HAlign::Right);
     cbxVerticalAlign->SetStyle(ComboStyle::DropDownList);
-    cbxVerticalAlign->AddItem("Top", -4160);
-    cbxVerticalAlign->AddItem("Center", -4108);
-    cbxVerticalAlign->AddItem("Bottom", -4107);
+    cbxVerticalAlign->AddItem("Top", enums::VAlign::Top);
+    cbxVerticalAlign->AddItem("Center", enums::VAlign::Center);
+    cbxVerticalAlign->AddItem("Bottom", enums::VAlign::Bottom);
     NotifyOn(*cbxHorizonAlign, ev::Click);
     NotifyOn(*cbxVerticalAlign, ev::Click);
     NotifyOn(*chkAutoNewLine, ev::Click);
@@ -22,6 +23,11 @@ CellPropAlign::CellPropAlign() : PropertyPage(LogTags::Word("Align"), PageCounte
 }
 
 void CellPropAlign::LoadControls(ErrorTrap& trap) {
+    // An alignment the lists do not offer (justify, centre across the
+    // selection) shows as no selection, which apply keeps, never as the
+    // user's choice before a reset.
+    trap([&] { cbxHorizonAlign->SetListIndex(-1); });
+    trap([&] { cbxVerticalAlign->SetListIndex(-1); });
     trap([&] { LoadSettingCombo(*cbxHorizonAlign, m_oTarget.Get("HorizontalAlignment"), true); });
     trap([&] { LoadSettingCombo(*cbxVerticalAlign, m_oTarget.Get("VerticalAlignment"), true); });
     trap([&] { LoadSettingCheckbox(*chkAutoNewLine, m_oTarget.Get("WrapText")); });

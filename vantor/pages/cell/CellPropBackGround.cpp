@@ -1,5 +1,6 @@
 #include "vantor/pages/cell/CellPropBackGround.hpp"
 
+#include "vantor/automation/Enumerations.hpp"
 #include "vantor/framework/GlobalFunction.hpp"
 
 #include <utility>
@@ -10,22 +11,22 @@ namespace {
 
 // The entries of the pattern list: item data are the model's pattern codes.
 constexpr std::pair<int32_t, const char*> Patterns[] = {
-    {-4142, "None"},
-    {1, "Solid"},
-    {-4128, "Horizontal stripe"},
-    {-4166, "Vertical stripe"},
-    {11, "Thin horizontal stripe"},
-    {12, "Thin vertical stripe"},
-    {-4162, "Reverse diagonal stripe"},
-    {-4121, "Diagonal stripe"},
-    {14, "Thin reverse diagonal stripe"},
-    {13, "Thin diagonal stripe"},
-    {15, "Thin horizontal crosshatch"},
-    {10, "Thick diagonal crosshatch"},
-    {9, "Diagonal crosshatch"},
-    {16, "Thin diagonal crosshatch"},
-    {17, "12.5% grey"},
-    {18, "6.25% grey"},
+    {enums::Pattern::None, "None"},
+    {enums::Pattern::Solid, "Solid"},
+    {enums::Pattern::HorizontalStripe, "Horizontal stripe"},
+    {enums::Pattern::VerticalStripe, "Vertical stripe"},
+    {enums::Pattern::ThinHorizontalStripe, "Thin horizontal stripe"},
+    {enums::Pattern::ThinVerticalStripe, "Thin vertical stripe"},
+    {enums::Pattern::ReverseDiagonalStripe, "Reverse diagonal stripe"},
+    {enums::Pattern::DiagonalStripe, "Diagonal stripe"},
+    {enums::Pattern::ThinReverseDiagonalStripe, "Thin reverse diagonal stripe"},
+    {enums::Pattern::ThinDiagonalStripe, "Thin diagonal stripe"},
+    {enums::Pattern::ThinHorizontalCrosshatch, "Thin horizontal crosshatch"},
+    {enums::Pattern::ThickDiagonalCrosshatch, "Thick diagonal crosshatch"},
+    {enums::Pattern::DiagonalCrosshatch, "Diagonal crosshatch"},
+    {enums::Pattern::ThinDiagonalCrosshatch, "Thin diagonal crosshatch"},
+    {enums::Pattern::Grey12_5, "12.5% grey"},
+    {enums::Pattern::Grey6_25, "6.25% grey"},
 };
 
 } // namespace
@@ -46,8 +47,8 @@ void CellPropBackGround::OnBackColorPicked() {
     ErrorTrap trap;
     trap([&] {
         const int32_t index = cbxPatternStyle->ListIndex();
-        if (index < 0 || cbxPatternStyle->ItemData(index) == PatternNone) {
-            LoadSettingCombo(*cbxPatternStyle, Variant(PatternSolid), true);
+        if (index < 0 || cbxPatternStyle->ItemData(index) == enums::Pattern::None) {
+            LoadSettingCombo(*cbxPatternStyle, Variant(enums::Pattern::Solid), true);
         }
     });
 }
@@ -57,7 +58,7 @@ void CellPropBackGround::OnPatternClick() {
     ErrorTrap trap;
     trap([&] {
         const int32_t index = cbxPatternStyle->ListIndex();
-        if (index >= 0 && cbxPatternStyle->ItemData(index) == PatternSolid) {
+        if (index >= 0 && cbxPatternStyle->ItemData(index) == enums::Pattern::Solid) {
             csxPatternColor->SetSelColor(ColorSelBox::Automatic);
         }
     });
@@ -68,16 +69,19 @@ void CellPropBackGround::LoadControls(ErrorTrap& trap) {
     if (!trap([&] { interior = m_oTarget.Get("Interior").ToObject(); })) {
         return;
     }
+    // "color" is read before "ColorIndex", not in whatever order the
+    // arguments of one call happen to be evaluated.
     trap([&] {
-        LoadSettingColor(*csxBackColor, interior.Get("color"), interior.Get("ColorIndex"));
+        const Variant color = interior.Get("color");
+        LoadSettingColor(*csxBackColor, color, interior.Get("ColorIndex"));
     });
     // Picking the colour above may have switched the list to solid; a pattern
     // the list does not offer must show as no selection, so that apply keeps it.
     trap([&] { cbxPatternStyle->SetListIndex(-1); });
     trap([&] { LoadSettingCombo(*cbxPatternStyle, interior.Get("Pattern"), true); });
     trap([&] {
-        LoadSettingColor(*csxPatternColor, interior.Get("PatternColor"),
-                         interior.Get("PatternColorIndex"));
+        const Variant color = interior.Get("PatternColor");
+        LoadSettingColor(*csxPatternColor, color, interior.Get("PatternColorIndex"));
     });
 }
 

@@ -35,10 +35,6 @@ public:
     const std::shared_ptr<CompartLine> CompartLine2 =
         Add<CompartLine>("CompartLine2", {120, 1620, 3600, 30});
 
-    // The pattern codes of the list, in list order.
-    static constexpr int32_t PatternNone = -4142;
-    static constexpr int32_t PatternSolid = 1;
-
 protected:
     void LoadControls(ErrorTrap& trap) override;
     void ApplyControls(ErrorTrap& trap) override;

@@ -1,17 +1,23 @@
 #include "vantor/pages/cell/CellPropBorder.hpp"
 
+#include "vantor/automation/Enumerations.hpp"
 #include "vantor/framework/GlobalFunction.hpp"
 
 namespace vantor {
 
+using namespace enums::BorderIndex;
+
 namespace {
 
-constexpr int32_t AutomaticColorIndex = -4105;
+constexpr int32_t AutomaticColorIndex = enums::ColorIndex::Automatic;
+constexpr int32_t LineNone = enums::LineStyle::None;
 // The entry of m_alBorderColorIndex that marks a border of automatic colour.
 constexpr int32_t AutomaticMark = -1;
 
 // The five drawable line styles, in the picker's order.
-constexpr int32_t PenStyles[] = {1, 4, 5, -4118, -4115};
+constexpr int32_t PenStyles[] = {enums::LineStyle::Continuous, enums::LineStyle::DashDot,
+                                 enums::LineStyle::DashDotDot, enums::LineStyle::Dot,
+                                 enums::LineStyle::Dash};
 
 } // namespace
 
@@ -58,19 +64,20 @@ CellPropBorder::CellPropBorder() : PropertyPage(LogTags::Word("Border"), PageCou
     lnsLineStyle->SetColumns(1);
     lnsLineStyle->SetRows(5);
     for (const int32_t s : PenStyles) {
-        lnsLineStyle->AddStyle(s, 1, s);
+        lnsLineStyle->AddStyle(s, enums::BorderWeight::Hairline, s);
     }
     lnsLineStyle->SetSelIndex(0);
     cbxLineWidth->SetStyle(ComboStyle::DropDownList);
-    cbxLineWidth->AddItem("Thin", 2);
-    cbxLineWidth->AddItem("Medium", -4138);
-    cbxLineWidth->AddItem("Thick", 4);
+    cbxLineWidth->AddItem("Thin", enums::BorderWeight::Thin);
+    cbxLineWidth->AddItem("Medium", enums::BorderWeight::Medium);
+    cbxLineWidth->AddItem("Thick", enums::BorderWeight::Thick);
     cbxLineWidth->SetListIndex(0);
     csxLineColor->SetSelColor(0);
 }
 
 void CellPropBorder::InitBorderIndexes() {
-    constexpr int16_t indexes[] = {5, 6, 7, 8, 9, 10, 11, 12};
+    constexpr int16_t indexes[] = {DiagonalDown, DiagonalUp, EdgeLeft,       EdgeTop,
+                                   EdgeBottom,   EdgeRight,  InsideVertical, InsideHorizontal};
     for (size_t position = 1; position <= 8; ++position) {
         m_anBorderIndex[position] = indexes[position - 1];
     }

@@ -27,17 +27,7 @@ public:
 
     int32_t SetTargets(const std::shared_ptr<TargetList>& paTargets) noexcept override;
 
-    // Border indexes of the object model.
-    static constexpr int32_t DiagonalDown = 5;
-    static constexpr int32_t DiagonalUp = 6;
-    static constexpr int32_t EdgeLeft = 7;
-    static constexpr int32_t EdgeTop = 8;
-    static constexpr int32_t EdgeBottom = 9;
-    static constexpr int32_t EdgeRight = 10;
-    static constexpr int32_t InsideVertical = 11;
-    static constexpr int32_t InsideHorizontal = 12;
-    // Line styles: no line, and the diagram's mark for borders that differ across the cells.
-    static constexpr int32_t LineNone = -4142;
+    // The diagram's line style of a border that differs across the cells.
     static constexpr int32_t LineUndetermined = -1;
 
     // The form design (positions in twips; the diagram and the toggle

@@ -5,7 +5,7 @@
 
 namespace vantor {
 
-CellPropControl::CellPropControl() : PropertyPage(LogTags::Word("Control"), PageCounter::CellFormat, "Control", {0, 0, 4560, 2040}) {
+CellPropControl::CellPropControl() : PropertyPage(LogTags::Word("Control"), PageCounter::CellFormat, "control", {0, 0, 4560, 2040}) {
     lstControl->On(ev::Click, [this](EventArgs&) { OnListClick(); });
     NotifyOn(*chkHideOnDeactive, ev::Click);
 }

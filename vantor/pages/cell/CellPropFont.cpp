@@ -136,7 +136,10 @@ void CellPropFont::LoadControls(ErrorTrap& trap) {
     const int32_t underlineShown = chkUnderline->Value();
     m_vtLoadedUnderline = underlineShown == 2 ? Variant::Null() : Variant(underlineShown == 1);
 
-    trap([&] { LoadSettingColor(*csxFontColor, m_oFont.Get("color"), m_oFont.Get("ColorIndex")); });
+    trap([&] {
+        const Variant color = m_oFont.Get("color");
+        LoadSettingColor(*csxFontColor, color, m_oFont.Get("ColorIndex"));
+    });
 }
 
 int32_t CellPropFont::OnApply() noexcept {

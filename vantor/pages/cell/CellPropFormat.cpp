@@ -5,6 +5,8 @@
 #include "vantor/pages/cell/NumberFormatModel.hpp"
 #include "vantor/ui/Environment.hpp"
 
+#include <utility>
+
 namespace vantor {
 
 namespace nf = numberformat;
@@ -298,7 +300,12 @@ void CellPropFormat::OnAddClick() noexcept {
         trap([&] {
             m_strFormatCode = NumberFormats().Call("Add", Variant(text)).Get("Name").ToString();
         });
+        // The code's category and options are shown as a reset shows them:
+        // their handlers must not rebuild the typed code from the options,
+        // which would drop its other sections and colours.
+        const bool wasLoading = std::exchange(m_bLoading, true);
         LoadFormat(Variant(m_strFormatCode));
+        m_bLoading = wasLoading;
         NotifyModified(true);
     }
     trap([&] { txtFormatCode->SetText(m_strFormatCode); });

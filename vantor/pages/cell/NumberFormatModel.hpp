@@ -1,4 +1,5 @@
 #pragma once
+#include "vantor/automation/Enumerations.hpp"
 #include "vantor/automation/Variant.hpp"
 
 #include <cstdint>
@@ -10,18 +11,10 @@
 // work (its "NumberFormats" collection); building one is the page's.
 namespace vantor::numberformat {
 
-// Category codes: a format object's "Category", and the item data of the
-// category list, whose order is the order of Categories.
-constexpr int32_t General = 1;
-constexpr int32_t Number = -4145;
-constexpr int32_t Currency = 6;
-constexpr int32_t Scientific = 32;
-constexpr int32_t Date = 7;
-constexpr int32_t Time = 34;
-constexpr int32_t Percent = 35;
-constexpr int32_t NumericList = 33;
-constexpr int32_t Text = -4158;
-constexpr int32_t Custom = 1000;
+// Category codes, the model's (numberformat::Number and so on): a format
+// object's "Category", and the item data of the category list, whose order is
+// the order of Categories.
+using namespace enums::FormatCategory;
 
 struct Category {
     int32_t code;
