@@ -385,8 +385,15 @@ void RegFile::SetString(std::string_view key, std::string_view name, std::string
     std::deque<Entry>& entries = section.entries;
     const auto lastValue =
         std::find_if(entries.rbegin(), entries.rend(), [](const Entry& entry) { return entry.isValue; });
-    const size_t pos = static_cast<size_t>(entries.rend() - lastValue);
-    EndLine(pos == 0 ? section.header : OwnLine(entries[pos - 1]), m_lineEnd);
+    size_t pos = static_cast<size_t>(entries.rend() - lastValue);
+    std::string& previous = pos == 0 ? section.header : OwnLine(entries[pos - 1]);
+    EndLine(previous, m_lineEnd);
+    if (TrimBlanks(WithoutLineEnd(previous)).ends_with('\\')) {
+        // A value cut short by the file's end would take the new line as its continuation.
+        Entry blank;
+        SetLine(blank, m_lineEnd);
+        entries.insert(entries.begin() + static_cast<ptrdiff_t>(pos++), blank);
+    }
     Entry added;
     SetLine(added, ValueLine(name, value) + m_lineEnd);
     Describe(added);
