@@ -10,23 +10,15 @@
 #include "model/Workbook.hpp"
 #include "model/Worksheet.hpp"
 #include "vantor/automation/TextFunctions.hpp"
-#include "vantor/controls/FontPreview.hpp"
-#include "vantor/controls/RecordingSurface.hpp"
 #include "vantor/dialogs/SheetProtectPass.hpp"
 #include "vantor/framework/ClassTable.hpp"
 #include "vantor/framework/DialogPage.hpp"
 #include "vantor/framework/GlobalFunction.hpp"
 #include "vantor/framework/LibraryInfo.hpp"
-#include "vantor/ui/CheckBox.hpp"
+#include "vantor/ui/ActionRefused.hpp"
 #include "vantor/ui/ColorSelBox.hpp"
-#include "vantor/ui/ComboBox.hpp"
-#include "vantor/ui/CommandButton.hpp"
-#include "vantor/ui/LineStyle.hpp"
-#include "vantor/ui/ListBox.hpp"
-#include "vantor/ui/NumberEdit.hpp"
-#include "vantor/ui/OptionButton.hpp"
-#include "vantor/ui/QvFrameStyle.hpp"
-#include "vantor/ui/TextBox.hpp"
+#include "vantor/ui/ControlDescription.hpp"
+#include "vantor/ui/ListItems.hpp"
 
 #include <cstdlib>
 #include <fstream>
@@ -672,80 +664,40 @@ void Session::User(const std::vector<Token>& t) {
         }
         return v->ToLong();
     };
-    auto unsupported = [&]() {
-        return ScriptError(control->Kind() + " " + control->Name() + " cannot " + action);
-    };
-    if (action == "click") {
-        needArg(false);
-        if (auto* c = dynamic_cast<CheckBox*>(control)) {
-            c->UserClick();
-        } else if (auto* o = dynamic_cast<OptionButton*>(control)) {
-            o->UserClick();
-        } else if (auto* b = dynamic_cast<CommandButton*>(control)) {
-            b->UserClick();
+    try {
+        if (action == "click") {
+            needArg(false);
+            control->UserClick();
+        } else if (action == "select") {
+            needArg(true);
+            control->UserSelect(number());
+        } else if (action == "type") {
+            needArg(true);
+            control->UserType(t[3].text);
+        } else if (action == "focus") {
+            needArg(false);
+            control->Focus();
+        } else if (action == "leave") {
+            needArg(false);
+            control->Leave();
+        } else if (action == "value") {
+            needArg(true);
+            const auto v = ParseValue(t[3]);
+            if (!v) {
+                throw ScriptError("not a value: " + t[3].text);
+            }
+            control->UserSetValue(*v);
+        } else if (action == "pick") {
+            needArg(true);
+            control->UserPickColor(!t[3].quoted && t[3].text == "auto" ? ColorSelBox::Automatic : number());
+        } else if (action == "border") {
+            needArg(true);
+            control->UserClickBorder(number());
         } else {
-            throw unsupported();
+            throw ScriptError("unknown action " + action);
         }
-    } else if (action == "select") {
-        needArg(true);
-        const int32_t index = number();
-        if (auto* c = dynamic_cast<ComboBox*>(control)) {
-            c->UserSelect(index);
-        } else if (auto* l = dynamic_cast<ListBox*>(control)) {
-            l->UserSelect(index);
-        } else if (auto* s = dynamic_cast<LineStyle*>(control)) {
-            s->UserSelect(static_cast<int16_t>(index));
-        } else {
-            throw unsupported();
-        }
-    } else if (action == "type") {
-        needArg(true);
-        if (auto* x = dynamic_cast<TextBox*>(control)) {
-            x->UserType(t[3].text);
-        } else if (auto* c = dynamic_cast<ComboBox*>(control)) {
-            c->UserType(t[3].text);
-        } else if (auto* n = dynamic_cast<NumberEdit*>(control)) {
-            n->UserType(t[3].text);
-        } else {
-            throw unsupported();
-        }
-    } else if (action == "focus") {
-        needArg(false);
-        control->Focus();
-    } else if (action == "leave") {
-        needArg(false);
-        control->Leave();
-    } else if (action == "value") {
-        needArg(true);
-        const auto v = ParseValue(t[3]);
-        if (!v) {
-            throw ScriptError("not a value: " + t[3].text);
-        }
-        if (auto* n = dynamic_cast<NumberEdit*>(control)) {
-            n->SetValue(*v);
-        } else if (auto* c = dynamic_cast<CheckBox*>(control)) {
-            c->SetValue(v->ToLong());
-        } else if (auto* o = dynamic_cast<OptionButton*>(control)) {
-            o->SetValue(v->ToBool());
-        } else {
-            throw unsupported();
-        }
-    } else if (action == "pick") {
-        needArg(true);
-        auto* c = dynamic_cast<ColorSelBox*>(control);
-        if (c == nullptr) {
-            throw unsupported();
-        }
-        c->UserPickColor(!t[3].quoted && t[3].text == "auto" ? ColorSelBox::Automatic : number());
-    } else if (action == "border") {
-        needArg(true);
-        auto* d = dynamic_cast<QvFrameStyle*>(control);
-        if (d == nullptr) {
-            throw unsupported();
-        }
-        d->UserClickBorder(number());
-    } else {
-        throw ScriptError("unknown action " + action);
+    } catch (const ActionRefused&) {
+        throw ScriptError(control->Kind() + " " + control->Name() + " cannot " + action);
     }
 }
 
@@ -762,49 +714,10 @@ void Session::Show(const std::string& name) {
     } catch (const AutomationError&) {
         throw ScriptError("no control " + name);
     }
-    std::string line = control->Name() + " " + control->Kind();
-    if (const auto* c = dynamic_cast<const CheckBox*>(control)) {
-        line += " value=" + std::to_string(c->Value());
-    } else if (const auto* o = dynamic_cast<const OptionButton*>(control)) {
-        line += " value=" + Bool(o->Value());
-    } else if (const auto* n = dynamic_cast<const NumberEdit*>(control)) {
-        line += " value=" + FormatValue(n->Value());
-    } else if (const auto* cb = dynamic_cast<const ComboBox*>(control)) {
-        line += " index=" + std::to_string(cb->ListIndex()) + " text=" + Quote(cb->Text()) +
-                " items=" + std::to_string(cb->ListCount());
-    } else if (const auto* l = dynamic_cast<const ListBox*>(control)) {
-        line += " index=" + std::to_string(l->ListIndex()) + " text=" + Quote(l->Text()) +
-                " items=" + std::to_string(l->ListCount());
-    } else if (const auto* x = dynamic_cast<const TextBox*>(control)) {
-        line += " text=" + Quote(x->Text()) + " selstart=" + std::to_string(x->SelStart()) +
-                " sellength=" + std::to_string(x->SelLength());
-    } else if (const auto* s = dynamic_cast<const ColorSelBox*>(control)) {
-        line += " color=" + std::to_string(s->SelColor());
-    } else if (const auto* preview = dynamic_cast<const FontPreview*>(control)) {
-        line += " text=" + Quote(preview->Text()) + " font=" + Quote(preview->FontName()) +
-                " size=" + FormatValue(Variant(preview->FontSize())) +
-                " bold=" + Bool(preview->FontBold()) + " italic=" + Bool(preview->FontItalic()) +
-                " underline=" + Bool(preview->FontUnderline()) +
-                " strikethru=" + Bool(preview->FontStrikethru()) +
-                " forecolor=" + std::to_string(preview->ForeColor()) +
-                " backcolor=" + std::to_string(preview->BackColor()) +
-                " valign=" + std::to_string(preview->VerticalAlign()) +
-                " halign=" + std::to_string(preview->HorizonAlign());
-        const auto* surface = dynamic_cast<const RecordingSurface*>(&preview->Surface());
-        if (surface != nullptr && !surface->Lines().empty()) {
-            const auto& drawn = surface->Lines().back();
-            line += " drawn=" + FormatValue(Variant(drawn.x)) + "," + FormatValue(Variant(drawn.y));
-        } else {
-            line += " drawn=none";
-        }
-    } else if (const auto* ls = dynamic_cast<const LineStyle*>(control)) {
-        line += " index=" + std::to_string(ls->SelIndex()) +
-                " items=" + std::to_string(ls->MaxIndex() + 1) +
-                " color=" + std::to_string(ls->LineColor());
-    }
-    line += " enabled=" + Bool(control->Enabled()) + " visible=" + Bool(control->Visible()) +
-            " focus=" + Bool(control->HasFocus());
-    Print(line);
+    ControlDescription description(FormatValue);
+    control->Describe(description);
+    Print(control->Name() + " " + control->Kind() + description.Text() + " enabled=" + Bool(control->Enabled()) +
+          " visible=" + Bool(control->Visible()) + " focus=" + Bool(control->HasFocus()));
 }
 
 void Session::List(const std::string& name) {
@@ -814,12 +727,8 @@ void Session::List(const std::string& name) {
     } catch (const AutomationError&) {
         throw ScriptError("no control " + name);
     }
-    const ListItems* items = nullptr;
-    if (const auto* c = dynamic_cast<const ComboBox*>(control)) {
-        items = &c->Items();
-    } else if (const auto* l = dynamic_cast<const ListBox*>(control)) {
-        items = &l->Items();
-    } else {
+    const ListItems* items = control->Items();
+    if (items == nullptr) {
         throw ScriptError(control->Kind() + " " + name + " has no items");
     }
     for (int32_t i = 0; i < items->Count(); ++i) {
