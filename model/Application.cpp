@@ -2,13 +2,13 @@
 
 #include "model/NumberFormats.hpp"
 
-#include "model/Constants.hpp"
 #include "model/ControlKinds.hpp"
 #include "model/FontCatalog.hpp"
 #include "model/PropertyValues.hpp"
 #include "model/Range.hpp"
 #include "model/Workbook.hpp"
 #include "model/Worksheet.hpp"
+#include "vantor/automation/Enumerations.hpp"
 
 namespace vantor::model {
 
@@ -85,11 +85,10 @@ const MemberTable<Application>& Application::Members() {
             [](A& a, auto) { return Variant(a.m_nMoveAfterReturnDirection); },
             [](A& a, auto, const Variant& v) {
                 if (!v.IsNull()) {
-                    a.Change(
-                        &A::m_nMoveAfterReturnDirection,
-                        values::ToChoice(v, "MoveAfterReturnDirection",
-                                         {constants::kDirectionUp, constants::kDirectionLeft,
-                                          constants::kDirectionRight, constants::kDirectionDown}));
+                    a.Change(&A::m_nMoveAfterReturnDirection,
+                             values::ToChoice(v, "MoveAfterReturnDirection",
+                                              {enums::Direction::Up, enums::Direction::Left,
+                                               enums::Direction::Right, enums::Direction::Down}));
                 }
             });
         boolean("FixedDecimal", &A::m_bFixedDecimal);

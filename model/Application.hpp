@@ -1,5 +1,6 @@
 #pragma once
 #include "model/UndoHistory.hpp"
+#include "vantor/automation/Enumerations.hpp"
 #include "vantor/automation/InstalledFonts.hpp"
 #include "vantor/automation/MemberTable.hpp"
 
@@ -74,7 +75,7 @@ private:
 
     int32_t m_nSheetsInNewWorkbook = 3;
     bool m_bMoveAfterReturn = true;
-    int32_t m_nMoveAfterReturnDirection = -4121; // down
+    int32_t m_nMoveAfterReturnDirection = enums::Direction::Down;
     bool m_bFixedDecimal = false;
     int32_t m_nFixedDecimalPlaces = 2;
     bool m_bFileAssoc = false;

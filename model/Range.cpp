@@ -14,6 +14,7 @@
 #include "model/StyleTable.hpp"
 #include "model/Workbook.hpp"
 #include "model/Worksheet.hpp"
+#include "vantor/automation/Enumerations.hpp"
 
 #include <cfloat>
 
@@ -243,11 +244,11 @@ const MemberTable<Range>& Range::Members() {
                 if (v.IsNull()) {
                     return;
                 }
-                using namespace constants;
-                const int32_t a = values::ToChoice(v, "HorizontalAlignment",
-                                                   {kHAlignGeneral, kHAlignLeft, kHAlignCenter,
-                                                    kHAlignRight, kHAlignFill, kHAlignJustify,
-                                                    kHAlignCenterAcross, kHAlignDistributed});
+                const int32_t a = values::ToChoice(
+                    v, "HorizontalAlignment",
+                    {enums::HAlign::General, enums::HAlign::Left, enums::HAlign::Center,
+                     enums::HAlign::Right, enums::HAlign::Fill, enums::HAlign::Justify,
+                     enums::HAlign::CenterAcrossSelection, enums::HAlign::Distributed});
                 stageCells(r, Field::HAlign, [a](Style& s) { s.hAlign = a; });
             });
         t.Property(
@@ -260,10 +261,10 @@ const MemberTable<Range>& Range::Members() {
                 if (v.IsNull()) {
                     return;
                 }
-                using namespace constants;
-                const int32_t a = values::ToChoice(
-                    v, "VerticalAlignment",
-                    {kVAlignTop, kVAlignCenter, kVAlignBottom, kVAlignJustify, kVAlignDistributed});
+                const int32_t a = values::ToChoice(v, "VerticalAlignment",
+                                                   {enums::VAlign::Top, enums::VAlign::Center,
+                                                    enums::VAlign::Bottom, enums::VAlign::Justify,
+                                                    enums::VAlign::Distributed});
                 stageCells(r, Field::VAlign, [a](Style& s) { s.vAlign = a; });
             });
         t.Property(

@@ -3,6 +3,7 @@
 #include "model/Constants.hpp"
 #include "model/PropertyValues.hpp"
 #include "model/Range.hpp"
+#include "vantor/automation/Enumerations.hpp"
 
 namespace vantor::model {
 
@@ -18,30 +19,29 @@ constexpr int kColor = 2;
 
 RangeBorder::RangeBorder(std::shared_ptr<Range> range, int32_t index)
     : m_pRange(std::move(range)), m_nIndex(index) {
-    using namespace constants;
     switch (index) {
-    case kDiagonalDown:
+    case enums::BorderIndex::DiagonalDown:
         m_group = Group::Cells, m_styleField = Field::DownStyle;
         break;
-    case kDiagonalUp:
+    case enums::BorderIndex::DiagonalUp:
         m_group = Group::Cells, m_styleField = Field::UpStyle;
         break;
-    case kEdgeLeft:
+    case enums::BorderIndex::EdgeLeft:
         m_group = Group::Left, m_styleField = Field::LeftStyle;
         break;
-    case kEdgeTop:
+    case enums::BorderIndex::EdgeTop:
         m_group = Group::Top, m_styleField = Field::TopStyle;
         break;
-    case kEdgeBottom:
+    case enums::BorderIndex::EdgeBottom:
         m_group = Group::Bottom, m_styleField = Field::TopStyle;
         break;
-    case kEdgeRight:
+    case enums::BorderIndex::EdgeRight:
         m_group = Group::Right, m_styleField = Field::LeftStyle;
         break;
-    case kInsideVertical:
+    case enums::BorderIndex::InsideVertical:
         m_group = Group::InsideVertical, m_styleField = Field::LeftStyle;
         break;
-    case kInsideHorizontal:
+    case enums::BorderIndex::InsideHorizontal:
         m_group = Group::InsideHorizontal, m_styleField = Field::TopStyle;
         break;
     default:
@@ -76,11 +76,11 @@ const MemberTable<RangeBorder>& RangeBorder::Members() {
                 if (v.IsNull()) {
                     return;
                 }
-                using namespace constants;
-                const int32_t style =
-                    values::ToChoice(v, "LineStyle",
-                                     {kLineNone, kLineContinuous, kLineDash, kLineDashDot,
-                                      kLineDashDotDot, kLineDot, kLineDouble, kLineSlantDashDot});
+                const int32_t style = values::ToChoice(
+                    v, "LineStyle",
+                    {enums::LineStyle::None, enums::LineStyle::Continuous, enums::LineStyle::Dash,
+                     enums::LineStyle::DashDot, enums::LineStyle::DashDotDot, enums::LineStyle::Dot,
+                     enums::LineStyle::Double, enums::LineStyle::SlantDashDot});
                 b.Stage(kStyle, [style](BorderLine& l) { l.lineStyle = style; });
             });
         t.Property(
@@ -92,9 +92,10 @@ const MemberTable<RangeBorder>& RangeBorder::Members() {
                 if (v.IsNull()) {
                     return;
                 }
-                using namespace constants;
-                const int32_t weight = values::ToChoice(
-                    v, "Weight", {kWeightHairline, kWeightThin, kWeightMedium, kWeightThick});
+                const int32_t weight =
+                    values::ToChoice(v, "Weight",
+                                     {enums::BorderWeight::Hairline, enums::BorderWeight::Thin,
+                                      enums::BorderWeight::Medium, enums::BorderWeight::Thick});
                 b.Stage(kWeight, [weight](BorderLine& l) { l.weight = weight; });
             });
         t.Property(
@@ -122,7 +123,7 @@ const MemberTable<RangeBorder>& RangeBorder::Members() {
                 }
                 // "No colour" removes the line.
                 if (values::IsNoColorIndex(v)) {
-                    b.Stage(kStyle, [](BorderLine& l) { l.lineStyle = constants::kLineNone; });
+                    b.Stage(kStyle, [](BorderLine& l) { l.lineStyle = enums::LineStyle::None; });
                     return;
                 }
                 const uint32_t color = values::ColorFromIndex(v, "ColorIndex");

@@ -4,6 +4,7 @@
 #include "model/PropertyValues.hpp"
 #include "model/Range.hpp"
 #include "model/StyleTable.hpp"
+#include "vantor/automation/Enumerations.hpp"
 
 namespace vantor::model {
 
@@ -81,14 +82,15 @@ const MemberTable<RangeFont>& RangeFont::Members() {
                 if (v.IsNull()) {
                     return;
                 }
-                using namespace constants;
                 // True and False stand for a single underline and none.
                 const int32_t style =
-                    v.IsBoolean() ? (v.ToBool() ? kUnderlineSingle : kUnderlineNone)
-                                  : values::ToChoice(v, "Underline",
-                                                     {kUnderlineNone, kUnderlineSingle,
-                                                      kUnderlineDouble, kUnderlineSingleAccounting,
-                                                      kUnderlineDoubleAccounting});
+                    v.IsBoolean()
+                        ? (v.ToBool() ? enums::Underline::Single : enums::Underline::None)
+                        : values::ToChoice(v, "Underline",
+                                           {enums::Underline::None, enums::Underline::Single,
+                                            enums::Underline::Double,
+                                            enums::Underline::SingleAccounting,
+                                            enums::Underline::DoubleAccounting});
                 stage(f, Field::Underline, [style](Style& s) { s.underline = style; });
             });
         t.Property(

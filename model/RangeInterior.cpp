@@ -3,6 +3,7 @@
 #include "model/Constants.hpp"
 #include "model/PropertyValues.hpp"
 #include "model/Range.hpp"
+#include "vantor/automation/Enumerations.hpp"
 
 namespace vantor::model {
 
@@ -48,7 +49,7 @@ const MemberTable<RangeInterior>& RangeInterior::Members() {
                     // "No colour" removes the fill.
                     if (values::IsNoColorIndex(v)) {
                         stage(i, Bit(Field::Pattern),
-                              [](Style& s) { s.pattern = constants::kPatternNone; });
+                              [](Style& s) { s.pattern = enums::Pattern::None; });
                         return;
                     }
                     const uint32_t color = values::ColorFromIndex(v, name + "Index");
@@ -68,9 +69,28 @@ const MemberTable<RangeInterior>& RangeInterior::Members() {
                 if (v.IsNull()) {
                     return;
                 }
-                const int32_t pattern = values::ToChoice(
-                    v, "Pattern", {-4142, 1,  -4105, 9,  16, -4121, 17, 18, -4124, -4125,
-                                   -4126, 15, -4128, 13, 11, 14,    12, 10, -4162, -4166});
+                using namespace enums::Pattern;
+                const int32_t pattern = values::ToChoice(v, "Pattern",
+                                                         {None,
+                                                          Solid,
+                                                          Automatic,
+                                                          DiagonalCrosshatch,
+                                                          ThinDiagonalCrosshatch,
+                                                          DiagonalStripe,
+                                                          Grey12_5,
+                                                          Grey6_25,
+                                                          Grey25,
+                                                          Grey50,
+                                                          Grey75,
+                                                          ThinHorizontalCrosshatch,
+                                                          HorizontalStripe,
+                                                          ThinDiagonalStripe,
+                                                          ThinHorizontalStripe,
+                                                          ThinReverseDiagonalStripe,
+                                                          ThinVerticalStripe,
+                                                          ThickDiagonalCrosshatch,
+                                                          ReverseDiagonalStripe,
+                                                          VerticalStripe});
                 stage(i, Bit(Field::Pattern), [pattern](Style& s) { s.pattern = pattern; });
             });
         return t;

@@ -2,11 +2,11 @@
 
 #include "model/Application.hpp"
 #include "model/CellStore.hpp"
-#include "model/Constants.hpp"
 #include "model/PropertyValues.hpp"
 #include "model/SheetSelection.hpp"
 #include "model/StyleTable.hpp"
 #include "model/Worksheet.hpp"
+#include "vantor/automation/Enumerations.hpp"
 #include "vantor/automation/TextFunctions.hpp"
 
 #include <algorithm>
@@ -107,8 +107,8 @@ const MemberTable<Workbook>& Workbook::Members() {
             [](W& w, auto, const Variant& v) {
                 if (!v.IsNull()) {
                     w.Change(&W::m_nCalculation, values::ToChoice(v, "Calculation",
-                                                                  {constants::kCalculationAutomatic,
-                                                                   constants::kCalculationManual}));
+                                                                  {enums::Calculation::Automatic,
+                                                                   enums::Calculation::Manual}));
                 }
             });
         boolean("Iteration", &W::m_bIteration);

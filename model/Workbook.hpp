@@ -1,5 +1,6 @@
 #pragma once
 #include "model/CellAddress.hpp"
+#include "vantor/automation/Enumerations.hpp"
 #include "vantor/automation/MemberTable.hpp"
 
 #include <cstdint>
@@ -70,13 +71,13 @@ private:
     bool m_bDisplayHorizontalScrollBar = true;
     bool m_bDisplayVerticalScrollBar = true;
     bool m_bDisplayWorkbookTabs = true;
-    int32_t m_nCalculation = -4105; // automatic
+    int32_t m_nCalculation = enums::Calculation::Automatic;
     bool m_bIteration = false;
     int32_t m_nMaxIterations = 100;
     double m_dMaxChange = 0.001;
     bool m_bDisplayZeros = true;
     bool m_bDisplayErrors = true;
-    int32_t m_nCommentMode = 2; // indicator only
+    int32_t m_nCommentMode = enums::CommentMode::IndicatorOnly;
 };
 
 } // namespace vantor::model

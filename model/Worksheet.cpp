@@ -8,6 +8,7 @@
 #include "model/Style.hpp"
 #include "model/StyleTable.hpp"
 #include "model/Workbook.hpp"
+#include "vantor/automation/Enumerations.hpp"
 
 namespace vantor::model {
 
@@ -34,7 +35,7 @@ template <typename T> void Worksheet::Change(T Worksheet::*member, T value) {
 }
 
 int32_t Worksheet::GridlineColor() const {
-    return m_uGridlineColor == kAutoColor ? constants::kAutomaticGridlineColor
+    return m_uGridlineColor == kAutoColor ? enums::GridlineColor::Automatic
                                           : static_cast<int32_t>(m_uGridlineColor);
 }
 
