@@ -32,7 +32,8 @@ std::string Key(const std::string& name) {
     return key;
 }
 
-template <typename Peer, typename Kind> QWidget* Make(Control& control, double dpi, QWidget* parent) {
+template <typename Peer, typename Kind>
+QWidget* Make(Control& control, double dpi, QWidget* parent) {
     return new Peer(static_cast<Kind&>(control), dpi, parent);
 }
 
