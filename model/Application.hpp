@@ -59,11 +59,12 @@ public:
     // The number formats the application knows, made on first use.
     const std::shared_ptr<NumberFormats>& NumberFormatList();
     int32_t SheetsInNewWorkbook() const { return m_nSheetsInNewWorkbook; }
+    // Sets one of the settings as one change, recorded for undo when it
+    // differs from the current value.
+    template <typename T> void Change(T Application::*member, T value);
 
 private:
     explicit Application(std::vector<std::string> fontFamilies);
-
-    template <typename T> void Change(T Application::*member, T value);
 
     std::vector<std::string> m_fonts;
     std::string m_strDefaultFont;

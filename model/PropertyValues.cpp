@@ -40,7 +40,7 @@ bool ToBoolean(const Variant& value) {
 }
 
 int32_t ToChoice(const Variant& value, std::string_view property,
-                 std::initializer_list<int32_t> allowed) {
+                 std::span<const int32_t> allowed) {
     const bool fits = FitsLong(value);
     const int32_t v = fits ? value.ToLong() : 0;
     for (const int32_t a : allowed) {

@@ -55,10 +55,12 @@ public:
                        const std::vector<uint32_t>& blockIds) const;
     // How many times the workbook was recalculated.
     int32_t CalculationCount() const { return m_nCalculations; }
+    // Sets one of the settings as one change, recorded for undo when it
+    // differs from the current value.
+    template <typename T> void Change(T Workbook::*member, T value);
 
 private:
     Workbook(const std::shared_ptr<Application>& app, std::string name);
-    template <typename T> void Change(T Workbook::*member, T value);
 
     std::weak_ptr<Application> m_pApp;
     std::shared_ptr<StyleTable> m_pStyles;

@@ -3,6 +3,7 @@
 #include "model/Application.hpp"
 #include "model/AutoFit.hpp"
 #include "model/Constants.hpp"
+#include "model/PropertyMembers.hpp"
 #include "model/PropertyValues.hpp"
 #include "model/Range.hpp"
 #include "model/Style.hpp"
@@ -53,20 +54,8 @@ const MemberTable<Worksheet>& Worksheet::Members() {
             }
             return Variant(0);
         });
-        t.Property(
-            "DisplayHeadings", [](S& s, auto) { return Variant(s.m_bDisplayHeadings); },
-            [](S& s, auto, const Variant& v) {
-                if (!v.IsNull()) {
-                    s.SetDisplayHeadings(values::ToBoolean(v));
-                }
-            });
-        t.Property(
-            "DisplayGridlines", [](S& s, auto) { return Variant(s.m_bDisplayGridlines); },
-            [](S& s, auto, const Variant& v) {
-                if (!v.IsNull()) {
-                    s.SetDisplayGridlines(values::ToBoolean(v));
-                }
-            });
+        members::Boolean(t, "DisplayHeadings", &S::m_bDisplayHeadings);
+        members::Boolean(t, "DisplayGridlines", &S::m_bDisplayGridlines);
         t.Property(
             "GridlineColor", [](S& s, auto) { return Variant(s.GridlineColor()); },
             [](S& s, auto, const Variant& v) {

@@ -53,10 +53,12 @@ public:
     void SetDisplayHeadings(bool value) { Change(&Worksheet::m_bDisplayHeadings, value); }
     void SetDisplayGridlines(bool value) { Change(&Worksheet::m_bDisplayGridlines, value); }
     void SetGridlineColor(uint32_t color) { Change(&Worksheet::m_uGridlineColor, color); }
+    // Sets one of the settings as one change, recorded for undo when it
+    // differs from the current value.
+    template <typename T> void Change(T Worksheet::*member, T value);
 
 private:
     Worksheet(const std::shared_ptr<Workbook>& book, std::string name);
-    template <typename T> void Change(T Worksheet::*member, T value);
     void Record(const CellState& before);
 
     std::weak_ptr<Workbook> m_pBook;
