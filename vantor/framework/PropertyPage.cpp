@@ -84,6 +84,10 @@ int32_t PropertyPage::OnReset() noexcept {
     // Change events that loading raised run now, while loading still silences them.
     trap([&] { Environment::Current().DoEvents(); });
     m_bLoading = false;
+    // What loading showed, so that a page can tell what the user changed.
+    for (const auto& control : Controls()) {
+        control->SaveValue();
+    }
     AfterLoad(trap);
     CheckError(ResetTag(), trap);
     return 0;

@@ -231,6 +231,11 @@ TEST(CellPropFormatApply, MixedFormatsAreKeptUnlessTheUserChoseACode) {
     f.target->Set("NumberFormat", Variant::Null());
     f.page.OnReset();
     EXPECT_EQ(f.Apply(), (Lines{"Cells: Call Apply()"}));
+
+    // A code typed and erased again chooses nothing: General is not written over them.
+    f.page.txtFormatCode->UserType("0.0");
+    f.page.txtFormatCode->UserType("");
+    EXPECT_EQ(f.Apply(), (Lines{"Cells: Call Apply()"}));
 }
 
 TEST(CellPropFormatApply, AnEditCycleCountsOnceAndAgainAfterApply) {

@@ -45,7 +45,7 @@ TEST(CellPropOtherLoad, ShowsNoteAndMarkAndWritesNeitherUntouched) {
         f.Load();
         EXPECT_EQ(f.page.txtMarkText->Text(), c.shown);
         EXPECT_EQ(f.page.chkReadOnly->Value(), c.readOnlyShown);
-        EXPECT_FALSE(f.page.TextChanged());
+        EXPECT_FALSE(f.page.txtMarkText->ChangedFromSaved());
         EXPECT_EQ(f.site->modified, 0);
         f.page.OnApply();
         EXPECT_EQ(*f.writes, (Lines{"Cells: Put ReadOnly = Null"}));
@@ -70,7 +70,7 @@ TEST(CellPropOtherApply, AResetForgetsTheTypedNote) {
     f.page.txtMarkText->UserType("draft");
     f.page.OnReset();
     EXPECT_EQ(f.page.txtMarkText->Text(), "");
-    EXPECT_FALSE(f.page.TextChanged());
+    EXPECT_FALSE(f.page.txtMarkText->ChangedFromSaved());
     f.writes->clear();
     f.page.OnApply();
     EXPECT_EQ(*f.writes, (Lines{"Cells: Put ReadOnly = Null"}));

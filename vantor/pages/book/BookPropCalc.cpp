@@ -47,7 +47,7 @@ int32_t BookPropCalc::ValidateData() noexcept {
     int32_t result = 0;
     trap([&] {
         // A text left as loaded is not written, whatever it says.
-        if (txtLoopPrecision->Text() != m_strShownPrecision &&
+        if (txtLoopPrecision->ChangedFromSaved() &&
             !AcceptedMaxChange(txtLoopPrecision->Text())) {
             Environment::Current().MessageBox(MaxChangeRefused, msgbox::OkOnly | msgbox::Exclamation,
                                               Caption());
@@ -68,7 +68,6 @@ void BookPropCalc::LoadControls(ErrorTrap& trap) {
                                                ? maxChange
                                                : Variant(ShortNumberText(maxChange.ToDouble())));
     });
-    m_strShownPrecision = txtLoopPrecision->Text();
     EnableIterationLimits();
 }
 
@@ -85,7 +84,7 @@ void BookPropCalc::ApplyControls(ErrorTrap& trap) {
     });
     trap([&] {
         // A text left as shown is kept: the short form may not read back exactly.
-        const Variant maxChange = txtLoopPrecision->Text() == m_strShownPrecision
+        const Variant maxChange = !txtLoopPrecision->ChangedFromSaved()
                                       ? Variant::Null()
                                       : Variant(LeadingNumber(txtLoopPrecision->Text()));
         m_oTarget.Put("MaxChange", SafeSetting(maxChange, m_oTarget.Get("MaxChange")));

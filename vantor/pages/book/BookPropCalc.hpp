@@ -45,9 +45,6 @@ protected:
 
 private:
     void EnableIterationLimits();
-
-    // The maximum change as loaded: a text the user left alone keeps the value.
-    std::string m_strShownPrecision;
 };
 
 } // namespace vantor

@@ -68,7 +68,7 @@ int32_t BookandSheetProp::ValidateData() noexcept {
     int32_t result = 0;
     trap([&] {
         // A text left as loaded is not written, whatever it says.
-        if (txtLoopPrecision->Text() != m_strShownPrecision &&
+        if (txtLoopPrecision->ChangedFromSaved() &&
             !AcceptedMaxChange(txtLoopPrecision->Text())) {
             Environment::Current().MessageBox(MaxChangeRefused, msgbox::OkOnly | msgbox::Exclamation,
                                               Caption());
@@ -91,7 +91,6 @@ void BookandSheetProp::LoadControls(ErrorTrap& trap) {
                                                ? maxChange
                                                : Variant(FixedNumberText(maxChange.ToDouble())));
     });
-    m_strShownPrecision = txtLoopPrecision->Text();
     EnableIterationLimits();
 
     trap([&] { LoadSettingCheckbox(*chkShowHeader, m_oSheet.Get("DisplayHeadings")); });
@@ -123,7 +122,7 @@ void BookandSheetProp::ApplyControls(ErrorTrap& trap) {
     });
     trap([&] {
         // A text left as shown is kept: the shown form rounds to ten decimals.
-        const Variant maxChange = txtLoopPrecision->Text() == m_strShownPrecision
+        const Variant maxChange = !txtLoopPrecision->ChangedFromSaved()
                                       ? Variant::Null()
                                       : Variant(LeadingNumber(txtLoopPrecision->Text()));
         m_oBook.Put("MaxChange", SafeSetting(maxChange, m_oBook.Get("MaxChange")));

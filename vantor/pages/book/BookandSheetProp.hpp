@@ -86,8 +86,6 @@ private:
     // The application's active workbook and active sheet.
     ObjectRef m_oBook;
     ObjectRef m_oSheet;
-    // The maximum change as loaded: a text the user left alone keeps the value.
-    std::string m_strShownPrecision;
 };
 
 } // namespace vantor

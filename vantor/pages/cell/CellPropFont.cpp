@@ -123,7 +123,6 @@ void CellPropFont::LoadControls(ErrorTrap& trap) {
         }
         LoadSettingText(*cbxSize, shown);
     });
-    m_strLoadedSize = cbxSize->Text();
 
     trap([&] { LoadSettingCheckbox(*chkBold, m_oFont.Get("Bold")); });
     trap([&] { LoadSettingCheckbox(*chkItalic, m_oFont.Get("Italic")); });
@@ -133,8 +132,6 @@ void CellPropFont::LoadControls(ErrorTrap& trap) {
         LoadSettingCheckbox(*chkUnderline,
                             underline.IsNull() ? underline : Variant(underline.ToDouble() > 0));
     });
-    const int32_t underlineShown = chkUnderline->Value();
-    m_vtLoadedUnderline = underlineShown == 2 ? Variant::Null() : Variant(underlineShown == 1);
 
     trap([&] {
         const Variant color = m_oFont.Get("color");
@@ -165,7 +162,7 @@ void CellPropFont::ApplyControls(ErrorTrap& trap) {
     });
     // The size is written only when the user changed the box, and never as 0
     // (an empty box over mixed sizes): a cell of 10.5 points stays so.
-    if (cbxSize->Text() != m_strLoadedSize) {
+    if (cbxSize->ChangedFromSaved()) {
         trap([&] {
             const int32_t size = GetFontSize();
             if (size != 0) {
@@ -179,7 +176,9 @@ void CellPropFont::ApplyControls(ErrorTrap& trap) {
     // Compared with what the box showed after loading, so that an untouched
     // box keeps an underline style other than single (double, accounting).
     trap([&] {
-        m_oFont.Put("Underline", SafeSettingCheckBox(chkUnderline->Value(), m_vtLoadedUnderline));
+        m_oFont.Put("Underline", chkUnderline->ChangedFromSaved()
+                                     ? SafeSettingCheckBox(chkUnderline->Value(), Variant::Null())
+                                     : Variant::Null());
     });
     trap([&] { ApplySettingColor(m_oFont, "color", "ColorIndex", *csxFontColor); });
 }

@@ -76,10 +76,6 @@ private:
     ObjectRef m_oFont;
     int16_t m_nLastFontIndex = -1;
     const std::array<NamedSize, 16> m_aFontSizes;
-    // What the reset left in the size box and the underline box, so that
-    // apply writes only what the user changed.
-    std::string m_strLoadedSize;
-    Variant m_vtLoadedUnderline = Variant::Null();
 };
 
 } // namespace vantor

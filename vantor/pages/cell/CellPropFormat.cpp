@@ -96,15 +96,7 @@ void CellPropFormat::TakeBuiltCode(ErrorTrap& trap, int32_t category) {
     NotifyModified(true);
 }
 
-void CellPropFormat::NotifyModified(bool bFlag) noexcept {
-    if (!m_bLoading) {
-        m_bCodeChosen = true;
-    }
-    PropertyPage::NotifyModified(bFlag);
-}
-
 void CellPropFormat::LoadControls(ErrorTrap& trap) {
-    m_bCodeChosen = false;
     // Loading is already on: putting the options back builds nothing.
     trap([&] { nbeNumSpaces->SetValue(Variant(2)); });
     trap([&] { chkNumComma->SetValue(0); });
@@ -332,8 +324,10 @@ int32_t CellPropFormat::OnApply() noexcept {
 void CellPropFormat::ApplyControls(ErrorTrap& trap) {
     Variant current = Variant::Null();
     trap([&] { current = m_oTarget.Get("NumberFormat"); });
-    // Over cells whose formats differ each keeps its own, unless the user chose a code.
-    if (current.IsNull() && !m_bCodeChosen) {
+    // Over cells whose formats differ each keeps its own, unless the user
+    // chose a category or left a code other than the one shown at load
+    // (typing a code and erasing it again chooses nothing).
+    if (current.IsNull() && !lstCategory->ChangedFromSaved() && !txtFormatCode->ChangedFromSaved()) {
         return;
     }
     const Variant code(m_strFormatCode);

@@ -89,7 +89,6 @@ public:
 protected:
     void LoadControls(ErrorTrap& trap) override;
     void ApplyControls(ErrorTrap& trap) override;
-    void NotifyModified(bool bFlag = true) noexcept override;
 
 private:
     ObjectRef NumberFormats() const;
@@ -109,9 +108,6 @@ private:
     void OnAddClick() noexcept;
 
     std::string m_strFormatCode;
-    // Whether the user picked or typed a code since the last reset: over
-    // cells whose formats differ, only then is a code written.
-    bool m_bCodeChosen = false;
 };
 
 } // namespace vantor

@@ -8,18 +8,7 @@ CellPropOther::CellPropOther() : PropertyPage(LogTags::Word("Other"), PageCounte
     NotifyOn(*chkReadOnly, ev::Click);
     // Merging is not a property of the target; the click only marks the page.
     NotifyOn(*chkMergeCells, ev::Click);
-    txtMarkText->On(ev::Change, [this](EventArgs&) {
-        NotifyModified(true);
-        if (!m_bLoading) {
-            m_bTextChanged = true;
-        }
-    });
-}
-
-int32_t CellPropOther::OnReset() noexcept {
-    // A reset throws the user's edits away, the note's among them.
-    m_bTextChanged = false;
-    return PropertyPage::OnReset();
+    NotifyOn(*txtMarkText, ev::Change);
 }
 
 void CellPropOther::LoadControls(ErrorTrap& trap) {
@@ -35,7 +24,9 @@ void CellPropOther::LoadControls(ErrorTrap& trap) {
 }
 
 void CellPropOther::ApplyControls(ErrorTrap& trap) {
-    if (m_bTextChanged) {
+    // Only a note the user changed is written, so that loading a selection
+    // whose notes differ, or that has none, never overwrites or asks for notes.
+    if (txtMarkText->ChangedFromSaved()) {
         trap(
             [&] { m_oTarget.Get("Comment").ToObject().Put("Text", Variant(txtMarkText->Text())); });
     }

@@ -15,8 +15,6 @@ public:
     CellPropOther();
     std::string ClassName() const override { return "CellPropOther"; }
 
-    int32_t OnReset() noexcept override;
-
     // The form design (positions in twips).
     const std::shared_ptr<Label> Label1 = Add<Label>("Label1", {180, 120, 1575, 255}, "Note:");
     const std::shared_ptr<TextBox> txtMarkText = Add<TextBox>("txtMarkText", {360, 360, 3435, 315});
@@ -25,17 +23,9 @@ public:
     const std::shared_ptr<CheckBox> chkMergeCells =
         Add<CheckBox>("chkMergeCells", {1320, 1080, 2235, 255}, "Merge cells");
 
-    bool TextChanged() const { return m_bTextChanged; }
-
 protected:
     void LoadControls(ErrorTrap& trap) override;
     void ApplyControls(ErrorTrap& trap) override;
-
-private:
-    // True once the user has edited the note since the last load; only then
-    // is the note written, so that loading a selection whose notes differ, or
-    // that has none, never overwrites or asks for notes on apply.
-    bool m_bTextChanged = false;
 };
 
 } // namespace vantor
