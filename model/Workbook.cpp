@@ -6,6 +6,7 @@
 #include "model/PropertyValues.hpp"
 #include "model/SheetSelection.hpp"
 #include "model/StyleTable.hpp"
+#include "model/WorkbookSource.hpp"
 #include "model/Worksheet.hpp"
 #include "vantor/automation/TextFunctions.hpp"
 
@@ -79,9 +80,16 @@ template <typename T> void Workbook::Change(T Workbook::*member, T value) {
         return;
     }
     this->*member = value;
+    m_bSaved = false;
     auto self = std::static_pointer_cast<Workbook>(shared_from_this());
-    History().Record(UndoChange{[self, member, old] { (*self).*member = old; },
-                                [self, member, value] { (*self).*member = value; }});
+    History().Record(UndoChange{[self, member, old] {
+                                    (*self).*member = old;
+                                    self->m_bSaved = false;
+                                },
+                                [self, member, value] {
+                                    (*self).*member = value;
+                                    self->m_bSaved = false;
+                                }});
 }
 
 const MemberTable<Workbook>& Workbook::Members() {
@@ -137,6 +145,14 @@ const MemberTable<Workbook>& Workbook::Members() {
             [](W& w, auto, const Variant& v) {
                 if (!v.IsNull()) {
                     w.Change(&W::m_nCommentMode, values::ToLongIn(v, "CommentMode", 0, 3));
+                }
+            });
+        boolean("Date1904", &W::m_bDate1904);
+        t.Property(
+            "Saved", [](W& w, auto) { return Variant(w.m_bSaved); },
+            [](W& w, auto, const Variant& v) {
+                if (!v.IsNull()) {
+                    w.m_bSaved = values::ToBoolean(v);
                 }
             });
         t.Property("Sheets", [](W& w, auto) {

@@ -14,6 +14,7 @@ class SheetSelection;
 class StyleTable;
 class UndoHistory;
 class Worksheet;
+class WorkbookSource;
 
 // A workbook: its sheets, which share one style table, and its window and
 // calculation settings.
@@ -52,6 +53,16 @@ public:
     // The same, knowing that a block of one sheet holds only `blockIds`.
     size_t StylesInUse(const Worksheet& sheet, const CellRect& block,
                        const std::vector<uint32_t>& blockIds) const;
+    // The 1904 date system: serial 0 is 1904-01-01 instead of 1899-12-31.
+    bool Date1904() const { return m_bDate1904; }
+    void SetDate1904(bool value) { Change(&Workbook::m_bDate1904, value); }
+    // False after any change, true once opened or saved.
+    bool Saved() const { return m_bSaved; }
+    void SetSaved(bool saved) { m_bSaved = saved; }
+    // What the reader of its file kept, or null.
+    const std::shared_ptr<const WorkbookSource>& Source() const { return m_pSource; }
+    void SetSource(std::shared_ptr<const WorkbookSource> source) { m_pSource = std::move(source); }
+
     // How many times the workbook was recalculated.
     int32_t CalculationCount() const { return m_nCalculations; }
 
@@ -66,6 +77,8 @@ private:
     std::vector<std::shared_ptr<Worksheet>> m_sheets;
     std::shared_ptr<Worksheet> m_pActiveSheet;
     int32_t m_nCalculations = 0;
+    bool m_bSaved = true;
+    std::shared_ptr<const WorkbookSource> m_pSource;
 
     bool m_bDisplayHorizontalScrollBar = true;
     bool m_bDisplayVerticalScrollBar = true;
@@ -77,6 +90,7 @@ private:
     bool m_bDisplayZeros = true;
     bool m_bDisplayErrors = true;
     int32_t m_nCommentMode = 2; // indicator only
+    bool m_bDate1904 = false;
 };
 
 } // namespace vantor::model
