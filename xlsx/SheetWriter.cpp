@@ -376,7 +376,14 @@ std::string SheetWriter::ColumnsText() const {
             out += "\" max=\"";
             AppendInt(out, d + 1);
             out += "\" width=\"";
-            AppendNumber(out, SheetReader::FileWidth(width));
+            // A width the model did not change is written as the file had it.
+            const pugi::xml_node col = from >= 0 ? m_pSource->cols[static_cast<size_t>(from)] : pugi::xml_node();
+            if (col && col.attribute("width") &&
+                SheetReader::ModelWidth(DoubleAttr(col, "width", 0)) == width) {
+                out += col.attribute("width").value();
+            } else {
+                AppendNumber(out, SheetReader::FileWidth(width));
+            }
             out += '"';
             if (format != 0) {
                 out += " style=\"";
