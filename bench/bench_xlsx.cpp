@@ -4,6 +4,7 @@
 // memory a load adds against the size of the sheet's XML; and the cost of a
 // tenth of the cells, to show the cost grows linearly.
 #include "model/Application.hpp"
+#include "vantor/automation/Enumerations.hpp"
 #include "model/CellStore.hpp"
 #include "model/Constants.hpp"
 #include "model/StyleTable.hpp"
@@ -55,7 +56,7 @@ const std::string& BenchFile(int32_t rows) {
         s.bold = i % 2 == 1;
         s.fontColor = static_cast<uint32_t>(i) * 16411u % 0xFFFFFFu;
         s.numberFormat = table.NumberFormats().Intern(i % 3 == 0 ? "0.00" : i % 3 == 1 ? "#,##0" : "");
-        s.hAlign = i % 4 == 0 ? constants::kHAlignCenter : constants::kHAlignGeneral;
+        s.hAlign = i % 4 == 0 ? enums::HAlign::Center : enums::HAlign::General;
         ids.push_back(table.Intern(s));
     }
     for (int32_t c = 0; c < kColumns; ++c) {

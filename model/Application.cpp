@@ -2,15 +2,23 @@
 
 #include "model/NumberFormats.hpp"
 
-#include "model/Constants.hpp"
 #include "model/ControlKinds.hpp"
 #include "model/FontCatalog.hpp"
+#include "model/PropertyMembers.hpp"
 #include "model/PropertyValues.hpp"
 #include "model/Range.hpp"
 #include "model/Workbook.hpp"
 #include "model/Worksheet.hpp"
+#include "vantor/automation/Enumerations.hpp"
 
 namespace vantor::model {
+
+namespace {
+
+constexpr int32_t kDirections[] = {enums::Direction::Up, enums::Direction::Left,
+                                   enums::Direction::Right, enums::Direction::Down};
+
+} // namespace
 
 std::shared_ptr<Application> Application::Create() {
     return Create(fonts::InstalledFamilies());
@@ -40,15 +48,6 @@ const MemberTable<Application>& Application::Members() {
     using A = Application;
     static const MemberTable<A> table = [] {
         MemberTable<A> t;
-        auto boolean = [&t](const std::string& name, bool A::*member) {
-            t.Property(
-                name, [member](A& a, auto) { return Variant(a.*member); },
-                [member](A& a, auto, const Variant& v) {
-                    if (!v.IsNull()) {
-                        a.Change(member, values::ToBoolean(v));
-                    }
-                });
-        };
         t.Property("ActiveWorkbook", [](A& a, auto) {
             return a.m_pActive ? Variant(a.m_pActive) : Variant::Nothing();
         });
@@ -56,14 +55,7 @@ const MemberTable<Application>& Application::Members() {
             const auto sheet = a.ActiveSheet();
             return sheet ? Variant(sheet) : Variant::Nothing();
         });
-        t.Property(
-            "SheetsInNewWorkbook", [](A& a, auto) { return Variant(a.m_nSheetsInNewWorkbook); },
-            [](A& a, auto, const Variant& v) {
-                if (!v.IsNull()) {
-                    a.Change(&A::m_nSheetsInNewWorkbook,
-                             values::ToLongIn(v, "SheetsInNewWorkbook", 1, 255));
-                }
-            });
+        members::LongIn(t, "SheetsInNewWorkbook", &A::m_nSheetsInNewWorkbook, 1, 255);
         // The undo settings are not themselves undone.
         t.Property(
             "EnableUndo", [](A& a, auto) { return Variant(a.m_pHistory->Enabled()); },
@@ -79,29 +71,12 @@ const MemberTable<Application>& Application::Members() {
                     a.m_pHistory->SetMaxSteps(values::ToLongIn(v, "UndoMaxNum", 1, 512));
                 }
             });
-        boolean("MoveAfterReturn", &A::m_bMoveAfterReturn);
-        t.Property(
-            "MoveAfterReturnDirection",
-            [](A& a, auto) { return Variant(a.m_nMoveAfterReturnDirection); },
-            [](A& a, auto, const Variant& v) {
-                if (!v.IsNull()) {
-                    a.Change(
-                        &A::m_nMoveAfterReturnDirection,
-                        values::ToChoice(v, "MoveAfterReturnDirection",
-                                         {constants::kDirectionUp, constants::kDirectionLeft,
-                                          constants::kDirectionRight, constants::kDirectionDown}));
-                }
-            });
-        boolean("FixedDecimal", &A::m_bFixedDecimal);
-        t.Property(
-            "FixedDecimalPlaces", [](A& a, auto) { return Variant(a.m_nFixedDecimalPlaces); },
-            [](A& a, auto, const Variant& v) {
-                if (!v.IsNull()) {
-                    a.Change(&A::m_nFixedDecimalPlaces,
-                             values::ToLongIn(v, "FixedDecimalPlaces", -300, 300));
-                }
-            });
-        boolean("FileAssoc", &A::m_bFileAssoc);
+        members::Boolean(t, "MoveAfterReturn", &A::m_bMoveAfterReturn);
+        members::Choice(t, "MoveAfterReturnDirection", &A::m_nMoveAfterReturnDirection,
+                        kDirections);
+        members::Boolean(t, "FixedDecimal", &A::m_bFixedDecimal);
+        members::LongIn(t, "FixedDecimalPlaces", &A::m_nFixedDecimalPlaces, -300, 300);
+        members::Boolean(t, "FileAssoc", &A::m_bFileAssoc);
         t.Property("Controls", [](A& a, auto) { return Variant(a.m_pControls); });
         t.Property("NumberFormats", [](A& a, auto) { return Variant(a.NumberFormatList()); });
         t.Property("Application", [](A& a, auto) { return Variant(a.shared_from_this()); });

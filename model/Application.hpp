@@ -1,5 +1,6 @@
 #pragma once
 #include "model/UndoHistory.hpp"
+#include "vantor/automation/Enumerations.hpp"
 #include "vantor/automation/InstalledFonts.hpp"
 #include "vantor/automation/MemberTable.hpp"
 
@@ -58,11 +59,12 @@ public:
     // The number formats the application knows, made on first use.
     const std::shared_ptr<NumberFormats>& NumberFormatList();
     int32_t SheetsInNewWorkbook() const { return m_nSheetsInNewWorkbook; }
+    // Sets one of the settings as one change, recorded for undo when it
+    // differs from the current value.
+    template <typename T> void Change(T Application::*member, T value);
 
 private:
     explicit Application(std::vector<std::string> fontFamilies);
-
-    template <typename T> void Change(T Application::*member, T value);
 
     std::vector<std::string> m_fonts;
     std::string m_strDefaultFont;
@@ -74,7 +76,7 @@ private:
 
     int32_t m_nSheetsInNewWorkbook = 3;
     bool m_bMoveAfterReturn = true;
-    int32_t m_nMoveAfterReturnDirection = -4121; // down
+    int32_t m_nMoveAfterReturnDirection = enums::Direction::Down;
     bool m_bFixedDecimal = false;
     int32_t m_nFixedDecimalPlaces = 2;
     bool m_bFileAssoc = false;

@@ -1,4 +1,6 @@
 #pragma once
+#include "model/Constants.hpp"
+
 #include <cstdint>
 #include <string>
 #include <string_view>

@@ -43,7 +43,7 @@ void CellStore::ForEachColumn(
 
 template <typename F>
 ColumnPtr CellStore::PatchedColumn(const ColumnPtr& column, int32_t first, int32_t last,
-                                  F&& newIdOf, const ColumnStyles* neighbour) const {
+                                   F&& newIdOf, const ColumnStyles* neighbour) const {
     const std::vector<int32_t>& ends = column->Ends();
     const std::vector<uint32_t>& ids = column->Ids();
     const size_t k0 = column->RunIndexAt(first);

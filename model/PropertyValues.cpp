@@ -1,9 +1,9 @@
 #include "model/PropertyValues.hpp"
 
-#include "model/Constants.hpp"
 #include "model/Palette.hpp"
 #include "model/Style.hpp"
 #include "vantor/automation/AutomationError.hpp"
+#include "vantor/automation/Enumerations.hpp"
 #include "vantor/automation/TextFunctions.hpp"
 
 #include <climits>
@@ -40,7 +40,7 @@ bool ToBoolean(const Variant& value) {
 }
 
 int32_t ToChoice(const Variant& value, std::string_view property,
-                 std::initializer_list<int32_t> allowed) {
+                 std::span<const int32_t> allowed) {
     const bool fits = FitsLong(value);
     const int32_t v = fits ? value.ToLong() : 0;
     for (const int32_t a : allowed) {
@@ -102,14 +102,14 @@ Variant ColorValue(uint32_t color, int32_t automatic) {
 }
 
 Variant ColorIndexValue(uint32_t color) {
-    return Variant(color == kAutoColor ? constants::kColorIndexAutomatic
+    return Variant(color == kAutoColor ? enums::ColorIndex::Automatic
                                        : palette::NearestIndex(color));
 }
 
 uint32_t ColorFromIndex(const Variant& value, std::string_view property) {
     const bool fits = FitsLong(value);
     const int32_t index = fits ? value.ToLong() : 0;
-    if (index == constants::kColorIndexAutomatic) {
+    if (index == enums::ColorIndex::Automatic) {
         return kAutoColor;
     }
     if (index < 1 || index > palette::kSize) {
@@ -121,7 +121,7 @@ uint32_t ColorFromIndex(const Variant& value, std::string_view property) {
 }
 
 bool IsNoColorIndex(const Variant& value) {
-    return value.IsNumber() && FitsLong(value) && value.ToLong() == constants::kColorIndexNone;
+    return value.IsNumber() && FitsLong(value) && value.ToLong() == enums::ColorIndex::None;
 }
 
 } // namespace vantor::model::values

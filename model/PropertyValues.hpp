@@ -2,7 +2,7 @@
 #include "vantor/automation/Variant.hpp"
 
 #include <cstdint>
-#include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -12,8 +12,7 @@
 namespace vantor::model::values {
 
 bool ToBoolean(const Variant& value);
-int32_t ToChoice(const Variant& value, std::string_view property,
-                 std::initializer_list<int32_t> allowed);
+int32_t ToChoice(const Variant& value, std::string_view property, std::span<const int32_t> allowed);
 int32_t ToLongIn(const Variant& value, std::string_view property, int32_t minimum, int32_t maximum);
 double ToDoubleIn(const Variant& value, std::string_view property, double minimum, double maximum);
 // An RGB colour, 0 to 16777215.

@@ -5,6 +5,7 @@
 #include "model/Constants.hpp"
 #include "model/ControlKinds.hpp"
 #include "model/NumberFormatCheck.hpp"
+#include "model/PropertyMembers.hpp"
 #include "model/PropertyValues.hpp"
 #include "model/RangeBorders.hpp"
 #include "model/RangeComment.hpp"
@@ -14,6 +15,7 @@
 #include "model/StyleTable.hpp"
 #include "model/Workbook.hpp"
 #include "model/Worksheet.hpp"
+#include "vantor/automation/Enumerations.hpp"
 
 #include <cfloat>
 
@@ -44,6 +46,19 @@ Variant AgreedSize(const RunList<double>& sizes, int32_t first, int32_t last) {
     });
     return mixed || !agreed ? Variant::Null() : Variant(*agreed);
 }
+
+// The values "HorizontalAlignment" and "VerticalAlignment" take.
+constexpr int32_t kHorizontalAlignments[] = {enums::HAlign::General,
+                                             enums::HAlign::Left,
+                                             enums::HAlign::Center,
+                                             enums::HAlign::Right,
+                                             enums::HAlign::Fill,
+                                             enums::HAlign::Justify,
+                                             enums::HAlign::CenterAcrossSelection,
+                                             enums::HAlign::Distributed};
+constexpr int32_t kVerticalAlignments[] = {enums::VAlign::Top, enums::VAlign::Center,
+                                           enums::VAlign::Bottom, enums::VAlign::Justify,
+                                           enums::VAlign::Distributed};
 
 } // namespace
 
@@ -197,12 +212,8 @@ void Range::AddComment(const std::string& text) {
 
 const MemberTable<Range>& Range::Members() {
     using R = Range;
-    using values::ToBoolean;
     static const MemberTable<R> table = [] {
         MemberTable<R> t;
-        auto stageCells = [](R& r, Field field, const std::function<void(Style&)>& set) {
-            r.Stage(Group::Cells, Bit(field), set);
-        };
         t.Property(
             "Value",
             [](R& r, auto) {
@@ -249,11 +260,11 @@ const MemberTable<Range>& Range::Members() {
         t.Property(
             "NumberFormat",
             [](R& r, auto) {
-                return r.ReadStyle(Group::Cells, Bit(Field::NumberFormat), [&r](const Style& s) {
+                return r.Read(Field::NumberFormat, [&r](const Style& s) {
                     return Variant(r.Styles().NumberFormats().Text(s.numberFormat));
                 });
             },
-            [stageCells](R& r, auto, const Variant& v) {
+            [](R& r, auto, const Variant& v) {
                 if (v.IsNull()) {
                     return;
                 }
@@ -262,62 +273,20 @@ const MemberTable<Range>& Range::Members() {
                 }
                 const uint32_t id =
                     r.Styles().NumberFormats().Intern(numberformat::CheckedCode(v.ToString()));
-                stageCells(r, Field::NumberFormat, [id](Style& s) { s.numberFormat = id; });
+                r.Stage(Field::NumberFormat, [id](Style& s) { s.numberFormat = id; });
             });
-        t.Property(
-            "HorizontalAlignment",
-            [](R& r, auto) {
-                return r.ReadStyle(Group::Cells, Bit(Field::HAlign),
-                                   [](const Style& s) { return Variant(s.hAlign); });
-            },
-            [stageCells](R& r, auto, const Variant& v) {
-                if (v.IsNull()) {
-                    return;
-                }
-                using namespace constants;
-                const int32_t a = values::ToChoice(v, "HorizontalAlignment",
-                                                   {kHAlignGeneral, kHAlignLeft, kHAlignCenter,
-                                                    kHAlignRight, kHAlignFill, kHAlignJustify,
-                                                    kHAlignCenterAcross, kHAlignDistributed});
-                stageCells(r, Field::HAlign, [a](Style& s) { s.hAlign = a; });
-            });
-        t.Property(
-            "VerticalAlignment",
-            [](R& r, auto) {
-                return r.ReadStyle(Group::Cells, Bit(Field::VAlign),
-                                   [](const Style& s) { return Variant(s.vAlign); });
-            },
-            [stageCells](R& r, auto, const Variant& v) {
-                if (v.IsNull()) {
-                    return;
-                }
-                using namespace constants;
-                const int32_t a = values::ToChoice(
-                    v, "VerticalAlignment",
-                    {kVAlignTop, kVAlignCenter, kVAlignBottom, kVAlignJustify, kVAlignDistributed});
-                stageCells(r, Field::VAlign, [a](Style& s) { s.vAlign = a; });
-            });
-        t.Property(
-            "WrapText",
-            [](R& r, auto) {
-                return r.ReadStyle(Group::Cells, Bit(Field::WrapText),
-                                   [](const Style& s) { return Variant(s.wrapText); });
-            },
-            [stageCells](R& r, auto, const Variant& v) {
-                if (!v.IsNull()) {
-                    const bool wrap = ToBoolean(v);
-                    stageCells(r, Field::WrapText, [wrap](Style& s) { s.wrapText = wrap; });
-                }
-            });
+        members::Choice(t, "HorizontalAlignment", Field::HAlign, &Style::hAlign,
+                        kHorizontalAlignments);
+        members::Choice(t, "VerticalAlignment", Field::VAlign, &Style::vAlign, kVerticalAlignments);
+        members::Boolean(t, "WrapText", Field::WrapText, &Style::wrapText);
         t.Property(
             "ReadOnly",
             [](R& r, auto) {
-                return r.ReadStyle(Group::Cells, Bit(Field::ReadOnly),
-                                   [](const Style& s) { return Variant(s.readOnly); });
+                return r.Read(Field::ReadOnly, [](const Style& s) { return Variant(s.readOnly); });
             },
             [](R& r, auto, const Variant& v) {
                 if (!v.IsNull()) {
-                    r.WriteReadOnly(ToBoolean(v));
+                    r.WriteReadOnly(values::ToBoolean(v));
                 }
             });
         t.Property(

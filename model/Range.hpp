@@ -57,6 +57,13 @@ public:
                       const std::function<Variant(const Style&)>& value);
     // Stages a write of `fields` to a group: `set` gives the fields their value.
     void Stage(Group group, FieldMask fields, const std::function<void(Style&)>& set);
+    // The same for one field of the range's own cells.
+    Variant Read(Field field, const std::function<Variant(const Style&)>& value) {
+        return ReadStyle(Group::Cells, Bit(field), value);
+    }
+    void Stage(Field field, const std::function<void(Style&)>& set) {
+        Stage(Group::Cells, Bit(field), set);
+    }
     // Whether the range has inside lines of a group (more than one row or column).
     bool HasGroup(Group group) const;
 

@@ -1,27 +1,28 @@
 #include "model/RangeBorders.hpp"
 
-#include "model/Constants.hpp"
 #include "model/Range.hpp"
 #include "model/RangeBorder.hpp"
+#include "vantor/automation/Enumerations.hpp"
 
 namespace vantor::model {
 
 RangeBorders::RangeBorders(std::shared_ptr<Range> range) : m_pRange(std::move(range)) {}
 
 std::shared_ptr<RangeBorder> RangeBorders::Item(int32_t index) {
-    if (index < constants::kDiagonalDown || index > constants::kInsideHorizontal) {
+    if (index < enums::BorderIndex::DiagonalDown || index > enums::BorderIndex::InsideHorizontal) {
         throw AutomationError(err::SubscriptOutOfRange, "Border indexes run from 5 to 12");
     }
-    if (index == constants::kInsideVertical && !m_pRange->HasGroup(StyleSummary::InsideVertical)) {
+    if (index == enums::BorderIndex::InsideVertical &&
+        !m_pRange->HasGroup(StyleSummary::InsideVertical)) {
         throw AutomationError(err::ApplicationDefined,
                               "A range of one column has no inside vertical border");
     }
-    if (index == constants::kInsideHorizontal &&
+    if (index == enums::BorderIndex::InsideHorizontal &&
         !m_pRange->HasGroup(StyleSummary::InsideHorizontal)) {
         throw AutomationError(err::ApplicationDefined,
                               "A range of one row has no inside horizontal border");
     }
-    auto& item = m_items[index - constants::kDiagonalDown];
+    auto& item = m_items[index - enums::BorderIndex::DiagonalDown];
     if (!item) {
         item = std::make_shared<RangeBorder>(m_pRange, index);
     }
@@ -44,10 +45,11 @@ const MemberTable<RangeBorders>& RangeBorders::Members() {
 
 std::vector<Variant> RangeBorders::Enumerate() {
     std::vector<Variant> items;
-    for (int32_t index = constants::kDiagonalDown; index <= constants::kInsideHorizontal; ++index) {
-        if ((index != constants::kInsideVertical ||
+    for (int32_t index = enums::BorderIndex::DiagonalDown;
+         index <= enums::BorderIndex::InsideHorizontal; ++index) {
+        if ((index != enums::BorderIndex::InsideVertical ||
              m_pRange->HasGroup(StyleSummary::InsideVertical)) &&
-            (index != constants::kInsideHorizontal ||
+            (index != enums::BorderIndex::InsideHorizontal ||
              m_pRange->HasGroup(StyleSummary::InsideHorizontal))) {
             items.emplace_back(Item(index));
         }

@@ -8,8 +8,6 @@
 
 namespace vantor::model {
 
-RangeComment::RangeComment(std::shared_ptr<Range> range) : m_pRange(std::move(range)) {}
-
 const MemberTable<RangeComment>& RangeComment::Members() {
     using C = RangeComment;
     static const MemberTable<C> table = [] {
@@ -40,10 +38,6 @@ const MemberTable<RangeComment>& RangeComment::Members() {
         return t;
     }();
     return table;
-}
-
-std::string RangeComment::DisplayName() const {
-    return "Comment(" + m_pRange->Where() + ")";
 }
 
 } // namespace vantor::model

@@ -1,23 +1,16 @@
 #pragma once
+#include "model/RangeChild.hpp"
 #include "vantor/automation/MemberTable.hpp"
-
-#include <memory>
 
 namespace vantor::model {
 
-class Range;
-
 // The notes of a range's cells: "Text" reads the text they share (Null
 // where they differ) and writes every note of the range at once.
-class RangeComment : public DispatchObject<RangeComment> {
+class RangeComment : public DispatchObject<RangeComment, RangeChild> {
 public:
-    explicit RangeComment(std::shared_ptr<Range> range);
+    using DispatchObject::DispatchObject;
     static const MemberTable<RangeComment>& Members();
     std::string TypeName() const override { return "Comment"; }
-    std::string DisplayName() const override;
-
-private:
-    std::shared_ptr<Range> m_pRange;
 };
 
 } // namespace vantor::model

@@ -52,7 +52,8 @@ public:
         const size_t k0 = RunIndexAt(first);
         const size_t k1 = RunIndexAt(last);
         // Runs before the block stay as they are.
-        out.m_runs.insert(out.m_runs.end(), m_runs.begin(), m_runs.begin() + static_cast<std::ptrdiff_t>(k0));
+        out.m_runs.insert(out.m_runs.end(), m_runs.begin(),
+                          m_runs.begin() + static_cast<std::ptrdiff_t>(k0));
         if (RunStart(k0) < first) {
             out.Append(first, m_runs[k0].value);
         }
@@ -66,7 +67,8 @@ public:
         // Runs after it too; only the first may join the block's last run.
         if (k1 + 1 < m_runs.size()) {
             out.Append(m_runs[k1 + 1].end, m_runs[k1 + 1].value);
-            out.m_runs.insert(out.m_runs.end(), m_runs.begin() + static_cast<std::ptrdiff_t>(k1 + 2), m_runs.end());
+            out.m_runs.insert(out.m_runs.end(),
+                              m_runs.begin() + static_cast<std::ptrdiff_t>(k1 + 2), m_runs.end());
         }
         return out;
     }

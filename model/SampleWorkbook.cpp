@@ -5,6 +5,7 @@
 #include "model/Range.hpp"
 #include "model/Workbook.hpp"
 #include "model/Worksheet.hpp"
+#include "vantor/automation/Enumerations.hpp"
 
 #include <initializer_list>
 #include <string>
@@ -14,6 +15,7 @@ namespace vantor::model::sample {
 
 namespace {
 
+using namespace enums;
 using Settings = std::initializer_list<std::pair<std::string, Variant>>;
 
 // Writes properties to a block and applies them. A name is a property of the
@@ -50,7 +52,8 @@ void Outline(const std::shared_ptr<Worksheet>& sheet, const std::string& address
              int32_t weight) {
     const ObjectRef range(sheet->RangeOf(address));
     const ObjectRef borders = range.Get("Borders").ToObject();
-    for (const int32_t index : {7, 8, 9, 10}) {
+    for (const int32_t index : {BorderIndex::EdgeLeft, BorderIndex::EdgeTop,
+                                BorderIndex::EdgeBottom, BorderIndex::EdgeRight}) {
         const ObjectRef border = borders.Call("Item", index).ToObject();
         border.Put("LineStyle", style);
         border.Put("Weight", weight);
@@ -87,7 +90,9 @@ void BuildValues(const std::shared_ptr<Worksheet>& sheet) {
     Put(sheet, "B1", "Value");
     Put(sheet, "C1", "Format code");
     Format(sheet, "A1:C1",
-           {{"Font.Bold", true}, {"HorizontalAlignment", -4108}, {"Borders(9).LineStyle", 1}});
+           {{"Font.Bold", true},
+            {"HorizontalAlignment", HAlign::Center},
+            {"Borders(9).LineStyle", LineStyle::Continuous}});
     int32_t line = 2;
     for (const Row& row : rows) {
         const std::string n = std::to_string(line++);
@@ -108,40 +113,50 @@ void BuildFormats(const std::shared_ptr<Worksheet>& sheet) {
     Put(sheet, "A2:A9", "Sample");
     Format(sheet, "A2", {{"Font.Bold", true}});
     Format(sheet, "A3", {{"Font.Italic", true}});
-    Format(sheet, "A4", {{"Font.Underline", 2}});
-    Format(sheet, "A5", {{"Font.Underline", -4119}, {"Font.Strikethrough", true}});
+    Format(sheet, "A4", {{"Font.Underline", Underline::Single}});
+    Format(sheet, "A5", {{"Font.Underline", Underline::Double}, {"Font.Strikethrough", true}});
     Format(sheet, "A6", {{"Font.Size", 20}, {"Font.color", 255}});
     Format(sheet, "A7", {{"Font.Name", "DejaVu Serif"}, {"Font.Size", 10.5}});
-    Format(sheet, "A8", {{"Font.ColorIndex", 5}, {"Font.Underline", 4}});
+    Format(sheet, "A8", {{"Font.ColorIndex", 5}, {"Font.Underline", Underline::SingleAccounting}});
     Format(sheet, "A9", {{"Font.Name", "DejaVu Sans Mono"}, {"Font.Size", 9}});
 
     Put(sheet, "C1", "Alignment");
     Put(sheet, "C2:C7", "Aligned");
-    Format(sheet, "C2", {{"HorizontalAlignment", -4131}, {"VerticalAlignment", -4160}});
-    Format(sheet, "C3", {{"HorizontalAlignment", -4108}, {"VerticalAlignment", -4108}});
-    Format(sheet, "C4", {{"HorizontalAlignment", -4152}});
-    Format(sheet, "C5", {{"HorizontalAlignment", 7}});
+    Format(sheet, "C2",
+           {{"HorizontalAlignment", HAlign::Left}, {"VerticalAlignment", VAlign::Top}});
+    Format(sheet, "C3",
+           {{"HorizontalAlignment", HAlign::Center}, {"VerticalAlignment", VAlign::Center}});
+    Format(sheet, "C4", {{"HorizontalAlignment", HAlign::Right}});
+    Format(sheet, "C5", {{"HorizontalAlignment", HAlign::CenterAcrossSelection}});
     Put(sheet, "C6", "This text wraps inside its cell");
-    Format(sheet, "C6", {{"WrapText", true}, {"VerticalAlignment", -4160}});
-    Format(sheet, "C7", {{"HorizontalAlignment", -4130}});
+    Format(sheet, "C6", {{"WrapText", true}, {"VerticalAlignment", VAlign::Top}});
+    Format(sheet, "C7", {{"HorizontalAlignment", HAlign::Justify}});
 
     Put(sheet, "E1", "Borders");
-    Outline(sheet, "E2:G4", 1, -4138);
-    Format(sheet, "E2:G4", {{"Borders(11).LineStyle", -4118}, {"Borders(12).LineStyle", -4115}});
-    Outline(sheet, "I2", -4119, 4);
+    Outline(sheet, "E2:G4", LineStyle::Continuous, BorderWeight::Medium);
+    Format(sheet, "E2:G4",
+           {{"Borders(11).LineStyle", LineStyle::Dot}, {"Borders(12).LineStyle", LineStyle::Dash}});
+    Outline(sheet, "I2", LineStyle::Double, BorderWeight::Thick);
     Format(sheet, "I4",
-           {{"Borders(5).LineStyle", 1}, {"Borders(6).LineStyle", 1}, {"Borders(6).color", 255}});
-    Format(
-        sheet, "I6",
-        {{"Borders(9).LineStyle", 4}, {"Borders(9).ColorIndex", 10}, {"Borders(8).LineStyle", 5}});
+           {{"Borders(5).LineStyle", LineStyle::Continuous},
+            {"Borders(6).LineStyle", LineStyle::Continuous},
+            {"Borders(6).color", 255}});
+    Format(sheet, "I6",
+           {{"Borders(9).LineStyle", LineStyle::DashDot},
+            {"Borders(9).ColorIndex", 10},
+            {"Borders(8).LineStyle", LineStyle::DashDotDot}});
 
     Put(sheet, "K1", "Fills");
     Format(sheet, "K2", {{"Interior.color", 65535}});
     Format(sheet, "K3", {{"Interior.ColorIndex", 37}});
-    Format(sheet, "K4", {{"Interior.Pattern", 15}, {"Interior.PatternColor", 16711680}});
-    Format(sheet, "K5", {{"Interior.Pattern", 17}, {"Interior.color", 13434879}});
-    Format(sheet, "K6", {{"Interior.Pattern", -4162}, {"Interior.PatternColorIndex", 3}});
-    Format(sheet, "K7", {{"Interior.Pattern", 18}});
+    Format(sheet, "K4",
+           {{"Interior.Pattern", Pattern::ThinHorizontalCrosshatch},
+            {"Interior.PatternColor", 16711680}});
+    Format(sheet, "K5", {{"Interior.Pattern", Pattern::Grey12_5}, {"Interior.color", 13434879}});
+    Format(
+        sheet, "K6",
+        {{"Interior.Pattern", Pattern::ReverseDiagonalStripe}, {"Interior.PatternColorIndex", 3}});
+    Format(sheet, "K7", {{"Interior.Pattern", Pattern::Grey6_25}});
 }
 
 void BuildNotesAndControls(const std::shared_ptr<Worksheet>& sheet) {
@@ -174,7 +189,7 @@ void BuildMixed(const std::shared_ptr<Worksheet>& sheet) {
     for (int32_t i = 0; i < 6; ++i) {
         const std::string cell = std::string(1, static_cast<char>('B' + i)) + std::to_string(2 + i);
         Format(sheet, cell,
-               {{"HorizontalAlignment", i % 2 == 0 ? -4108 : -4152},
+               {{"HorizontalAlignment", i % 2 == 0 ? HAlign::Center : HAlign::Right},
                 {"Font.Bold", i % 3 == 0},
                 {"Font.Size", 9 + i},
                 {"Font.ColorIndex", 3 + i},
@@ -182,14 +197,17 @@ void BuildMixed(const std::shared_ptr<Worksheet>& sheet) {
                 {"NumberFormat", i % 2 == 0 ? "0.00" : "0%"},
                 {"WrapText", i % 2 == 1}});
     }
-    Outline(sheet, "B2:D4", 1, 2);
-    Format(sheet, "E5:G7", {{"Borders(12).LineStyle", -4115}, {"Control.Name", "SpinButton"}});
+    Outline(sheet, "B2:D4", LineStyle::Continuous, BorderWeight::Thin);
+    Format(sheet, "E5:G7",
+           {{"Borders(12).LineStyle", LineStyle::Dash}, {"Control.Name", "SpinButton"}});
     ObjectRef(sheet->RangeOf("C3")).Call("AddComment", "Only this cell of the block has a note");
     ObjectRef(sheet->RangeOf("G2:G4")).Put("ReadOnly", true);
     Put(sheet, "B10:G12", "Uniform");
     Format(sheet, "B10:G12",
-           {{"Font.Italic", true}, {"Interior.ColorIndex", 19}, {"HorizontalAlignment", -4108}});
-    Outline(sheet, "B10:G12", 1, -4138);
+           {{"Font.Italic", true},
+            {"Interior.ColorIndex", 19},
+            {"HorizontalAlignment", HAlign::Center}});
+    Outline(sheet, "B10:G12", LineStyle::Continuous, BorderWeight::Medium);
     ObjectRef(sheet).Put("GridlineColor", 12566463);
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "model/Constants.hpp"
+#include "vantor/automation/Enumerations.hpp"
 
 #include <cstddef>
 #include <cstdint>
@@ -11,8 +11,8 @@ constexpr uint32_t kAutoColor = 0xFFFFFFFFu;
 
 // One border line: style, weight and colour.
 struct BorderLine {
-    int32_t lineStyle = constants::kLineNone;
-    int32_t weight = constants::kWeightThin;
+    int32_t lineStyle = enums::LineStyle::None;
+    int32_t weight = enums::BorderWeight::Thin;
     uint32_t color = kAutoColor;
     bool operator==(const BorderLine&) const = default;
 };
@@ -81,13 +81,13 @@ struct Style {
     bool readOnly = false;
     bool hideOnDeactivate = false;
     uint16_t controlKind = 0; // 0: none; otherwise 1 + the index of the kind
-    int32_t underline = constants::kUnderlineNone;
+    int32_t underline = enums::Underline::None;
     uint32_t fontColor = kAutoColor;
-    int32_t hAlign = constants::kHAlignGeneral;
-    int32_t vAlign = constants::kVAlignBottom;
+    int32_t hAlign = enums::HAlign::General;
+    int32_t vAlign = enums::VAlign::Bottom;
     uint32_t numberFormat = 0; // "" (General)
     uint32_t interiorColor = kAutoColor;
-    int32_t pattern = constants::kPatternNone;
+    int32_t pattern = enums::Pattern::None;
     uint32_t patternColor = kAutoColor;
     BorderLine top;
     BorderLine left;

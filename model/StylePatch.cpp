@@ -1,4 +1,7 @@
 #include "model/StylePatch.hpp"
+
+#include "vantor/automation/Enumerations.hpp"
+
 #include <initializer_list>
 
 namespace vantor::model {
@@ -7,11 +10,11 @@ namespace {
 
 void SettleLine(BorderLine& line, FieldMask mask, Field styleField) {
     const FieldMask lineBits = LineBits(styleField);
-    if ((mask & lineBits) == 0 || line.lineStyle != constants::kLineNone) {
+    if ((mask & lineBits) == 0 || line.lineStyle != enums::LineStyle::None) {
         return;
     }
     if ((mask & Bit(styleField)) == 0) {
-        line.lineStyle = constants::kLineContinuous;
+        line.lineStyle = enums::LineStyle::Continuous;
     } else {
         line = BorderLine{};
     }
@@ -25,11 +28,11 @@ Style StylePatch::AppliedTo(const Style& style) const {
     for (const Field f : {Field::TopStyle, Field::LeftStyle, Field::DownStyle, Field::UpStyle}) {
         SettleLine(out.Line(f), mask, f);
     }
-    if (out.pattern == constants::kPatternNone &&
+    if (out.pattern == enums::Pattern::None &&
         (mask & (Bit(Field::Pattern) | Bit(Field::InteriorColor) | Bit(Field::PatternColor)))) {
         if ((mask & Bit(Field::Pattern)) == 0 && (mask & Bit(Field::InteriorColor)) &&
             out.interiorColor != kAutoColor) {
-            out.pattern = constants::kPatternSolid;
+            out.pattern = enums::Pattern::Solid;
         } else {
             out.interiorColor = kAutoColor;
             out.patternColor = kAutoColor;

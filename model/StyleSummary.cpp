@@ -58,8 +58,7 @@ StyleSummary::StyleSummary(const CellStore& store, const CellRect& rect) {
                 // when they reach below the first row.
                 const unsigned below = columnGroups | (1u << InsideHorizontal);
                 merge(ids[firstRun],
-                      (std::min(ends[firstRun] - 1, r2) > r1 ? below : columnGroups) |
-                          (1u << Top));
+                      (std::min(ends[firstRun] - 1, r2) > r1 ? below : columnGroups) | (1u << Top));
                 size_t k = firstRun + 1;
                 for (; k < ids.size() && ends[k - 1] <= r2; ++k) {
                     const uint32_t id = ids[k];
@@ -71,8 +70,8 @@ StyleSummary::StyleSummary(const CellStore& store, const CellRect& rect) {
                 merge(ends[k - 1] > r2 + 1 ? ids[k - 1] : ids[k], 1u << Bottom);
             }
             if (c2 > rect.lastColumn) {
-                for (size_t k = firstRun;
-                     k < ids.size() && (k == firstRun || ends[k - 1] <= r2); ++k) {
+                for (size_t k = firstRun; k < ids.size() && (k == firstRun || ends[k - 1] <= r2);
+                     ++k) {
                     merge(ids[k], 1u << Right);
                 }
             }

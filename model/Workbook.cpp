@@ -2,12 +2,13 @@
 
 #include "model/Application.hpp"
 #include "model/CellStore.hpp"
-#include "model/Constants.hpp"
+#include "model/PropertyMembers.hpp"
 #include "model/PropertyValues.hpp"
 #include "model/SheetSelection.hpp"
 #include "model/StyleTable.hpp"
 #include "model/WorkbookSource.hpp"
 #include "model/Worksheet.hpp"
+#include "vantor/automation/Enumerations.hpp"
 #include "vantor/automation/TextFunctions.hpp"
 
 #include <algorithm>
@@ -17,6 +18,8 @@
 namespace vantor::model {
 
 namespace {
+
+constexpr int32_t kCalculationModes[] = {enums::Calculation::Automatic, enums::Calculation::Manual};
 
 // A for-each collection over the sheets: "Count" and "Item" by 1-based index or name.
 class SheetList : public DispatchObject<SheetList> {
@@ -96,37 +99,14 @@ const MemberTable<Workbook>& Workbook::Members() {
     using W = Workbook;
     static const MemberTable<W> table = [] {
         MemberTable<W> t;
-        auto boolean = [&t](const std::string& name, bool W::*member) {
-            t.Property(
-                name, [member](W& w, auto) { return Variant(w.*member); },
-                [member](W& w, auto, const Variant& v) {
-                    if (!v.IsNull()) {
-                        w.Change(member, values::ToBoolean(v));
-                    }
-                });
-        };
         t.Property("Name", [](W& w, auto) { return Variant(w.m_strName); });
         t.Property("FullName", [](W& w, auto) { return Variant(w.FullName()); });
-        boolean("DisplayHorizontalScrollBar", &W::m_bDisplayHorizontalScrollBar);
-        boolean("DisplayVerticalScrollBar", &W::m_bDisplayVerticalScrollBar);
-        boolean("DisplayWorkbookTabs", &W::m_bDisplayWorkbookTabs);
-        t.Property(
-            "Calculation", [](W& w, auto) { return Variant(w.m_nCalculation); },
-            [](W& w, auto, const Variant& v) {
-                if (!v.IsNull()) {
-                    w.Change(&W::m_nCalculation, values::ToChoice(v, "Calculation",
-                                                                  {constants::kCalculationAutomatic,
-                                                                   constants::kCalculationManual}));
-                }
-            });
-        boolean("Iteration", &W::m_bIteration);
-        t.Property(
-            "MaxIterations", [](W& w, auto) { return Variant(w.m_nMaxIterations); },
-            [](W& w, auto, const Variant& v) {
-                if (!v.IsNull()) {
-                    w.Change(&W::m_nMaxIterations, values::ToLongIn(v, "MaxIterations", 1, 32767));
-                }
-            });
+        members::Boolean(t, "DisplayHorizontalScrollBar", &W::m_bDisplayHorizontalScrollBar);
+        members::Boolean(t, "DisplayVerticalScrollBar", &W::m_bDisplayVerticalScrollBar);
+        members::Boolean(t, "DisplayWorkbookTabs", &W::m_bDisplayWorkbookTabs);
+        members::Choice(t, "Calculation", &W::m_nCalculation, kCalculationModes);
+        members::Boolean(t, "Iteration", &W::m_bIteration);
+        members::LongIn(t, "MaxIterations", &W::m_nMaxIterations, 1, 32767);
         t.Property(
             "MaxChange", [](W& w, auto) { return Variant(w.m_dMaxChange); },
             [](W& w, auto, const Variant& v) {
@@ -138,16 +118,10 @@ const MemberTable<Workbook>& Workbook::Members() {
             ++w.m_nCalculations;
             return Variant();
         });
-        boolean("DisplayZeros", &W::m_bDisplayZeros);
-        boolean("DisplayErrors", &W::m_bDisplayErrors);
-        t.Property(
-            "CommentMode", [](W& w, auto) { return Variant(w.m_nCommentMode); },
-            [](W& w, auto, const Variant& v) {
-                if (!v.IsNull()) {
-                    w.Change(&W::m_nCommentMode, values::ToLongIn(v, "CommentMode", 0, 3));
-                }
-            });
-        boolean("Date1904", &W::m_bDate1904);
+        members::Boolean(t, "DisplayZeros", &W::m_bDisplayZeros);
+        members::Boolean(t, "DisplayErrors", &W::m_bDisplayErrors);
+        members::LongIn(t, "CommentMode", &W::m_nCommentMode, 0, 3);
+        members::Boolean(t, "Date1904", &W::m_bDate1904);
         t.Property(
             "Saved", [](W& w, auto) { return Variant(w.m_bSaved); },
             [](W& w, auto, const Variant& v) {

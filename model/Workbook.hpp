@@ -1,5 +1,6 @@
 #pragma once
 #include "model/CellAddress.hpp"
+#include "vantor/automation/Enumerations.hpp"
 #include "vantor/automation/MemberTable.hpp"
 
 #include <cstdint>
@@ -65,10 +66,12 @@ public:
 
     // How many times the workbook was recalculated.
     int32_t CalculationCount() const { return m_nCalculations; }
+    // Sets one of the settings as one change, recorded for undo when it
+    // differs from the current value.
+    template <typename T> void Change(T Workbook::*member, T value);
 
 private:
     Workbook(const std::shared_ptr<Application>& app, std::string name);
-    template <typename T> void Change(T Workbook::*member, T value);
 
     std::weak_ptr<Application> m_pApp;
     std::shared_ptr<StyleTable> m_pStyles;
@@ -83,13 +86,13 @@ private:
     bool m_bDisplayHorizontalScrollBar = true;
     bool m_bDisplayVerticalScrollBar = true;
     bool m_bDisplayWorkbookTabs = true;
-    int32_t m_nCalculation = -4105; // automatic
+    int32_t m_nCalculation = enums::Calculation::Automatic;
     bool m_bIteration = false;
     int32_t m_nMaxIterations = 100;
     double m_dMaxChange = 0.001;
     bool m_bDisplayZeros = true;
     bool m_bDisplayErrors = true;
-    int32_t m_nCommentMode = 2; // indicator only
+    int32_t m_nCommentMode = enums::CommentMode::IndicatorOnly;
     bool m_bDate1904 = false;
 };
 

@@ -3,11 +3,13 @@
 #include "model/Application.hpp"
 #include "model/AutoFit.hpp"
 #include "model/Constants.hpp"
+#include "model/PropertyMembers.hpp"
 #include "model/PropertyValues.hpp"
 #include "model/Range.hpp"
 #include "model/Style.hpp"
 #include "model/StyleTable.hpp"
 #include "model/Workbook.hpp"
+#include "vantor/automation/Enumerations.hpp"
 
 namespace vantor::model {
 
@@ -41,7 +43,7 @@ template <typename T> void Worksheet::Change(T Worksheet::*member, T value) {
 }
 
 int32_t Worksheet::GridlineColor() const {
-    return m_uGridlineColor == kAutoColor ? constants::kAutomaticGridlineColor
+    return m_uGridlineColor == kAutoColor ? enums::GridlineColor::Automatic
                                           : static_cast<int32_t>(m_uGridlineColor);
 }
 
@@ -59,20 +61,8 @@ const MemberTable<Worksheet>& Worksheet::Members() {
             }
             return Variant(0);
         });
-        t.Property(
-            "DisplayHeadings", [](S& s, auto) { return Variant(s.m_bDisplayHeadings); },
-            [](S& s, auto, const Variant& v) {
-                if (!v.IsNull()) {
-                    s.SetDisplayHeadings(values::ToBoolean(v));
-                }
-            });
-        t.Property(
-            "DisplayGridlines", [](S& s, auto) { return Variant(s.m_bDisplayGridlines); },
-            [](S& s, auto, const Variant& v) {
-                if (!v.IsNull()) {
-                    s.SetDisplayGridlines(values::ToBoolean(v));
-                }
-            });
+        members::Boolean(t, "DisplayHeadings", &S::m_bDisplayHeadings);
+        members::Boolean(t, "DisplayGridlines", &S::m_bDisplayGridlines);
         t.Property(
             "GridlineColor", [](S& s, auto) { return Variant(s.GridlineColor()); },
             [](S& s, auto, const Variant& v) {

@@ -74,10 +74,12 @@ public:
     // The view is the window's, not the cells': changing it is no undo step.
     const SheetView& View() const { return m_view; }
     void SetView(const SheetView& view);
+    // Sets one of the settings as one change, recorded for undo when it
+    // differs from the current value.
+    template <typename T> void Change(T Worksheet::*member, T value);
 
 private:
     Worksheet(const std::shared_ptr<Workbook>& book, std::string name);
-    template <typename T> void Change(T Worksheet::*member, T value);
     void Record(const CellState& before);
 
     std::weak_ptr<Workbook> m_pBook;

@@ -3,14 +3,13 @@
 #include "model/Palette.hpp"
 #include "model/numfmt/FormatCode.hpp"
 #include "qt/BorderLines.hpp"
+#include "vantor/automation/Enumerations.hpp"
 
 #include <QPainter>
 
 namespace vantor::qt {
 
 namespace {
-
-namespace k = model::constants;
 
 Qt::BrushStyle BrushOf(int32_t pattern) {
     switch (pattern) {
@@ -94,14 +93,14 @@ QString CellPainter::Format(const Variant& value, const std::string& code, QColo
 }
 
 void CellPainter::PaintFill(QPainter& painter, const QRectF& rect, const model::Style& style) {
-    if (style.pattern == k::kPatternNone) {
+    if (style.pattern == enums::Pattern::None) {
         if (style.interiorColor != model::kAutoColor) {
             painter.fillRect(rect, ColorOf(style.interiorColor, Qt::white));
         }
         return;
     }
     const QColor back = ColorOf(style.interiorColor, Qt::white);
-    if (style.pattern == k::kPatternSolid) {
+    if (style.pattern == enums::Pattern::Solid) {
         painter.fillRect(rect, back);
         return;
     }
@@ -121,24 +120,24 @@ void CellPainter::PaintValue(QPainter& painter, const QRectF& rect, const model:
     font.setPointSizeF(style.fontSize);
     font.setBold(style.bold);
     font.setItalic(style.italic);
-    font.setUnderline(style.underline != k::kUnderlineNone);
+    font.setUnderline(style.underline != enums::Underline::None);
     font.setStrikeOut(style.strikethrough);
 
     int flags = 0;
     switch (style.hAlign) {
-    case k::kHAlignLeft:
-    case k::kHAlignFill:
+    case enums::HAlign::Left:
+    case enums::HAlign::Fill:
         flags |= Qt::AlignLeft;
         break;
-    case k::kHAlignCenter:
-    case k::kHAlignCenterAcross:
+    case enums::HAlign::Center:
+    case enums::HAlign::CenterAcrossSelection:
         flags |= Qt::AlignHCenter;
         break;
-    case k::kHAlignRight:
+    case enums::HAlign::Right:
         flags |= Qt::AlignRight;
         break;
-    case k::kHAlignJustify:
-    case k::kHAlignDistributed:
+    case enums::HAlign::Justify:
+    case enums::HAlign::Distributed:
         flags |= Qt::AlignJustify;
         break;
     default: // general: numbers right, truth values centred, text left
@@ -152,12 +151,12 @@ void CellPainter::PaintValue(QPainter& painter, const QRectF& rect, const model:
         break;
     }
     switch (style.vAlign) {
-    case k::kVAlignTop:
+    case enums::VAlign::Top:
         flags |= Qt::AlignTop;
         break;
-    case k::kVAlignCenter:
-    case k::kVAlignJustify:
-    case k::kVAlignDistributed:
+    case enums::VAlign::Center:
+    case enums::VAlign::Justify:
+    case enums::VAlign::Distributed:
         flags |= Qt::AlignVCenter;
         break;
     default:

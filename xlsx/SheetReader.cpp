@@ -1,4 +1,5 @@
 #include "xlsx/SheetReader.hpp"
+#include "vantor/automation/Enumerations.hpp"
 
 #include "model/CellStore.hpp"
 #include "model/Constants.hpp"
@@ -462,10 +463,10 @@ void SheetReader::LoadStyles() {
         for (const Entry& e : entries) {
             if (e.format < formats.size()) {
                 const SourceFormat& f = formats[e.format];
-                if (f.bottom.lineStyle != model::constants::kLineNone) {
+                if (f.bottom.lineStyle != enums::LineStyle::None) {
                     tops[c][e.row + 1] = f.bottom;
                 }
-                if (f.right.lineStyle != model::constants::kLineNone) {
+                if (f.right.lineStyle != enums::LineStyle::None) {
                     lefts[c + 1][e.row] = f.right;
                 }
             }
@@ -498,10 +499,10 @@ void SheetReader::LoadStyles() {
             const bool left = leftIt != lefts[c].end() && leftIt->first == row;
             if (top || left) {
                 model::Style style = table.Get(id);
-                if (top && style.top.lineStyle == model::constants::kLineNone) {
+                if (top && style.top.lineStyle == enums::LineStyle::None) {
                     style.top = topIt->second;
                 }
-                if (left && style.left.lineStyle == model::constants::kLineNone) {
+                if (left && style.left.lineStyle == enums::LineStyle::None) {
                     style.left = leftIt->second;
                 }
                 id = table.Intern(style);

@@ -1,4 +1,5 @@
 #include "xlsx/StyleCodes.hpp"
+#include "vantor/automation/Enumerations.hpp"
 
 #include "model/Constants.hpp"
 #include "model/Palette.hpp"
@@ -13,29 +14,28 @@ namespace vantor::xlsx::codes {
 
 namespace {
 
-using namespace model::constants;
 using Pair = std::pair<std::string_view, int32_t>;
 
-constexpr std::array<Pair, 8> kHorizontal = {{{"general", kHAlignGeneral},
-                                              {"left", kHAlignLeft},
-                                              {"center", kHAlignCenter},
-                                              {"right", kHAlignRight},
-                                              {"fill", kHAlignFill},
-                                              {"justify", kHAlignJustify},
-                                              {"centerContinuous", kHAlignCenterAcross},
-                                              {"distributed", kHAlignDistributed}}};
-constexpr std::array<Pair, 5> kVertical = {{{"top", kVAlignTop},
-                                            {"center", kVAlignCenter},
-                                            {"bottom", kVAlignBottom},
-                                            {"justify", kVAlignJustify},
-                                            {"distributed", kVAlignDistributed}}};
-constexpr std::array<Pair, 5> kUnderline = {{{"single", kUnderlineSingle},
-                                             {"double", kUnderlineDouble},
-                                             {"singleAccounting", kUnderlineSingleAccounting},
-                                             {"doubleAccounting", kUnderlineDoubleAccounting},
-                                             {"none", kUnderlineNone}}};
-constexpr std::array<Pair, 20> kPattern = {{{"none", kPatternNone},
-                                            {"solid", kPatternSolid},
+constexpr std::array<Pair, 8> kHorizontal = {{{"general", enums::HAlign::General},
+                                              {"left", enums::HAlign::Left},
+                                              {"center", enums::HAlign::Center},
+                                              {"right", enums::HAlign::Right},
+                                              {"fill", enums::HAlign::Fill},
+                                              {"justify", enums::HAlign::Justify},
+                                              {"centerContinuous", enums::HAlign::CenterAcrossSelection},
+                                              {"distributed", enums::HAlign::Distributed}}};
+constexpr std::array<Pair, 5> kVertical = {{{"top", enums::VAlign::Top},
+                                            {"center", enums::VAlign::Center},
+                                            {"bottom", enums::VAlign::Bottom},
+                                            {"justify", enums::VAlign::Justify},
+                                            {"distributed", enums::VAlign::Distributed}}};
+constexpr std::array<Pair, 5> kUnderline = {{{"single", enums::Underline::Single},
+                                             {"double", enums::Underline::Double},
+                                             {"singleAccounting", enums::Underline::SingleAccounting},
+                                             {"doubleAccounting", enums::Underline::DoubleAccounting},
+                                             {"none", enums::Underline::None}}};
+constexpr std::array<Pair, 20> kPattern = {{{"none", enums::Pattern::None},
+                                            {"solid", enums::Pattern::Solid},
                                             {"mediumGray", -4125},
                                             {"darkGray", -4126},
                                             {"lightGray", -4124},
@@ -81,19 +81,19 @@ struct LineName {
     int32_t style;
     int32_t weight;
 };
-constexpr std::array<LineName, 13> kLines = {{{"thin", kLineContinuous, kWeightThin},
-                                              {"medium", kLineContinuous, kWeightMedium},
-                                              {"thick", kLineContinuous, kWeightThick},
-                                              {"hair", kLineContinuous, kWeightHairline},
-                                              {"dashed", kLineDash, kWeightThin},
-                                              {"mediumDashed", kLineDash, kWeightMedium},
-                                              {"dotted", kLineDot, kWeightThin},
-                                              {"double", kLineDouble, kWeightThick},
-                                              {"dashDot", kLineDashDot, kWeightThin},
-                                              {"mediumDashDot", kLineDashDot, kWeightMedium},
-                                              {"dashDotDot", kLineDashDotDot, kWeightThin},
-                                              {"mediumDashDotDot", kLineDashDotDot, kWeightMedium},
-                                              {"slantDashDot", kLineSlantDashDot, kWeightMedium}}};
+constexpr std::array<LineName, 13> kLines = {{{"thin", enums::LineStyle::Continuous, enums::BorderWeight::Thin},
+                                              {"medium", enums::LineStyle::Continuous, enums::BorderWeight::Medium},
+                                              {"thick", enums::LineStyle::Continuous, enums::BorderWeight::Thick},
+                                              {"hair", enums::LineStyle::Continuous, enums::BorderWeight::Hairline},
+                                              {"dashed", enums::LineStyle::Dash, enums::BorderWeight::Thin},
+                                              {"mediumDashed", enums::LineStyle::Dash, enums::BorderWeight::Medium},
+                                              {"dotted", enums::LineStyle::Dot, enums::BorderWeight::Thin},
+                                              {"double", enums::LineStyle::Double, enums::BorderWeight::Thick},
+                                              {"dashDot", enums::LineStyle::DashDot, enums::BorderWeight::Thin},
+                                              {"mediumDashDot", enums::LineStyle::DashDot, enums::BorderWeight::Medium},
+                                              {"dashDotDot", enums::LineStyle::DashDotDot, enums::BorderWeight::Thin},
+                                              {"mediumDashDotDot", enums::LineStyle::DashDotDot, enums::BorderWeight::Medium},
+                                              {"slantDashDot", enums::LineStyle::SlantDashDot, enums::BorderWeight::Medium}}};
 
 struct BuiltIn {
     int64_t id;
@@ -131,25 +131,25 @@ constexpr std::array<BuiltIn, 28> kBuiltIn = {{{0, ""},
 } // namespace
 
 int32_t HorizontalOf(std::string_view name) {
-    return ValueOf(kHorizontal, name, kHAlignGeneral);
+    return ValueOf(kHorizontal, name, enums::HAlign::General);
 }
 std::string_view HorizontalName(int32_t value) {
     return NameOf(kHorizontal, value, "general");
 }
 int32_t VerticalOf(std::string_view name) {
-    return ValueOf(kVertical, name, kVAlignBottom);
+    return ValueOf(kVertical, name, enums::VAlign::Bottom);
 }
 std::string_view VerticalName(int32_t value) {
     return NameOf(kVertical, value, "bottom");
 }
 int32_t UnderlineOf(std::string_view name) {
-    return name.empty() ? kUnderlineSingle : ValueOf(kUnderline, name, kUnderlineNone);
+    return name.empty() ? enums::Underline::Single : ValueOf(kUnderline, name, enums::Underline::None);
 }
 std::string_view UnderlineName(int32_t value) {
     return NameOf(kUnderline, value, "none");
 }
 int32_t PatternOf(std::string_view name) {
-    return ValueOf(kPattern, name, kPatternNone);
+    return ValueOf(kPattern, name, enums::Pattern::None);
 }
 std::string_view PatternName(int32_t value) {
     return NameOf(kPattern, value, "none");
@@ -163,29 +163,29 @@ void LineOf(std::string_view name, model::BorderLine& line) {
             return;
         }
     }
-    line.lineStyle = kLineNone;
-    line.weight = kWeightThin;
+    line.lineStyle = enums::LineStyle::None;
+    line.weight = enums::BorderWeight::Thin;
 }
 
 std::string_view LineName(const model::BorderLine& line) {
-    const bool heavy = line.weight == kWeightMedium || line.weight == kWeightThick;
+    const bool heavy = line.weight == enums::BorderWeight::Medium || line.weight == enums::BorderWeight::Thick;
     switch (line.lineStyle) {
-    case kLineContinuous:
-        return line.weight == kWeightHairline ? "hair"
-               : line.weight == kWeightMedium ? "medium"
-               : line.weight == kWeightThick  ? "thick"
+    case enums::LineStyle::Continuous:
+        return line.weight == enums::BorderWeight::Hairline ? "hair"
+               : line.weight == enums::BorderWeight::Medium ? "medium"
+               : line.weight == enums::BorderWeight::Thick  ? "thick"
                                               : "thin";
-    case kLineDash:
+    case enums::LineStyle::Dash:
         return heavy ? "mediumDashed" : "dashed";
-    case kLineDot:
+    case enums::LineStyle::Dot:
         return "dotted";
-    case kLineDouble:
+    case enums::LineStyle::Double:
         return "double";
-    case kLineDashDot:
+    case enums::LineStyle::DashDot:
         return heavy ? "mediumDashDot" : "dashDot";
-    case kLineDashDotDot:
+    case enums::LineStyle::DashDotDot:
         return heavy ? "mediumDashDotDot" : "dashDotDot";
-    case kLineSlantDashDot:
+    case enums::LineStyle::SlantDashDot:
         return "slantDashDot";
     default:
         return "none";

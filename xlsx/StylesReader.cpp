@@ -1,4 +1,5 @@
 #include "xlsx/StylesReader.hpp"
+#include "vantor/automation/Enumerations.hpp"
 
 #include "model/Constants.hpp"
 #include "model/StyleTable.hpp"
@@ -66,9 +67,9 @@ void StylesReader::ReadFill(const pugi::xml_node& fill, model::Style& style) con
     style.pattern = codes::PatternOf(type ? type.value() : "none");
     const uint32_t fg = ColorOf(Child(pattern, "fgColor"));
     const uint32_t bg = ColorOf(Child(pattern, "bgColor"));
-    if (style.pattern == model::constants::kPatternSolid) {
+    if (style.pattern == enums::Pattern::Solid) {
         style.interiorColor = fg;
-    } else if (style.pattern != model::constants::kPatternNone) {
+    } else if (style.pattern != enums::Pattern::None) {
         style.patternColor = fg;
         style.interiorColor = bg;
     }
@@ -80,7 +81,7 @@ void StylesReader::ReadLine(const pugi::xml_node& edge, model::BorderLine& line)
     }
     codes::LineOf(Attr(edge, "style").value(), line);
     line.color = ColorOf(Child(edge, "color"));
-    if (line.lineStyle == model::constants::kLineNone) {
+    if (line.lineStyle == enums::LineStyle::None) {
         line.color = model::kAutoColor;
     }
 }

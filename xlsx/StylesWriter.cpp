@@ -1,4 +1,5 @@
 #include "xlsx/StylesWriter.hpp"
+#include "vantor/automation/Enumerations.hpp"
 
 #include "model/Constants.hpp"
 #include "model/StyleTable.hpp"
@@ -189,9 +190,9 @@ std::string StylesWriter::FontText(const Style& style, const SourceFormat* from)
         out += "<strike/>";
     }
     AppendChildren(out, source, {"condense", "extend", "outline", "shadow"});
-    if (style.underline == model::constants::kUnderlineSingle) {
+    if (style.underline == enums::Underline::Single) {
         out += "<u/>";
-    } else if (style.underline != model::constants::kUnderlineNone) {
+    } else if (style.underline != enums::Underline::None) {
         out += "<u val=\"";
         out += codes::UnderlineName(style.underline);
         out += "\"/>";
@@ -222,16 +223,16 @@ std::string StylesWriter::FillText(const Style& style, const SourceFormat* from)
     using namespace model::constants;
     int32_t pattern = style.pattern;
     // A colour on a cell without a pattern shows as a solid fill.
-    if (pattern == kPatternNone && style.interiorColor != kAutoColor) {
-        pattern = kPatternSolid;
+    if (pattern == enums::Pattern::None && style.interiorColor != kAutoColor) {
+        pattern = enums::Pattern::Solid;
     }
-    if (pattern == kPatternNone) {
+    if (pattern == enums::Pattern::None) {
         return "<fill><patternFill patternType=\"none\"/></fill>";
     }
     std::string out = "<fill><patternFill patternType=\"";
     out += codes::PatternName(pattern);
     out += "\">";
-    if (pattern == kPatternSolid || pattern == -4105) {
+    if (pattern == enums::Pattern::Solid || pattern == -4105) {
         out += ColorText("fgColor", style.interiorColor, {});
         out += "<bgColor indexed=\"64\"/>";
     } else {
@@ -251,19 +252,19 @@ std::string StylesWriter::BorderText(const Style& style, const BorderLine& right
         bottom == from->bottom) {
         return ToText(from->border);
     }
-    using model::constants::kLineNone;
+    using enums::LineStyle::None;
     std::string out = "<border";
-    if (style.diagonalUp.lineStyle != kLineNone) {
+    if (style.diagonalUp.lineStyle != enums::LineStyle::None) {
         out += " diagonalUp=\"1\"";
     }
-    if (style.diagonalDown.lineStyle != kLineNone) {
+    if (style.diagonalDown.lineStyle != enums::LineStyle::None) {
         out += " diagonalDown=\"1\"";
     }
     out += '>';
     auto edge = [&](const char* name, const BorderLine& line) {
         out += '<';
         out += name;
-        if (line.lineStyle == kLineNone) {
+        if (line.lineStyle == enums::LineStyle::None) {
             out += "/>";
             return;
         }
@@ -282,7 +283,7 @@ std::string StylesWriter::BorderText(const Style& style, const BorderLine& right
     edge("right", right);
     edge("top", style.top);
     edge("bottom", bottom);
-    edge("diagonal", style.diagonalDown.lineStyle != kLineNone ? style.diagonalDown : style.diagonalUp);
+    edge("diagonal", style.diagonalDown.lineStyle != enums::LineStyle::None ? style.diagonalDown : style.diagonalUp);
     return out + "</border>";
 }
 
@@ -309,10 +310,10 @@ uint32_t StylesWriter::FormatOf(uint32_t styleId, const BorderLine& right,
     AppendAttribute(out, "fillId", std::to_string(fillId));
     AppendAttribute(out, "borderId", std::to_string(borderId));
     std::string align;
-    if (style.hAlign != model::constants::kHAlignGeneral) {
+    if (style.hAlign != enums::HAlign::General) {
         AppendAttribute(align, "horizontal", codes::HorizontalName(style.hAlign));
     }
-    if (style.vAlign != model::constants::kVAlignBottom) {
+    if (style.vAlign != enums::VAlign::Bottom) {
         AppendAttribute(align, "vertical", codes::VerticalName(style.vAlign));
     }
     if (style.wrapText) {

@@ -1,4 +1,5 @@
 #include "xlsx/WorkbookWriter.hpp"
+#include "vantor/automation/Enumerations.hpp"
 
 #include "model/CellStore.hpp"
 #include "model/Constants.hpp"
@@ -423,7 +424,7 @@ void WorkbookWriter::Write(const std::string& path) {
                                      {"oleSize", "customWorkbookViews", "pivotCaches", "smartTagPr",
                                       "smartTagTypes", "webPublishing", "fileRecoveryPr",
                                       "webPublishObjects", "extLst"});
-        const bool manual = book.Get("Calculation").ToLong() == model::constants::kCalculationManual;
+        const bool manual = book.Get("Calculation").ToLong() == enums::Calculation::Manual;
         if ((std::string_view(Attr(calc, "calcMode").value()) == "manual") != manual) {
             SetText(calc, "calcMode", manual ? "manual" : "auto");
         }

@@ -118,18 +118,18 @@ bool MatchBuiltPattern(const FormatSection& section, bool ignoreTrailingSkips, F
     if (percent) {
         if (exponent || hasAffix)
             return false;
-        info.m_category = FormatCategory::Percent;
+        info.m_category = enums::FormatCategory::Percent;
     } else if (exponent) {
         if (hasAffix || grouped)
             return false;
-        info.m_category = FormatCategory::Scientific;
+        info.m_category = enums::FormatCategory::Scientific;
         info.m_exponentSign = exponentSign;
     } else if (hasAffix) {
-        info.m_category = FormatCategory::Currency;
+        info.m_category = enums::FormatCategory::Currency;
         info.m_currencySymbol = symbol;
         info.m_useComma = grouped;
     } else {
-        info.m_category = FormatCategory::Number;
+        info.m_category = enums::FormatCategory::Number;
         info.m_useComma = grouped;
     }
     return true;
@@ -149,27 +149,28 @@ FormatInfo Recognize(const FormatCode& code) {
     if (sections.empty()) {
         if (text != nullptr && text->m_tokens.size() == 1 &&
             text->m_tokens.front().m_kind == TokenKind::TextValue)
-            info.m_category = FormatCategory::Text;
+            info.m_category = enums::FormatCategory::Text;
         return info;
     }
     const FormatSection& first = sections.front();
     const bool single = sections.size() == 1 && text == nullptr;
     if (single && IsPlainGeneral(first)) {
-        info.m_category = FormatCategory::General;
+        info.m_category = enums::FormatCategory::General;
         return info;
     }
     FormatInfo built;
     if (MatchBuiltPattern(first, !single, built)) {
-        const bool numberLike = built.m_category == FormatCategory::Number ||
-                                built.m_category == FormatCategory::Currency;
+        const bool numberLike = built.m_category == enums::FormatCategory::Number ||
+                                built.m_category == enums::FormatCategory::Currency;
         if (single || numberLike)
             return built;
         return info;
     }
     if (first.m_kind == SectionKind::Date)
-        info.m_category = first.m_hasDateParts ? FormatCategory::Date : FormatCategory::Time;
+        info.m_category =
+            first.m_hasDateParts ? enums::FormatCategory::Date : enums::FormatCategory::Time;
     else if (first.m_kind == SectionKind::Fraction)
-        info.m_category = FormatCategory::NumericList;
+        info.m_category = enums::FormatCategory::NumericList;
     return info;
 }
 

@@ -22,6 +22,17 @@ TEST_F(RangeFormat, ObjectsLeadToEachOtherAsThePagesWalkThem) {
     EXPECT_EQ(range.Get("Column"), Variant(2));
     EXPECT_EQ(ErrorOf([&] { range.Get("NoSuchProperty"); }), 438);
     EXPECT_EQ(ErrorOf([&] { range.Put("Address", "A1"); }), 438);
+    // Traces name each object after the cells it formats.
+    range.Call("AddComment", "note");
+    const std::pair<Variant, std::string> names[] = {
+        {range.Get("Font"), "Font(Sheet1!$B$2:$C$3)"},
+        {range.Get("Interior"), "Interior(Sheet1!$B$2:$C$3)"},
+        {range.Get("Control"), "Control(Sheet1!$B$2:$C$3)"},
+        {range.Get("Comment"), "Comment(Sheet1!$B$2:$C$3)"},
+        {range.Get("Borders").Call("Item", 11), "Border(Sheet1!$B$2:$C$3,11)"}};
+    for (const auto& [object, name] : names) {
+        EXPECT_EQ(object.ToObject().get()->DisplayName(), name);
+    }
 }
 
 TEST_F(RangeFormat, EverySheetOfEveryNewWorkbookIsPlainThroughout) {
@@ -136,7 +147,8 @@ TEST_F(RangeFormat, RefusedValuesRaiseWithADescriptionAndLeaveNothingStaged) {
                              {font, "Size", {0, 410}},
                              {font, "Name", {"   "}},
                              {font, "color", {16777216, -1}},
-                             {font, "ColorIndex", {0, 57, huge, negative}},
+                             // The font has no "no colour" (-4142), unlike a line or a fill.
+                             {font, "ColorIndex", {0, 57, -4142, huge, negative}},
                              {font, "Underline", {3, -4118, huge, negative}},
                              {interior, "Pattern", {99, huge, negative}},
                              {interior, "ColorIndex", {huge, negative}},

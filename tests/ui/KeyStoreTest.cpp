@@ -12,6 +12,7 @@
 #include <sstream>
 
 using namespace vantor;
+using namespace std::string_literals;
 namespace fs = std::filesystem;
 
 namespace {
@@ -139,22 +140,19 @@ TEST_F(KeyStoreKeys, MissingKeysAndBadPathsRaise) {
     EXPECT_EQ(ErrorOf([&] { store.DeleteKey("HKEY_CURRENT_USER"); }).Number(), err::InvalidCall);
 }
 
-TEST_F(KeyStoreKeys, CreateKeyAddsTheFolderAndMissingParentsInOrder) {
+TEST_F(KeyStoreKeys, CreateKeyAddsTheFolderAndOnlyTheKeysOwnSection) {
     const KeyStore store(m_folder / "a" / "b" / "registry.reg");
     store.CreateKey("HKEY_CURRENT_USER\\Software\\Corvane\\Ovrin2002");
     store.CreateKey("HKEY_CURRENT_USER\\Software\\Classes\\Vantor.Page\\CLSID").SetString("", "{1}");
+    store.CreateKey("HKEY_CURRENT_USER\\Software\\Corvane");
     store.CreateKey("HKEY_CURRENT_USER\\Software\\Corvane\\Other");
     EXPECT_TRUE(store.KeyExists("HKEY_CURRENT_USER\\Software\\Classes\\Vantor.Page"));
     EXPECT_EQ(store.SubkeyNames("HKEY_CURRENT_USER\\Software"), (std::vector<std::string>{"Corvane", "Classes"}));
     EXPECT_EQ(ReadText(store.File()), "REGEDIT4\n\n"
-                                      "[HKEY_CURRENT_USER\\Software]\n\n"
-                                      "[HKEY_CURRENT_USER\\Software\\Corvane]\n\n"
                                       "[HKEY_CURRENT_USER\\Software\\Corvane\\Ovrin2002]\n\n"
-                                      "[HKEY_CURRENT_USER\\Software\\Corvane\\Other]\n\n"
-                                      "[HKEY_CURRENT_USER\\Software\\Classes]\n\n"
-                                      "[HKEY_CURRENT_USER\\Software\\Classes\\Vantor.Page]\n\n"
                                       "[HKEY_CURRENT_USER\\Software\\Classes\\Vantor.Page\\CLSID]\n"
-                                      "@=\"{1}\"\n\n");
+                                      "@=\"{1}\"\n\n"
+                                      "[HKEY_CURRENT_USER\\Software\\Corvane\\Other]\n");
 }
 
 TEST_F(KeyStoreKeys, DeleteKeyTakesSubkeysButNotSiblingsSharingAPrefix) {
@@ -178,9 +176,10 @@ TEST_F(KeyStoreKeys, DeleteKeyTakesSubkeysButNotSiblingsSharingAPrefix) {
 TEST_F(KeyStoreFormat, ReadsHandWrittenFilesAndKeepsOtherValueKinds) {
     const std::string flag = "\"Flag\"=dword:00000001";
     const std::string blob = "\"Blob\"=hex:01,02,03,\\\r\n  04,05";
-    WriteText(File(), "REGEDIT4\r\n\r\n; exported by hand\r\n"
-                      "[HKEY_CURRENT_USER\\Software\\Corvane\\Ovrin2002\\Tabo\\CFGS]\r\n" +
-                          flag + "\r\n" + blob + "\r\n\"Book.BackupPath\" = \"D:\\\\Backup\"\r\n@=\"x\"\r\n");
+    const std::string head = "REGEDIT4\r\n\r\n; exported by hand\r\n"
+                             "[HKEY_CURRENT_USER\\Software\\Corvane\\Ovrin2002\\Tabo\\CFGS]\r\n" +
+                             flag + "\r\n" + blob + "\r\n\"Book.BackupPath\" = \"D:\\\\Backup\"\r\n@=\"x\"\r\n";
+    WriteText(File(), head);
     const KeyStore store(File());
     EXPECT_TRUE(store.KeyExists("HKEY_CURRENT_USER\\Software\\Corvane")) << "parents exist through their subkeys";
     RegistryKey key = store.OpenKey(Settings, KeyAccess::Write);
@@ -190,9 +189,7 @@ TEST_F(KeyStoreFormat, ReadsHandWrittenFilesAndKeepsOtherValueKinds) {
     EXPECT_EQ(key.ValueNames(), (std::vector<std::string>{"Flag", "Blob", "Book.BackupPath", ""}));
 
     key.SetString("App.DefaultBookName", "Book %1");
-    const std::string text = ReadText(File());
-    EXPECT_NE(text.find("\n" + flag + "\n"), std::string::npos) << text;
-    EXPECT_NE(text.find("\n\"Blob\"=hex:01,02,03,\\\n  04,05\n"), std::string::npos) << text;
+    EXPECT_EQ(ReadText(File()), head + "\"App.DefaultBookName\"=\"Book %1\"\r\n");
     EXPECT_EQ(key.QueryString("App.DefaultBookName"), "Book %1");
 
     key.SetString("flag", "now a string");
@@ -200,54 +197,188 @@ TEST_F(KeyStoreFormat, ReadsHandWrittenFilesAndKeepsOtherValueKinds) {
     EXPECT_EQ(ReadText(File()).find("dword"), std::string::npos);
 }
 
-TEST_F(KeyStoreFormat, MalformedFilesAreReportedWithTheirLineAndNeverRewritten) {
+TEST_F(KeyStoreFormat, ASaveChangesOnlyTheLinesOfTheValuesItWrites) {
     struct Case {
-        std::string text;
-        int line;
+        std::string name;
+        std::string before;
+        std::string after;
     };
+    const std::string bom = "\xEF\xBB\xBF";
     const std::vector<Case> cases = {
-        {"[HKEY_CURRENT_USER\\Software]\n", 1},
-        {"REGEDIT4\n\n\"Name\"=\"outside\"\n", 3},
-        {"REGEDIT4\n\n[HKEY_CURRENT_USER\\Software]\n\"Name\"=\"open\n", 4},
-        {"REGEDIT4\n\n[HKEY_CURRENT_USER\\Software]\n\"a\"=\"b\"\n\"Name\"=\"bad \\n escape\"\n", 5},
-        {"REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\n", 3},
-        {"REGEDIT4\n\n[Software\\Corvane]\n", 3},
-        {"REGEDIT4\n\n[HKEY_CURRENT_USER\\Software]\nName=value\n", 4},
-        {"REGEDIT4\n\n[HKEY_CURRENT_USER\\Software]\n\"Name\"\n", 4},
-        {"REGEDIT4\n\n[HKEY_CURRENT_USER\\Software]\n\"Name\"=\"a\" trailing\n", 4},
+        {"comments, CRLF and a byte order mark stay",
+         bom + "REGEDIT4\r\n\r\n; mine\r\n[HKEY_CURRENT_USER\\A]\r\n\"v\"=\"old\"\r\n; inside\r\n\r\n",
+         bom + "REGEDIT4\r\n\r\n; mine\r\n[HKEY_CURRENT_USER\\A]\r\n\"v\"=\"new\"\r\n\"w\"=\"added\"\r\n; inside\r\n\r\n"},
+        {"a new key's section goes at the end, without parent sections",
+         "REGEDIT4\n\n[HKEY_CURRENT_USER\\A]\n\"x\"=\"1\"\n",
+         "REGEDIT4\n\n[HKEY_CURRENT_USER\\A]\n\"x\"=\"1\"\n\n[HKEY_CURRENT_USER\\B\\C\\D]\n\"v\"=\"new\"\n\"w\"=\"added\"\n"},
+        {"a last line without its line ending gets one",
+         "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\A]\r\n\"v\"=\"old\"",
+         "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\A]\r\n\"v\"=\"new\"\r\n\"w\"=\"added\"\r\n"},
+        {"the last of a twice-written value is the one changed",
+         "REGEDIT4\n\n[HKEY_CURRENT_USER\\A]\n\"V\"=\"1\"\n\n[HKEY_CURRENT_USER\\A]\n\"v\"=\"2\"\n\n",
+         "REGEDIT4\n\n[HKEY_CURRENT_USER\\A]\n\"V\"=\"1\"\n\n[HKEY_CURRENT_USER\\A]\n\"v\"=\"new\"\n\"w\"=\"added\"\n\n"},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.text);
-        WriteText(File(), c.text);
+        SCOPED_TRACE(c.name);
+        WriteText(File(), c.before);
+        const std::string key = c.name.find("new key") != std::string::npos ? "HKEY_CURRENT_USER\\B\\C\\D"
+                                                                                : "HKEY_CURRENT_USER\\A";
+        KeyStore(File()).Update([&](RegFile& file) {
+            file.SetString(key, "v", "new");
+            file.SetString(key, "w", "added");
+            return true;
+        });
+        EXPECT_EQ(ReadText(File()), c.after);
+    }
+}
+
+TEST_F(KeyStoreFormat, WhatIsNoRegistryFileIsRefusedAndNeverRewritten) {
+    const std::vector<std::string> cases = {
+        "[HKEY_CURRENT_USER\\Software]\n",
+        "not a registry file\n",
+        "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software]\n\"v\"=\"a\0b\"\n"s,
+        "\xFF\xFER\0E\0G\0"s,
+        "\x7F" "ELF\x02\x01\x01binary",
+    };
+    for (const std::string& text : cases) {
+        SCOPED_TRACE(text);
+        WriteText(File(), text);
         const KeyStore store(File());
         const AutomationError error = ErrorOf([&] { store.OpenKey("HKEY_CURRENT_USER\\Software", KeyAccess::Read); });
         EXPECT_EQ(error.Number(), err::ApplicationDefined);
         EXPECT_NE(error.Description().find(File().string()), std::string::npos) << error.Description();
-        EXPECT_NE(error.Description().find("line " + std::to_string(c.line) + ":"), std::string::npos)
-            << error.Description();
         EXPECT_EQ(ErrorOf([&] { store.CreateKey(Settings); }).Number(), err::ApplicationDefined);
-        EXPECT_EQ(ReadText(File()), c.text);
+        EXPECT_EQ(ReadText(File()), text);
     }
     EXPECT_EQ(FileNames(m_folder), (std::vector<std::string>{"registry.reg", "registry.reg.lock"}));
 }
 
-TEST_F(KeyStoreSafety, AFailedRenameLeavesTheOldFileWholeAndNoTemporaryFile) {
+TEST_F(KeyStoreFormat, AMalformedLineIsReportedWithItsNumberAndCarriedThrough) {
+    struct Case {
+        std::string line;
+        std::string what;
+    };
+    const std::vector<Case> cases = {
+        {"\"Name\"=\"open", "unterminated quote"},
+        {"\"Name\"=\"bad \\n escape\"", "bad escape"},
+        {"Name=value", "unexpected text"},
+        {"\"Name\"", "expected ="},
+        {"\"Name\"=\"a\" trailing", "after the value"},
+        {"[HKEY_CURRENT_USER\\Software", "no closing ]"},
+        {"[Software\\Corvane]", "root key"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.line);
+        const std::string text = "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software]\n\"a\"=\"b\"\n" + c.line + "\n\"c\"=\"d\"\n";
+        const RegFile file = RegFile::Parse(text, "the file");
+        ASSERT_TRUE(file.Problem().has_value());
+        EXPECT_NE(file.Problem()->find("the file has a malformed line 5"), std::string::npos) << *file.Problem();
+        EXPECT_NE(file.Problem()->find(c.what), std::string::npos) << *file.Problem();
+        EXPECT_EQ(file.Serialize(), text);
+        EXPECT_EQ(file.QueryString("HKEY_CURRENT_USER\\Software", "a"), "b");
+
+        WriteText(File(), text);
+        KeyStore(File()).OpenKey("HKEY_CURRENT_USER\\Software", KeyAccess::Write).SetString("a", "changed");
+        std::string expected = text;
+        expected.replace(expected.find("\"a\"=\"b\""), 7, "\"a\"=\"changed\"");
+        EXPECT_EQ(ReadText(File()), expected);
+    }
+    const RegFile outside = RegFile::Parse("REGEDIT4\n\"v\"=\"outside\"\n", "f");
+    ASSERT_TRUE(outside.Problem().has_value());
+    EXPECT_NE(outside.Problem()->find("line 2 (a value outside a key)"), std::string::npos) << *outside.Problem();
+}
+
+TEST_F(KeyStoreSafety, AChangeThatFailsHalfWayWritesNothing) {
     KeyStore(File()).CreateKey(Settings).SetString("Book.BackupPath", "old");
     const std::string before = ReadText(File());
-
-    std::string renamedText;
-    const KeyStore failing(File(), [&](const fs::path& from, const fs::path& to) {
-        EXPECT_EQ(from.parent_path(), to.parent_path());
-        renamedText = ReadText(from);
-        return std::make_error_code(std::errc::io_error);
-    });
-    RegistryKey key = failing.OpenKey(Settings, KeyAccess::Write);
-    EXPECT_EQ(ErrorOf([&] { key.SetString("Book.BackupPath", "new"); }).Number(), err::ApplicationDefined);
-    EXPECT_NE(renamedText.find("\"new\""), std::string::npos) << "the temporary file was not written in full";
-
+    const KeyStore store(File());
+    EXPECT_EQ(ErrorOf([&] {
+                  store.Update([&](RegFile& file) {
+                      file.SetString(Settings, "Book.BackupPath", "new");
+                      throw AutomationError(err::ApplicationDefined, "the second value cannot be stored");
+                      return true;
+                  });
+              }).Number(),
+              err::ApplicationDefined);
     EXPECT_EQ(ReadText(File()), before);
     EXPECT_EQ(FileNames(m_folder), (std::vector<std::string>{"registry.reg", "registry.reg.lock"}));
-    EXPECT_EQ(key.QueryString("Book.BackupPath"), "old");
+}
+
+TEST_F(KeyStoreSafety, ASaveWritesThroughLinksAndRefusesWhatIsNoRegularWritableFile) {
+    fs::create_directory(m_folder / "real");
+    KeyStore(m_folder / "real" / "data.reg").CreateKey(Settings).SetString("Book.BackupPath", "old");
+    fs::create_symlink("real/data.reg", File());
+    KeyStore(File()).OpenKey(Settings, KeyAccess::Write).SetString("Book.BackupPath", "new");
+    EXPECT_TRUE(fs::is_symlink(File()));
+    EXPECT_EQ(KeyStore(m_folder / "real" / "data.reg").OpenKey(Settings, KeyAccess::Read).QueryString("Book.BackupPath"),
+              "new");
+
+    ASSERT_EQ(::mkfifo((m_folder / "pipe").c_str(), 0600), 0);
+    fs::create_directory(m_folder / "folder");
+    WriteText(m_folder / "readonly", "REGEDIT4\n");
+    ::chmod((m_folder / "readonly").c_str(), 0444);
+    ::alarm(20); // a reader blocked on the pipe ends the test here
+    for (const char* name : {"pipe", "folder", "readonly"}) {
+        SCOPED_TRACE(name);
+        const AutomationError error = ErrorOf([&] { KeyStore(m_folder / name).CreateKey(Settings); });
+        EXPECT_EQ(error.Number(), err::ApplicationDefined);
+        EXPECT_NE(error.Description().find((m_folder / name).string()), std::string::npos) << error.Description();
+    }
+    ::alarm(0);
+    EXPECT_TRUE(fs::is_fifo(m_folder / "pipe"));
+    EXPECT_TRUE(fs::is_directory(m_folder / "folder"));
+    EXPECT_EQ(ReadText(m_folder / "readonly"), "REGEDIT4\n");
+}
+
+TEST_F(KeyStoreSafety, OnlyRegularFilesUpToTheBoundAreRead) {
+    ASSERT_EQ(::mkfifo((m_folder / "pipe").c_str(), 0600), 0);
+    fs::create_symlink("/dev/zero", m_folder / "zero");
+    {
+        std::ofstream big(m_folder / "big.reg");
+        big << "REGEDIT4\n";
+    }
+    fs::resize_file(m_folder / "big.reg", KeyStore::MaxFileSize + 1); // sparse: no disk space used
+    ::alarm(20);
+    for (const char* name : {"pipe", "zero", "big.reg"}) {
+        SCOPED_TRACE(name);
+        const AutomationError error = ErrorOf([&] { KeyStore(m_folder / name).KeyExists(Settings); });
+        EXPECT_EQ(error.Number(), err::ApplicationDefined);
+        EXPECT_NE(error.Description().find((m_folder / name).string()), std::string::npos) << error.Description();
+    }
+    ::alarm(0);
+    EXPECT_NE(ErrorOf([&] { KeyStore(m_folder / "big.reg").KeyExists(Settings); }).Description().find("larger than"),
+              std::string::npos);
+    // A file at the bound is read (and refused for its NUL bytes, not its size).
+    fs::resize_file(m_folder / "big.reg", KeyStore::MaxFileSize);
+    const AutomationError atBound = ErrorOf([&] { KeyStore(m_folder / "big.reg").KeyExists(Settings); });
+    EXPECT_NE(atBound.Description().find("NUL"), std::string::npos) << atBound.Description();
+}
+
+TEST_F(KeyStoreSafety, AWriterRemovesTheTemporaryFilesOfDeadWriters) {
+    KeyStore(File()).CreateKey(Settings);
+    for (const char* stale : {"registry.reg.tmp-a1b2c3", "registry.reg.tmp-ZZZZZZ"}) {
+        WriteText(m_folder / stale, std::string(1000, 'x'));
+    }
+    KeyStore(File()).OpenKey(Settings, KeyAccess::Write).SetString("Book.BackupPath", "x");
+    EXPECT_EQ(FileNames(m_folder), (std::vector<std::string>{"registry.reg", "registry.reg.lock"}));
+}
+
+TEST_F(KeyStoreSafety, ASaveByTheSuperuserKeepsTheOwnerOfTheStoreAndItsLock) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "files of another user need the superuser";
+    }
+    constexpr uid_t Owner = 54321;
+    WriteText(File(), "REGEDIT4\n");
+    ASSERT_EQ(::chown(File().c_str(), Owner, Owner), 0);
+    ASSERT_EQ(::chmod(File().c_str(), 0640), 0);
+    KeyStore(File()).CreateKey(Settings).SetString("Book.BackupPath", "by root");
+    struct stat st {};
+    ASSERT_EQ(::stat(File().c_str(), &st), 0);
+    EXPECT_EQ(st.st_uid, Owner);
+    EXPECT_EQ(st.st_gid, Owner);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+    ASSERT_EQ(::stat((m_folder / "registry.reg.lock").c_str(), &st), 0);
+    EXPECT_EQ(st.st_uid, Owner) << "the owner could no longer lock the store";
 }
 
 TEST_F(KeyStoreSafety, TwoProcessesWritingAtOnceLoseNothing) {

@@ -9,6 +9,7 @@
 #include "vantor/ui/NumberEdit.hpp"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -48,13 +49,17 @@ void WriteLog(const std::string& message) noexcept {
             return;
         }
         const std::filesystem::path file = std::filesystem::path(dir) / (std::string(library::ProductName) + ".log");
-        const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+        // Not through a planted link, never blocking on a pipe, private when new.
+        const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
         if (fd < 0) {
             return;
         }
-        // One append per line, so that two processes never interleave inside one.
-        const std::string line = message + "\r\n";
-        [[maybe_unused]] const ssize_t written = ::write(fd, line.data(), line.size());
+        struct stat st {};
+        if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
+            // One append per line, so that two processes never interleave inside one.
+            const std::string line = message + "\r\n";
+            [[maybe_unused]] const ssize_t written = ::write(fd, line.data(), line.size());
+        }
         ::close(fd);
     } catch (...) {
         // A failed log write is lost.

@@ -1,6 +1,7 @@
 #include "vantor/ui/KeyStore.hpp"
 
 #include "vantor/automation/AutomationError.hpp"
+#include "vantor/automation/SafeSave.hpp"
 
 #include <fcntl.h>
 #include <pwd.h>
@@ -74,12 +75,6 @@ std::filesystem::path HomeFolder() {
     throw AutomationError(err::ApplicationDefined, "The home folder of the current user is unknown");
 }
 
-std::error_code RenameFile(const std::filesystem::path& from, const std::filesystem::path& to) {
-    std::error_code error;
-    std::filesystem::rename(from, to, error);
-    return error;
-}
-
 void WriteAll(int fd, std::string_view text) {
     while (!text.empty()) {
         const ssize_t written = ::write(fd, text.data(), text.size());
@@ -93,18 +88,7 @@ void WriteAll(int fd, std::string_view text) {
     }
 }
 
-// Makes a rename in the folder durable; a failure here loses nothing already renamed.
-void SyncFolder(const std::filesystem::path& folder) {
-    FileDescriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (fd.IsValid()) {
-        ::fsync(fd.Get());
-    }
-}
-
 } // namespace
-
-KeyStore::KeyStore(std::filesystem::path file, RenameFunction rename)
-    : m_file(std::move(file)), m_rename(rename ? std::move(rename) : RenameFunction(RenameFile)) {}
 
 std::filesystem::path KeyStore::DefaultPath() {
     const std::string file = NonEmptyVariable("VANTOR_REGISTRY");
@@ -161,17 +145,41 @@ std::vector<std::string> KeyStore::SubkeyNames(std::string_view path) const {
 }
 
 RegFile KeyStore::Read() const {
-    FileDescriptor fd(::open(m_file.c_str(), O_RDONLY | O_CLOEXEC));
+    // Not blocking: a pipe named like the store must not hang the reader.
+    FileDescriptor fd(::open(m_file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (!fd.IsValid()) {
         if (errno == ENOENT) {
             return RegFile();
         }
         Fail("Cannot read the registry file " + m_file.string(), errno);
     }
-    std::string text;
-    char buffer[65536];
+    struct stat st {};
+    if (::fstat(fd.Get(), &st) != 0) {
+        Fail("Cannot read the registry file " + m_file.string(), errno);
+    }
+    if (!S_ISREG(st.st_mode)) {
+        throw AutomationError(err::ApplicationDefined,
+                              "Cannot read the registry file " + m_file.string() + ": it is not a regular file");
+    }
+    const auto tooLarge = [&] {
+        return AutomationError(err::ApplicationDefined, "Cannot read the registry file " + m_file.string() +
+                                                            ": it is larger than " +
+                                                            std::to_string(MaxFileSize >> 20) + " MiB");
+    };
+    if (static_cast<uint64_t>(st.st_size) > MaxFileSize) {
+        throw tooLarge();
+    }
+    // One byte more than the size, to see a file that grew meanwhile.
+    std::string text(static_cast<size_t>(st.st_size) + 1, '\0');
+    size_t filled = 0;
     while (true) {
-        const ssize_t count = ::read(fd.Get(), buffer, sizeof buffer);
+        if (filled == text.size()) {
+            if (text.size() > MaxFileSize) {
+                throw tooLarge();
+            }
+            text.resize(std::min(text.size() * 2, MaxFileSize + 1));
+        }
+        const ssize_t count = ::read(fd.Get(), text.data() + filled, text.size() - filled);
         if (count < 0) {
             if (errno == EINTR) {
                 continue;
@@ -181,8 +189,9 @@ RegFile KeyStore::Read() const {
         if (count == 0) {
             break;
         }
-        text.append(buffer, static_cast<size_t>(count));
+        filled += static_cast<size_t>(count);
     }
+    text.resize(filled);
     return RegFile::Parse(text, m_file.string());
 }
 
@@ -195,52 +204,48 @@ void KeyStore::Update(const std::function<bool(RegFile&)>& change) const {
             Fail("Cannot create the folder " + folder.string(), error.value());
         }
     }
-    // The data file is replaced on every write, so the lock lives on a file of its own.
-    const std::string lockPath = m_file.string() + ".lock";
-    const FileDescriptor lock(::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600));
+    // The data file is replaced on every write, so the lock lives on a file of
+    // its own, beside the file that links lead to, so every path to it shares it.
+    const std::string target = ResolveSaveTarget(m_file.string());
+    const std::string lockPath = target + ".lock";
+    int fd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    const bool created = fd >= 0;
+    if (!created && errno == EEXIST) {
+        // flock needs no write access, so a lock file of another user serves too.
+        fd = ::open(lockPath.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    }
+    const FileDescriptor lock(fd);
     if (!lock.IsValid()) {
         Fail("Cannot open the lock file " + lockPath, errno);
+    }
+    struct stat store {};
+    if (created && ::stat(target.c_str(), &store) == 0) {
+        // A lock file of another owner would shut the store's owner out.
+        [[maybe_unused]] const int ignored = ::fchown(lock.Get(), store.st_uid, store.st_gid);
     }
     while (::flock(lock.Get(), LOCK_EX) != 0) {
         if (errno != EINTR) {
             Fail("Cannot lock " + lockPath, errno);
         }
     }
+    RemoveStaleSaveFiles(m_file.string());
     RegFile file = Read();
-    if (change(file)) {
-        Replace(file.Serialize());
+    if (!change(file)) {
+        return;
     }
-}
-
-void KeyStore::Replace(const std::string& text) const {
-    std::string pattern = m_file.string() + ".tmp-XXXXXX";
-    FileDescriptor temp(::mkostemp(pattern.data(), O_CLOEXEC));
-    if (!temp.IsValid()) {
-        Fail("Cannot create a temporary file next to " + m_file.string(), errno);
-    }
-    const std::filesystem::path tempPath = pattern;
-    try {
-        WriteAll(temp.Get(), text);
-        // Keep the permissions of the file being replaced; a new file stays private (0600).
-        struct stat current {};
-        if (::stat(m_file.c_str(), &current) == 0) {
-            ::fchmod(temp.Get(), current.st_mode & 07777);
-        }
-        if (::fsync(temp.Get()) != 0) {
-            Fail("Cannot flush " + tempPath.string(), errno);
-        }
-        if (!temp.Close()) {
-            Fail("Cannot write " + tempPath.string(), errno);
-        }
-        if (const std::error_code error = m_rename(tempPath, m_file)) {
-            throw AutomationError(err::ApplicationDefined,
-                                  "Cannot replace the registry file " + m_file.string() + ": " + error.message());
-        }
-    } catch (...) {
-        ::unlink(tempPath.c_str());
-        throw;
-    }
-    SyncFolder(m_file.has_parent_path() ? m_file.parent_path() : std::filesystem::path("."));
+    const std::string text = file.Serialize();
+    SafeSave(m_file.string(),
+             [&](const std::string& tempPath) {
+                 FileDescriptor temp(::open(tempPath.c_str(), O_WRONLY | O_TRUNC | O_NOFOLLOW | O_CLOEXEC));
+                 if (!temp.IsValid()) {
+                     Fail("Cannot write " + tempPath, errno);
+                 }
+                 WriteAll(temp.Get(), text);
+                 if (!temp.Close()) {
+                     Fail("Cannot write " + tempPath, errno);
+                 }
+             },
+             0600);
 }
 
 } // namespace vantor

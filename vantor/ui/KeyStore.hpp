@@ -6,7 +6,6 @@
 #include <functional>
 #include <string>
 #include <string_view>
-#include <system_error>
 #include <vector>
 
 namespace vantor {
@@ -15,18 +14,17 @@ namespace vantor {
 // Key paths start with the root ("HKEY_CURRENT_USER\Software\...").
 //
 // Reads re-read the file. Every write takes an advisory lock on the side file
-// "<file>.lock", re-reads the file, applies its change, writes and flushes a
-// temporary file in the same folder and renames it over the file, so neither a
-// crash nor a second writer leaves a torn file or loses the other's values.
-// A file that does not parse is reported with 1004 naming the file and line,
-// and is never rewritten. A missing file is an empty store.
+// "<file>.lock", re-reads the file, applies its change and saves it safely
+// (SafeSave: through links, keeping owner and mode, a temporary file renamed
+// over the file), so neither a crash nor a second writer leaves a torn file or
+// loses the other's values. Only regular files up to MaxFileSize are read; a
+// file that is no registry file raises 1004 naming it and is never rewritten.
+// A missing file is an empty store.
 class KeyStore {
 public:
-    // Renames `from` over `to`; replaceable so tests can make the rename fail.
-    using RenameFunction =
-        std::function<std::error_code(const std::filesystem::path& from, const std::filesystem::path& to)>;
+    static constexpr size_t MaxFileSize = size_t{64} << 20;
 
-    explicit KeyStore(std::filesystem::path file, RenameFunction rename = {});
+    explicit KeyStore(std::filesystem::path file) : m_file(std::move(file)) {}
 
     // $VANTOR_REGISTRY when set, else $XDG_CONFIG_HOME/vantor/registry.reg,
     // else $HOME/.config/vantor/registry.reg.
@@ -45,18 +43,14 @@ public:
     // Names of the direct subkeys; raises 1004 when the key does not exist.
     std::vector<std::string> SubkeyNames(std::string_view path) const;
 
+    // One read of the file.
+    RegFile Read() const;
     // Runs `change` on the current contents under the lock and writes the
-    // result when it reports a change: many changes, one write.
+    // result when it reports a change: many changes, one write, all or none.
     void Update(const std::function<bool(RegFile&)>& change) const;
 
 private:
-    friend class RegistryKey;
-
-    RegFile Read() const;
-    void Replace(const std::string& text) const;
-
     std::filesystem::path m_file;
-    RenameFunction m_rename;
 };
 
 } // namespace vantor

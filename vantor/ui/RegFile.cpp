@@ -118,41 +118,84 @@ std::string Quote(std::string_view text) {
     return out;
 }
 
+// The line's ending ("\r\n", "\n", or none for a last line without one).
+std::string_view LineEnd(std::string_view line) {
+    if (line.ends_with("\r\n")) {
+        return "\r\n";
+    }
+    return line.ends_with('\n') ? "\n" : "";
+}
+
+std::string_view WithoutLineEnd(std::string_view line) {
+    line.remove_suffix(LineEnd(line).size());
+    return line;
+}
+
+void EndLine(std::string& line, const std::string& lineEnd) {
+    if (LineEnd(line).empty()) {
+        line += lineEnd;
+    }
+}
+
+std::string ValueLine(std::string_view name, std::string_view value) {
+    return (name.empty() ? std::string("@") : Quote(name)) + "=" + Quote(value);
+}
+
+// The folded path of the key's parent; empty for a root.
+std::string_view ParentOf(std::string_view folded) {
+    const size_t cut = folded.rfind('\\');
+    return cut == std::string_view::npos ? std::string_view() : folded.substr(0, cut);
+}
+
 } // namespace
 
 RegFile RegFile::Parse(std::string_view text, const std::string& source) {
     RegFile file;
-    if (text.starts_with(ByteOrderMark)) {
-        text.remove_prefix(ByteOrderMark.size());
-    }
     if (text.find_first_not_of(" \t\r\n") == std::string_view::npos) {
         return file;
     }
+    if (text.starts_with("\xFF\xFE") || text.starts_with("\xFE\xFF")) {
+        throw AutomationError(err::ApplicationDefined, "Registry file " + source + " is in UTF-16, which is not read");
+    }
+    if (text.find('\0') != std::string_view::npos) {
+        throw AutomationError(err::ApplicationDefined,
+                              "Registry file " + source + " is not a text file: it holds NUL bytes");
+    }
+    const size_t firstBreak = text.find('\n');
+    file.m_lineEnd = firstBreak != std::string_view::npos && firstBreak > 0 && text[firstBreak - 1] == '\r' ? "\r\n" : "\n";
 
-    std::optional<size_t> current;      // index of the key whose values follow
-    std::string* continued = nullptr;   // a value of another kind whose last line ended with '\'
+    Entry* continued = nullptr; // a value of another kind whose last line ended with '\'
     size_t lineNumber = 0;
     size_t start = 0;
     while (start < text.size()) {
-        const size_t end = std::min(text.find('\n', start), text.size());
-        std::string_view line = text.substr(start, end - start);
-        start = end + 1;
+        const size_t end = std::min(text.find('\n', start), text.size() - 1) + 1;
+        const std::string_view line = text.substr(start, end - start);
+        start = end;
         ++lineNumber;
-        if (line.ends_with('\r')) {
-            line.remove_suffix(1);
+        const std::string_view trimmed = TrimBlanks(WithoutLineEnd(line));
+        Section& section = file.m_sections.back();
+        if (continued != nullptr) {
+            continued->text.append(line);
+            continued = trimmed.ends_with('\\') ? continued : nullptr;
+            continue;
+        }
+        if (lineNumber == 1) {
+            if (TrimBlanks(WithoutLineEnd(line.starts_with(ByteOrderMark) ? line.substr(ByteOrderMark.size()) : line)) !=
+                Header) {
+                throw AutomationError(err::ApplicationDefined,
+                                      "Registry file " + source + " is not a registry file: its first line is not " +
+                                          std::string(Header));
+            }
+            section.entries.push_back(Entry{std::string(line), false, {}, {}});
+            continue;
         }
         try {
-            const std::string_view trimmed = TrimBlanks(line);
-            if (continued != nullptr) {
-                continued->append("\n").append(line);
-                continued = trimmed.ends_with('\\') ? continued : nullptr;
-            } else if (lineNumber == 1) {
-                if (trimmed != Header) {
-                    throw LineProblem{"the first line is not REGEDIT4"};
-                }
-            } else if (trimmed.empty() || trimmed.front() == ';') {
+            if (trimmed.empty() || trimmed.front() == ';') {
                 // blank lines separate keys; ';' starts a comment
+                section.entries.push_back(Entry{std::string(line), false, {}, {}});
             } else if (trimmed.front() == '[') {
+                // A malformed header opens a section that belongs to no key.
+                file.m_sections.push_back(Section{std::string(line), {}, {}});
                 if (trimmed.back() != ']') {
                     throw LineProblem{"the key line has no closing ]"};
                 }
@@ -160,22 +203,24 @@ RegFile RegFile::Parse(std::string_view text, const std::string& source) {
                 if (const std::optional<std::string> problem = KeyPathProblem(path)) {
                     throw LineProblem{*problem};
                 }
-                const Key* existing = file.FindKey(path);
-                if (existing == nullptr) {
-                    file.m_keys.push_back(Key{std::string(path), {}});
-                    existing = &file.m_keys.back();
-                }
-                current = static_cast<size_t>(existing - file.m_keys.data());
+                file.m_sections.back().path = path;
+                file.Index(file.m_sections.size() - 1);
             } else if (trimmed.front() == '"' || trimmed.front() == '@') {
-                if (!current) {
+                // The line is kept as it stands until the value is known to be good.
+                section.entries.push_back(Entry{std::string(line), false, {}, {}});
+                if (file.m_sections.size() == 1) {
                     throw LineProblem{"a value outside a key"};
                 }
+                if (section.path.empty()) {
+                    continue; // under a malformed key line, already reported
+                }
                 size_t pos = 0;
-                Value value;
+                Entry& entry = section.entries.back();
+                std::string name;
                 if (trimmed.front() == '@') {
                     pos = 1;
                 } else {
-                    value.name = ReadQuoted(trimmed, pos);
+                    name = ReadQuoted(trimmed, pos);
                 }
                 SkipBlanks(trimmed, pos);
                 if (pos >= trimmed.size() || trimmed[pos] != '=') {
@@ -187,48 +232,38 @@ RegFile RegFile::Parse(std::string_view text, const std::string& source) {
                     throw LineProblem{"the value has no data"};
                 }
                 if (trimmed[pos] == '"') {
-                    value.text = ReadQuoted(trimmed, pos);
+                    std::string value = ReadQuoted(trimmed, pos);
                     SkipBlanks(trimmed, pos);
                     if (pos < trimmed.size()) {
                         throw LineProblem{"unexpected text after the value"};
                     }
-                } else {
-                    value.rawLines = line;
+                    entry.value = std::move(value);
+                } else if (trimmed.ends_with('\\')) {
+                    continued = &entry;
                 }
-                std::vector<Value>& values = file.m_keys[*current].values;
-                const auto same = std::find_if(values.begin(), values.end(), [&](const Value& v) {
-                    return EqualsIgnoreCase(v.name, value.name);
-                });
-                Value& stored = same == values.end() ? values.emplace_back() : *same;
-                stored = std::move(value);
-                if (!stored.text && trimmed.ends_with('\\')) {
-                    continued = &stored.rawLines;
-                }
+                entry.isValue = true;
+                entry.name = std::move(name);
             } else {
+                section.entries.push_back(Entry{std::string(line), false, {}, {}});
                 throw LineProblem{"unexpected text"};
             }
         } catch (const LineProblem& problem) {
-            throw AutomationError(err::ApplicationDefined, "Registry file " + source + " is malformed at line " +
-                                                               std::to_string(lineNumber) + ": " + problem.what);
+            if (!file.m_problem) {
+                file.m_problem = "Registry file " + source + " has a malformed line " + std::to_string(lineNumber) +
+                                 " (" + problem.what + "), which is kept as it stands";
+            }
         }
     }
     return file;
 }
 
 std::string RegFile::Serialize() const {
-    std::string out(Header);
-    out += "\n\n";
-    for (const Key& key : m_keys) {
-        out += "[" + key.path + "]\n";
-        for (const Value& value : key.values) {
-            if (value.text) {
-                out += (value.name.empty() ? std::string("@") : Quote(value.name)) + "=" + Quote(*value.text);
-            } else {
-                out += value.rawLines;
-            }
-            out += '\n';
+    std::string out;
+    for (const Section& section : m_sections) {
+        out += section.header;
+        for (const Entry& entry : section.entries) {
+            out += entry.text;
         }
-        out += '\n';
     }
     return out;
 }
@@ -256,48 +291,35 @@ std::optional<std::string> RegFile::TextProblem(std::string_view text) {
 }
 
 bool RegFile::HasKey(std::string_view path) const {
-    const std::vector<std::string_view> base = SplitPath(path);
-    if (base.size() == 1) {
+    if (path.find('\\') == std::string_view::npos) {
         return true; // the roots always exist
     }
-    return std::any_of(m_keys.begin(), m_keys.end(), [&](const Key& key) { return IsWithin(SplitPath(key.path), base); });
+    return m_known.contains(FoldCase(path));
 }
 
 bool RegFile::CreateKey(std::string_view path) {
-    const std::string normalized = NormalizedPath(path);
-    const std::vector<std::string_view> parts = SplitPath(normalized);
-    bool added = false;
-    size_t length = 0;
-    for (size_t count = 1; count <= parts.size(); ++count) {
-        length += (count > 1 ? 1 : 0) + parts[count - 1].size();
-        if (count == 1 && parts.size() > 1) {
-            continue; // a root exists without a line of its own unless it holds values
-        }
-        const std::string_view prefix = std::string_view(normalized).substr(0, length);
-        if (FindKey(prefix) != nullptr) {
-            continue;
-        }
-        // Keep a subtree together: the new key goes after the last key under its parent.
-        const std::vector<std::string_view> parent(parts.begin(), parts.begin() + static_cast<ptrdiff_t>(count - 1));
-        const auto last = std::find_if(m_keys.rbegin(), m_keys.rend(),
-                                       [&](const Key& key) { return IsWithin(SplitPath(key.path), parent); });
-        m_keys.insert(last.base(), Key{std::string(prefix), {}});
-        added = true;
+    if (HasKey(path)) {
+        return false;
     }
-    return added;
+    AppendSection(path);
+    return true;
 }
 
 bool RegFile::DeleteKey(std::string_view path) {
     const std::vector<std::string_view> base = SplitPath(path);
-    return std::erase_if(m_keys, [&](const Key& key) { return IsWithin(SplitPath(key.path), base); }) > 0;
+    const size_t removed = std::erase_if(m_sections, [&](const Section& section) {
+        return !section.path.empty() && IsWithin(SplitPath(section.path), base);
+    });
+    Reindex();
+    return removed > 0;
 }
 
 std::vector<std::string> RegFile::SubkeyNames(std::string_view path) const {
     const std::vector<std::string_view> base = SplitPath(path);
     std::vector<std::string> names;
-    for (const Key& key : m_keys) {
-        const std::vector<std::string_view> parts = SplitPath(key.path);
-        if (parts.size() <= base.size() || !IsWithin(parts, base)) {
+    for (const Section& section : m_sections) {
+        const std::vector<std::string_view> parts = SplitPath(section.path);
+        if (section.path.empty() || parts.size() <= base.size() || !IsWithin(parts, base)) {
             continue;
         }
         const std::string_view child = parts[base.size()];
@@ -309,59 +331,104 @@ std::vector<std::string> RegFile::SubkeyNames(std::string_view path) const {
 }
 
 std::optional<std::string> RegFile::QueryString(std::string_view key, std::string_view name) const {
-    const Key* found = FindKey(key);
-    if (found == nullptr) {
-        return std::nullopt;
-    }
-    for (const Value& value : found->values) {
-        if (EqualsIgnoreCase(value.name, name)) {
-            return value.text;
-        }
-    }
-    return std::nullopt;
+    const std::optional<Position> found = LastValue(key, name);
+    return found ? m_sections[found->section].entries[found->entry].value : std::nullopt;
 }
 
 void RegFile::SetString(std::string_view key, std::string_view name, std::string_view value) {
-    std::vector<Value>& values = KeyForWrite(key).values;
-    for (Value& existing : values) {
-        if (EqualsIgnoreCase(existing.name, name)) {
-            existing.text = std::string(value);
-            existing.rawLines.clear();
-            return;
-        }
+    if (const std::optional<Position> found = LastValue(key, name)) {
+        Entry& existing = m_sections[found->section].entries[found->entry];
+        const std::string lineEnd(LineEnd(existing.text));
+        existing.text = ValueLine(existing.name, value) + lineEnd;
+        existing.value = std::string(value);
+        return;
     }
-    values.push_back(Value{std::string(name), std::string(value), {}});
+    const std::vector<size_t> sections = SectionsOf(key);
+    Section& section = sections.empty() ? AppendSection(key) : m_sections[sections.back()];
+    std::vector<Entry>& entries = section.entries;
+    const auto lastValue =
+        std::find_if(entries.rbegin(), entries.rend(), [](const Entry& entry) { return entry.isValue; });
+    const size_t pos = static_cast<size_t>(entries.rend() - lastValue);
+    EndLine(pos == 0 ? section.header : entries[pos - 1].text, m_lineEnd);
+    entries.insert(entries.begin() + static_cast<ptrdiff_t>(pos),
+                   Entry{ValueLine(name, value) + m_lineEnd, true, std::string(name), std::string(value)});
 }
 
 bool RegFile::DeleteValue(std::string_view key, std::string_view name) {
-    Key* found = FindKey(key);
-    return found != nullptr &&
-           std::erase_if(found->values, [&](const Value& value) { return EqualsIgnoreCase(value.name, name); }) > 0;
+    bool removed = false;
+    for (const size_t i : SectionsOf(key)) {
+        removed |= std::erase_if(m_sections[i].entries, [&](const Entry& entry) {
+                       return entry.isValue && EqualsIgnoreCase(entry.name, name);
+                   }) > 0;
+    }
+    return removed;
 }
 
 std::vector<std::string> RegFile::ValueNames(std::string_view key) const {
     std::vector<std::string> names;
-    if (const Key* found = FindKey(key)) {
-        for (const Value& value : found->values) {
-            names.push_back(value.name);
+    for (const size_t i : SectionsOf(key)) {
+        for (const Entry& entry : m_sections[i].entries) {
+            if (entry.isValue && std::none_of(names.begin(), names.end(), [&](const std::string& name) {
+                    return EqualsIgnoreCase(name, entry.name);
+                })) {
+                names.push_back(entry.name);
+            }
         }
     }
     return names;
 }
 
-RegFile::Key* RegFile::FindKey(std::string_view path) {
-    const auto found = std::find_if(m_keys.begin(), m_keys.end(), [&](const Key& key) { return EqualsIgnoreCase(key.path, path); });
-    return found == m_keys.end() ? nullptr : &*found;
+std::vector<size_t> RegFile::SectionsOf(std::string_view path) const {
+    const auto found = m_index.find(FoldCase(path));
+    return found == m_index.end() ? std::vector<size_t>() : found->second;
 }
 
-const RegFile::Key* RegFile::FindKey(std::string_view path) const {
-    const auto found = std::find_if(m_keys.begin(), m_keys.end(), [&](const Key& key) { return EqualsIgnoreCase(key.path, path); });
-    return found == m_keys.end() ? nullptr : &*found;
+std::optional<RegFile::Position> RegFile::LastValue(std::string_view key, std::string_view name) const {
+    std::optional<Position> last;
+    for (const size_t i : SectionsOf(key)) {
+        const std::vector<Entry>& entries = m_sections[i].entries;
+        for (size_t j = 0; j < entries.size(); ++j) {
+            if (entries[j].isValue && EqualsIgnoreCase(entries[j].name, name)) {
+                last = Position{i, j};
+            }
+        }
+    }
+    return last;
 }
 
-RegFile::Key& RegFile::KeyForWrite(std::string_view path) {
-    CreateKey(path);
-    return *FindKey(path);
+RegFile::Section& RegFile::AppendSection(std::string_view path) {
+    std::vector<Entry>& head = m_sections.front().entries;
+    if (m_sections.size() == 1 && head.empty()) {
+        head.push_back(Entry{std::string(Header) + m_lineEnd, false, {}, {}});
+    }
+    // Sections are set apart by a blank line.
+    Section& last = m_sections.back();
+    std::string& lastLine = last.entries.empty() ? last.header : last.entries.back().text;
+    EndLine(lastLine, m_lineEnd);
+    if (!TrimBlanks(WithoutLineEnd(lastLine)).empty()) {
+        last.entries.push_back(Entry{m_lineEnd, false, {}, {}});
+    }
+    const std::string normalized = NormalizedPath(path);
+    m_sections.push_back(Section{"[" + normalized + "]" + m_lineEnd, normalized, {}});
+    Index(m_sections.size() - 1);
+    return m_sections.back();
+}
+
+void RegFile::Index(size_t section) {
+    std::string folded = FoldCase(m_sections[section].path);
+    m_index[folded].push_back(section);
+    for (std::string_view key = folded; !key.empty() && m_known.emplace(key).second; key = ParentOf(key)) {
+    }
+}
+
+void RegFile::Reindex() {
+    m_index.clear();
+    m_known.clear();
+    for (size_t i = 1; i < m_sections.size(); ++i) {
+        if (!m_sections[i].path.empty()) {
+            Index(i);
+        }
+    }
 }
 
 } // namespace vantor

@@ -2,21 +2,31 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace vantor {
 
-// The contents of a registry export file in the REGEDIT4 format: keys in file
-// order, each with its values. String values are decoded; values of other
-// kinds (dword:, hex:, ...) keep their lines verbatim so a rewrite preserves
-// them. Key and value names match without regard to case and keep the case
-// they were created with. A key also exists when only its subkeys are listed.
+// A registry export file in the REGEDIT4 format, kept line by line so that a
+// rewrite changes only the lines of the values it writes: comments, blank
+// lines, the byte order mark, the line endings and values of other kinds
+// (dword:, hex:, ...) stay byte for byte. A new value goes at the end of its
+// key's section, a new key's section at the end of the file, in the file's
+// own line ending. Key and value names match without regard to case and keep
+// the spelling they were first written with. A key also exists when only its
+// subkeys are listed.
 class RegFile {
 public:
-    // Parses a file's text. A malformed text raises 1004 with a description
-    // naming `source` and the line. Empty text is an empty file.
+    // Parses a file's text; empty or blank text is an empty file. A text that
+    // is no registry file at all (no REGEDIT4 first line, NUL bytes, UTF-16)
+    // raises 1004 naming `source`. A single malformed line is kept as it
+    // stands, means nothing, and is described by Problem().
     static RegFile Parse(std::string_view text, const std::string& source);
     std::string Serialize() const;
+
+    // The first malformed line, with the file and the line number.
+    const std::optional<std::string>& Problem() const { return m_problem; }
 
     // What is wrong with a key path ("HKEY_CURRENT_USER\Software\..."), or
     // nothing when it is well formed.
@@ -26,7 +36,7 @@ public:
 
     // The paths below take well-formed key paths.
     bool HasKey(std::string_view path) const;
-    // Adds the key and its missing parents below the root; false when all were there.
+    // Adds the key's section (parents exist through it); false when the key existed.
     bool CreateKey(std::string_view path);
     // Removes the key with all its subkeys; false when there was none.
     bool DeleteKey(std::string_view path);
@@ -44,21 +54,40 @@ public:
     std::vector<std::string> ValueNames(std::string_view key) const;
 
 private:
-    struct Value {
+    // One line of a section (a value with its continuation lines), with its line ending.
+    struct Entry {
+        std::string text;
+        bool isValue = false;
         std::string name;
-        std::optional<std::string> text; // set for string values
-        std::string rawLines;            // the verbatim lines of other kinds
+        std::optional<std::string> value; // set for string values
     };
-    struct Key {
-        std::string path;
-        std::vector<Value> values;
+    // A key's header line and the lines up to the next header. The first
+    // section is the file's head ("REGEDIT4", comments) and has no header.
+    struct Section {
+        std::string header;
+        std::string path;   // empty for the head and for a malformed header
+        std::vector<Entry> entries;
     };
 
-    Key* FindKey(std::string_view path);
-    const Key* FindKey(std::string_view path) const;
-    Key& KeyForWrite(std::string_view path);
+    // The sections of the key, in file order.
+    std::vector<size_t> SectionsOf(std::string_view path) const;
+    struct Position {
+        size_t section;
+        size_t entry;
+    };
+    // Where the value is set; the last line wins when a name comes twice.
+    std::optional<Position> LastValue(std::string_view key, std::string_view name) const;
+    Section& AppendSection(std::string_view path);
+    void Index(size_t section);
+    void Reindex();
 
-    std::vector<Key> m_keys;
+    std::vector<Section> m_sections = std::vector<Section>(1);
+    std::string m_lineEnd = "\n";
+    std::optional<std::string> m_problem;
+    // Folded key path: the sections holding it.
+    std::unordered_map<std::string, std::vector<size_t>> m_index;
+    // Folded paths of every key that has a section or a subkey with one.
+    std::unordered_set<std::string> m_known;
 };
 
 } // namespace vantor

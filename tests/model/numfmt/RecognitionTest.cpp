@@ -8,7 +8,7 @@
 #include <vector>
 
 namespace nf = vantor::numfmt;
-namespace Category = vantor::numfmt::FormatCategory;
+namespace Category = vantor::enums::FormatCategory;
 
 namespace {
 

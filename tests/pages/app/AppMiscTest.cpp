@@ -29,7 +29,7 @@ struct Fixture {
 
 } // namespace
 
-TEST(AppMisc, WithoutTheKeyShowsDefaultsAndAnEmptyFolderThenCreatesTheKeyOnApply) {
+TEST(AppMisc, WithoutTheKeyShowsDefaultsAndAnEmptyFolderThenStoresWhatTheUserEntered) {
     Fixture f;
     AppMisc page;
     page.SetSite(f.site);
@@ -46,11 +46,15 @@ TEST(AppMisc, WithoutTheKeyShowsDefaultsAndAnEmptyFolderThenCreatesTheKeyOnApply
     page.BakFilePath->UserType("/var/backup");
     EXPECT_EQ(page.ValidateData(), 0);
     EXPECT_EQ(page.OnApply(), 0);
-    // Confirmed settings are stored even where the key did not exist yet.
-    EXPECT_EQ(f.reg.Read("App.DefaultBookName"), "Book %1");
-    EXPECT_EQ(f.reg.Read("Book.DefaultSheetName"), "Sheet%1");
-    EXPECT_EQ(f.reg.Read("Book.BackupBeforeSave"), "False");
+    // Confirmed settings are stored even where the key did not exist yet;
+    // the defaults the user left alone read the same without being stored.
     EXPECT_EQ(f.reg.Read("Book.BackupPath"), "/var/backup");
+    EXPECT_EQ(f.reg.Read("App.DefaultBookName"), std::nullopt);
+    EXPECT_EQ(f.reg.Read("Book.BackupBeforeSave"), std::nullopt);
+    AppMisc again;
+    EXPECT_EQ(again.DefaultBookName->Text(), "Book %1");
+    EXPECT_EQ(again.BackupBeforeSave->Value(), 0);
+    EXPECT_EQ(again.BakFilePath->Text(), "/var/backup");
 }
 
 TEST(AppMisc, ReadsStoredValuesAndTheFolderDefault) {
@@ -148,6 +152,89 @@ TEST(AppMisc, ResetDiscardsEditsSilentlyAndIgnoresTargets) {
     EXPECT_EQ(f.site->modified, 2);
 }
 
+TEST(AppMisc, AnApplyWritesOnlyWhatTheUserChangedSoTwoDialogsLoseNothing) {
+    Fixture f;
+    f.reg.Store("App.DefaultBookName", "Book %1");
+    f.reg.Store("Book.DefaultSheetName", "Sheet%1");
+    f.reg.Store("Book.BackupPath", "/b");
+    AppMisc first;
+    AppMisc second;
+    first.DefaultSheetName->UserType("Tab%1");
+    EXPECT_EQ(first.OnApply(), 0);
+    second.DefaultBookName->UserType("Ledger %1");
+    second.BackupBeforeSave->UserClick();
+    EXPECT_EQ(second.OnApply(), 0);
+    EXPECT_EQ(f.reg.Read("Book.DefaultSheetName"), "Tab%1") << "the other dialog's apply wrote back what it showed";
+    EXPECT_EQ(f.reg.Read("App.DefaultBookName"), "Ledger %1");
+    EXPECT_EQ(f.reg.Read("Book.BackupBeforeSave"), "True");
+
+    // After an apply the page's values are what it stands on: a second apply writes only new edits.
+    f.reg.Store("App.DefaultBookName", "Third %1");
+    second.DefaultSheetName->UserType("Page%1");
+    second.OnApply();
+    EXPECT_EQ(f.reg.Read("App.DefaultBookName"), "Third %1");
+    EXPECT_EQ(f.reg.Read("Book.DefaultSheetName"), "Page%1");
+    EXPECT_TRUE(f.h.env.Messages().empty());
+}
+
+TEST(AppMisc, AnApplyIsStoredWholeOrNotAtAll) {
+    Fixture f;
+    f.reg.Store("Book.BackupPath", "/b");
+    const std::string before = [&] {
+        std::ifstream in(f.reg.File(), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }();
+    AppMisc page;
+    page.SetSite(f.site);
+    page.DefaultBookName->UserType("Ledger %1");
+    page.DefaultSheetName->UserType("Tab\r%1"); // cannot be stored
+    page.BackupBeforeSave->UserClick();
+    EXPECT_EQ(page.OnApply(), 0);
+    std::ifstream in(f.reg.File(), std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), before);
+    ASSERT_EQ(f.h.env.Messages().size(), 1u);
+    EXPECT_EQ(f.h.env.Messages()[0].prompt.rfind(AppMisc::NotSaved, 0), 0u);
+    EXPECT_NE(f.h.env.Messages()[0].prompt.find("Book.DefaultSheetName"), std::string::npos);
+    ASSERT_EQ(f.h.LogLines().size(), 1u) << ::testing::PrintToString(f.h.LogLines());
+    EXPECT_EQ(f.h.LogLines()[0].rfind("Error: 1004,", 0), 0u) << f.h.LogLines()[0];
+}
+
+TEST(AppMisc, AStoreThatCannotBeReadShowsDefaultsAndSaysSoOncePerProcess) {
+    struct Case {
+        std::string name;
+        std::string text;
+        std::string bookName; // what the page shows
+    };
+    const std::vector<Case> cases = {
+        {"binary", std::string("\x7F" "ELF\0\0\x01", 7), "Book %1"},
+        {"UTF-16", std::string("\xFF\xFER\0E\0G\0", 8), "Book %1"},
+        {"no registry file", "not a registry file\n", "Book %1"},
+        {"a malformed line", "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Corvane\\Ovrin2002\\Tabo\\CFGS]\n"
+                             "\"App.DefaultBookName\"=\"Ledger %1\"\nbroken line\n",
+         "Ledger %1"},
+        {"a folder", "", "Book %1"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Fixture f;
+        if (c.name == "a folder") {
+            std::filesystem::create_directory(f.reg.File());
+        } else {
+            std::ofstream(f.reg.File(), std::ios::binary) << c.text;
+        }
+        AppMisc page;
+        EXPECT_EQ(page.DefaultBookName->Text(), c.bookName);
+        EXPECT_EQ(page.DefaultSheetName->Text(), "Sheet%1");
+        page.OnReset();
+        AppMisc another;
+        ASSERT_EQ(f.h.env.Messages().size(), 1u) << "once per process, not per open";
+        EXPECT_EQ(f.h.env.Messages()[0].prompt.rfind(AppMisc::StoreProblem, 0), 0u);
+        EXPECT_NE(f.h.env.Messages()[0].prompt.find(f.reg.File().string()), std::string::npos);
+        ASSERT_EQ(f.h.LogLines().size(), 1u);
+        EXPECT_NE(f.h.LogLines()[0].find(f.reg.File().string()), std::string::npos) << f.h.LogLines()[0];
+    }
+}
+
 TEST(AppMisc, AStoreThatCannotBeWrittenIsReportedAndLeftAlone) {
     Fixture f;
     {
@@ -156,9 +243,10 @@ TEST(AppMisc, AStoreThatCannotBeWrittenIsReportedAndLeftAlone) {
     }
     AppMisc page;
     EXPECT_EQ(page.DefaultBookName->Text(), "Book %1");
+    page.BakFilePath->UserType("/b");
     EXPECT_EQ(page.OnApply(), 0);
-    ASSERT_EQ(f.h.env.Messages().size(), 1u);
-    EXPECT_EQ(f.h.env.Messages()[0].prompt.rfind("The settings could not be saved.", 0), 0u);
+    ASSERT_EQ(f.h.env.Messages().size(), 2u);
+    EXPECT_EQ(f.h.env.Messages()[1].prompt.rfind(AppMisc::NotSaved, 0), 0u);
     std::ifstream in(f.reg.File());
     std::string first;
     std::getline(in, first);

@@ -4,6 +4,8 @@
 #include "vantor/pages/app/BrowseFolder.hpp"
 #include "vantor/ui/Environment.hpp"
 
+#include <set>
+
 namespace vantor {
 
 AppMisc::AppMisc() : PropertyPage("", false, "Miscellaneous", {0, 0, 4935, 2205}) {
@@ -63,7 +65,7 @@ int32_t AppMisc::OnApply() noexcept {
     ErrorTrap trap;
     if (!trap([&] { SaveSettings(); })) {
         // The user confirmed these settings: never lose them silently.
-        const std::string message = "The settings could not be saved. " + trap.Description();
+        const std::string message = NotSaved + trap.Description();
         trap([&] {
             Environment::Current().MessageBox(message, msgbox::OkOnly | msgbox::Exclamation,
                                               MessageTitle);
@@ -75,37 +77,69 @@ int32_t AppMisc::OnApply() noexcept {
 
 void AppMisc::LoadSettings() {
     m_bLoading = true;
-    std::optional<RegistryKey> key = m_store.OpenForReading();
-    if (!key) {
+    std::optional<RegFile> store;
+    try {
+        store = m_store.OpenForReading();
+    } catch (const AutomationError& error) {
+        // An unreadable store shows the defaults, as a missing key does, but not silently.
+        ReportStoreProblem(error.Description());
+    }
+    if (store && store->Problem()) {
+        ReportStoreProblem(*store->Problem());
+    }
+    if (!store) {
         DefaultBookName->SetText(SettingsStore::DefaultBookName);
         DefaultSheetName->SetText(SettingsStore::DefaultSheetName);
         BackupBeforeSave->SetValue(0);
         BakFilePath->SetText("");
     } else {
-        DefaultBookName->SetText(SettingsStore::ReadRegString(*key, SettingsStore::BookNameValue,
+        DefaultBookName->SetText(SettingsStore::ReadRegString(*store, SettingsStore::BookNameValue,
                                                               SettingsStore::DefaultBookName));
-        DefaultSheetName->SetText(SettingsStore::ReadRegString(*key, SettingsStore::SheetNameValue,
+        DefaultSheetName->SetText(SettingsStore::ReadRegString(*store, SettingsStore::SheetNameValue,
                                                                SettingsStore::DefaultSheetName));
-        const std::string backup = SettingsStore::ReadRegString(*key, SettingsStore::BackupValue,
+        const std::string backup = SettingsStore::ReadRegString(*store, SettingsStore::BackupValue,
                                                                 SettingsStore::DefaultBackup);
         BackupBeforeSave->SetValue(SettingsStore::IsTrue(backup) ? 1 : 0);
         // The folder box follows the check box even when its value did not change.
         BackupBeforeSaveClick();
-        BakFilePath->SetText(SettingsStore::ReadRegString(*key, SettingsStore::BackupPathValue,
+        BakFilePath->SetText(SettingsStore::ReadRegString(*store, SettingsStore::BackupPathValue,
                                                           SettingsStore::DefaultBackupPath));
-        key->Close();
     }
+    m_shown = ShownValues();
     m_bLoading = false;
 }
 
 void AppMisc::SaveSettings() {
-    RegistryKey key = m_store.OpenForWriting();
-    SettingsStore::WriteRegString(key, SettingsStore::BookNameValue, DefaultBookName->Text());
-    SettingsStore::WriteRegString(key, SettingsStore::SheetNameValue, DefaultSheetName->Text());
-    SettingsStore::WriteRegString(key, SettingsStore::BackupValue,
-                                  SettingsStore::BooleanText(BackupBeforeSave->Value() != 0));
-    SettingsStore::WriteRegString(key, SettingsStore::BackupPathValue, BakFilePath->Text());
-    key.Close();
+    // Only what the user changed: another program's settings saved meanwhile stay.
+    const SettingsStore::Changes current = ShownValues();
+    SettingsStore::Changes changes;
+    for (size_t i = 0; i < current.size(); ++i) {
+        if (current[i].second != m_shown[i].second) {
+            changes.push_back(current[i]);
+        }
+    }
+    if (!changes.empty()) {
+        m_store.Save(changes);
+    }
+    m_shown = current;
+}
+
+SettingsStore::Changes AppMisc::ShownValues() const {
+    return {{SettingsStore::BookNameValue, DefaultBookName->Text()},
+            {SettingsStore::SheetNameValue, DefaultSheetName->Text()},
+            {SettingsStore::BackupValue, SettingsStore::BooleanText(BackupBeforeSave->Value() != 0)},
+            {SettingsStore::BackupPathValue, BakFilePath->Text()}};
+}
+
+void AppMisc::ReportStoreProblem(const std::string& description) {
+    // Once per process for each problem: every page open would repeat it.
+    static std::set<std::string> reported;
+    if (!reported.insert(description).second) {
+        return;
+    }
+    WriteLog("Error: " + std::to_string(err::ApplicationDefined) + "," + description);
+    Environment::Current().MessageBox(StoreProblem + description, msgbox::OkOnly | msgbox::Exclamation,
+                                      MessageTitle);
 }
 
 } // namespace vantor

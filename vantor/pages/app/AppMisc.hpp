@@ -22,6 +22,8 @@ public:
     static constexpr const char* NoBookName = "Enter a name for new workbooks.";
     static constexpr const char* NoSheetName = "Enter a name for new sheets.";
     static constexpr const char* NoBackupFolder = "Enter a folder for backup copies.";
+    static constexpr const char* NotSaved = "The settings could not be saved. ";
+    static constexpr const char* StoreProblem = "The stored settings could not be read in full. ";
 
     int32_t SetTargets(const std::shared_ptr<TargetList>& paTargets) noexcept override;
     int32_t SetParam(const Variant& vtParam) noexcept override;
@@ -60,8 +62,13 @@ private:
     void LoadSettings();
     void SaveSettings();
     void BackupBeforeSaveClick();
+    // The values as they would be stored, in the store's order.
+    SettingsStore::Changes ShownValues() const;
+    void ReportStoreProblem(const std::string& description);
 
     SettingsStore m_store{KeyStore::Default()};
+    // What the page showed when it was loaded or last applied.
+    SettingsStore::Changes m_shown;
 };
 
 } // namespace vantor

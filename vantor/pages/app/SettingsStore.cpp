@@ -5,27 +5,34 @@
 
 namespace vantor {
 
-std::optional<RegistryKey> SettingsStore::OpenForReading() const {
-    try {
-        return m_store.OpenKey(KeyPath, KeyAccess::Read);
-    } catch (const AutomationError&) {
-        // A missing key (or an unreadable store) is no error: the defaults serve.
+std::optional<RegFile> SettingsStore::OpenForReading() const {
+    RegFile file = m_store.Read();
+    if (!file.HasKey(KeyPath)) {
         return std::nullopt;
     }
+    return file;
 }
 
-RegistryKey SettingsStore::OpenForWriting() const {
-    return m_store.CreateKey(KeyPath);
+void SettingsStore::Save(const Changes& changes) const {
+    for (const auto& [name, text] : changes) {
+        if (const std::optional<std::string> problem = RegFile::TextProblem(text)) {
+            throw AutomationError(err::ApplicationDefined, "The setting " + name + " cannot be stored: " + *problem);
+        }
+    }
+    m_store.Update([&](RegFile& file) {
+        bool changed = false;
+        for (const auto& [name, text] : changes) {
+            if (file.QueryString(KeyPath, name) != text) {
+                file.SetString(KeyPath, name, text);
+                changed = true;
+            }
+        }
+        return changed;
+    });
 }
 
-std::string SettingsStore::ReadRegString(const RegistryKey& key, std::string_view name,
-                                         const std::string& defaultText) {
-    return key.QueryString(name).value_or(defaultText);
-}
-
-void SettingsStore::WriteRegString(RegistryKey& key, std::string_view name,
-                                   const std::string& text) {
-    key.SetString(name, text);
+std::string SettingsStore::ReadRegString(const RegFile& key, std::string_view name, const std::string& defaultText) {
+    return key.QueryString(KeyPath, name).value_or(defaultText);
 }
 
 bool SettingsStore::IsTrue(const std::string& text) {
