@@ -2,6 +2,7 @@
 
 #include "host/DialogCatalogue.hpp"
 #include "host/Session.hpp"
+#include "host/SessionCommands.hpp"
 #include "model/Application.hpp"
 #include "model/SampleWorkbook.hpp"
 #include "model/Workbook.hpp"
@@ -52,8 +53,7 @@ workbook (sample by default). One command a line; # starts a comment.
   --workbook sample|empty   the workbook to start with
   --trace                   print every access of the pages to the workbook
 Output goes to standard output; a script error goes to standard error as
-"line N: WHAT" and ends the session with status 2. The README lists the
-commands.
+"line N: WHAT" and ends the session with status 2.
 )";
 
 constexpr const char* NumfmtUsage = R"(usage: vantor numfmt < LINES
@@ -265,7 +265,7 @@ int RunSession(const std::vector<std::string>& args, std::istream& in, std::ostr
     std::string file;
     for (size_t i = 1; i < args.size(); ++i) {
         if (IsHelp(args[i])) {
-            out << SessionUsage;
+            out << SessionUsage << "\nCommands:\n" << SessionCommandHelp();
             return 0;
         }
         if (args[i] == "--workbook") {
