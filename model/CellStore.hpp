@@ -79,6 +79,9 @@ private:
     // neighbouring columns joined.
     template <typename F>
     RunList<ColumnPtr> RebuildColumns(const CellRect& rect, F&& newIdOf, const bool& go) const;
+    // PatchStyles for a block of few cells.
+    std::vector<uint32_t> PatchSmallBlock(const CellRect& rect, const StylePatch& patch,
+                                          uint32_t number);
     void Changed() { ++m_version; }
 
     std::shared_ptr<StyleTable> m_pTable;
