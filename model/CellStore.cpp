@@ -34,6 +34,11 @@ void CellStore::Restore(const CellState& state) {
     Changed();
 }
 
+void CellStore::RestoreColumns(const RunList<ColumnPtr>& columns) {
+    m_state.columns = columns;
+    Changed();
+}
+
 uint32_t CellStore::StyleAt(int32_t row, int32_t column) const {
     return m_state.columns.At(column)->At(row);
 }

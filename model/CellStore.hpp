@@ -37,6 +37,8 @@ public:
     StyleTable& Table() const { return *m_pTable; }
     const CellState& State() const { return m_state; }
     void Restore(const CellState& state);
+    // Puts back the styles alone.
+    void RestoreColumns(const RunList<ColumnPtr>& columns);
     // Changes with every change of the cells, so readers can keep what they computed.
     uint64_t Version() const { return m_version; }
 
