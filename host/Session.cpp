@@ -1,35 +1,25 @@
 #include "host/Session.hpp"
 
 #include "host/DialogCatalogue.hpp"
-#include "host/HostTargetList.hpp"
 #include "host/HostVariantConverter.hpp"
+#include "host/MemberPath.hpp"
+#include "host/SessionCommands.hpp"
+#include "host/Targets.hpp"
 #include "model/Application.hpp"
 #include "model/Range.hpp"
 #include "model/SampleWorkbook.hpp"
-#include "model/SheetSelection.hpp"
 #include "model/Workbook.hpp"
 #include "model/Worksheet.hpp"
 #include "vantor/automation/TextFunctions.hpp"
-#include "vantor/controls/FontPreview.hpp"
-#include "vantor/controls/RecordingSurface.hpp"
 #include "vantor/dialogs/SheetProtectPass.hpp"
 #include "vantor/framework/ClassTable.hpp"
 #include "vantor/framework/DialogPage.hpp"
-#include "vantor/framework/GlobalFunction.hpp"
-#include "vantor/framework/LibraryInfo.hpp"
-#include "vantor/ui/CheckBox.hpp"
+#include "vantor/ui/ActionRefused.hpp"
 #include "vantor/ui/ColorSelBox.hpp"
-#include "vantor/ui/ComboBox.hpp"
-#include "vantor/ui/CommandButton.hpp"
-#include "vantor/ui/LineStyle.hpp"
-#include "vantor/ui/ListBox.hpp"
-#include "vantor/ui/NumberEdit.hpp"
-#include "vantor/ui/OptionButton.hpp"
-#include "vantor/ui/QvFrameStyle.hpp"
-#include "vantor/ui/TextBox.hpp"
+#include "vantor/ui/ControlDescription.hpp"
+#include "vantor/ui/ListItems.hpp"
 
-#include <cstdlib>
-#include <fstream>
+#include <algorithm>
 #include <istream>
 #include <ostream>
 
@@ -37,154 +27,39 @@ namespace vantor::host {
 
 namespace {
 
-using Segment = std::pair<std::string, std::vector<Variant>>;
+// What `user CONTROL ACTION [ARG]` does to the control, by action.
+struct UserAction {
+    const char* name;
+    bool takesArg;
+    void (*run)(Control& control, const Token& arg);
+};
 
-std::string Bool(bool b) {
-    return b ? "True" : "False";
-}
-
-// "Borders(8).LineStyle" as segments with their arguments.
-std::vector<Segment> ParsePath(const std::string& path) {
-    std::vector<Segment> segments;
-    size_t i = 0;
-    while (i <= path.size()) {
-        Segment segment;
-        while (i < path.size() && path[i] != '.' && path[i] != '(') {
-            segment.first += path[i++];
-        }
-        if (segment.first.empty()) {
-            throw Session::ScriptError("bad member path " + path);
-        }
-        if (i < path.size() && path[i] == '(') {
-            const size_t close = path.find(')', i);
-            if (close == std::string::npos) {
-                throw Session::ScriptError("bad member path " + path);
-            }
-            const auto tokens = SplitLine(path.substr(i + 1, close - i - 1));
-            std::string inner = path.substr(i + 1, close - i - 1);
-            size_t start = 0;
-            while (start <= inner.size() && !inner.empty()) {
-                size_t comma = inner.find(',', start);
-                if (comma == std::string::npos) {
-                    comma = inner.size();
-                }
-                const auto argTokens = SplitLine(inner.substr(start, comma - start));
-                if (!argTokens || argTokens->size() != 1) {
-                    throw Session::ScriptError("bad member path " + path);
-                }
-                const auto value = ParseValue((*argTokens)[0]);
-                if (!value) {
-                    throw Session::ScriptError("bad value in " + path);
-                }
-                segment.second.push_back(*value);
-                start = comma + 1;
-            }
-            i = close + 1;
-        }
-        segments.push_back(std::move(segment));
-        if (i < path.size() && path[i] != '.') {
-            throw Session::ScriptError("bad member path " + path);
-        }
-        if (i >= path.size()) {
-            break;
-        }
-        ++i;
-    }
-    return segments;
-}
-
-// A member that does not exist is a script error; other failures are the
-// object's own and are printed.
-Variant Access(const ObjectRef& object, const std::string& member, InvokeKind kind,
-               std::span<const Variant> args) {
-    try {
-        return object.Invoke(member, kind, args);
-    } catch (const AutomationError& e) {
-        if (e.Number() == err::NotSupported) {
-            throw Session::ScriptError("no member " + member);
-        }
-        throw;
-    }
-}
-
-// The object one segment leads to: the member, then its item for arguments.
-Variant Step(const ObjectRef& object, const Segment& segment) {
-    Variant value = Access(object, segment.first, InvokeKind::Get, {});
-    if (!segment.second.empty()) {
-        value = Access(value.ToObject(), "Item", InvokeKind::Get, segment.second);
-    }
-    return value;
-}
-
-ObjectRef Untraced(const ObjectRef& object) {
-    if (const auto traced = object.As<TracingObject>()) {
-        return traced->Inner();
-    }
-    return object;
-}
-
-std::string TraceLine(const TraceEntry& e) {
-    const size_t indexCount =
-        e.kind == InvokeKind::Put && !e.args.empty() ? e.args.size() - 1 : e.args.size();
-    std::string args;
-    for (size_t i = 0; i < indexCount; ++i) {
-        args += (i ? "," : "") + FormatValue(e.args[i]);
-    }
-    std::string line;
-    switch (e.kind) {
-    case InvokeKind::Get:
-        line = "get " + e.path + (indexCount ? "(" + args + ")" : "");
-        return line + " -> " +
-               (e.error ? "error " + std::to_string(e.error) : FormatValue(e.result));
-    case InvokeKind::Put:
-        line = "put " + e.path + (indexCount ? "(" + args + ")" : "") + " = " +
-               (e.args.empty() ? std::string("Empty") : FormatValue(e.args.back()));
-        break;
-    case InvokeKind::Call:
-        line = "call " + e.path + "(" + args + ")";
-        break;
-    }
-    return e.error ? line + " -> error " + std::to_string(e.error) : line;
-}
-
-std::string ErrorLine(const AutomationError& e) {
-    return "error " + std::to_string(e.Number()) + ": " + e.Description();
-}
+const UserAction UserActions[] = {
+    {"click", false, [](Control& c, const Token&) { c.UserClick(); }},
+    {"select", true, [](Control& c, const Token& a) { c.UserSelect(NumberOf(a)); }},
+    {"type", true, [](Control& c, const Token& a) { c.UserType(a.text); }},
+    {"focus", false, [](Control& c, const Token&) { c.Focus(); }},
+    {"leave", false, [](Control& c, const Token&) { c.Leave(); }},
+    {"value", true, [](Control& c, const Token& a) { c.UserSetValue(ValueOf(a)); }},
+    {"pick", true,
+     [](Control& c, const Token& a) {
+         c.UserPickColor(!a.quoted && a.text == "auto" ? ColorSelBox::Automatic : NumberOf(a));
+     }},
+    {"border", true, [](Control& c, const Token& a) { c.UserClickBorder(NumberOf(a)); }},
+};
 
 } // namespace
 
 Session::Session(std::ostream& out, std::ostream& err)
     : m_out(out), m_err(err), m_env([this](const std::string& line) { Print(line); }) {
     HostVariantConverter::Install();
-    const char* dir = std::getenv(LogVariable);
-    if (dir == nullptr) {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "vantor-session-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) != nullptr) {
-            m_logDir = pattern;
-            m_bOwnLogDir = true;
-            ::setenv(LogVariable, m_logDir.c_str(), 1);
-        }
-    } else if (*dir != '\0') {
-        m_logDir = dir;
-        std::error_code ignored;
-        m_nLogRead = std::filesystem::file_size(
-            m_logDir / (std::string(library::ProductName) + ".log"), ignored);
-        if (ignored) {
-            m_nLogRead = 0;
-        }
-    }
     OpenWorkbook("empty");
 }
 
 Session::~Session() {
+    // The pages may still write to the log, which outlives them.
     m_pPage.reset();
     m_pDialog.reset();
-    if (m_bOwnLogDir) {
-        ::unsetenv(LogVariable);
-        std::error_code ignored;
-        std::filesystem::remove_all(m_logDir, ignored);
-    }
 }
 
 void Session::OpenWorkbook(const std::string& kind) {
@@ -242,173 +117,34 @@ void Session::Execute(const std::string& line) {
     if (!parsed) {
         throw ScriptError("a quote is not closed");
     }
-    const std::vector<Token>& t = *parsed;
-    if (t.empty() || (!t[0].quoted && t[0].text[0] == '#')) {
+    if (parsed->empty() || (!parsed->front().quoted && parsed->front().text[0] == '#')) {
         return;
     }
-    const std::string& cmd = t[0].text;
-    auto expect = [&](size_t count, const char* usage) {
-        if (t.size() != count + 1) {
-            throw ScriptError(std::string("usage: ") + usage);
-        }
-    };
-    auto value = [&](const Token& token) {
-        const auto v = ParseValue(token);
-        if (!v) {
-            throw ScriptError("not a value: " + token.text);
-        }
-        return *v;
-    };
+    const std::string& name = parsed->front().text;
+    const SessionCommand* command = FindSessionCommand(name);
+    if (command == nullptr) {
+        throw ScriptError("unknown command " + name);
+    }
+    const Args args(parsed->begin() + 1, parsed->end());
+    if (!AcceptsCount(*command, args.size())) {
+        throw ScriptError(UsageOf(*command));
+    }
     try {
-        if (cmd == "workbook") {
-            expect(1, "workbook sample|empty");
-            OpenWorkbook(t[1].text);
-        } else if (cmd == "sheet") {
-            expect(1, "sheet NAME");
-            auto book = m_pApp->ActiveWorkbook();
-            auto sheet = book->Sheet(t[1].text);
-            if (sheet == nullptr) {
-                sheet = book->AddSheet(t[1].text);
-            }
-            book->ActivateSheet(sheet);
-            m_selectedSheets.clear();
-        } else if (cmd == "select") {
-            expect(1, "select REF");
-            Select(t[1].text);
-        } else if (cmd == "sheets") {
-            expect(1, "sheets NAME,NAME");
-            SelectSheets(t[1].text);
-        } else if (cmd == "set") {
-            expect(3, "set TARGET PATH VALUE");
-            SetValue(t[1].text, t[2].text, value(t[3]));
-        } else if (cmd == "get") {
-            expect(2, "get TARGET PATH");
-            GetValue(t[1].text, t[2].text);
-        } else if (cmd == "open") {
-            expect(1, "open CLASS");
-            OpenPage(t[1].text);
-        } else if (cmd == "close") {
-            expect(0, "close");
-            ClosePage();
-        } else if (cmd == "reset") {
-            expect(0, "reset");
-            if (DialogPage* dialogPage = CurrentDialogPage()) {
-                dialogPage->OnReset();
-            } else {
-                CurrentPage()->OnReset();
-            }
-        } else if (cmd == "validate") {
-            expect(0, "validate");
-            DialogPage* dialogPage = CurrentDialogPage();
-            Print("validate " + std::to_string(dialogPage != nullptr
-                                                   ? dialogPage->ValidateData()
-                                                   : CurrentPage()->ValidateData()));
-        } else if (cmd == "apply") {
-            expect(0, "apply");
-            Apply();
-        } else if (cmd == "event") {
-            expect(1, "event N");
-            const int32_t id = value(t[1]).ToLong();
-            // The dialog-style pages and the application options page have no
-            // OnPageUserEvent in their interface.
-            PropertyPage* page = CurrentDialogPage() != nullptr ? nullptr : CurrentPage();
-            if (page == nullptr || page->ClassName() == "AppProp") {
-                Print(ErrorLine(AutomationError(err::NotSupported)));
-            } else {
-                Variant param;
-                Print("event " + std::to_string(id) + " status " +
-                      std::to_string(page->OnPageUserEvent(id, param)));
-            }
-        } else if (cmd == "dialog") {
-            expect(1, "dialog NAME");
-            OpenDialog(t[1].text);
-        } else if (cmd == "tab") {
-            expect(1, "tab I|CLASS");
-            ChooseTab(t[1]);
-        } else if (cmd == "ok" || cmd == "cancel") {
-            expect(0, cmd.c_str());
-            if (m_pDialog == nullptr) {
-                throw ScriptError("no dialog is open");
-            }
-            if (cmd == "cancel") {
-                m_pDialog.reset();
-                Print("cancelled");
-                return;
-            }
-            const PropertyDialog::Outcome outcome = m_pDialog->Ok();
-            if (outcome.done) {
-                m_pDialog.reset();
-                Print("ok");
-            } else {
-                Print("refused " + outcome.refusedClass + " " + std::to_string(outcome.status));
-            }
-        } else if (cmd == "user") {
-            if (t.size() < 3 || t.size() > 4) {
-                throw ScriptError("usage: user CONTROL ACTION [ARG]");
-            }
-            User(t);
-        } else if (cmd == "show") {
-            expect(1, "show CONTROL|page");
-            Show(t[1].text);
-        } else if (cmd == "list") {
-            expect(1, "list CONTROL");
-            List(t[1].text);
-        } else if (cmd == "browse") {
-            expect(1, "browse \"PATH\"|cancel");
-            if (!t[1].quoted && t[1].text == "cancel") {
-                m_env.SetFolderAnswer(std::nullopt);
-            } else {
-                m_env.SetFolderAnswer(t[1].text);
-            }
-        } else if (cmd == "enddialog") {
-            expect(0, "enddialog");
-            const auto calls = m_pDialogSite->TakeCalls();
-            if (calls.empty()) {
-                Print("enddialog none");
-            }
-            for (const auto& [result, answer] : calls) {
-                Print("enddialog " + std::to_string(result) + " " + FormatValue(answer));
-            }
-        } else if (cmd == "passwords") {
-            expect(0, "passwords");
-            auto* dialog = dynamic_cast<SheetProtectPass*>(CurrentDialogPage());
-            if (dialog == nullptr) {
-                throw ScriptError("the open page is not SheetProtectPass");
-            }
-            Variant oldPassword, newPassword, verify;
-            dialog->GetPasswords(oldPassword, newPassword, verify);
-            Print("passwords old=" + FormatValue(oldPassword) + " new=" + FormatValue(newPassword) +
-                  " verify=" + FormatValue(verify));
-        } else if (cmd == "modified") {
-            expect(0, "modified");
-            Print("modified " + std::to_string(m_nModified));
-            m_nModified = 0;
-        } else if (cmd == "log") {
-            expect(0, "log");
-            ShowLog();
-        } else if (cmd == "undo" || cmd == "redo") {
-            expect(0, cmd.c_str());
-            const bool undo = cmd == "undo";
-            if (undo ? !m_pApp->CanUndo() : !m_pApp->CanRedo()) {
-                Print(undo ? "nothing to undo" : "nothing to redo");
-                return;
-            }
-            undo ? m_pApp->Undo() : m_pApp->Redo();
-            Print(undo ? "undone" : "redone");
-        } else if (cmd == "trace") {
-            expect(1, "trace on|off");
-            if (t[1].text != "on" && t[1].text != "off") {
-                throw ScriptError("usage: trace on|off");
-            }
-            FlushTrace();
-            m_bTrace = t[1].text == "on";
-        } else {
-            throw ScriptError("unknown command " + cmd);
-        }
+        command->run(*this, args);
     } catch (const AutomationError& e) {
         Print(ErrorLine(e));
     }
     FlushTrace();
+}
+
+void Session::ActivateSheet(const std::string& name) {
+    auto book = m_pApp->ActiveWorkbook();
+    auto sheet = book->Sheet(name);
+    if (sheet == nullptr) {
+        sheet = book->AddSheet(name);
+    }
+    book->ActivateSheet(sheet);
+    m_selectedSheets.clear();
 }
 
 void Session::Select(const std::string& ref) {
@@ -451,7 +187,9 @@ ObjectRef Session::Root(const std::string& target) {
         if (page->Target().IsNothing()) {
             throw ScriptError("the page has no target");
         }
-        return Untraced(page->Target());
+        // The model's object itself: the session's own reads are not traced.
+        const auto traced = page->Target().As<TracingObject>();
+        return traced ? traced->Inner() : page->Target();
     }
     try {
         return ObjectRef(m_pApp->RangeOf(target));
@@ -462,21 +200,7 @@ ObjectRef Session::Root(const std::string& target) {
 
 void Session::SetValue(const std::string& target, const std::string& path, const Variant& value) {
     const ObjectRef root = Root(target);
-    const std::vector<Segment> segments = ParsePath(path);
-    ObjectRef object = root;
-    for (size_t i = 0; i + 1 < segments.size(); ++i) {
-        Variant next = Step(object, segments[i]);
-        // Writing a note's text where a cell has none creates the note.
-        if (next.IsNothing() && EqualsIgnoreCase(segments[i].first, "Comment") &&
-            object.As<model::Range>()) {
-            Access(object, "AddComment", InvokeKind::Call, std::vector<Variant>{Variant("")});
-            next = Step(object, segments[i]);
-        }
-        object = next.ToObject();
-    }
-    std::vector<Variant> args = segments.back().second;
-    args.push_back(value);
-    Access(object, segments.back().first, InvokeKind::Put, args);
+    WritePath(root, path, value);
     // A range keeps writes until "Apply": a host's write takes effect at once.
     if (root.As<model::Range>()) {
         root.Call("Apply");
@@ -484,44 +208,12 @@ void Session::SetValue(const std::string& target, const std::string& path, const
 }
 
 void Session::GetValue(const std::string& target, const std::string& path) {
-    ObjectRef object = Root(target);
-    const std::vector<Segment> segments = ParsePath(path);
-    Variant value;
-    for (size_t i = 0; i < segments.size(); ++i) {
-        value = Step(object, segments[i]);
-        if (i + 1 < segments.size()) {
-            object = value.ToObject();
-        }
-    }
-    Print(target + " " + path + " = " + FormatValue(value));
+    Print(target + " " + path + " = " + FormatValue(ReadPath(Root(target), path)));
 }
 
-std::shared_ptr<TargetList> Session::TargetsFor(int targetKind) {
-    Variant target;
-    switch (static_cast<TargetKind>(targetKind)) {
-    case TargetKind::Selection:
-        target = Variant(m_pApp->RangeOf(m_strSelection));
-        break;
-    case TargetKind::Workbook:
-        target = Variant(m_pApp->ActiveWorkbook());
-        break;
-    case TargetKind::Sheets: {
-        const auto book = m_pApp->ActiveWorkbook();
-        target = Variant(book->SelectSheets(
-            m_selectedSheets.empty() ? std::vector<std::string>{m_pApp->ActiveSheet()->Name()}
-                                     : m_selectedSheets));
-        break;
-    }
-    case TargetKind::Application:
-        target = Variant(m_pApp);
-        break;
-    case TargetKind::None:
-        return std::make_shared<HostTargetList>(std::vector<Variant>{});
-    }
-    if (m_bTrace) {
-        target = Variant(TracingObject::Wrap(target.ToObject(), m_pTrace));
-    }
-    return std::make_shared<HostTargetList>(std::vector<Variant>{target});
+std::shared_ptr<TargetList> Session::Targets(TargetKind kind) {
+    return TargetsFor(m_pApp, kind, m_strSelection, m_selectedSheets,
+                      m_bTrace ? m_pTrace : nullptr);
 }
 
 void Session::OpenPage(const std::string& className) {
@@ -532,21 +224,19 @@ void Session::OpenPage(const std::string& className) {
     }
     m_pPage.reset();
     std::shared_ptr<LibraryObject> object = ClassTable::Create(className);
+    std::string caption;
     if (auto dialogPage = std::dynamic_pointer_cast<DialogPage>(object)) {
         m_pPage = object;
         dialogPage->SetSite(m_pDialogSite);
-        std::string caption;
         dialogPage->GetCaption(caption);
-        Print("opened " + info->name + " " + Quote(caption));
-        return;
+    } else {
+        auto page = std::dynamic_pointer_cast<PropertyPage>(object);
+        m_pSite = std::make_shared<PageSite>([this] { ++m_nModified; });
+        m_pPage = object;
+        page->SetSite(ObjectRef(m_pSite));
+        page->SetTargets(Targets(DialogCatalogue::TargetOf(info->name)));
+        page->GetCaption(caption);
     }
-    auto page = std::dynamic_pointer_cast<PropertyPage>(object);
-    m_pSite = std::make_shared<PageSite>([this] { ++m_nModified; });
-    m_pPage = object;
-    page->SetSite(ObjectRef(m_pSite));
-    page->SetTargets(TargetsFor(static_cast<int>(DialogCatalogue::TargetOf(info->name))));
-    std::string caption;
-    page->GetCaption(caption);
     Print("opened " + info->name + " " + Quote(caption));
 }
 
@@ -567,8 +257,8 @@ void Session::OpenDialog(const std::string& name) {
     PropertyDialog::Hooks hooks{
         [this](const std::string& undoName) { m_pApp->BeginUndoGroup(undoName); },
         [this] { m_pApp->EndUndoGroup(); }, [this] { ++m_nModified; }};
-    m_pDialog = std::make_unique<PropertyDialog>(
-        dialog->name, pages, TargetsFor(static_cast<int>(dialog->target)), hooks);
+    m_pDialog =
+        std::make_unique<PropertyDialog>(dialog->name, pages, Targets(dialog->target), hooks);
     m_nTab = 0;
     for (size_t i = 0; i < m_pDialog->Tabs().size(); ++i) {
         const auto& tab = m_pDialog->Tabs()[i];
@@ -602,6 +292,20 @@ void Session::ClosePage() {
     Print("closed");
 }
 
+void Session::Reset() {
+    if (DialogPage* dialogPage = CurrentDialogPage()) {
+        dialogPage->OnReset();
+    } else {
+        CurrentPage()->OnReset();
+    }
+}
+
+void Session::Validate() {
+    DialogPage* dialogPage = CurrentDialogPage();
+    Print("validate " + std::to_string(dialogPage != nullptr ? dialogPage->ValidateData()
+                                                             : CurrentPage()->ValidateData()));
+}
+
 void Session::Apply() {
     if (m_pPage == nullptr && m_pDialog != nullptr) {
         const PropertyDialog::Outcome outcome = m_pDialog->Apply();
@@ -630,6 +334,40 @@ void Session::Apply() {
     Print("applied");
 }
 
+void Session::SendEvent(int32_t id) {
+    // The dialog-style pages and the application options page have no
+    // OnPageUserEvent in their interface.
+    PropertyPage* page = CurrentDialogPage() != nullptr ? nullptr : CurrentPage();
+    if (page == nullptr || page->ClassName() == "AppProp") {
+        Print(ErrorLine(AutomationError(err::NotSupported)));
+        return;
+    }
+    Variant param;
+    Print("event " + std::to_string(id) + " status " +
+          std::to_string(page->OnPageUserEvent(id, param)));
+}
+
+void Session::PressOk() {
+    if (m_pDialog == nullptr) {
+        throw ScriptError("no dialog is open");
+    }
+    const PropertyDialog::Outcome outcome = m_pDialog->Ok();
+    if (outcome.done) {
+        m_pDialog.reset();
+        Print("ok");
+    } else {
+        Print("refused " + outcome.refusedClass + " " + std::to_string(outcome.status));
+    }
+}
+
+void Session::PressCancel() {
+    if (m_pDialog == nullptr) {
+        throw ScriptError("no dialog is open");
+    }
+    m_pDialog.reset();
+    Print("cancelled");
+}
+
 PropertyPage* Session::CurrentPage() const {
     if (auto page = std::dynamic_pointer_cast<PropertyPage>(m_pPage)) {
         return page.get();
@@ -651,101 +389,30 @@ Form& Session::CurrentForm() const {
     return *CurrentPage();
 }
 
-void Session::User(const std::vector<Token>& t) {
-    Control* control = nullptr;
+Control& Session::ControlOf(const std::string& name) const {
+    Form& form = CurrentForm();
     try {
-        control = &CurrentForm().Control(t[1].text);
+        return form.Control(name);
     } catch (const AutomationError&) {
-        throw ScriptError("no control " + t[1].text);
+        throw ScriptError("no control " + name);
     }
-    const std::string& action = t[2].text;
-    const bool hasArg = t.size() == 4;
-    auto needArg = [&](bool need) {
-        if (need != hasArg) {
-            throw ScriptError("usage: user CONTROL " + action + (need ? " ARG" : ""));
-        }
-    };
-    auto number = [&]() {
-        const auto v = ParseValue(t[3]);
-        if (!v || !v->IsNumber()) {
-            throw ScriptError("not a number: " + t[3].text);
-        }
-        return v->ToLong();
-    };
-    auto unsupported = [&]() {
-        return ScriptError(control->Kind() + " " + control->Name() + " cannot " + action);
-    };
-    if (action == "click") {
-        needArg(false);
-        if (auto* c = dynamic_cast<CheckBox*>(control)) {
-            c->UserClick();
-        } else if (auto* o = dynamic_cast<OptionButton*>(control)) {
-            o->UserClick();
-        } else if (auto* b = dynamic_cast<CommandButton*>(control)) {
-            b->UserClick();
-        } else {
-            throw unsupported();
-        }
-    } else if (action == "select") {
-        needArg(true);
-        const int32_t index = number();
-        if (auto* c = dynamic_cast<ComboBox*>(control)) {
-            c->UserSelect(index);
-        } else if (auto* l = dynamic_cast<ListBox*>(control)) {
-            l->UserSelect(index);
-        } else if (auto* s = dynamic_cast<LineStyle*>(control)) {
-            s->UserSelect(static_cast<int16_t>(index));
-        } else {
-            throw unsupported();
-        }
-    } else if (action == "type") {
-        needArg(true);
-        if (auto* x = dynamic_cast<TextBox*>(control)) {
-            x->UserType(t[3].text);
-        } else if (auto* c = dynamic_cast<ComboBox*>(control)) {
-            c->UserType(t[3].text);
-        } else if (auto* n = dynamic_cast<NumberEdit*>(control)) {
-            n->UserType(t[3].text);
-        } else {
-            throw unsupported();
-        }
-    } else if (action == "focus") {
-        needArg(false);
-        control->Focus();
-    } else if (action == "leave") {
-        needArg(false);
-        control->Leave();
-    } else if (action == "value") {
-        needArg(true);
-        const auto v = ParseValue(t[3]);
-        if (!v) {
-            throw ScriptError("not a value: " + t[3].text);
-        }
-        if (auto* n = dynamic_cast<NumberEdit*>(control)) {
-            n->SetValue(*v);
-        } else if (auto* c = dynamic_cast<CheckBox*>(control)) {
-            c->SetValue(v->ToLong());
-        } else if (auto* o = dynamic_cast<OptionButton*>(control)) {
-            o->SetValue(v->ToBool());
-        } else {
-            throw unsupported();
-        }
-    } else if (action == "pick") {
-        needArg(true);
-        auto* c = dynamic_cast<ColorSelBox*>(control);
-        if (c == nullptr) {
-            throw unsupported();
-        }
-        c->UserPickColor(!t[3].quoted && t[3].text == "auto" ? ColorSelBox::Automatic : number());
-    } else if (action == "border") {
-        needArg(true);
-        auto* d = dynamic_cast<QvFrameStyle*>(control);
-        if (d == nullptr) {
-            throw unsupported();
-        }
-        d->UserClickBorder(number());
-    } else {
-        throw ScriptError("unknown action " + action);
+}
+
+void Session::User(const Args& args) {
+    Control& control = ControlOf(args[0].text);
+    const std::string& name = args[1].text;
+    const auto action = std::find_if(std::begin(UserActions), std::end(UserActions),
+                                     [&](const UserAction& a) { return name == a.name; });
+    if (action == std::end(UserActions)) {
+        throw ScriptError("unknown action " + name);
+    }
+    if (action->takesArg != (args.size() == 3)) {
+        throw ScriptError("usage: user CONTROL " + name + (action->takesArg ? " ARG" : ""));
+    }
+    try {
+        action->run(control, action->takesArg ? args[2] : Token{});
+    } catch (const ActionRefused&) {
+        throw ScriptError(control.Kind() + " " + control.Name() + " cannot " + name);
     }
 }
 
@@ -756,94 +423,73 @@ void Session::Show(const std::string& name) {
         }
         return;
     }
-    Control* control = nullptr;
-    try {
-        control = &CurrentForm().Control(name);
-    } catch (const AutomationError&) {
-        throw ScriptError("no control " + name);
-    }
-    std::string line = control->Name() + " " + control->Kind();
-    if (const auto* c = dynamic_cast<const CheckBox*>(control)) {
-        line += " value=" + std::to_string(c->Value());
-    } else if (const auto* o = dynamic_cast<const OptionButton*>(control)) {
-        line += " value=" + Bool(o->Value());
-    } else if (const auto* n = dynamic_cast<const NumberEdit*>(control)) {
-        line += " value=" + FormatValue(n->Value());
-    } else if (const auto* cb = dynamic_cast<const ComboBox*>(control)) {
-        line += " index=" + std::to_string(cb->ListIndex()) + " text=" + Quote(cb->Text()) +
-                " items=" + std::to_string(cb->ListCount());
-    } else if (const auto* l = dynamic_cast<const ListBox*>(control)) {
-        line += " index=" + std::to_string(l->ListIndex()) + " text=" + Quote(l->Text()) +
-                " items=" + std::to_string(l->ListCount());
-    } else if (const auto* x = dynamic_cast<const TextBox*>(control)) {
-        line += " text=" + Quote(x->Text()) + " selstart=" + std::to_string(x->SelStart()) +
-                " sellength=" + std::to_string(x->SelLength());
-    } else if (const auto* s = dynamic_cast<const ColorSelBox*>(control)) {
-        line += " color=" + std::to_string(s->SelColor());
-    } else if (const auto* preview = dynamic_cast<const FontPreview*>(control)) {
-        line += " text=" + Quote(preview->Text()) + " font=" + Quote(preview->FontName()) +
-                " size=" + FormatValue(Variant(preview->FontSize())) +
-                " bold=" + Bool(preview->FontBold()) + " italic=" + Bool(preview->FontItalic()) +
-                " underline=" + Bool(preview->FontUnderline()) +
-                " strikethru=" + Bool(preview->FontStrikethru()) +
-                " forecolor=" + std::to_string(preview->ForeColor()) +
-                " backcolor=" + std::to_string(preview->BackColor()) +
-                " valign=" + std::to_string(preview->VerticalAlign()) +
-                " halign=" + std::to_string(preview->HorizonAlign());
-        const auto* surface = dynamic_cast<const RecordingSurface*>(&preview->Surface());
-        if (surface != nullptr && !surface->Lines().empty()) {
-            const auto& drawn = surface->Lines().back();
-            line += " drawn=" + FormatValue(Variant(drawn.x)) + "," + FormatValue(Variant(drawn.y));
-        } else {
-            line += " drawn=none";
-        }
-    } else if (const auto* ls = dynamic_cast<const LineStyle*>(control)) {
-        line += " index=" + std::to_string(ls->SelIndex()) +
-                " items=" + std::to_string(ls->MaxIndex() + 1) +
-                " color=" + std::to_string(ls->LineColor());
-    }
-    line += " enabled=" + Bool(control->Enabled()) + " visible=" + Bool(control->Visible()) +
-            " focus=" + Bool(control->HasFocus());
-    Print(line);
+    const Control& control = ControlOf(name);
+    ControlDescription description(FormatValue);
+    control.Describe(description);
+    description.Add("enabled", Variant(control.Enabled()));
+    description.Add("visible", Variant(control.Visible()));
+    description.Add("focus", Variant(control.HasFocus()));
+    Print(control.Name() + " " + control.Kind() + description.Text());
 }
 
 void Session::List(const std::string& name) {
-    Control* control = nullptr;
-    try {
-        control = &CurrentForm().Control(name);
-    } catch (const AutomationError&) {
-        throw ScriptError("no control " + name);
-    }
-    const ListItems* items = nullptr;
-    if (const auto* c = dynamic_cast<const ComboBox*>(control)) {
-        items = &c->Items();
-    } else if (const auto* l = dynamic_cast<const ListBox*>(control)) {
-        items = &l->Items();
-    } else {
-        throw ScriptError(control->Kind() + " " + name + " has no items");
+    const Control& control = ControlOf(name);
+    const ListItems* items = control.Items();
+    if (items == nullptr) {
+        throw ScriptError(control.Kind() + " " + name + " has no items");
     }
     for (int32_t i = 0; i < items->Count(); ++i) {
         Print(std::to_string(i) + "\t" + items->Text(i) + "\t" + std::to_string(items->Data(i)));
     }
 }
 
+void Session::EndDialogCalls() {
+    const auto calls = m_pDialogSite->TakeCalls();
+    if (calls.empty()) {
+        Print("enddialog none");
+    }
+    for (const auto& [result, answer] : calls) {
+        Print("enddialog " + std::to_string(result) + " " + FormatValue(answer));
+    }
+}
+
+void Session::Passwords() {
+    auto* dialog = dynamic_cast<SheetProtectPass*>(CurrentDialogPage());
+    if (dialog == nullptr) {
+        throw ScriptError("the open page is not SheetProtectPass");
+    }
+    Variant oldPassword, newPassword, verify;
+    dialog->GetPasswords(oldPassword, newPassword, verify);
+    Print("passwords old=" + FormatValue(oldPassword) + " new=" + FormatValue(newPassword) +
+          " verify=" + FormatValue(verify));
+}
+
+void Session::UndoOrRedo(bool undo) {
+    if (undo ? !m_pApp->CanUndo() : !m_pApp->CanRedo()) {
+        Print(undo ? "nothing to undo" : "nothing to redo");
+        return;
+    }
+    undo ? m_pApp->Undo() : m_pApp->Redo();
+    Print(undo ? "undone" : "redone");
+}
+
+void Session::Trace(const std::string& onOff) {
+    if (onOff != "on" && onOff != "off") {
+        throw ScriptError("usage: trace on|off");
+    }
+    FlushTrace();
+    m_bTrace = onOff == "on";
+}
+
 void Session::ShowLog() {
-    if (m_logDir.empty()) {
-        return;
-    }
-    std::ifstream in(m_logDir / (std::string(library::ProductName) + ".log"), std::ios::binary);
-    if (!in) {
-        return;
-    }
-    in.seekg(static_cast<std::streamoff>(m_nLogRead));
-    std::string line;
-    while (std::getline(in, line)) {
-        m_nLogRead += line.size() + 1;
-        if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
-        }
+    for (const std::string& line : m_log.NewLines()) {
         Print("log: " + line);
     }
+}
+
+void Session::ShowModified() {
+    Print("modified " + std::to_string(m_nModified));
+    m_nModified = 0;
 }
 
 } // namespace vantor::host

@@ -1,16 +1,17 @@
 #pragma once
+#include "host/DialogCatalogue.hpp"
 #include "host/HostDialogSite.hpp"
 #include "host/PageSite.hpp"
 #include "host/PropertyDialog.hpp"
 #include "host/SessionEnvironment.hpp"
+#include "host/SessionLog.hpp"
 #include "host/SessionText.hpp"
 #include "vantor/automation/TracingObject.hpp"
 #include "vantor/framework/PropertyPage.hpp"
 
-#include <filesystem>
 #include <iosfwd>
 #include <memory>
-#include <stdexcept>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,9 @@ namespace vantor::host {
 // script error goes to `err` and ends the session with status 2.
 class Session {
 public:
+    using ScriptError = host::ScriptError;
+    using Args = std::vector<Token>;
+
     Session(std::ostream& out, std::ostream& err);
     ~Session();
     Session(const Session&) = delete;
@@ -40,48 +44,64 @@ public:
 
     // Runs the script to its end or its first script error: 0 or 2.
     int Run(std::istream& script);
-    // Runs one line; throws ScriptError.
+    // Runs one line by the command table; throws ScriptError.
     void Execute(const std::string& line);
 
     const std::shared_ptr<model::Application>& App() const { return m_pApp; }
 
-    struct ScriptError : std::runtime_error {
-        using std::runtime_error::runtime_error;
-    };
+    // What the commands do (see SessionCommands), with their arguments read.
+    void ActivateSheet(const std::string& name);
+    void Select(const std::string& ref);
+    void SelectSheets(const std::string& names);
+    void SetValue(const std::string& target, const std::string& path, const Variant& value);
+    void GetValue(const std::string& target, const std::string& path);
+    void Trace(const std::string& onOff);
+    void OpenDialog(const std::string& name);
+    // A tab by its number (from 1) or its class.
+    void ChooseTab(const Token& which);
+    void OpenPage(const std::string& className);
+    void ClosePage();
+    // `user CONTROL ACTION [ARG]`.
+    void User(const Args& args);
+    void Show(const std::string& name);
+    void List(const std::string& name);
+    // The answer of the next folder dialog; nothing for cancel.
+    void AnswerFolder(std::optional<std::string> folder) {
+        m_env.SetFolderAnswer(std::move(folder));
+    }
+    void Reset();
+    void Validate();
+    void Apply();
+    void SendEvent(int32_t id);
+    void PressOk();
+    void PressCancel();
+    void EndDialogCalls();
+    void Passwords();
+    void ShowModified();
+    void ShowLog();
+    void UndoOrRedo(bool undo);
 
 private:
     void Print(const std::string& line);
     void FlushTrace();
 
-    // Commands.
-    void Select(const std::string& ref);
-    void SelectSheets(const std::string& names);
+    // A range, "book", "sheet", "app" or "target" (the page's).
     ObjectRef Root(const std::string& target);
-    void SetValue(const std::string& target, const std::string& path, const Variant& value);
-    void GetValue(const std::string& target, const std::string& path);
-    void OpenPage(const std::string& className);
-    void OpenDialog(const std::string& name);
-    // A tab by its number (from 1) or its class.
-    void ChooseTab(const Token& which);
-    void ClosePage();
-    void Apply();
-    void User(const std::vector<Token>& args);
-    void Show(const std::string& name);
-    void List(const std::string& name);
-    void ShowLog();
-
     // The page that `user`, `show`, `reset` and `validate` address.
     PropertyPage* CurrentPage() const;
     // The dialog-style page opened alone, or null.
     DialogPage* CurrentDialogPage() const;
     Form& CurrentForm() const;
+    Control& ControlOf(const std::string& name) const;
     // The targets a page of that kind gets, traced when tracing is on.
-    std::shared_ptr<TargetList> TargetsFor(int targetKind);
+    std::shared_ptr<TargetList> Targets(TargetKind kind);
 
     std::ostream& m_out;
     std::ostream& m_err;
     SessionEnvironment m_env;
     EnvironmentScope m_scope{m_env};
+    // Before the pages, which write to it, and after them.
+    SessionLog m_log;
 
     std::shared_ptr<model::Application> m_pApp;
     std::string m_strSelection = "A1";
@@ -99,11 +119,6 @@ private:
     std::unique_ptr<PropertyDialog> m_pDialog;
     size_t m_nTab = 0;
     int m_nModified = 0;
-
-    // The diagnostic log: a temporary directory unless the variable is set.
-    std::filesystem::path m_logDir;
-    bool m_bOwnLogDir = false;
-    std::uintmax_t m_nLogRead = 0;
 };
 
 } // namespace vantor::host

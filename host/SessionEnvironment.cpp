@@ -2,7 +2,6 @@
 
 #include "host/SessionText.hpp"
 #include "vantor/ui/Form.hpp"
-#include "vantor/ui/TextBox.hpp"
 
 namespace vantor::host {
 
@@ -24,9 +23,11 @@ std::optional<std::string> SessionEnvironment::BrowseForFolder(const std::string
 void SessionEnvironment::ShowModal(Form& form) {
     form.Load();
     std::string line = "form " + (form.Name().empty() ? form.Caption() : form.Name());
+    // The texts the form asks for.
     for (const auto& control : form.Controls()) {
-        if (const auto* box = dynamic_cast<const TextBox*>(control.get())) {
-            line += " " + box->Name() + "=" + Quote(box->Text());
+        const Variant value = control->CurrentValue();
+        if (value.Type() == VarType::String) {
+            line += " " + control->Name() + "=" + Quote(value.ToString());
         }
     }
     m_print(line);

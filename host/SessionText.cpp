@@ -2,6 +2,7 @@
 
 #include "vantor/automation/Object.hpp"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -162,6 +163,95 @@ std::string FormatValue(const Variant& value) {
         return value.Describe();
     }
     return value.Describe();
+}
+
+Variant ValueOf(const Token& token) {
+    const auto value = ParseValue(token);
+    if (!value) {
+        throw ScriptError("not a value: " + token.text);
+    }
+    return *value;
+}
+
+int32_t NumberOf(const Token& token) {
+    const auto value = ParseValue(token);
+    if (!value || !value->IsNumber()) {
+        throw ScriptError("not a number: " + token.text);
+    }
+    return value->ToLong();
+}
+
+std::vector<PathSegment> ParsePath(const std::string& path) {
+    std::vector<PathSegment> segments;
+    size_t i = 0;
+    while (i <= path.size()) {
+        PathSegment segment;
+        while (i < path.size() && path[i] != '.' && path[i] != '(') {
+            segment.first += path[i++];
+        }
+        if (segment.first.empty()) {
+            throw ScriptError("bad member path " + path);
+        }
+        if (i < path.size() && path[i] == '(') {
+            const size_t close = path.find(')', i);
+            if (close == std::string::npos) {
+                throw ScriptError("bad member path " + path);
+            }
+            const std::string inner = path.substr(i + 1, close - i - 1);
+            size_t start = 0;
+            while (start <= inner.size() && !inner.empty()) {
+                const size_t comma = std::min(inner.find(',', start), inner.size());
+                const auto argTokens = SplitLine(inner.substr(start, comma - start));
+                if (!argTokens || argTokens->size() != 1) {
+                    throw ScriptError("bad member path " + path);
+                }
+                const auto value = ParseValue((*argTokens)[0]);
+                if (!value) {
+                    throw ScriptError("bad value in " + path);
+                }
+                segment.second.push_back(*value);
+                start = comma + 1;
+            }
+            i = close + 1;
+        }
+        segments.push_back(std::move(segment));
+        if (i < path.size() && path[i] != '.') {
+            throw ScriptError("bad member path " + path);
+        }
+        if (i >= path.size()) {
+            break;
+        }
+        ++i;
+    }
+    return segments;
+}
+
+std::string TraceLine(const TraceEntry& e) {
+    const size_t indexCount =
+        e.kind == InvokeKind::Put && !e.args.empty() ? e.args.size() - 1 : e.args.size();
+    std::string args;
+    for (size_t i = 0; i < indexCount; ++i) {
+        args += (i ? "," : "") + FormatValue(e.args[i]);
+    }
+    std::string line;
+    switch (e.kind) {
+    case InvokeKind::Get:
+        line = "get " + e.path + (indexCount ? "(" + args + ")" : "");
+        return line + " -> " +
+               (e.error ? "error " + std::to_string(e.error) : FormatValue(e.result));
+    case InvokeKind::Put:
+        line = "put " + e.path + (indexCount ? "(" + args + ")" : "") + " = " +
+               (e.args.empty() ? std::string("Empty") : FormatValue(e.args.back()));
+        break;
+    case InvokeKind::Call:
+        line = "call " + e.path + "(" + args + ")";
+        break;
+    }
+    return e.error ? line + " -> error " + std::to_string(e.error) : line;
+}
+
+std::string ErrorLine(const AutomationError& e) {
+    return "error " + std::to_string(e.Number()) + ": " + e.Description();
 }
 
 } // namespace vantor::host

@@ -1,13 +1,23 @@
 #pragma once
+#include "vantor/automation/AutomationError.hpp"
+#include "vantor/automation/TracingObject.hpp"
 #include "vantor/automation/Variant.hpp"
 
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
-// How session scripts write values and split their lines.
+// How session scripts write values and split their lines, and how a session
+// prints what happened.
 namespace vantor::host {
+
+// A fault of the script itself: the session prints "line N: WHAT" and ends.
+struct ScriptError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
 
 struct Token {
     std::string text;
@@ -30,5 +40,20 @@ std::string FormatValue(const Variant& value);
 
 // "text" with "" for a quote inside.
 std::string Quote(std::string_view text);
+
+// The value of a token; "not a value: X" when it is none.
+Variant ValueOf(const Token& token);
+// A number as a Long; "not a number: X" for any other token.
+int32_t NumberOf(const Token& token);
+
+// A member path, "Borders(8).LineStyle", as its members with their arguments.
+using PathSegment = std::pair<std::string, std::vector<Variant>>;
+std::vector<PathSegment> ParsePath(const std::string& path);
+
+// One traced access: "get PATH(ARGS) -> VALUE", "put PATH = VALUE",
+// "call PATH(ARGS)", with " -> error N" when it failed.
+std::string TraceLine(const TraceEntry& entry);
+// "error N: DESCRIPTION".
+std::string ErrorLine(const AutomationError& error);
 
 } // namespace vantor::host

@@ -63,7 +63,7 @@ void ComboBoxPeer::resizeEvent(QResizeEvent* event) {
 }
 
 void ComboBoxPeer::Refresh() {
-    const QStringList texts = TextsOf(m_control.Items());
+    const QStringList texts = TextsOf(*m_control.Items());
     const QString text = QString::fromStdString(m_control.Text());
     const int index = m_control.ListIndex();
     if (m_pCombo != nullptr) {

@@ -32,6 +32,11 @@ std::string Key(const std::string& name) {
     return key;
 }
 
+template <typename Peer, typename Kind>
+QWidget* Make(Control& control, double dpi, QWidget* parent) {
+    return new Peer(static_cast<Kind&>(control), dpi, parent);
+}
+
 } // namespace
 
 FormView::FormView(Form& form, double dpi, QWidget* parent)
@@ -42,7 +47,7 @@ FormView::FormView(Form& form, double dpi, QWidget* parent)
     // frames lie below what sits on them.
     for (int pass = 0; pass < 2; ++pass) {
         for (const auto& control : form.Controls()) {
-            const bool isFrame = dynamic_cast<Frame*>(control.get()) != nullptr;
+            const bool isFrame = control->Kind() == "Frame";
             if (isFrame != (pass == 0)) {
                 continue;
             }
@@ -83,55 +88,35 @@ QSize FormView::sizeHint() const {
 }
 
 QWidget* FormView::CreatePeer(Control& control, QWidget* parent) {
-    if (auto* c = dynamic_cast<CheckBox*>(&control)) {
-        if (c->PushButtonStyle()) {
-            return new ToggleButtonPeer(*c, m_dDpi, parent);
-        }
-        return new CheckBoxPeer(*c, m_dDpi, parent);
-    }
-    if (auto* c = dynamic_cast<OptionButton*>(&control)) {
-        return new OptionButtonPeer(*c, m_dDpi, parent);
-    }
-    if (auto* c = dynamic_cast<ComboBox*>(&control)) {
-        return new ComboBoxPeer(*c, m_dDpi, parent);
-    }
-    if (auto* c = dynamic_cast<ListBox*>(&control)) {
-        return new ListBoxPeer(*c, m_dDpi, parent);
-    }
-    if (auto* c = dynamic_cast<TextBox*>(&control)) {
-        return new TextBoxPeer(*c, m_dDpi, parent);
-    }
-    if (auto* c = dynamic_cast<Label*>(&control)) {
-        return new LabelPeer(*c, m_dDpi, parent);
-    }
-    if (auto* c = dynamic_cast<Frame*>(&control)) {
-        return new FramePeer(*c, m_dDpi, parent);
-    }
-    if (auto* c = dynamic_cast<CommandButton*>(&control)) {
-        return new CommandButtonPeer(*c, m_dDpi, parent);
-    }
-    if (auto* c = dynamic_cast<PictureBox*>(&control)) {
-        return new PictureBoxPeer(*c, m_dDpi, parent);
-    }
-    if (auto* c = dynamic_cast<NumberEdit*>(&control)) {
-        return new NumberEditPeer(*c, m_dDpi, parent);
-    }
-    if (auto* c = dynamic_cast<ColorSelBox*>(&control)) {
-        return new ColorSelBoxPeer(*c, m_dDpi, parent);
-    }
-    if (auto* c = dynamic_cast<LineStyle*>(&control)) {
-        return new LineStylePeer(*c, m_dDpi, parent);
-    }
-    if (auto* c = dynamic_cast<QvFrameStyle*>(&control)) {
-        return new QvFrameStylePeer(*c, m_dDpi, parent);
-    }
-    if (auto* c = dynamic_cast<CompartLine*>(&control)) {
-        return new CompartLinePeer(*c, m_dDpi, parent);
-    }
-    if (auto* c = dynamic_cast<FontPreview*>(&control)) {
-        return new FontPreviewPeer(*c, m_dDpi, parent);
-    }
-    return nullptr;
+    // The peer of each kind of control; a kind names its class, so the cast
+    // is exact.
+    using Create = QWidget* (*)(Control&, double, QWidget*);
+    static const std::map<std::string, Create> peers = {
+        {"CheckBox",
+         [](Control& c, double dpi, QWidget* p) -> QWidget* {
+             auto& box = static_cast<CheckBox&>(c);
+             if (box.PushButtonStyle()) {
+                 return new ToggleButtonPeer(box, dpi, p);
+             }
+             return new CheckBoxPeer(box, dpi, p);
+         }},
+        {"OptionButton", &Make<OptionButtonPeer, OptionButton>},
+        {"ComboBox", &Make<ComboBoxPeer, ComboBox>},
+        {"ListBox", &Make<ListBoxPeer, ListBox>},
+        {"TextBox", &Make<TextBoxPeer, TextBox>},
+        {"Label", &Make<LabelPeer, Label>},
+        {"Frame", &Make<FramePeer, Frame>},
+        {"CommandButton", &Make<CommandButtonPeer, CommandButton>},
+        {"PictureBox", &Make<PictureBoxPeer, PictureBox>},
+        {"NumberEdit", &Make<NumberEditPeer, NumberEdit>},
+        {"ColorSelBox", &Make<ColorSelBoxPeer, ColorSelBox>},
+        {"LineStyle", &Make<LineStylePeer, LineStyle>},
+        {"QvFrameStyle", &Make<QvFrameStylePeer, QvFrameStyle>},
+        {"CompartLine", &Make<CompartLinePeer, CompartLine>},
+        {"FontPreview", &Make<FontPreviewPeer, FontPreview>},
+    };
+    const auto it = peers.find(control.Kind());
+    return it == peers.end() ? nullptr : it->second(control, m_dDpi, parent);
 }
 
 } // namespace vantor::qt

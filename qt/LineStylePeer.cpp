@@ -57,7 +57,7 @@ void LineStylePeer::mousePressEvent(QMouseEvent* event) {
     for (int i = 0; i <= m_control.MaxIndex(); ++i) {
         if (EntryRect(i).contains(event->position().toPoint())) {
             setFocus(Qt::MouseFocusReason);
-            m_pBinding->Act([this, i] { m_control.UserSelect(static_cast<int16_t>(i)); });
+            m_pBinding->Act([this, i] { m_control.UserSelect(i); });
             return;
         }
     }
@@ -74,7 +74,7 @@ void LineStylePeer::keyPressEvent(QKeyEvent* event) {
         return;
     }
     const int next = std::clamp(m_control.SelIndex() + step, 0, m_control.MaxIndex());
-    m_pBinding->Act([this, next] { m_control.UserSelect(static_cast<int16_t>(next)); });
+    m_pBinding->Act([this, next] { m_control.UserSelect(next); });
 }
 
 } // namespace vantor::qt

@@ -21,7 +21,7 @@ ListBoxPeer::ListBoxPeer(ListBox& control, double dpi, QWidget* parent)
 }
 
 void ListBoxPeer::Refresh() {
-    const QStringList texts = TextsOf(m_control.Items());
+    const QStringList texts = TextsOf(*m_control.Items());
     QStringList shown;
     for (int i = 0; i < count(); ++i) {
         shown << item(i)->text();

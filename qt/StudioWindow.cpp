@@ -1,9 +1,7 @@
 #include "qt/StudioWindow.hpp"
 
-#include "host/HostTargetList.hpp"
+#include "host/Targets.hpp"
 #include "model/Application.hpp"
-#include "model/Range.hpp"
-#include "model/SheetSelection.hpp"
 #include "model/Workbook.hpp"
 #include "model/Worksheet.hpp"
 #include "qt/DialogPageWindow.hpp"
@@ -89,27 +87,6 @@ void StudioWindow::BuildMenus() {
     }
 }
 
-std::shared_ptr<TargetList> StudioWindow::TargetsFor(host::TargetKind kind) const {
-    Variant target;
-    switch (kind) {
-    case host::TargetKind::Selection:
-        target = Variant(m_pApp->RangeOf(m_pGrid->SelectionAddress()));
-        break;
-    case host::TargetKind::Workbook:
-        target = Variant(m_pApp->ActiveWorkbook());
-        break;
-    case host::TargetKind::Sheets:
-        target = Variant(m_pApp->ActiveWorkbook()->SelectSheets({m_pApp->ActiveSheet()->Name()}));
-        break;
-    case host::TargetKind::Application:
-        target = Variant(m_pApp);
-        break;
-    case host::TargetKind::None:
-        return std::make_shared<host::HostTargetList>(std::vector<Variant>{});
-    }
-    return std::make_shared<host::HostTargetList>(std::vector<Variant>{target});
-}
-
 std::unique_ptr<PropertyDialogWindow>
 StudioWindow::CreateDialog(const host::CatalogueDialog& dialog) {
     host::PropertyDialog::Hooks hooks{
@@ -120,7 +97,8 @@ StudioWindow::CreateDialog(const host::CatalogueDialog& dialog) {
         },
         {}};
     return std::make_unique<PropertyDialogWindow>(
-        dialog.name, dialog.pages, TargetsFor(dialog.target), std::move(hooks), m_dDpi, this);
+        dialog.name, dialog.pages, host::TargetsFor(m_pApp, dialog.target, m_pGrid->SelectionAddress(), {}),
+        std::move(hooks), m_dDpi, this);
 }
 
 void StudioWindow::RunDialog(const host::CatalogueDialog& dialog) {

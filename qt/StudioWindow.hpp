@@ -40,8 +40,6 @@ public:
     std::unique_ptr<DialogPageWindow> CreateDialogPage(const std::string& className);
     // Shows it modally and tells in the status bar how it ended.
     void RunDialogPage(const std::string& className);
-    // What a page of that kind is given: the selection, the workbook, ...
-    std::shared_ptr<TargetList> TargetsFor(host::TargetKind kind) const;
 
     void Undo();
     void Redo();

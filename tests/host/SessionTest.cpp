@@ -1,5 +1,11 @@
+#include "host/SessionCommands.hpp"
 #include "host/SessionText.hpp"
+#include "host/Targets.hpp"
 #include "host/VantorCommand.hpp"
+#include "model/Application.hpp"
+#include "model/SampleWorkbook.hpp"
+#include "model/Workbook.hpp"
+#include "model/Worksheet.hpp"
 
 #include <gtest/gtest.h>
 
@@ -316,4 +322,67 @@ log
         << registryText;
     EXPECT_NE(registryText.find("\"Book.BackupPath\"=\"/tmp/backup\""), std::string::npos)
         << registryText;
+}
+
+TEST(Session, HelpListsEveryCommandWithTheUsageItEnforces) {
+    const Outcome help = Vantor({"session", "--help"});
+    ASSERT_EQ(help.status, 0);
+    const size_t list = help.out.find("Commands:\n");
+    ASSERT_NE(list, std::string::npos) << help.out;
+    std::istringstream lines(help.out.substr(list + 10));
+    size_t listed = 0;
+    for (std::string line; std::getline(lines, line) && line.rfind("  ", 0) == 0;) {
+        const std::string synopsis = line.substr(2, line.find("  ", 2) - 2);
+        const std::string name = synopsis.substr(0, synopsis.find(' '));
+        ASSERT_NE(FindSessionCommand(name), nullptr) << line;
+        // More arguments than any command takes: refused with the help's own line.
+        const Outcome run = Script(name + " a b c d e\n");
+        EXPECT_EQ(run.status, 2) << line;
+        EXPECT_EQ(run.err, "line 1: usage: " + synopsis + "\n") << line;
+        ++listed;
+    }
+    EXPECT_EQ(listed, SessionCommands().size());
+}
+
+TEST(Session, UserActionsAControlDoesNotHaveAreScriptErrors) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"user chkBold select 1", "CheckBox chkBold cannot select"},
+        {"user chkBold pick 255", "CheckBox chkBold cannot pick"},
+        {"user cbxSize click", "ComboBox cbxSize cannot click"},
+        {"user txtPreview value 1", "no control txtPreview"},
+        {"user csxFontColor border 8", "ColorSelBox csxFontColor cannot border"},
+        {"user chkBold jump", "unknown action jump"},
+        {"user chkBold click 1", "usage: user CONTROL click"},
+        {"user chkBold type", "usage: user CONTROL type ARG"},
+        {"user cbxSize select one", "not a number: one"},
+        {"list chkBold", "CheckBox chkBold has no items"},
+    };
+    for (const auto& [line, message] : cases) {
+        const Outcome run = Script(std::string("open CellPropFont\n") + line + "\n");
+        EXPECT_EQ(run.status, 2) << line;
+        EXPECT_EQ(run.err, std::string("line 2: ") + message + "\n") << line;
+    }
+    // A failure of an action the control has is the control's, printed.
+    const Outcome run = Script("open CellPropFont\nuser csxFontColor pick 305419896\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("\nerror 380: "), std::string::npos) << run.out;
+}
+
+TEST(Targets, EachKindGivesItsTargetTracedOnRequest) {
+    const auto app = model::Application::Create();
+    model::sample::AddSampleWorkbook(app);
+    const auto trace = std::make_shared<TraceLog>();
+    EXPECT_EQ(TargetsFor(app, TargetKind::None, "A1", {})->Count(), 0);
+    const auto range = TargetsFor(app, TargetKind::Selection, "B2:C3", {}, trace);
+    ObjectRef(range->Item(0).ToObject()).Get("WrapText");
+    ASSERT_EQ(trace->size(), 1u);
+    EXPECT_EQ((*trace)[0].kind, InvokeKind::Get);
+    // No sheets named: the active one.
+    const auto active = TargetsFor(app, TargetKind::Sheets, "A1", {});
+    EXPECT_EQ(ObjectRef(active->Item(0).ToObject()).Get("Count"), Variant(1));
+    const std::string both[] = {app->ActiveWorkbook()->Sheets()[0]->Name(),
+                                app->ActiveWorkbook()->Sheets()[1]->Name()};
+    const auto named = TargetsFor(app, TargetKind::Sheets, "A1", {both[0], both[1]});
+    EXPECT_EQ(ObjectRef(named->Item(0).ToObject()).Get("Count"), Variant(2));
+    EXPECT_EQ(trace->size(), 1u); // untraced without a log
 }

@@ -1,9 +1,12 @@
 #include "vantor/ui/CheckBox.hpp"
 #include "vantor/ui/ColorSelBox.hpp"
+#include "vantor/ui/ActionRefused.hpp"
 #include "vantor/ui/ComboBox.hpp"
 #include "vantor/ui/CommandButton.hpp"
+#include "vantor/ui/ControlDescription.hpp"
 #include "vantor/ui/Form.hpp"
 #include "vantor/ui/HeadlessEnvironment.hpp"
+#include "vantor/ui/Label.hpp"
 #include "vantor/ui/LineStyle.hpp"
 #include "vantor/ui/ListBox.hpp"
 #include "vantor/ui/NumberEdit.hpp"
@@ -223,6 +226,153 @@ TEST(Controls, BaseLibraryPenAndDiagram) {
     EXPECT_EQ(diagram.BorderLineStyle(9), -4142);
     EXPECT_EQ(ErrorOf([&] { diagram.SetBorderColor(13, 0); }), 9);
     EXPECT_EQ(ErrorOf([&] { diagram.SetLayout(4); }), 380);
+}
+
+TEST(Controls, TellWhetherTheUserChangedTheSavedValue) {
+    TestForm f;
+    f.cbx->AddItem("8");
+    f.cbx->AddItem("10");
+    f.lst->AddItem("General");
+    f.lst->AddItem("Number");
+    f.nbe->SetValue(Variant::Null());
+    struct Case {
+        Control* control;
+        std::function<void()> change;
+        std::function<void()> changeBack;
+    };
+    const Case cases[] = {
+        {f.chk.get(), [&] { f.chk->UserClick(); }, [&] { f.chk->SetValue(0); }},
+        {f.opt1.get(), [&] { f.opt1->UserClick(); }, [&] { f.opt1->SetValue(false); }},
+        {f.cbx.get(), [&] { f.cbx->UserSelect(1); }, [&] { f.cbx->SetListIndex(-1); }},
+        {f.lst.get(), [&] { f.lst->UserSelect(0); }, [&] { f.lst->SetListIndex(-1); }},
+        {f.txt.get(), [&] { f.txt->UserType("0.001"); }, [&] { f.txt->SetText(""); }},
+        {f.nbe.get(), [&] { f.nbe->UserType("3"); }, [&] { f.nbe->UserType(""); }},
+        {f.csx.get(), [&] { f.csx->UserPickColor(255); }, [&] { f.csx->UserPickAutomatic(); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.control->Name());
+        c.control->SaveValue();
+        EXPECT_FALSE(c.control->ChangedFromSaved());
+        c.change();
+        EXPECT_TRUE(c.control->ChangedFromSaved());
+        c.changeBack();
+        EXPECT_FALSE(c.control->ChangedFromSaved());
+    }
+
+    // A Null number box differs from one showing 0.
+    f.nbe->SetValue(Variant(0));
+    f.nbe->SaveValue();
+    f.nbe->SetValue(Variant::Null());
+    EXPECT_TRUE(f.nbe->ChangedFromSaved());
+
+    // An edit field counts its text: typing the text of the selected item is
+    // no change, though the selection is dropped.
+    f.cbx->SetStyle(ComboStyle::DropDownCombo);
+    f.cbx->SetListIndex(0);
+    f.cbx->SaveValue();
+    EXPECT_EQ(f.cbx->SavedValue(), Variant("8"));
+    f.cbx->UserType("8");
+    EXPECT_FALSE(f.cbx->ChangedFromSaved());
+    f.cbx->UserType("9");
+    EXPECT_TRUE(f.cbx->ChangedFromSaved());
+
+    // A kind without a value never counts as changed.
+    Label label("lblCaption", {});
+    label.SaveValue();
+    label.SetCaption("other");
+    EXPECT_FALSE(label.ChangedFromSaved());
+}
+
+TEST(Controls, RefuseUserActionsTheirKindDoesNotHave) {
+    TestForm f;
+    Label label("lblCaption", {});
+    CommandButton button("cmdOK", {});
+    const std::pair<Control*, std::function<void(Control&)>> refused[] = {
+        {&label, [](Control& c) { c.UserClick(); }},
+        {f.chk.get(), [](Control& c) { c.UserSelect(0); }},
+        {f.chk.get(), [](Control& c) { c.UserType("x"); }},
+        {f.txt.get(), [](Control& c) { c.UserPickColor(0); }},
+        {f.csx.get(), [](Control& c) { c.UserClickBorder(8); }},
+        {f.txt.get(), [](Control& c) { c.UserSetValue(Variant(1)); }},
+        {&button, [](Control& c) { c.UserSetValue(Variant(1)); }},
+    };
+    for (const auto& [control, act] : refused) {
+        SCOPED_TRACE(control->Name());
+        EXPECT_THROW(act(*control), ActionRefused);
+    }
+    // Through the base, the kinds that have an action do it.
+    Control& check = *f.chk;
+    check.UserClick();
+    EXPECT_EQ(f.chk->Value(), 1);
+    check.UserSetValue(Variant(2));
+    EXPECT_EQ(f.chk->Value(), 2);
+    Control& number = *f.nbe;
+    number.UserSetValue(Variant(7));
+    EXPECT_EQ(f.nbe->Value(), Variant(7));
+    // A failure of an action the kind has is no refusal.
+    f.txt->SetLocked(true);
+    EXPECT_EQ(ErrorOf([&] { static_cast<Control&>(*f.txt).UserType("x"); }), 5);
+}
+
+TEST(Controls, ListAndComboBoxesKeepTheSelectionOnItsItem) {
+    for (const bool combo : {true, false}) {
+        SCOPED_TRACE(combo ? "ComboBox" : "ListBox");
+        std::shared_ptr<ListControl> list;
+        if (combo) {
+            list = std::make_shared<ComboBox>("cbx", Rect{});
+        } else {
+            list = std::make_shared<ListBox>("lst", Rect{});
+        }
+        const ObjectRef ref(list);
+        ref.Call("AddItem", "b");
+        ref.Call("AddItem", "d");
+        list->SetListIndex(1);
+        ref.Call("AddItem", "a", 0);
+        ref.Call("AddItem", "c", 2);
+        EXPECT_EQ(list->ListIndex(), 3);
+        EXPECT_EQ(list->List(3), "d");
+        EXPECT_EQ(list->AddItem("e", 42), 4);
+        EXPECT_EQ(list->ItemData(4), 42);
+        ref.Call("RemoveItem", 0);
+        EXPECT_EQ(list->ListIndex(), 2);
+        ASSERT_NE(list->Items(), nullptr);
+        EXPECT_EQ(list->Items()->Count(), 4);
+        EXPECT_EQ(ErrorOf([&] { ref.Call("AddItem", "z", 9); }), 5);
+        ref.Call("Clear");
+        EXPECT_EQ(list->ListIndex(), -1);
+        EXPECT_EQ(list->ListCount(), 0);
+    }
+    EXPECT_EQ(Label("lbl", {}).Items(), nullptr);
+}
+
+TEST(Controls, DescribeTheirStateWithTheHostsValueFormat) {
+    TestForm f;
+    const auto describe = [](const Control& c) {
+        ControlDescription d([](const Variant& v) { return v.Describe(); });
+        c.Describe(d);
+        return d.Text();
+    };
+    f.cbx->AddItem("Left");
+    f.cbx->SetListIndex(0);
+    f.txt->SetText("ab");
+    f.txt->SetSelStart(1);
+    EXPECT_EQ(describe(*f.chk), " value=Long(0)");
+    EXPECT_EQ(describe(*f.opt1), " value=False");
+    EXPECT_EQ(describe(*f.cbx), " index=Long(0) text=String(\"Left\") items=Long(1)");
+    EXPECT_EQ(describe(*f.txt), " text=String(\"ab\") selstart=Long(1) sellength=Long(0)");
+    EXPECT_EQ(describe(Label("lbl", {})), "");
+}
+
+TEST(Controls, PenSelectionStaysWithinItsEntries) {
+    LineStyle pen("lnsLineStyle", {});
+    pen.AddStyle(1, 2, 1);
+    pen.AddStyle(-4115, 2, 2);
+    pen.UserSelect(1);
+    EXPECT_EQ(pen.SelIndex(), 1);
+    // Not narrowed to 16 bits first: 65536 would otherwise select entry 0.
+    EXPECT_EQ(ErrorOf([&] { pen.UserSelect(65536); }), 380);
+    EXPECT_EQ(ErrorOf([&] { pen.UserSelect(2); }), 380);
+    EXPECT_EQ(pen.SelIndex(), 1);
 }
 
 TEST(HeadlessEnvironment, AnswersMessagesFoldersAndRunsPostedWork) {

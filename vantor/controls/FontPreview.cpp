@@ -2,6 +2,7 @@
 
 #include "vantor/automation/ErrorTrap.hpp"
 #include "vantor/controls/RecordingSurface.hpp"
+#include "vantor/ui/ControlDescription.hpp"
 
 namespace vantor {
 
@@ -95,6 +96,27 @@ void FontPreview::SetHorizonAlign(int32_t align) {
         m_pContainer->PropertyChanged("HorizonAlign");
     }
     Preview();
+}
+
+void FontPreview::Describe(ControlDescription& description) const {
+    description.Add("text", Variant(m_strText));
+    description.Add("font", Variant(FontName()));
+    description.Add("size", Variant(FontSize()));
+    description.Add("bold", Variant(FontBold()));
+    description.Add("italic", Variant(FontItalic()));
+    description.Add("underline", Variant(FontUnderline()));
+    description.Add("strikethru", Variant(FontStrikethru()));
+    description.Add("forecolor", Variant(ForeColor()));
+    description.Add("backcolor", Variant(BackColor()));
+    description.Add("valign", Variant(m_lVerticalAlign));
+    description.Add("halign", Variant(m_lHorizonAlign));
+    const auto* surface = dynamic_cast<const RecordingSurface*>(m_pSurface.get());
+    if (surface != nullptr && !surface->Lines().empty()) {
+        const auto& drawn = surface->Lines().back();
+        description.AddText("drawn", description.Format(Variant(drawn.x)) + "," + description.Format(Variant(drawn.y)));
+    } else {
+        description.AddText("drawn", "none");
+    }
 }
 
 void FontPreview::Preview() {

@@ -81,6 +81,10 @@ public:
     // Redraws the whole control; its watchers hear of it first.
     void Preview();
 
+    // The text, font, colours and alignments, and where a recording surface
+    // drew the last line.
+    void Describe(ControlDescription& description) const override;
+
     // The container's hooks: placed for the first time, saved state read and
     // written, and a paint request. Reading and initialising do not draw.
     void AttachContainer(std::shared_ptr<ControlContainer> container) {

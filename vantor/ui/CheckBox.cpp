@@ -1,5 +1,7 @@
 #include "vantor/ui/CheckBox.hpp"
 
+#include "vantor/ui/ControlDescription.hpp"
+
 namespace vantor {
 
 void CheckBox::SetValue(int32_t value) {
@@ -18,6 +20,8 @@ void CheckBox::UserClick() {
     CheckUsable();
     SetValue(m_nValue == 1 ? 0 : 1);
 }
+
+void CheckBox::Describe(ControlDescription& description) const { description.Add("value", Variant(m_nValue)); }
 
 const MemberTable<CheckBox>& CheckBox::Members() {
     static const MemberTable<CheckBox> table = [] {

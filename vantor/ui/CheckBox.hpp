@@ -17,7 +17,11 @@ public:
     void SetPushButtonStyle(bool on) { m_bPushButton = on; }
 
     // A click checks a cleared or grey box and clears a checked one.
-    void UserClick();
+    void UserClick() override;
+    void UserSetValue(const Variant& value) override { SetValue(value.ToLong()); }
+
+    Variant CurrentValue() const override { return Variant(m_nValue); }
+    void Describe(ControlDescription& description) const override;
 
     static const MemberTable<CheckBox>& Members();
 

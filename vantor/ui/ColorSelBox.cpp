@@ -1,5 +1,7 @@
 #include "vantor/ui/ColorSelBox.hpp"
 
+#include "vantor/ui/ControlDescription.hpp"
+
 namespace vantor {
 
 namespace {
@@ -30,6 +32,10 @@ void ColorSelBox::SetSelColor(int32_t color) {
 void ColorSelBox::UserPickColor(int32_t color) {
     CheckUsable();
     SetSelColor(color);
+}
+
+void ColorSelBox::Describe(ControlDescription& description) const {
+    description.Add("color", Variant(m_lSelColor));
 }
 
 const std::array<int32_t, 40>& ColorSelBox::Palette() {

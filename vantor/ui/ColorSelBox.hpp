@@ -22,11 +22,14 @@ public:
     // (0x800000nn), automatic or no colour.
     void SetSelColor(int32_t color);
 
-    void UserPickColor(int32_t color);
+    void UserPickColor(int32_t color) override;
     void UserPickAutomatic() { UserPickColor(Automatic); }
 
     // The palette the selector offers.
     static const std::array<int32_t, 40>& Palette();
+
+    Variant CurrentValue() const override { return Variant(m_lSelColor); }
+    void Describe(ControlDescription& description) const override;
 
     static const MemberTable<ColorSelBox>& Members();
 

@@ -1,6 +1,5 @@
 #pragma once
-#include "vantor/ui/Control.hpp"
-#include "vantor/ui/ListItems.hpp"
+#include "vantor/ui/ListControl.hpp"
 
 namespace vantor {
 
@@ -13,7 +12,7 @@ enum class ComboStyle {
 // A combo box. Selecting an item (by code or by the user) raises Click and
 // puts the item's text in the edit field; a change of the text by typing or
 // by code raises Change.
-class ComboBox : public DispatchObject<ComboBox, Control> {
+class ComboBox : public DispatchObject<ComboBox, ListControl> {
 public:
     using DispatchObject::DispatchObject;
     std::string Kind() const override { return "ComboBox"; }
@@ -21,35 +20,27 @@ public:
     ComboStyle Style() const { return m_style; }
     void SetStyle(ComboStyle style) { m_style = style; }
 
-    ListItems& Items() { return m_items; }
-    const ListItems& Items() const { return m_items; }
-    int32_t AddItem(std::string text, int32_t data = 0);
-    void RemoveItem(int32_t index);
-    // Empties the list and the selection without raising events.
-    void Clear();
-    int32_t ListCount() const { return m_items.Count(); }
-    int32_t ItemData(int32_t index) const { return m_items.Data(index); }
-    const std::string& List(int32_t index) const { return m_items.Text(index); }
-
-    int32_t ListIndex() const { return m_nListIndex; }
-    // -1 selects nothing; 380 outside -1 .. ListCount-1.
-    void SetListIndex(int32_t index);
+    // A drop-down list also loses its text.
+    void Clear() override;
 
     const std::string& Text() const { return m_strText; }
     // In a drop-down list the text selects the item that has it (383 when
     // none has); in an edit field it is the field's text.
     void SetText(const std::string& text);
 
-    void UserSelect(int32_t index);
     // Typing replaces the field's text; the list selection is dropped.
-    void UserType(const std::string& text);
+    void UserType(const std::string& text) override;
+
+    // The field's text; in a drop-down list, which has no field, the selected item.
+    Variant CurrentValue() const override;
+    void Describe(ControlDescription& description) const override;
 
     static const MemberTable<ComboBox>& Members();
 
 private:
+    void ShowSelection() override;
+
     ComboStyle m_style = ComboStyle::DropDownList;
-    ListItems m_items;
-    int32_t m_nListIndex = -1;
     std::string m_strText;
 };
 

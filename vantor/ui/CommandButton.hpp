@@ -14,7 +14,7 @@ public:
     // Belongs to the design: set before the form is shown.
     void SetDefault(bool isDefault) { m_bDefault = isDefault; }
 
-    void UserClick() {
+    void UserClick() override {
         CheckUsable();
         Raise(ev::Click);
     }

@@ -1,5 +1,6 @@
 #include "vantor/ui/Control.hpp"
 
+#include "vantor/ui/ActionRefused.hpp"
 #include "vantor/ui/Form.hpp"
 
 namespace vantor {
@@ -91,6 +92,24 @@ bool Control::Leave() {
     Raise(ev::LostFocus);
     return true;
 }
+
+void Control::Refuse(const char* action) const {
+    throw ActionRefused(Kind() + " " + m_strName + " cannot " + action);
+}
+
+void Control::UserClick() { Refuse("click"); }
+
+void Control::UserSelect(int32_t) { Refuse("select"); }
+
+void Control::UserType(const std::string&) { Refuse("type"); }
+
+void Control::UserPickColor(int32_t) { Refuse("pick a colour"); }
+
+void Control::UserClickBorder(int32_t) { Refuse("click a border"); }
+
+void Control::UserSetValue(const Variant&) { Refuse("take a value"); }
+
+void Control::Describe(ControlDescription&) const {}
 
 bool Control::HasFocus() const { return m_pForm != nullptr && m_pForm->Focused() == this; }
 

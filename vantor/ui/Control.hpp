@@ -8,7 +8,9 @@
 
 namespace vantor {
 
+class ControlDescription;
 class Form;
+class ListItems;
 
 // Position and size in twips (1/1440 inch).
 struct Rect {
@@ -81,6 +83,30 @@ public:
     bool Leave();
     bool HasFocus() const;
 
+    // User actions of some kinds of control. A kind without the action
+    // refuses it with ActionRefused; the kinds that have it override it.
+    virtual void UserClick();
+    virtual void UserSelect(int32_t index);
+    virtual void UserType(const std::string& text);
+    virtual void UserPickColor(int32_t color);
+    virtual void UserClickBorder(int32_t border);
+    // Puts a value in as code does, with the same events and checks.
+    virtual void UserSetValue(const Variant& value);
+
+    // The value the user changes (a check box's value, a text box's text,
+    // ...); Empty for a kind that has none.
+    virtual Variant CurrentValue() const { return Variant(); }
+    // Remembers the current value, so that a page can later tell whether the
+    // user changed it.
+    void SaveValue() { m_vtSaved = CurrentValue(); }
+    const Variant& SavedValue() const { return m_vtSaved; }
+    bool ChangedFromSaved() const { return !(CurrentValue() == m_vtSaved); }
+
+    // The state of the kind, item by item, as a session shows it.
+    virtual void Describe(ControlDescription& description) const;
+    // The list of a list or combo box; null for a kind without items.
+    virtual const ListItems* Items() const { return nullptr; }
+
     void AttachTo(Form* form) { m_pForm = form; }
     Form* Owner() const { return m_pForm; }
 
@@ -91,6 +117,8 @@ protected:
     void Changed();
     // User actions need a control that the user can reach: enabled and visible.
     void CheckUsable() const;
+    // What a kind without the action does.
+    [[noreturn]] void Refuse(const char* action) const;
 
 private:
     std::string m_strName;
@@ -99,6 +127,7 @@ private:
     bool m_bEnabled = true;
     bool m_bVisible = true;
     std::string m_strCaption;
+    Variant m_vtSaved;
     std::vector<std::pair<int, EventHandler>> m_handlers;
     std::vector<std::function<void()>> m_observers;
     Form* m_pForm = nullptr;

@@ -1,5 +1,7 @@
 #include "vantor/ui/LineStyle.hpp"
 
+#include "vantor/ui/ControlDescription.hpp"
+
 namespace vantor {
 
 const LineStyle::Entry& LineStyle::At(int32_t index) const {
@@ -57,9 +59,19 @@ void LineStyle::SetWeightOf(int32_t index, int32_t weight) {
     Changed();
 }
 
-void LineStyle::UserSelect(int16_t index) {
+void LineStyle::UserSelect(int32_t index) {
     CheckUsable();
-    SetSelIndex(index);
+    // Checked before narrowing, so that 65536 does not select entry 0.
+    if (index < -1 || index > MaxIndex()) {
+        throw AutomationError(err::InvalidPropertyValue);
+    }
+    SetSelIndex(static_cast<int16_t>(index));
+}
+
+void LineStyle::Describe(ControlDescription& description) const {
+    description.Add("index", Variant(static_cast<int32_t>(m_nSelIndex)));
+    description.Add("items", Variant(MaxIndex() + 1));
+    description.Add("color", Variant(m_lLineColor));
 }
 
 const MemberTable<LineStyle>& LineStyle::Members() {

@@ -31,7 +31,11 @@ public:
     int32_t WeightOf(int32_t index) const;
     void SetWeightOf(int32_t index, int32_t weight);
 
-    void UserSelect(int16_t index);
+    // 380 for an index that selects no entry.
+    void UserSelect(int32_t index) override;
+
+    Variant CurrentValue() const override { return Variant(m_nSelIndex); }
+    void Describe(ControlDescription& description) const override;
 
     static const MemberTable<LineStyle>& Members();
 

@@ -1,6 +1,7 @@
 #include "vantor/ui/NumberEdit.hpp"
 
 #include "vantor/automation/TextFunctions.hpp"
+#include "vantor/ui/ControlDescription.hpp"
 
 #include <algorithm>
 
@@ -56,6 +57,8 @@ void NumberEdit::UserStep(int32_t delta) {
     const int64_t current = m_vtValue.IsNull() ? m_nMin : m_vtValue.ToLong();
     SetValue(Variant(static_cast<int32_t>(std::clamp<int64_t>(current + delta, m_nMin, m_nMax))));
 }
+
+void NumberEdit::Describe(ControlDescription& description) const { description.Add("value", m_vtValue); }
 
 const MemberTable<NumberEdit>& NumberEdit::Members() {
     static const MemberTable<NumberEdit> table = [] {

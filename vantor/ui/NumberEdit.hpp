@@ -22,9 +22,13 @@ public:
 
     // The user's entry: an empty text is Null, a number is held to the range,
     // anything else is refused with 380.
-    void UserType(const std::string& text);
+    void UserType(const std::string& text) override;
+    void UserSetValue(const Variant& value) override { SetValue(value); }
     // The spin buttons: one up or down, within the range.
     void UserStep(int32_t delta);
+
+    Variant CurrentValue() const override { return m_vtValue; }
+    void Describe(ControlDescription& description) const override;
 
     static const MemberTable<NumberEdit>& Members();
 

@@ -1,5 +1,6 @@
 #include "vantor/ui/OptionButton.hpp"
 
+#include "vantor/ui/ControlDescription.hpp"
 #include "vantor/ui/Form.hpp"
 
 namespace vantor {
@@ -27,6 +28,10 @@ void OptionButton::SetValue(bool value) {
 void OptionButton::UserClick() {
     CheckUsable();
     SetValue(true);
+}
+
+void OptionButton::Describe(ControlDescription& description) const {
+    description.Add("value", Variant(m_bValue));
 }
 
 const MemberTable<OptionButton>& OptionButton::Members() {

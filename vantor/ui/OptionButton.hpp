@@ -15,7 +15,11 @@ public:
     // Click; turning one off raises nothing.
     void SetValue(bool value);
 
-    void UserClick();
+    void UserClick() override;
+    void UserSetValue(const Variant& value) override { SetValue(value.ToBool()); }
+
+    Variant CurrentValue() const override { return Variant(m_bValue); }
+    void Describe(ControlDescription& description) const override;
 
     static const MemberTable<OptionButton>& Members();
 

@@ -34,7 +34,7 @@ public:
     void SetBorderColor(int32_t n, int32_t color);
 
     // 5 for a border the diagram does not show.
-    void UserClickBorder(int32_t n);
+    void UserClickBorder(int32_t n) override;
 
     static const MemberTable<QvFrameStyle>& Members();
 

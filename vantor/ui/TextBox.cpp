@@ -1,6 +1,7 @@
 #include "vantor/ui/TextBox.hpp"
 
 #include "vantor/automation/TextFunctions.hpp"
+#include "vantor/ui/ControlDescription.hpp"
 
 #include <algorithm>
 
@@ -57,6 +58,12 @@ void TextBox::UserType(const std::string& text) {
     SetText(kept);
     m_nSelStart = Length();
     m_nSelLength = 0;
+}
+
+void TextBox::Describe(ControlDescription& description) const {
+    description.Add("text", Variant(m_strText));
+    description.Add("selstart", Variant(m_nSelStart));
+    description.Add("sellength", Variant(m_nSelLength));
 }
 
 const MemberTable<TextBox>& TextBox::Members() {

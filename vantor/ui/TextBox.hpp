@@ -29,7 +29,10 @@ public:
     std::string SelText() const;
 
     // The user's edit leaves this text in the box (cut to MaxLength).
-    void UserType(const std::string& text);
+    void UserType(const std::string& text) override;
+
+    Variant CurrentValue() const override { return Variant(m_strText); }
+    void Describe(ControlDescription& description) const override;
 
     static const MemberTable<TextBox>& Members();
 
