@@ -127,10 +127,16 @@ void Worksheet::PatchStyles(const std::vector<std::pair<CellRect, StylePatch>>& 
                 err::ApplicationDefined,
                 "Too many different cell formats: a workbook keeps at most 65536");
         }
+        book->SetSaved(false);
         auto self = std::static_pointer_cast<Worksheet>(shared_from_this());
-        book->History().Record(UndoChange{
-            [self, before] { self->m_store.RestoreColumns(before); },
-            [self, after = m_store.State().columns] { self->m_store.RestoreColumns(after); }});
+        book->History().Record(UndoChange{[self, before] {
+                                              self->m_store.RestoreColumns(before);
+                                              self->Book()->SetSaved(false);
+                                          },
+                                          [self, after = m_store.State().columns] {
+                                              self->m_store.RestoreColumns(after);
+                                              self->Book()->SetSaved(false);
+                                          }});
     }
     // Once the state before is let go (unless an undo step keeps it), the
     // styles only it used can be reclaimed.
