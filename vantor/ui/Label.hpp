@@ -1,22 +1,13 @@
 #pragma once
-#include "vantor/ui/Control.hpp"
+#include "vantor/ui/PlainControl.hpp"
 
 namespace vantor {
 
 // A static text.
-class Label : public DispatchObject<Label, Control> {
+class Label : public PlainControl<Label> {
 public:
-    using DispatchObject::DispatchObject;
+    using PlainControl::PlainControl;
     std::string Kind() const override { return "Label"; }
-
-    static const MemberTable<Label>& Members() {
-        static const MemberTable<Label> table = [] {
-            MemberTable<Label> t;
-            t.Inherit(Control::Members());
-            return t;
-        }();
-        return table;
-    }
 };
 
 } // namespace vantor
