@@ -14,9 +14,9 @@ SheetProtectPass::SheetProtectPass() : DialogPage("Sheet Password", {0, 0, 4095,
         box->SetPasswordChar("*");
         box->SetMaxLength(12);
         box->SetText(Unchanged);
-        box->On(ev::Change, [typed](EventArgs&) { *typed = true; });
+        box->On(ev::Change, [typed = typed](EventArgs&) { *typed = true; });
         // Typing replaces the whole entry.
-        box->On(ev::GotFocus, [box](EventArgs&) {
+        box->On(ev::GotFocus, [box = box](EventArgs&) {
             ErrorTrap trap;
             trap([&] {
                 box->SetSelStart(0);
