@@ -11,6 +11,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -385,4 +386,83 @@ TEST(Targets, EachKindGivesItsTargetTracedOnRequest) {
     const auto named = TargetsFor(app, TargetKind::Sheets, "A1", {both[0], both[1]});
     EXPECT_EQ(ObjectRef(named->Item(0).ToObject()).Get("Count"), Variant(2));
     EXPECT_EQ(trace->size(), 1u); // untraced without a log
+}
+
+TEST(Session, SheetAddsAMissingSheetAndSheetsRefusesAnUnknownOne) {
+    const Outcome run = Script("sheet Fresh\nget sheet Name\nset A1 Value 7\nsheet Sheet1\n"
+                               "get A1 Value\nget Fresh!A1 Value\nsheet Fresh\nget sheet Name\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "sheet Name = \"Fresh\"\nA1 Value = Empty\nFresh!A1 Value = 7\n"
+                       "sheet Name = \"Fresh\"\n");
+
+    const Outcome unknown = Script("sheets Sheet1,Nope\nget A1 Value\n");
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_EQ(unknown.err, "line 1: no sheet Nope\n");
+    EXPECT_EQ(unknown.out, "");
+}
+
+TEST(Session, ShowGivesALabelsCaptionAsItsText) {
+    const Outcome run = Script("set A1 NumberFormat \"0.00\"\nset A1 Value 3.5\n"
+                               "open CellPropFormat\nshow lblPreview\nshow Label8\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("lblPreview Label text=\"3.50\" "), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("Label8 Label text=\"Format code:\" "), std::string::npos) << run.out;
+}
+
+TEST(Session, TraceOnShowsAPageOpenedBeforeIt) {
+    for (const char* opening : {"open CellPropAlign\n", "dialog \"Format Cells\"\ntab 2\n"}) {
+        const Outcome run = Script(std::string(opening) +
+                                   "trace on\nuser chkAutoNewLine click\napply\ntrace off\n");
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_NE(run.out.find("put Range(Sheet1!$A$1).WrapText = True"), std::string::npos)
+            << opening << run.out;
+    }
+    // Accesses made while tracing was off are not printed later.
+    const Outcome quiet = Script("open CellPropAlign\ntrace on\ntrace off\n");
+    EXPECT_EQ(quiet.out.find("get "), std::string::npos) << quiet.out;
+}
+
+TEST(Session, SetLeavesTheApplyCountAsWritten) {
+    const Outcome run = Script("open CellPropAlign\nset target ApplyCache 5\nget target ApplyCache\n"
+                               "set target HorizontalAlignment -4108\nget A1 HorizontalAlignment\n"
+                               "get target ApplyCache\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "opened CellPropAlign \"Alignment\"\ntarget ApplyCache = 5\n"
+                       "A1 HorizontalAlignment = -4108\ntarget ApplyCache = 5\n");
+}
+
+TEST(Session, UserActionsTakeTheFocusFirst) {
+    const Outcome list = Script("open CellPropFont\nlist cbxFontName\n");
+    const size_t first = list.out.find("\n0\t");
+    ASSERT_NE(first, std::string::npos) << list.out;
+    const std::string name = list.out.substr(first + 3, list.out.find('\t', first + 3) - first - 3);
+    std::string lower = name;
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+
+    // A typed name is corrected when the focus leaves, whether by `leave` or
+    // by the user clicking another control.
+    for (const char* after : {"user cbxFontName leave\n", "user chkBold click\n"}) {
+        const Outcome run = Script("open CellPropFont\nuser cbxFontName type \"" + lower + "\"\n" +
+                                   after + "show cbxFontName\n");
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_NE(run.out.find("cbxFontName ComboBox index=0 text=\"" + name + "\""),
+                  std::string::npos)
+            << after << run.out;
+    }
+
+    const Outcome clicked = Script("open CellPropFont\nuser chkBold click\nshow chkBold\n");
+    EXPECT_NE(clicked.out.find("chkBold CheckBox value=1 enabled=True visible=True focus=True"),
+              std::string::npos)
+        << clicked.out;
+
+    const Outcome stray = Script("open CellPropFont\nuser chkBold leave\n");
+    EXPECT_EQ(stray.status, 2);
+    EXPECT_EQ(stray.err, "line 2: chkBold does not have the focus\n");
+}
+
+TEST(Session, OpenRefusesAClassThatIsNoPage) {
+    const Outcome run = Script("open FontPreview\n");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, "line 1: FontPreview is not a page\n");
 }

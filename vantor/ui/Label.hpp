@@ -1,5 +1,6 @@
 #pragma once
 #include "vantor/ui/Control.hpp"
+#include "vantor/ui/ControlDescription.hpp"
 
 namespace vantor {
 
@@ -8,6 +9,10 @@ class Label : public DispatchObject<Label, Control> {
 public:
     using DispatchObject::DispatchObject;
     std::string Kind() const override { return "Label"; }
+    // What a label shows is its caption.
+    void Describe(ControlDescription& description) const override {
+        description.Add("text", Variant(Caption()));
+    }
 
     static const MemberTable<Label>& Members() {
         static const MemberTable<Label> table = [] {
