@@ -2,6 +2,7 @@
 # make test SANITIZE=1 the same with AddressSanitizer and UndefinedBehaviorSanitizer
 # make bench           build and run the benchmarks
 # make demo            build and run `vantor demo`
+# make fuzz            build the libFuzzer targets in fuzz/ and run each FUZZ_SECONDS (60)
 SANITIZE ?= 0
 JOBS := $(shell nproc)
 
@@ -13,7 +14,9 @@ BUILD := build
 CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=RelWithDebInfo
 endif
 
-.PHONY: all deps configure build test bench demo clean
+FUZZ_SECONDS ?= 60
+
+.PHONY: all deps configure build test bench demo fuzz clean
 
 all: build
 
@@ -41,5 +44,20 @@ demo: build
 	  QT_QPA_PLATFORM=offscreen $(BUILD)/bin/vantor-studio --screenshots $(BUILD)/screenshots && \
 	  echo "Screenshots of every dialog page and the grid: $(BUILD)/screenshots"; fi
 
+# New inputs go to build-fuzz/corpus/NAME, findings to build-fuzz/findings/; the seeds in
+# fuzz/corpus/NAME stay as committed. Each target prints how many inputs it ran.
+fuzz: deps
+	@cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++-14 -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTOR_FUZZ=ON >/dev/null
+	@cmake --build build-fuzz -j $(JOBS) --target fuzz_all
+	@mkdir -p build-fuzz/findings
+	@for target in $$(find build-fuzz/fuzz -maxdepth 1 -type f -executable -name 'fuzz_*' | sort); do \
+	  name=$${target##*/fuzz_}; log=build-fuzz/findings/$$name.log; mkdir -p build-fuzz/corpus/$$name; \
+	  echo "== fuzz_$$name for $(FUZZ_SECONDS) s"; status=0; \
+	  $$target build-fuzz/corpus/$$name fuzz/corpus/$$name -max_total_time=$(FUZZ_SECONDS) \
+	    -artifact_prefix=build-fuzz/findings/$$name- >$$log 2>&1 || status=$$?; \
+	  grep -E "^Done|ERROR|SUMMARY|deadly signal|Test unit written" $$log; \
+	  if [ $$status -ne 0 ]; then echo "fuzz_$$name failed: see $$log"; exit 1; fi; \
+	done
+
 clean:
-	rm -rf build build-asan build-bench
+	rm -rf build build-asan build-bench build-fuzz

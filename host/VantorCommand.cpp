@@ -3,6 +3,10 @@
 #include "host/DialogCatalogue.hpp"
 #include "host/Session.hpp"
 #include "host/SessionCommands.hpp"
+#include "model/Application.hpp"
+#include "model/SampleWorkbook.hpp"
+#include "model/Workbook.hpp"
+#include "xlsx/WorkbookFile.hpp"
 #include "model/numfmt/FormatCode.hpp"
 #include "vantor/framework/ClassTable.hpp"
 #include "vantor/framework/PropertyPage.hpp"
@@ -26,6 +30,8 @@ Commands:
   session [OPTIONS] FILE   run a session script (FILE, or - for standard input)
   numfmt                   format values read from standard input
   dialogs                  list the dialogs with their pages and class identities
+  convert IN.xlsx OUT.xlsx open a workbook file and save it under another name
+  sample FILE.xlsx         write the sample workbook to a file
   help [COMMAND]           this text, or a command's own
 
 Run `vantor COMMAND --help` for a command's options.
@@ -63,6 +69,21 @@ constexpr const char* DialogsUsage = R"(usage: vantor dialogs
 
 Lists the dialogs of the host, each with the target its pages get, and its
 pages with their captions, class names and class identities.
+)";
+
+constexpr const char* ConvertUsage = R"(usage: vantor convert IN.xlsx OUT.xlsx
+
+Opens the workbook file IN.xlsx and saves it as OUT.xlsx: every property the
+dialog pages edit is read into the embedded spreadsheet and written back, and
+everything else in the file is carried through unchanged. Prints "saved OUT";
+a file that cannot be opened or saved prints "error N: ..." on standard error
+and ends with status 2.
+)";
+
+constexpr const char* SampleUsage = R"(usage: vantor sample FILE.xlsx
+
+Writes the sample workbook (the one `vantor demo` and sessions start from) to
+FILE.xlsx and prints "saved FILE".
 )";
 
 // What the demo does, as a session script.
@@ -282,6 +303,33 @@ int RunSession(const std::vector<std::string>& args, std::istream& in, std::ostr
     return session.Run(file == "-" ? in : script);
 }
 
+// Opens or saves workbook files; errors are reported as a session reports them.
+int RunFiles(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    const bool convert = args[0] == "convert";
+    const size_t wanted = convert ? 3 : 2;
+    const char* usage = convert ? ConvertUsage : SampleUsage;
+    if (args.size() > 1 && IsHelp(args[1])) {
+        out << usage;
+        return 0;
+    }
+    if (args.size() != wanted) {
+        return Fail(err, args.size() < wanted ? "missing file name" : "unexpected argument " + args[wanted], usage);
+    }
+    try {
+        const auto app = model::Application::Create();
+        const auto book = convert ? xlsx::OpenWorkbook(app, args[1]) : model::sample::AddSampleWorkbook(app);
+        const std::string notice = xlsx::SaveWorkbook(*book, args.back());
+        if (!notice.empty()) {
+            err << "vantor: not carried through: " << notice;
+        }
+        out << "saved " << args.back() << "\n";
+        return 0;
+    } catch (const AutomationError& e) {
+        err << "error " << e.Number() << ": " << e.Description() << "\n";
+        return 2;
+    }
+}
+
 } // namespace
 
 int RunVantorCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
@@ -300,6 +348,9 @@ int RunVantorCommand(const std::vector<std::string>& args, std::istream& in, std
     }
     if (command == "session") {
         return RunSession(args, in, out, err);
+    }
+    if (command == "convert" || command == "sample") {
+        return RunFiles(args, out, err);
     }
     const char* usage = command == "demo"      ? DemoUsage
                         : command == "numfmt"  ? NumfmtUsage

@@ -210,6 +210,11 @@ void CellStore::MarkStylesOutside(const CellRect& rect, std::vector<uint8_t>& us
 }
 
 void CellStore::LoadColumn(int32_t column, const std::vector<std::pair<int32_t, uint32_t>>& runs) {
+    LoadColumns(column, column, runs);
+}
+
+void CellStore::LoadColumns(int32_t first, int32_t last,
+                            const std::vector<std::pair<int32_t, uint32_t>>& runs) {
     RunList<uint32_t> list;
     int32_t start = 0;
     for (const auto& [end, id] : runs) {
@@ -222,9 +227,8 @@ void CellStore::LoadColumn(int32_t column, const std::vector<std::pair<int32_t, 
     if (start <= kRowCount) {
         list.Append(kRowCount + 1, 0);
     }
-    const ColumnStyles* left = column > 0 ? m_state.columns.At(column - 1).get() : nullptr;
-    m_state.columns.Assign(column, column,
-                           std::make_shared<const ColumnStyles>(m_pTable, list, left));
+    const ColumnStyles* left = first > 0 ? m_state.columns.At(first - 1).get() : nullptr;
+    m_state.columns.Assign(first, last, std::make_shared<const ColumnStyles>(m_pTable, list, left));
     Changed();
 }
 
@@ -233,6 +237,9 @@ const Variant* CellStore::ValueAt(int32_t row, int32_t column) const {
 }
 
 void CellStore::SetValue(const CellRect& rect, const Variant& value) {
+    for (const CellKey key : m_state.formulas.KeysIn(rect)) {
+        m_state.formulas.Erase(key);
+    }
     if (value.IsEmpty()) {
         for (const CellKey key : m_state.values.KeysIn(rect)) {
             m_state.values.Erase(key);
@@ -243,6 +250,27 @@ void CellStore::SetValue(const CellRect& rect, const Variant& value) {
                 m_state.values.Set(KeyOf(r, c), value);
             }
         }
+    }
+    Changed();
+}
+
+const std::string* CellStore::FormulaAt(int32_t row, int32_t column) const {
+    return m_state.formulas.Find(KeyOf(row, column));
+}
+
+void CellStore::ForEachFormula(const CellRect& rect,
+                               const std::function<void(CellKey, const std::string&)>& f) const {
+    m_state.formulas.ForEachIn(rect, f);
+}
+
+void CellStore::SetFormula(int32_t row, int32_t column, const std::string& text,
+                           const Variant& cached) {
+    const CellKey key = KeyOf(row, column);
+    m_state.formulas.Set(key, text);
+    if (cached.IsEmpty()) {
+        m_state.values.Erase(key);
+    } else {
+        m_state.values.Set(key, cached);
     }
     Changed();
 }

@@ -23,6 +23,8 @@ struct CellState {
     RunList<double> columnWidths; // characters of the default font
     CellMap<Variant> values;
     CellMap<std::string> notes;
+    // Formula texts as a file holds them (without "="), beside the cached values.
+    CellMap<std::string> formulas;
 };
 
 // The cells of one sheet: styles as runs down columns, with equal
@@ -50,6 +52,9 @@ public:
     // Replaces the styles of a column: (row after the run, style id) pairs
     // from the top; rows below the last run get the default style.
     void LoadColumn(int32_t column, const std::vector<std::pair<int32_t, uint32_t>>& runs);
+    // The same for every column of [first, last], which then share one column.
+    void LoadColumns(int32_t first, int32_t last,
+                     const std::vector<std::pair<int32_t, uint32_t>>& runs);
     // Calls f(firstColumn, lastColumn, column) for the shared columns over [first, last].
     void ForEachColumn(int32_t first, int32_t last,
                        const std::function<void(int32_t, int32_t, const ColumnStyles&)>& f) const;
@@ -58,7 +63,14 @@ public:
     // Calls f(key, value) for each value in the block.
     void ForEachValue(const CellRect& rect,
                       const std::function<void(CellKey, const Variant&)>& f) const;
+    // Writing a value ends the formula of the cells it covers.
     void SetValue(const CellRect& rect, const Variant& value);
+    const std::string* FormulaAt(int32_t row, int32_t column) const;
+    // Calls f(key, text) for each formula in the block.
+    void ForEachFormula(const CellRect& rect,
+                        const std::function<void(CellKey, const std::string&)>& f) const;
+    // A formula with its cached value, as a file gives them.
+    void SetFormula(int32_t row, int32_t column, const std::string& text, const Variant& cached);
     const std::string* NoteAt(int32_t row, int32_t column) const;
     // Calls f(key, text) for each note in the block.
     void ForEachNote(const CellRect& rect,

@@ -230,6 +230,37 @@ const MemberTable<Range>& Range::Members() {
                     r.WriteValue(v);
                 }
             });
+        // A formula is kept as its text with the value last calculated; there is
+        // no calculation, so a written formula has no value until a file gives one.
+        t.Property(
+            "Formula",
+            [](R& r, auto) {
+                const CellStore& store = r.m_pSheet->Store();
+                const std::string* text = store.FormulaAt(r.m_rect.firstRow, r.m_rect.firstColumn);
+                if (text && !text->empty()) {
+                    return Variant("=" + *text);
+                }
+                const Variant* v = store.ValueAt(r.m_rect.firstRow, r.m_rect.firstColumn);
+                return v ? *v : Variant();
+            },
+            [](R& r, auto, const Variant& v) {
+                if (v.IsNull()) {
+                    return;
+                }
+                if (!v.IsString() || v.ToString().size() < 2 || v.ToString()[0] != '=') {
+                    r.WriteValue(v);
+                    return;
+                }
+                CheckFillable(r.m_rect, "A formula");
+                const std::string text = v.ToString().substr(1);
+                r.m_pSheet->ChangeCells([&](CellStore& store) {
+                    for (int32_t c = r.m_rect.firstColumn; c <= r.m_rect.lastColumn; ++c) {
+                        for (int32_t row = r.m_rect.firstRow; row <= r.m_rect.lastRow; ++row) {
+                            store.SetFormula(row, c, text, Variant());
+                        }
+                    }
+                });
+            });
         t.Property(
             "NumberFormat",
             [](R& r, auto) {

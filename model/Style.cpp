@@ -28,7 +28,7 @@ size_t Style::Hash() const {
     const uint64_t flags = (uint64_t{bold} << 0) | (uint64_t{italic} << 1) |
                            (uint64_t{strikethrough} << 2) | (uint64_t{wrapText} << 3) |
                            (uint64_t{readOnly} << 4) | (uint64_t{hideOnDeactivate} << 5) |
-                           (uint64_t{controlKind} << 8);
+                           (uint64_t{controlKind} << 8) | (uint64_t{fileFormat} << 24);
     const uint64_t a =
         Fold(fontName ^ (static_cast<uint64_t>(static_cast<uint32_t>(underline)) << 32) ^
                  0xA0761D6478BD642Full,

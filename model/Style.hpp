@@ -93,6 +93,10 @@ struct Style {
     BorderLine left;
     BorderLine diagonalDown;
     BorderLine diagonalUp;
+    // 1 + the index of the file's format record the style was read from, 0
+    // for none: formats that differ only in what the model does not hold stay
+    // apart, so that saving writes each back as it was.
+    uint32_t fileFormat = 0;
 
     bool operator==(const Style&) const = default;
 

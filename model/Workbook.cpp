@@ -6,6 +6,7 @@
 #include "model/PropertyValues.hpp"
 #include "model/SheetSelection.hpp"
 #include "model/StyleTable.hpp"
+#include "model/WorkbookSource.hpp"
 #include "model/Worksheet.hpp"
 #include "vantor/automation/Enumerations.hpp"
 #include "vantor/automation/TextFunctions.hpp"
@@ -82,9 +83,16 @@ template <typename T> void Workbook::Change(T Workbook::*member, T value) {
         return;
     }
     this->*member = value;
+    m_bSaved = false;
     auto self = std::static_pointer_cast<Workbook>(shared_from_this());
-    History().Record(UndoChange{[self, member, old] { (*self).*member = old; },
-                                [self, member, value] { (*self).*member = value; }});
+    History().Record(UndoChange{[self, member, old] {
+                                    (*self).*member = old;
+                                    self->m_bSaved = false;
+                                },
+                                [self, member, value] {
+                                    (*self).*member = value;
+                                    self->m_bSaved = false;
+                                }});
 }
 
 const MemberTable<Workbook>& Workbook::Members() {
@@ -113,6 +121,14 @@ const MemberTable<Workbook>& Workbook::Members() {
         members::Boolean(t, "DisplayZeros", &W::m_bDisplayZeros);
         members::Boolean(t, "DisplayErrors", &W::m_bDisplayErrors);
         members::LongIn(t, "CommentMode", &W::m_nCommentMode, 0, 3);
+        members::Boolean(t, "Date1904", &W::m_bDate1904);
+        t.Property(
+            "Saved", [](W& w, auto) { return Variant(w.m_bSaved); },
+            [](W& w, auto, const Variant& v) {
+                if (!v.IsNull()) {
+                    w.m_bSaved = values::ToBoolean(v);
+                }
+            });
         t.Property("Sheets", [](W& w, auto) {
             return Variant(
                 std::make_shared<SheetList>(std::static_pointer_cast<W>(w.shared_from_this())));

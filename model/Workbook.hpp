@@ -15,6 +15,7 @@ class SheetSelection;
 class StyleTable;
 class UndoHistory;
 class Worksheet;
+class WorkbookSource;
 
 // A workbook: its sheets, which share one style table, and its window and
 // calculation settings.
@@ -53,6 +54,16 @@ public:
     // The same, knowing that a block of one sheet holds only `blockIds`.
     size_t StylesInUse(const Worksheet& sheet, const CellRect& block,
                        const std::vector<uint32_t>& blockIds) const;
+    // The 1904 date system: serial 0 is 1904-01-01 instead of 1899-12-31.
+    bool Date1904() const { return m_bDate1904; }
+    void SetDate1904(bool value) { Change(&Workbook::m_bDate1904, value); }
+    // False after any change, true once opened or saved.
+    bool Saved() const { return m_bSaved; }
+    void SetSaved(bool saved) { m_bSaved = saved; }
+    // What the reader of its file kept, or null.
+    const std::shared_ptr<const WorkbookSource>& Source() const { return m_pSource; }
+    void SetSource(std::shared_ptr<const WorkbookSource> source) { m_pSource = std::move(source); }
+
     // How many times the workbook was recalculated.
     int32_t CalculationCount() const { return m_nCalculations; }
     // Sets one of the settings as one change, recorded for undo when it
@@ -69,6 +80,8 @@ private:
     std::vector<std::shared_ptr<Worksheet>> m_sheets;
     std::shared_ptr<Worksheet> m_pActiveSheet;
     int32_t m_nCalculations = 0;
+    bool m_bSaved = true;
+    std::shared_ptr<const WorkbookSource> m_pSource;
 
     bool m_bDisplayHorizontalScrollBar = true;
     bool m_bDisplayVerticalScrollBar = true;
@@ -80,6 +93,7 @@ private:
     bool m_bDisplayZeros = true;
     bool m_bDisplayErrors = true;
     int32_t m_nCommentMode = enums::CommentMode::IndicatorOnly;
+    bool m_bDate1904 = false;
 };
 
 } // namespace vantor::model

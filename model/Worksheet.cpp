@@ -30,9 +30,16 @@ template <typename T> void Worksheet::Change(T Worksheet::*member, T value) {
         return;
     }
     this->*member = value;
+    Book()->SetSaved(false);
     auto self = std::static_pointer_cast<Worksheet>(shared_from_this());
-    Book()->History().Record(UndoChange{[self, member, old] { (*self).*member = old; },
-                                        [self, member, value] { (*self).*member = value; }});
+    Book()->History().Record(UndoChange{[self, member, old] {
+                                            (*self).*member = old;
+                                            self->Book()->SetSaved(false);
+                                        },
+                                        [self, member, value] {
+                                            (*self).*member = value;
+                                            self->Book()->SetSaved(false);
+                                        }});
 }
 
 int32_t Worksheet::GridlineColor() const {
@@ -87,10 +94,16 @@ std::shared_ptr<Range> Worksheet::Cells() {
 }
 
 void Worksheet::Record(const CellState& before) {
+    Book()->SetSaved(false);
     auto self = std::static_pointer_cast<Worksheet>(shared_from_this());
-    Book()->History().Record(
-        UndoChange{[self, before] { self->m_store.Restore(before); },
-                   [self, after = m_store.State()] { self->m_store.Restore(after); }});
+    Book()->History().Record(UndoChange{[self, before] {
+                                            self->m_store.Restore(before);
+                                            self->Book()->SetSaved(false);
+                                        },
+                                        [self, after = m_store.State()] {
+                                            self->m_store.Restore(after);
+                                            self->Book()->SetSaved(false);
+                                        }});
 }
 
 void Worksheet::PatchStyles(const std::vector<std::pair<CellRect, StylePatch>>& patches) {
@@ -128,6 +141,25 @@ void Worksheet::LoadColumnStyles(int32_t column,
     }
     m_store.LoadColumn(column, ids);
     Book()->History().Clear();
+}
+
+void Worksheet::LoadColumnStyleIds(int32_t first, int32_t last,
+                                   const std::vector<std::pair<int32_t, uint32_t>>& runs) {
+    m_store.LoadColumns(first, last, runs);
+    Book()->History().Clear();
+}
+
+void Worksheet::SetView(const SheetView& view) {
+    const CellRect& s = view.selection;
+    if (s.firstRow < 0 || s.firstColumn < 0 || s.firstRow > s.lastRow ||
+        s.firstColumn > s.lastColumn || s.lastRow >= constants::kRowCount ||
+        s.lastColumn >= constants::kColumnCount || view.activeRow < 0 ||
+        view.activeColumn < 0 || view.activeRow >= constants::kRowCount ||
+        view.activeColumn >= constants::kColumnCount || view.topRow < 0 || view.leftColumn < 0 ||
+        view.topRow >= constants::kRowCount || view.leftColumn >= constants::kColumnCount) {
+        throw AutomationError(err::ApplicationDefined, "The view lies outside the sheet");
+    }
+    m_view = view;
 }
 
 void Worksheet::ChangeCells(const std::function<void(CellStore&)>& edit) {

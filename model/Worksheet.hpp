@@ -15,6 +15,17 @@ namespace vantor::model {
 class Range;
 class Workbook;
 
+// Where a sheet's window stands: the selected block, the active cell in it,
+// and the cell at the top left of the window.
+struct SheetView {
+    CellRect selection;
+    int32_t activeRow = 0;
+    int32_t activeColumn = 0;
+    int32_t topRow = 0;
+    int32_t leftColumn = 0;
+    bool operator==(const SheetView&) const = default;
+};
+
 // A worksheet: its cells and its view settings.
 class Worksheet : public DispatchObject<Worksheet> {
 public:
@@ -43,6 +54,10 @@ public:
     // run; rows below the last run get the default style. Not an undo step;
     // it clears the undo history.
     void LoadColumnStyles(int32_t column, const std::vector<std::pair<int32_t, Style>>& runs);
+    // The same with style ids of the workbook's style table, for every
+    // column of [first, last].
+    void LoadColumnStyleIds(int32_t first, int32_t last,
+                            const std::vector<std::pair<int32_t, uint32_t>>& runs);
     // Runs an edit of the cells (values, notes, sizes) as one change.
     void ChangeCells(const std::function<void(CellStore&)>& edit);
 
@@ -53,6 +68,12 @@ public:
     void SetDisplayHeadings(bool value) { Change(&Worksheet::m_bDisplayHeadings, value); }
     void SetDisplayGridlines(bool value) { Change(&Worksheet::m_bDisplayGridlines, value); }
     void SetGridlineColor(uint32_t color) { Change(&Worksheet::m_uGridlineColor, color); }
+    // The colour as stored: kAutoColor when automatic.
+    uint32_t GridlineColorValue() const { return m_uGridlineColor; }
+
+    // The view is the window's, not the cells': changing it is no undo step.
+    const SheetView& View() const { return m_view; }
+    void SetView(const SheetView& view);
     // Sets one of the settings as one change, recorded for undo when it
     // differs from the current value.
     template <typename T> void Change(T Worksheet::*member, T value);
@@ -67,6 +88,7 @@ private:
     bool m_bDisplayHeadings = true;
     bool m_bDisplayGridlines = true;
     uint32_t m_uGridlineColor;
+    SheetView m_view;
 };
 
 } // namespace vantor::model

@@ -214,6 +214,9 @@ TEST_F(KeyStoreFormat, ASaveChangesOnlyTheLinesOfTheValuesItWrites) {
         {"a last line without its line ending gets one",
          "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\A]\r\n\"v\"=\"old\"",
          "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\A]\r\n\"v\"=\"new\"\r\n\"w\"=\"added\"\r\n"},
+        {"a value cut short by the file's end does not take the new line as its continuation",
+         "REGEDIT4\n\n[HKEY_CURRENT_USER\\A]\n\"v\"=\"old\"\n\"Blob\"=hex:01,\\",
+         "REGEDIT4\n\n[HKEY_CURRENT_USER\\A]\n\"v\"=\"new\"\n\"Blob\"=hex:01,\\\n\n\"w\"=\"added\"\n"},
         {"the last of a twice-written value is the one changed",
          "REGEDIT4\n\n[HKEY_CURRENT_USER\\A]\n\"V\"=\"1\"\n\n[HKEY_CURRENT_USER\\A]\n\"v\"=\"2\"\n\n",
          "REGEDIT4\n\n[HKEY_CURRENT_USER\\A]\n\"V\"=\"1\"\n\n[HKEY_CURRENT_USER\\A]\n\"v\"=\"new\"\n\"w\"=\"added\"\n\n"},
@@ -229,6 +232,7 @@ TEST_F(KeyStoreFormat, ASaveChangesOnlyTheLinesOfTheValuesItWrites) {
             return true;
         });
         EXPECT_EQ(ReadText(File()), c.after);
+        EXPECT_EQ(KeyStore(File()).OpenKey(key, KeyAccess::Read).QueryString("w"), "added");
     }
 }
 

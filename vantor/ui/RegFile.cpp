@@ -81,29 +81,74 @@ void SkipBlanks(std::string_view line, size_t& pos) {
     }
 }
 
-// Reads a quoted text starting at line[pos] == '"'; only \\ and \" are escapes.
-std::string ReadQuoted(std::string_view line, size_t& pos) {
-    std::string out;
-    ++pos;
+// The quoted text starting at line[pos] == '"', as it stands between the
+// quotes; only \\ and \" are escapes. Leaves pos after the closing quote.
+std::pair<size_t, size_t> ScanQuoted(std::string_view line, size_t& pos, bool& escaped) {
+    const size_t start = ++pos;
     while (pos < line.size()) {
         const char c = line[pos++];
         if (c == '"') {
-            return out;
+            return {start, pos - 1 - start};
         }
         if (c == '\\') {
             if (pos >= line.size()) {
                 break;
             }
-            const char escaped = line[pos++];
-            if (escaped != '\\' && escaped != '"') {
-                throw LineProblem{std::string("bad escape \\") + escaped};
+            const char next = line[pos++];
+            if (next != '\\' && next != '"') {
+                throw LineProblem{std::string("bad escape \\") + next};
             }
-            out += escaped;
-        } else {
-            out += c;
+            escaped = true;
         }
     }
     throw LineProblem{"unterminated quote"};
+}
+
+std::string Unescape(std::string_view quoted) {
+    std::string out;
+    out.reserve(quoted.size());
+    for (size_t i = 0; i < quoted.size(); ++i) {
+        out += quoted[i] == '\\' ? quoted[++i] : quoted[i];
+    }
+    return out;
+}
+
+// What a value line ("name"=..., @=...) holds, positions within the line.
+struct ValueLineParts {
+    bool isString = false;
+    bool escapedName = false;
+    std::pair<size_t, size_t> name;
+    std::pair<size_t, size_t> value;
+};
+
+ValueLineParts ParseValueLine(std::string_view line) {
+    ValueLineParts parts;
+    size_t pos = 0;
+    SkipBlanks(line, pos);
+    if (line[pos] == '@') {
+        ++pos;
+    } else {
+        parts.name = ScanQuoted(line, pos, parts.escapedName);
+    }
+    SkipBlanks(line, pos);
+    if (pos >= line.size() || line[pos] != '=') {
+        throw LineProblem{"expected = after the value name"};
+    }
+    ++pos;
+    SkipBlanks(line, pos);
+    if (pos >= line.size()) {
+        throw LineProblem{"the value has no data"};
+    }
+    if (line[pos] == '"') {
+        bool escaped = false;
+        parts.value = ScanQuoted(line, pos, escaped);
+        SkipBlanks(line, pos);
+        if (pos < line.size()) {
+            throw LineProblem{"unexpected text after the value"};
+        }
+        parts.isString = true;
+    }
+    return parts;
 }
 
 std::string Quote(std::string_view text) {
@@ -116,6 +161,10 @@ std::string Quote(std::string_view text) {
     }
     out += '"';
     return out;
+}
+
+bool IsAscii(std::string_view text) {
+    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
 // The line's ending ("\r\n", "\n", or none for a last line without one).
@@ -149,50 +198,55 @@ std::string_view ParentOf(std::string_view folded) {
 
 } // namespace
 
-RegFile RegFile::Parse(std::string_view text, const std::string& source) {
+RegFile RegFile::Parse(std::string text, const std::string& source) {
     RegFile file;
-    if (text.find_first_not_of(" \t\r\n") == std::string_view::npos) {
+    if (text.find_first_not_of(" \t\r\n") == std::string::npos) {
         return file;
     }
     if (text.starts_with("\xFF\xFE") || text.starts_with("\xFE\xFF")) {
         throw AutomationError(err::ApplicationDefined, "Registry file " + source + " is in UTF-16, which is not read");
     }
-    if (text.find('\0') != std::string_view::npos) {
+    if (text.find('\0') != std::string::npos) {
         throw AutomationError(err::ApplicationDefined,
                               "Registry file " + source + " is not a text file: it holds NUL bytes");
     }
-    const size_t firstBreak = text.find('\n');
-    file.m_lineEnd = firstBreak != std::string_view::npos && firstBreak > 0 && text[firstBreak - 1] == '\r' ? "\r\n" : "\n";
+    file.m_source = std::move(text);
+    const std::string_view all = file.m_source;
+    const size_t firstBreak = all.find('\n');
+    file.m_lineEnd = firstBreak != std::string_view::npos && firstBreak > 0 && all[firstBreak - 1] == '\r' ? "\r\n" : "\n";
 
     Entry* continued = nullptr; // a value of another kind whose last line ended with '\'
     size_t lineNumber = 0;
     size_t start = 0;
-    while (start < text.size()) {
-        const size_t end = std::min(text.find('\n', start), text.size() - 1) + 1;
-        const std::string_view line = text.substr(start, end - start);
-        start = end;
+    while (start < all.size()) {
+        const size_t end = std::min(all.find('\n', start), all.size() - 1) + 1;
+        const std::string_view line = all.substr(start, end - start);
+        const std::string_view content = WithoutLineEnd(line);
+        const std::string_view trimmed = TrimBlanks(content);
         ++lineNumber;
-        const std::string_view trimmed = TrimBlanks(WithoutLineEnd(line));
+        Entry plain;
+        plain.begin = static_cast<uint32_t>(start);
+        plain.size = static_cast<uint32_t>(line.size());
+        start = end;
         Section& section = file.m_sections.back();
         if (continued != nullptr) {
-            continued->text.append(line);
+            continued->size += static_cast<uint32_t>(line.size());
             continued = trimmed.ends_with('\\') ? continued : nullptr;
             continue;
         }
         if (lineNumber == 1) {
-            if (TrimBlanks(WithoutLineEnd(line.starts_with(ByteOrderMark) ? line.substr(ByteOrderMark.size()) : line)) !=
-                Header) {
+            if (TrimBlanks(content.starts_with(ByteOrderMark) ? content.substr(ByteOrderMark.size()) : content) != Header) {
                 throw AutomationError(err::ApplicationDefined,
                                       "Registry file " + source + " is not a registry file: its first line is not " +
                                           std::string(Header));
             }
-            section.entries.push_back(Entry{std::string(line), false, {}, {}});
+            section.entries.push_back(plain);
             continue;
         }
         try {
             if (trimmed.empty() || trimmed.front() == ';') {
                 // blank lines separate keys; ';' starts a comment
-                section.entries.push_back(Entry{std::string(line), false, {}, {}});
+                section.entries.push_back(plain);
             } else if (trimmed.front() == '[') {
                 // A malformed header opens a section that belongs to no key.
                 file.m_sections.push_back(Section{std::string(line), {}, {}});
@@ -206,45 +260,20 @@ RegFile RegFile::Parse(std::string_view text, const std::string& source) {
                 file.m_sections.back().path = path;
                 file.Index(file.m_sections.size() - 1);
             } else if (trimmed.front() == '"' || trimmed.front() == '@') {
-                // The line is kept as it stands until the value is known to be good.
-                section.entries.push_back(Entry{std::string(line), false, {}, {}});
+                // The line is kept as it stands, and means something once it is known to be good.
+                section.entries.push_back(plain);
                 if (file.m_sections.size() == 1) {
                     throw LineProblem{"a value outside a key"};
                 }
                 if (section.path.empty()) {
                     continue; // under a malformed key line, already reported
                 }
-                size_t pos = 0;
-                Entry& entry = section.entries.back();
-                std::string name;
-                if (trimmed.front() == '@') {
-                    pos = 1;
-                } else {
-                    name = ReadQuoted(trimmed, pos);
+                file.Describe(section.entries.back());
+                if (!section.entries.back().isString && trimmed.ends_with('\\')) {
+                    continued = &section.entries.back();
                 }
-                SkipBlanks(trimmed, pos);
-                if (pos >= trimmed.size() || trimmed[pos] != '=') {
-                    throw LineProblem{"expected = after the value name"};
-                }
-                ++pos;
-                SkipBlanks(trimmed, pos);
-                if (pos >= trimmed.size()) {
-                    throw LineProblem{"the value has no data"};
-                }
-                if (trimmed[pos] == '"') {
-                    std::string value = ReadQuoted(trimmed, pos);
-                    SkipBlanks(trimmed, pos);
-                    if (pos < trimmed.size()) {
-                        throw LineProblem{"unexpected text after the value"};
-                    }
-                    entry.value = std::move(value);
-                } else if (trimmed.ends_with('\\')) {
-                    continued = &entry;
-                }
-                entry.isValue = true;
-                entry.name = std::move(name);
             } else {
-                section.entries.push_back(Entry{std::string(line), false, {}, {}});
+                section.entries.push_back(plain);
                 throw LineProblem{"unexpected text"};
             }
         } catch (const LineProblem& problem) {
@@ -259,10 +288,11 @@ RegFile RegFile::Parse(std::string_view text, const std::string& source) {
 
 std::string RegFile::Serialize() const {
     std::string out;
+    out.reserve(m_source.size());
     for (const Section& section : m_sections) {
         out += section.header;
         for (const Entry& entry : section.entries) {
-            out += entry.text;
+            out += Line(entry);
         }
     }
     return out;
@@ -332,33 +362,49 @@ std::vector<std::string> RegFile::SubkeyNames(std::string_view path) const {
 
 std::optional<std::string> RegFile::QueryString(std::string_view key, std::string_view name) const {
     const std::optional<Position> found = LastValue(key, name);
-    return found ? m_sections[found->section].entries[found->entry].value : std::nullopt;
+    if (!found) {
+        return std::nullopt;
+    }
+    const Entry& entry = m_sections[found->section].entries[found->entry];
+    if (!entry.isString) {
+        return std::nullopt;
+    }
+    return Unescape(Line(entry).substr(entry.value.at, entry.value.size));
 }
 
 void RegFile::SetString(std::string_view key, std::string_view name, std::string_view value) {
     if (const std::optional<Position> found = LastValue(key, name)) {
         Entry& existing = m_sections[found->section].entries[found->entry];
-        const std::string lineEnd(LineEnd(existing.text));
-        existing.text = ValueLine(existing.name, value) + lineEnd;
-        existing.value = std::string(value);
+        const std::string lineEnd(LineEnd(Line(existing)));
+        SetLine(existing, ValueLine(NameOf(existing), value) + lineEnd);
+        Describe(existing);
         return;
     }
     const std::vector<size_t> sections = SectionsOf(key);
     Section& section = sections.empty() ? AppendSection(key) : m_sections[sections.back()];
-    std::vector<Entry>& entries = section.entries;
+    std::deque<Entry>& entries = section.entries;
     const auto lastValue =
         std::find_if(entries.rbegin(), entries.rend(), [](const Entry& entry) { return entry.isValue; });
-    const size_t pos = static_cast<size_t>(entries.rend() - lastValue);
-    EndLine(pos == 0 ? section.header : entries[pos - 1].text, m_lineEnd);
-    entries.insert(entries.begin() + static_cast<ptrdiff_t>(pos),
-                   Entry{ValueLine(name, value) + m_lineEnd, true, std::string(name), std::string(value)});
+    size_t pos = static_cast<size_t>(entries.rend() - lastValue);
+    std::string& previous = pos == 0 ? section.header : OwnLine(entries[pos - 1]);
+    EndLine(previous, m_lineEnd);
+    if (TrimBlanks(WithoutLineEnd(previous)).ends_with('\\')) {
+        // A value cut short by the file's end would take the new line as its continuation.
+        Entry blank;
+        SetLine(blank, m_lineEnd);
+        entries.insert(entries.begin() + static_cast<ptrdiff_t>(pos++), blank);
+    }
+    Entry added;
+    SetLine(added, ValueLine(name, value) + m_lineEnd);
+    Describe(added);
+    entries.insert(entries.begin() + static_cast<ptrdiff_t>(pos), added);
 }
 
 bool RegFile::DeleteValue(std::string_view key, std::string_view name) {
     bool removed = false;
     for (const size_t i : SectionsOf(key)) {
         removed |= std::erase_if(m_sections[i].entries, [&](const Entry& entry) {
-                       return entry.isValue && EqualsIgnoreCase(entry.name, name);
+                       return entry.isValue && EqualsIgnoreCase(NameOf(entry), name);
                    }) > 0;
     }
     return removed;
@@ -368,10 +414,12 @@ std::vector<std::string> RegFile::ValueNames(std::string_view key) const {
     std::vector<std::string> names;
     for (const size_t i : SectionsOf(key)) {
         for (const Entry& entry : m_sections[i].entries) {
-            if (entry.isValue && std::none_of(names.begin(), names.end(), [&](const std::string& name) {
-                    return EqualsIgnoreCase(name, entry.name);
-                })) {
-                names.push_back(entry.name);
+            if (!entry.isValue) {
+                continue;
+            }
+            std::string name = NameOf(entry);
+            if (std::none_of(names.begin(), names.end(), [&](const std::string& n) { return EqualsIgnoreCase(n, name); })) {
+                names.push_back(std::move(name));
             }
         }
     }
@@ -385,10 +433,20 @@ std::vector<size_t> RegFile::SectionsOf(std::string_view path) const {
 
 std::optional<RegFile::Position> RegFile::LastValue(std::string_view key, std::string_view name) const {
     std::optional<Position> last;
+    const bool asciiName = IsAscii(name);
     for (const size_t i : SectionsOf(key)) {
-        const std::vector<Entry>& entries = m_sections[i].entries;
+        const std::deque<Entry>& entries = m_sections[i].entries;
         for (size_t j = 0; j < entries.size(); ++j) {
-            if (entries[j].isValue && EqualsIgnoreCase(entries[j].name, name)) {
+            const Entry& entry = entries[j];
+            if (!entry.isValue) {
+                continue;
+            }
+            // Most names are passed over here: two ASCII names of different lengths never match.
+            if (asciiName && entry.asciiName && !entry.escapedName && entry.name.size != name.size()) {
+                continue;
+            }
+            const std::string_view raw = Line(entry).substr(entry.name.at, entry.name.size);
+            if (entry.escapedName ? EqualsIgnoreCase(Unescape(raw), name) : EqualsIgnoreCase(raw, name)) {
                 last = Position{i, j};
             }
         }
@@ -396,17 +454,56 @@ std::optional<RegFile::Position> RegFile::LastValue(std::string_view key, std::s
     return last;
 }
 
+std::string_view RegFile::Line(const Entry& entry) const {
+    return entry.own != NotOwned ? std::string_view(m_owned[entry.own])
+                                 : std::string_view(m_source).substr(entry.begin, entry.size);
+}
+
+std::string& RegFile::OwnLine(Entry& entry) {
+    if (entry.own == NotOwned) {
+        SetLine(entry, std::string(Line(entry)));
+    }
+    return m_owned[entry.own];
+}
+
+void RegFile::SetLine(Entry& entry, std::string text) {
+    if (entry.own == NotOwned) {
+        entry.own = static_cast<uint32_t>(m_owned.size());
+        m_owned.push_back(std::move(text));
+    } else {
+        m_owned[entry.own] = std::move(text);
+    }
+}
+
+std::string RegFile::NameOf(const Entry& entry) const {
+    return Unescape(Line(entry).substr(entry.name.at, entry.name.size));
+}
+
+void RegFile::Describe(Entry& entry) const {
+    const ValueLineParts parts = ParseValueLine(WithoutLineEnd(Line(entry)));
+    entry.isValue = true;
+    entry.isString = parts.isString;
+    entry.escapedName = parts.escapedName;
+    entry.name = Span{static_cast<uint32_t>(parts.name.first), static_cast<uint32_t>(parts.name.second)};
+    entry.value = Span{static_cast<uint32_t>(parts.value.first), static_cast<uint32_t>(parts.value.second)};
+    entry.asciiName = IsAscii(Line(entry).substr(entry.name.at, entry.name.size));
+}
+
 RegFile::Section& RegFile::AppendSection(std::string_view path) {
-    std::vector<Entry>& head = m_sections.front().entries;
+    std::deque<Entry>& head = m_sections.front().entries;
     if (m_sections.size() == 1 && head.empty()) {
-        head.push_back(Entry{std::string(Header) + m_lineEnd, false, {}, {}});
+        Entry header;
+        SetLine(header, std::string(Header) + m_lineEnd);
+        head.push_back(header);
     }
     // Sections are set apart by a blank line.
     Section& last = m_sections.back();
-    std::string& lastLine = last.entries.empty() ? last.header : last.entries.back().text;
+    std::string& lastLine = last.entries.empty() ? last.header : OwnLine(last.entries.back());
     EndLine(lastLine, m_lineEnd);
     if (!TrimBlanks(WithoutLineEnd(lastLine)).empty()) {
-        last.entries.push_back(Entry{m_lineEnd, false, {}, {}});
+        Entry blank;
+        SetLine(blank, m_lineEnd);
+        last.entries.push_back(blank);
     }
     const std::string normalized = NormalizedPath(path);
     m_sections.push_back(Section{"[" + normalized + "]" + m_lineEnd, normalized, {}});

@@ -1,4 +1,6 @@
 #pragma once
+#include <cstdint>
+#include <deque>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -22,7 +24,7 @@ public:
     // is no registry file at all (no REGEDIT4 first line, NUL bytes, UTF-16)
     // raises 1004 naming `source`. A single malformed line is kept as it
     // stands, means nothing, and is described by Problem().
-    static RegFile Parse(std::string_view text, const std::string& source);
+    static RegFile Parse(std::string text, const std::string& source);
     std::string Serialize() const;
 
     // The first malformed line, with the file and the line number.
@@ -54,33 +56,58 @@ public:
     std::vector<std::string> ValueNames(std::string_view key) const;
 
 private:
-    // One line of a section (a value with its continuation lines), with its line ending.
-    struct Entry {
-        std::string text;
-        bool isValue = false;
-        std::string name;
-        std::optional<std::string> value; // set for string values
+    // A run of bytes within a line.
+    struct Span {
+        uint32_t at = 0;
+        uint32_t size = 0;
     };
+    // One line of a section (a value with its continuation lines), with its
+    // line ending. Lines as read stay in m_source and are referred to; a line
+    // written since is kept in m_owned. Names and values are the quoted texts
+    // as they stand in the line, unescaped when asked for, so reading a large
+    // file copies nothing.
+    struct Entry {
+        uint32_t begin = 0; // in m_source, files being bounded well below 4 GiB
+        uint32_t size = 0;
+        uint32_t own = NotOwned; // index in m_owned
+        bool isValue = false;
+        bool isString = false;
+        bool asciiName = false;
+        bool escapedName = false;
+        Span name;  // empty for the default value "@"
+        Span value; // set for string values
+    };
+    static constexpr uint32_t NotOwned = UINT32_MAX;
     // A key's header line and the lines up to the next header. The first
     // section is the file's head ("REGEDIT4", comments) and has no header.
     struct Section {
         std::string header;
-        std::string path;   // empty for the head and for a malformed header
-        std::vector<Entry> entries;
+        std::string path; // empty for the head and for a malformed header
+        std::deque<Entry> entries; // no reallocation while a large file is read
     };
-
-    // The sections of the key, in file order.
-    std::vector<size_t> SectionsOf(std::string_view path) const;
     struct Position {
         size_t section;
         size_t entry;
     };
+
+    std::string_view Line(const Entry& entry) const;
+    std::string& OwnLine(Entry& entry);
+    // Makes the entry's line `text`, kept by the file.
+    void SetLine(Entry& entry, std::string text);
+    std::string NameOf(const Entry& entry) const;
+    // Marks a value line as such, with where its name and value stand; raises
+    // a problem of the line when it is malformed.
+    void Describe(Entry& entry) const;
     // Where the value is set; the last line wins when a name comes twice.
     std::optional<Position> LastValue(std::string_view key, std::string_view name) const;
+    // The sections of the key, in file order.
+    std::vector<size_t> SectionsOf(std::string_view path) const;
     Section& AppendSection(std::string_view path);
     void Index(size_t section);
     void Reindex();
 
+    std::string m_source; // the text as read
+    std::vector<std::string> m_owned;
     std::vector<Section> m_sections = std::vector<Section>(1);
     std::string m_lineEnd = "\n";
     std::optional<std::string> m_problem;

@@ -1,0 +1,70 @@
+#pragma once
+#include "xlsx/SourcePackage.hpp"
+
+#include <cstdint>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+namespace vantor::model {
+class Worksheet;
+}
+
+namespace vantor::xlsx {
+
+class StylesWriter;
+
+// The shared strings of a save, each text once, in order of first use.
+struct SharedStrings {
+    std::vector<const std::string*> texts;
+    std::unordered_map<std::string, uint32_t> index;
+    uint32_t references = 0;
+    uint32_t IndexOf(const std::string& text) {
+        ++references;
+        const auto [it, fresh] = index.try_emplace(text, static_cast<uint32_t>(texts.size()));
+        if (fresh) {
+            texts.push_back(&it->first);
+        }
+        return it->second;
+    }
+};
+
+// Writes one worksheet part: the cells are written straight to text, row by
+// row; the rest of the part comes from the part as read (or a new one), with
+// the sheet's view, sizes and column formats of the model.
+class SheetWriter {
+public:
+    SheetWriter(const model::Worksheet& sheet, const SourceSheet* source, StylesWriter& styles,
+                SharedStrings& strings, bool date1904, bool active);
+
+    // Whether the view's "show zeros" is written, or left as the part had it.
+    void SetWriteZeros(bool write) { m_bWriteZeros = write; }
+    // The part's text; `drawingId` names the relationship of the notes' drawing ("" for none).
+    std::string Text(const std::string& drawingId);
+    // The format record of the sheet's empty cells at the top left, the one
+    // every cell without one of its own has.
+    static uint32_t BackgroundFormat(const model::Worksheet& sheet, StylesWriter& styles);
+
+private:
+    void ComputeColumns();
+    void WriteRows(std::string& out);
+    void UpdateView(pugi::xml_node root);
+    std::string ColumnsText() const;
+
+    const model::Worksheet& m_sheet;
+    const SourceSheet* m_pSource;
+    StylesWriter& m_styles;
+    SharedStrings& m_strings;
+    bool m_bDate1904;
+    bool m_bActive;
+    bool m_bWriteZeros = true;
+    std::vector<uint32_t> m_background;    // style id of each column's empty cells
+    std::vector<uint32_t> m_columnFormat;  // format record of each column's empty cells
+    int32_t m_lastColumn = -1;             // the last column any cell is written in
+    int32_t m_lastRow = -1;
+    double m_defaultHeight = 15;
+    double m_defaultWidth = 8.43;
+    std::string m_dimension = "A1";
+};
+
+} // namespace vantor::xlsx
