@@ -98,12 +98,12 @@ void Session::FlushTrace() {
 int Session::Run(std::istream& script) {
     std::string line;
     int lineNo = 0;
-    while (std::getline(script, line)) {
+    for (LineRead read; (read = ReadLine(script, line)) != LineRead::End;) {
         ++lineNo;
-        if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
-        }
         try {
+            if (read == LineRead::TooLong) {
+                throw ScriptError("the line is longer than 1 MiB");
+            }
             Execute(line);
         } catch (const ScriptError& e) {
             FlushTrace();
