@@ -200,4 +200,36 @@ void BM_EditOneValueBesideAMillionValues(benchmark::State& state) {
 }
 BENCHMARK(BM_EditOneValueBesideAMillionValues)->Unit(benchmark::kMicrosecond);
 
+// Single cells formatted one after another down a column, each through a
+// fresh range as a page or a file reader would: neighbours differ, so the
+// column gains a run with every write, and 1,000 distinct colours recur.
+// The time per write should not grow with what the column already holds:
+// 100,000 writes should take at most twelve times what 10,000 take.
+void BM_SingleCellWritesDownAColumn(benchmark::State& state) {
+    const auto writes = static_cast<int32_t>(state.range(0));
+    for (auto _ : state) {
+        state.PauseTiming();
+        const auto app = Application::Create({"DejaVu Sans"});
+        const auto sheet = app->AddWorkbook("Writes")->Sheet(0);
+        state.ResumeTiming();
+        for (int32_t row = 0; row < writes; ++row) {
+            const ObjectRef range(sheet->RangeOf(CellRect{row, 0, row, 0}));
+            range.Get("Font").ToObject().Put("color", row % 1000 + 1);
+            range.Call("Apply");
+        }
+        state.PauseTiming();
+        benchmark::DoNotOptimize(sheet->Store().StyleAt(writes - 1, 0));
+        state.ResumeTiming();
+    }
+    state.counters["per_write"] =
+        benchmark::Counter(static_cast<double>(writes) * static_cast<double>(state.iterations()),
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_SingleCellWritesDownAColumn)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+
 } // namespace

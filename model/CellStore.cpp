@@ -3,6 +3,7 @@
 #include "model/Constants.hpp"
 #include "model/StyleTable.hpp"
 
+#include <algorithm>
 #include <unordered_map>
 
 namespace vantor::model {
@@ -12,6 +13,9 @@ using constants::kRowCount;
 
 // A memo entry not yet mapped.
 constexpr uint32_t kUnmapped = UINT32_MAX;
+// Blocks of at most this many cells look their styles up in a short list
+// instead of tables as long as the style table.
+constexpr int64_t kSmallBlockCells = 4096;
 
 // One more row and column than the sheet shows: their top and left edges are
 // the bottom and right edges of the last row and column.
@@ -30,6 +34,11 @@ void CellStore::Restore(const CellState& state) {
     Changed();
 }
 
+void CellStore::RestoreColumns(const RunList<ColumnPtr>& columns) {
+    m_state.columns = columns;
+    Changed();
+}
+
 uint32_t CellStore::StyleAt(int32_t row, int32_t column) const {
     return m_state.columns.At(column)->At(row);
 }
@@ -44,46 +53,141 @@ void CellStore::ForEachColumn(
 template <typename F>
 ColumnPtr CellStore::PatchedColumn(const ColumnPtr& column, int32_t first, int32_t last,
                                    F&& newIdOf, const ColumnStyles* neighbour) const {
-    const std::vector<int32_t>& ends = column->Ends();
-    const std::vector<uint32_t>& ids = column->Ids();
-    const size_t k0 = column->RunIndexAt(first);
-    const size_t k1 = column->RunIndexAt(last);
-    if (column->RunStart(k0) == first && ends[k1] == last + 1) {
+    using Piece = ColumnStyles::Piece;
+    using PiecePtr = ColumnStyles::PiecePtr;
+    const std::vector<PiecePtr>& pieces = column->Pieces();
+    const size_t p0 = column->PieceIndexAt(first);
+    const size_t p1 = column->PieceIndexAt(last);
+    const size_t k0 = ColumnStyles::RunIn(*pieces[p0], first);
+    const size_t k1 = ColumnStyles::RunIn(*pieces[p1], last);
+    const int32_t pieceStart = p0 == 0 ? 0 : pieces[p0 - 1]->Last();
+    const int32_t blockStart = k0 == 0 ? pieceStart : (*pieces[p0]->ends)[k0 - 1];
+    if (blockStart == first && (*pieces[p1]->ends)[k1] == last + 1) {
         // The block covers whole runs: the new ids go in place, and unless
         // neighbours come out equal the run ends stay as they are.
-        std::vector<uint32_t> out(ids);
-        for (size_t k = k0; k <= k1; ++k) {
-            out[k] = newIdOf(ids[k]);
-        }
-        const bool changed = out != ids;
+        std::vector<PiecePtr> out(pieces);
+        bool changed = false;
         bool joins = false;
-        for (size_t k = std::max<size_t>(k0, 1); k <= std::min(k1 + 1, out.size() - 1); ++k) {
-            joins |= out[k] == out[k - 1];
+        bool hasPrevious = k0 > 0 || p0 > 0;
+        uint32_t previous = k0 > 0   ? pieces[p0]->ids[k0 - 1]
+                            : p0 > 0 ? pieces[p0 - 1]->ids.back()
+                                     : 0;
+        for (size_t p = p0; p <= p1; ++p) {
+            const Piece& piece = *pieces[p];
+            std::vector<uint32_t> ids(piece.ids);
+            const size_t ka = p == p0 ? k0 : 0;
+            const size_t kb = p == p1 ? k1 : ids.size() - 1;
+            for (size_t k = ka; k <= kb; ++k) {
+                ids[k] = newIdOf(piece.ids[k]);
+                joins |= hasPrevious && ids[k] == previous;
+                previous = ids[k];
+                hasPrevious = true;
+            }
+            if (ids != piece.ids) {
+                changed = true;
+                out[p] = std::make_shared<const Piece>(Piece{piece.ends, std::move(ids)});
+            }
         }
         if (!changed) {
             return column;
         }
+        const Piece& lastPiece = *pieces[p1];
+        if (k1 + 1 < lastPiece.ids.size()) {
+            joins |= lastPiece.ids[k1 + 1] == previous;
+        } else if (p1 + 1 < pieces.size()) {
+            joins |= pieces[p1 + 1]->ids.front() == previous;
+        }
         if (!joins) {
-            return std::make_shared<const ColumnStyles>(m_pTable, column->SharedEnds(),
-                                                        std::move(out));
+            return std::make_shared<const ColumnStyles>(m_pTable, std::move(out));
         }
     }
-    // Otherwise the runs are built anew: split at the block's edges, joined where equal.
-    RunList<uint32_t> runs;
-    for (size_t k = 0; k < ids.size(); ++k) {
-        const int32_t start = column->RunStart(k);
-        if (start < first) {
-            runs.Append(std::min(ends[k], first), ids[k]);
+    // Otherwise the pieces holding the block are built anew: split at the
+    // block's edges, joined where equal, and cut into even pieces. A piece on
+    // either side is taken in where runs may join across the block's edge, or
+    // where a small piece would otherwise be left.
+    constexpr size_t kSmallPiece = ColumnStyles::kPieceRuns / 4;
+    const size_t q0 =
+        p0 > 0 && (first == pieceStart || pieces[p0]->ids.size() < kSmallPiece) ? p0 - 1 : p0;
+    const size_t q1 = p1 + 1 < pieces.size() && (last + 1 == pieces[p1]->Last() ||
+                                                 pieces[p1]->ids.size() < kSmallPiece)
+                          ? p1 + 1
+                          : p1;
+    std::vector<int32_t> ends;
+    std::vector<uint32_t> ids;
+    const auto append = [&](int32_t end, uint32_t id) {
+        if (!ids.empty() && ids.back() == id) {
+            ends.back() = end;
+        } else {
+            ends.push_back(end);
+            ids.push_back(id);
         }
-        if (start <= last && ends[k] > first) {
-            runs.Append(std::min(ends[k], last + 1), newIdOf(ids[k]));
+    };
+    bool changed = false;
+    bool joinNext = false; // the run after the block may join the block's last run
+    int32_t start = q0 == 0 ? 0 : pieces[q0 - 1]->Last();
+    for (size_t q = q0; q <= q1; ++q) {
+        const std::vector<int32_t>& pe = *pieces[q]->ends;
+        const std::vector<uint32_t>& pi = pieces[q]->ids;
+        // Runs that end before the block are copied as they are.
+        size_t k = static_cast<size_t>(std::upper_bound(pe.begin(), pe.end(), first) - pe.begin());
+        ends.insert(ends.end(), pe.begin(), pe.begin() + static_cast<std::ptrdiff_t>(k));
+        ids.insert(ids.end(), pi.begin(), pi.begin() + static_cast<std::ptrdiff_t>(k));
+        if (k > 0) {
+            start = pe[k - 1];
         }
-        if (ends[k] > last + 1) {
-            runs.Append(ends[k], ids[k]);
+        for (; k < pi.size() && start <= last; ++k) {
+            const int32_t end = pe[k];
+            const uint32_t id = pi[k];
+            if (start < first) {
+                append(first, id);
+            }
+            const uint32_t newId = newIdOf(id);
+            changed |= newId != id;
+            append(std::min(end, last + 1), newId);
+            if (end > last + 1) {
+                append(end, id);
+            }
+            joinNext = end == last + 1;
+            start = end;
         }
+        if (joinNext && k < pi.size()) {
+            append(pe[k], pi[k]);
+            start = pe[k];
+            ++k;
+            joinNext = false;
+        }
+        // Runs after the block are copied as they are.
+        ends.insert(ends.end(), pe.begin() + static_cast<std::ptrdiff_t>(k), pe.end());
+        ids.insert(ids.end(), pi.begin() + static_cast<std::ptrdiff_t>(k), pi.end());
+        start = pe.back();
     }
-    auto result = std::make_shared<const ColumnStyles>(m_pTable, runs, neighbour);
-    return result->SameRuns(*column) ? column : result;
+    if (!changed) {
+        return column;
+    }
+    const size_t count = (ids.size() + ColumnStyles::kPieceRuns - 1) / ColumnStyles::kPieceRuns;
+    std::vector<PiecePtr> out;
+    out.reserve(pieces.size() - (q1 - q0 + 1) + count);
+    out.insert(out.end(), pieces.begin(), pieces.begin() + static_cast<std::ptrdiff_t>(q0));
+    for (size_t i = 0; i < count; ++i) {
+        const auto from = static_cast<std::ptrdiff_t>(ids.size() * i / count);
+        const auto to = static_cast<std::ptrdiff_t>(ids.size() * (i + 1) / count);
+        Piece piece;
+        piece.ids.assign(ids.begin() + from, ids.begin() + to);
+        // Columns formatted alike share their ends.
+        const size_t at = out.size();
+        if (neighbour != nullptr && at < neighbour->Pieces().size() &&
+            std::equal(ends.begin() + from, ends.begin() + to,
+                       neighbour->Pieces()[at]->ends->begin(),
+                       neighbour->Pieces()[at]->ends->end())) {
+            piece.ends = neighbour->Pieces()[at]->ends;
+        } else {
+            piece.ends = std::make_shared<const std::vector<int32_t>>(ends.begin() + from,
+                                                                      ends.begin() + to);
+        }
+        out.push_back(std::make_shared<const Piece>(std::move(piece)));
+    }
+    out.insert(out.end(), pieces.begin() + static_cast<std::ptrdiff_t>(q1 + 1), pieces.end());
+    return std::make_shared<const ColumnStyles>(m_pTable, std::move(out));
 }
 
 template <typename F>
@@ -109,11 +213,15 @@ RunList<ColumnPtr> CellStore::RebuildColumns(const CellRect& rect, F&& newIdOf,
         return columns;
     }
     // Neighbouring columns that came out equal share one column, so a block
-    // formatted and then cleared costs nothing any more.
+    // formatted and then cleared costs nothing any more. Only the block's
+    // columns and their neighbours can have come out equal.
     RunList<ColumnPtr> joined;
     const auto& runs = columns.Runs();
     for (size_t k = 0; k < runs.size(); ++k) {
-        const bool equalToPrevious = k > 0 && runs[k - 1].value->SameRuns(*runs[k].value);
+        const bool nearBlock =
+            runs[k].end >= rect.firstColumn && columns.RunStart(k) <= rect.lastColumn + 1;
+        const bool equalToPrevious =
+            k > 0 && nearBlock && runs[k - 1].value->SameRuns(*runs[k].value);
         joined.Append(runs[k].end, equalToPrevious ? joined.Runs().back().value : runs[k].value);
     }
     return joined;
@@ -122,6 +230,9 @@ RunList<ColumnPtr> CellStore::RebuildColumns(const CellRect& rect, F&& newIdOf,
 std::vector<uint32_t> CellStore::PatchStyles(const CellRect& rect, const StylePatch& patch) {
     StyleTable& table = *m_pTable;
     const uint32_t number = table.PatchNumber(patch);
+    if (rect.CellCount() <= kSmallBlockCells) {
+        return PatchSmallBlock(rect, patch, number);
+    }
     std::vector<uint32_t> memo(table.IdLimit(), kUnmapped);
     std::vector<uint32_t> newIds;
     // A change made before (turning bold on and off, say) usually finds every
@@ -152,14 +263,11 @@ std::vector<uint32_t> CellStore::PatchStyles(const CellRect& rect, const StylePa
     // runs rewritten from that table.
     std::vector<uint8_t> present(table.IdLimit(), 0);
     uint8_t* const marks = present.data();
-    m_state.columns.ForEach(rect.firstColumn, rect.lastColumn,
-                            [&](int32_t, int32_t, const ColumnPtr& column) {
-                                const uint32_t* ids = column->Ids().data();
-                                const size_t last = column->RunIndexAt(rect.lastRow);
-                                for (size_t k = column->RunIndexAt(rect.firstRow); k <= last; ++k) {
-                                    marks[ids[k]] = 1;
-                                }
-                            });
+    m_state.columns.ForEach(
+        rect.firstColumn, rect.lastColumn, [&](int32_t, int32_t, const ColumnPtr& column) {
+            column->ForEachRun(rect.firstRow, rect.lastRow,
+                               [marks](int32_t, int32_t, uint32_t id) { marks[id] = 1; });
+        });
     std::vector<uint32_t> ids;
     for (uint32_t id = 0; id < present.size(); ++id) {
         if (present[id]) {
@@ -177,6 +285,33 @@ std::vector<uint32_t> CellStore::PatchStyles(const CellRect& rect, const StylePa
     return newIds;
 }
 
+std::vector<uint32_t> CellStore::PatchSmallBlock(const CellRect& rect, const StylePatch& patch,
+                                                 uint32_t number) {
+    // A small block holds few styles: they are gathered and looked up in a
+    // short sorted list, so the cost does not depend on how many styles the
+    // workbook holds.
+    std::vector<uint32_t> ids;
+    m_state.columns.ForEach(
+        rect.firstColumn, rect.lastColumn, [&](int32_t, int32_t, const ColumnPtr& column) {
+            column->ForEachRun(rect.firstRow, rect.lastRow,
+                               [&ids](int32_t, int32_t, uint32_t id) { ids.push_back(id); });
+        });
+    std::sort(ids.begin(), ids.end());
+    ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
+    std::vector<uint32_t> newIds;
+    m_pTable->ApplyPatch(number, patch, ids, newIds);
+    const bool go = true;
+    m_state.columns = RebuildColumns(
+        rect,
+        [&](uint32_t id) {
+            return newIds[static_cast<size_t>(std::lower_bound(ids.begin(), ids.end(), id) -
+                                              ids.begin())];
+        },
+        go);
+    Changed();
+    return newIds;
+}
+
 void CellStore::MarkStyles(std::vector<uint8_t>& used) const {
     MarkStylesOutside(CellRect{0, 0, -1, -1}, used);
 }
@@ -190,22 +325,14 @@ void CellStore::MarkStylesOutside(const CellRect& rect, std::vector<uint8_t>& us
             return;
         }
         it->second = whole;
-        const std::vector<uint32_t>& ids = column->Ids();
+        const auto mark = [&used](int32_t, int32_t, uint32_t id) { used[id] = 1; };
         if (whole) {
-            for (const uint32_t id : ids) {
-                used[id] = 1;
-            }
+            column->ForEachRun(0, kRowCount, mark);
             return;
         }
         // The runs that reach above the block's first row or below its last.
-        const size_t k0 = column->RunIndexAt(rect.firstRow);
-        const size_t k1 = column->RunIndexAt(rect.lastRow);
-        for (size_t k = 0; k < k0 || (k == k0 && column->RunStart(k0) < rect.firstRow); ++k) {
-            used[ids[k]] = 1;
-        }
-        for (size_t k = column->Ends()[k1] > rect.lastRow + 1 ? k1 : k1 + 1; k < ids.size(); ++k) {
-            used[ids[k]] = 1;
-        }
+        column->ForEachRun(0, rect.firstRow - 1, mark);
+        column->ForEachRun(rect.lastRow + 1, kRowCount, mark);
     });
 }
 

@@ -39,6 +39,8 @@ public:
     StyleTable& Table() const { return *m_pTable; }
     const CellState& State() const { return m_state; }
     void Restore(const CellState& state);
+    // Puts back the styles alone.
+    void RestoreColumns(const RunList<ColumnPtr>& columns);
     // Changes with every change of the cells, so readers can keep what they computed.
     uint64_t Version() const { return m_version; }
 
@@ -91,6 +93,9 @@ private:
     // neighbouring columns joined.
     template <typename F>
     RunList<ColumnPtr> RebuildColumns(const CellRect& rect, F&& newIdOf, const bool& go) const;
+    // PatchStyles for a block of few cells.
+    std::vector<uint32_t> PatchSmallBlock(const CellRect& rect, const StylePatch& patch,
+                                          uint32_t number);
     void Changed() { ++m_version; }
 
     std::shared_ptr<StyleTable> m_pTable;

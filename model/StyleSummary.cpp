@@ -42,9 +42,6 @@ StyleSummary::StyleSummary(const CellStore& store, const CellRect& rect) {
     store.ForEachColumn(
         rect.firstColumn, rect.lastColumn + 1,
         [&](int32_t c1, int32_t c2, const ColumnStyles& column) {
-            const std::vector<int32_t>& ends = column.Ends();
-            const std::vector<uint32_t>& ids = column.Ids();
-            const size_t firstRun = column.RunIndexAt(r1);
             if (c1 <= rect.lastColumn) {
                 unsigned columnGroups = 1u << Cells;
                 if (c1 <= rect.firstColumn) {
@@ -57,23 +54,22 @@ StyleSummary::StyleSummary(const CellStore& store, const CellRect& rect) {
                 // every later run within the block hold inside horizontal lines
                 // when they reach below the first row.
                 const unsigned below = columnGroups | (1u << InsideHorizontal);
-                merge(ids[firstRun],
-                      (std::min(ends[firstRun] - 1, r2) > r1 ? below : columnGroups) | (1u << Top));
-                size_t k = firstRun + 1;
-                for (; k < ids.size() && ends[k - 1] <= r2; ++k) {
-                    const uint32_t id = ids[k];
-                    if (below & ~seen[id]) {
+                bool firstRun = true;
+                column.ForEachRun(r1, r2, [&](int32_t, int32_t end, uint32_t id) {
+                    if (firstRun) {
+                        merge(id,
+                              (std::min(end - 1, r2) > r1 ? below : columnGroups) | (1u << Top));
+                        firstRun = false;
+                    } else if (below & ~seen[id]) {
                         merge(id, below);
                     }
-                }
+                });
                 // The run holding the row under the block holds the bottom edges.
-                merge(ends[k - 1] > r2 + 1 ? ids[k - 1] : ids[k], 1u << Bottom);
+                merge(column.At(r2 + 1), 1u << Bottom);
             }
             if (c2 > rect.lastColumn) {
-                for (size_t k = firstRun; k < ids.size() && (k == firstRun || ends[k - 1] <= r2);
-                     ++k) {
-                    merge(ids[k], 1u << Right);
-                }
+                column.ForEachRun(r1, r2,
+                                  [&](int32_t, int32_t, uint32_t id) { merge(id, 1u << Right); });
             }
         });
 }

@@ -147,8 +147,10 @@ void StyleTable::CollectIfAbove(size_t threshold) {
     std::vector<uint8_t> used(m_styles.size(), 0);
     used[0] = 1;
     for (const ColumnStyles* column : m_columns) {
-        for (const uint32_t id : column->Ids()) {
-            used[id] = 1;
+        for (const ColumnStyles::PiecePtr& piece : column->Pieces()) {
+            for (const uint32_t id : piece->ids) {
+                used[id] = 1;
+            }
         }
     }
     for (uint32_t id = 0; id < m_styles.size(); ++id) {

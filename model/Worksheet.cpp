@@ -110,7 +110,9 @@ void Worksheet::PatchStyles(const std::vector<std::pair<CellRect, StylePatch>>& 
     const auto book = Book();
     StyleTable& table = *book->Styles();
     {
-        const CellState before = m_store.State();
+        // A patch changes the styles only: the undo step keeps just those, so
+        // that its cost does not depend on the values and notes the sheet holds.
+        const RunList<ColumnPtr> before = m_store.State().columns;
         std::vector<uint32_t> newIds;
         for (const auto& [rect, patch] : patches) {
             newIds = m_store.PatchStyles(rect, patch);
@@ -120,12 +122,21 @@ void Worksheet::PatchStyles(const std::vector<std::pair<CellRect, StylePatch>>& 
         if (table.RecordCount() > constants::kMaxStyles &&
             (patches.size() == 1 ? book->StylesInUse(*this, patches.front().first, newIds)
                                  : book->StylesInUse()) > constants::kMaxStyles) {
-            m_store.Restore(before);
+            m_store.RestoreColumns(before);
             throw AutomationError(
                 err::ApplicationDefined,
                 "Too many different cell formats: a workbook keeps at most 65536");
         }
-        Record(before);
+        book->SetSaved(false);
+        auto self = std::static_pointer_cast<Worksheet>(shared_from_this());
+        book->History().Record(UndoChange{[self, before] {
+                                              self->m_store.RestoreColumns(before);
+                                              self->Book()->SetSaved(false);
+                                          },
+                                          [self, after = m_store.State().columns] {
+                                              self->m_store.RestoreColumns(after);
+                                              self->Book()->SetSaved(false);
+                                          }});
     }
     // Once the state before is let go (unless an undo step keeps it), the
     // styles only it used can be reclaimed.

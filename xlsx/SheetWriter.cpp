@@ -107,11 +107,12 @@ void SheetWriter::ComputeColumns() {
         if (column->RunCount() > 1 && a < kColumnCount) {
             m_lastColumn = std::max(m_lastColumn, std::min(b, kColumnCount - 1));
             // The runs above the empty cells at the bottom, and the bottom edge of the last row.
-            const size_t k = column->RunIndexAt(kRowCount - 1);
-            int32_t last = column->RunStart(k) - 1;
-            if (k + 1 < column->RunCount()) {
-                last = kRowCount - 1;
-            }
+            int32_t last = -1;
+            bool firstRun = true;
+            column->ForEachRun(kRowCount - 1, kRowCount, [&](int32_t start, int32_t, uint32_t) {
+                last = firstRun ? start - 1 : kRowCount - 1;
+                firstRun = false;
+            });
             m_lastRow = std::max(m_lastRow, last);
         }
     });
@@ -189,14 +190,11 @@ void SheetWriter::WriteRows(std::string& out) {
             }
             ids[c].resize(static_cast<size_t>(count) + 1);
             const int32_t last = std::min(r1 + 1, kRowCount);
-            for (size_t k = column->RunIndexAt(r0); k < column->RunCount(); ++k) {
-                const int32_t from = std::max(column->RunStart(k), r0);
-                const int32_t to = std::min(column->Ends()[k] - 1, last);
-                if (from > to) {
-                    break;
-                }
-                std::fill(ids[c].begin() + (from - r0), ids[c].begin() + (to - r0) + 1, column->Ids()[k]);
-            }
+            column->ForEachRun(r0, last, [&](int32_t start, int32_t end, uint32_t id) {
+                const int32_t from = std::max(start, r0);
+                const int32_t to = std::min(end - 1, last);
+                std::fill(ids[c].begin() + (from - r0), ids[c].begin() + (to - r0) + 1, id);
+            });
         }
         auto idAt = [&](int32_t row, size_t c) {
             return ids[c].empty() ? m_background[c] : ids[c][static_cast<size_t>(row - r0)];

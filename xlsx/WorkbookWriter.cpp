@@ -303,17 +303,20 @@ void WorkbookWriter::Write(const std::string& path) {
             // Runs down each column of cells alike in their control.
             sheet->Store().ForEachColumn(0, model::constants::kColumnCount - 1,
                                          [&](int32_t a, int32_t b, const model::ColumnStyles& column) {
+                std::vector<std::pair<int32_t, uint32_t>> runs; // (end, id)
+                column.ForEachRun(0, model::constants::kRowCount, [&](int32_t, int32_t end, uint32_t id) {
+                    runs.emplace_back(end, id);
+                });
                 for (int32_t c = a; c <= b; ++c) {
-                    for (size_t k = 0; k < column.RunCount();) {
-                        const model::Style& style = table.Get(column.Ids()[k]);
+                    for (size_t k = 0; k < runs.size();) {
+                        const model::Style& style = table.Get(runs[k].second);
                         size_t m = k + 1;
-                        while (m < column.RunCount() &&
-                               table.Get(column.Ids()[m]).controlKind == style.controlKind &&
-                               table.Get(column.Ids()[m]).hideOnDeactivate == style.hideOnDeactivate) {
+                        while (m < runs.size() && table.Get(runs[m].second).controlKind == style.controlKind &&
+                               table.Get(runs[m].second).hideOnDeactivate == style.hideOnDeactivate) {
                             ++m;
                         }
-                        const int32_t top = column.RunStart(k);
-                        const int32_t bottom = std::min(column.Ends()[m - 1], model::constants::kRowCount) - 1;
+                        const int32_t top = k == 0 ? 0 : runs[k - 1].first;
+                        const int32_t bottom = std::min(runs[m - 1].first, model::constants::kRowCount) - 1;
                         k = m;
                         if ((style.controlKind == 0 && !style.hideOnDeactivate) || top > bottom) {
                             continue;

@@ -4,6 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+#include <string>
+#include <vector>
+
 using namespace vantor;
 using namespace vantor::model;
 using namespace vantor::model::test;
@@ -50,7 +55,7 @@ TEST_F(StyleStorage, EqualStylesAreStoredOnceWhereverAndWheneverTheyAreMade) {
 TEST_F(StyleStorage, ColumnRunsJoinWhereStylesBecomeEqualAndSplitAtBlockEdges) {
     LoadColoursDownColumnA(6);
     const auto column = [&] { return sheet->Store().State().columns.At(0); };
-    ApplyFont("A2:A5", "color", 1); // A1 already has colour 1: joins with it
+    ApplyFont("A2:A5", "color", 1);      // A1 already has colour 1: joins with it
     EXPECT_EQ(column()->RunCount(), 3u); // A1:A5, A6, the rest
     EXPECT_EQ(At("A1:A5").Get("Font").ToObject().Get("color"), Variant(1));
     EXPECT_EQ(At("A6").Get("Font").ToObject().Get("color"), Variant(6));
@@ -64,11 +69,12 @@ TEST_F(StyleStorage, ColumnRunsJoinWhereStylesBecomeEqualAndSplitAtBlockEdges) {
     const auto before = column();
     ApplyFont("A1:A6", "Bold", true);
     EXPECT_EQ(column()->RunCount(), before->RunCount());
-    EXPECT_EQ(column()->SharedEnds(), before->SharedEnds());
+    EXPECT_TRUE(column()->SharesEndsWith(*before));
     EXPECT_EQ(At("A3").Get("Font").ToObject().Get("color"), Variant(9));
     EXPECT_EQ(At("A1:A6").Get("Font").ToObject().Get("Bold"), Variant(true));
-    for (size_t k = 1; k < column()->RunCount(); ++k) {
-        EXPECT_NE(column()->Ids()[k], column()->Ids()[k - 1]);
+    const std::vector<uint32_t> ids = column()->Ids();
+    for (size_t k = 1; k < ids.size(); ++k) {
+        EXPECT_NE(ids[k], ids[k - 1]);
     }
     // Columns with the same run boundaries share them, loaded or formatted.
     Style base = book->Styles()->Default();
@@ -78,11 +84,76 @@ TEST_F(StyleStorage, ColumnRunsJoinWhereStylesBecomeEqualAndSplitAtBlockEdges) {
     italic.italic = true;
     sheet->LoadColumnStyles(2, {{2, base}, {6, italic}});
     const auto& columns = sheet->Store().State().columns;
-    EXPECT_EQ(columns.At(1)->SharedEnds(), columns.At(2)->SharedEnds());
+    EXPECT_TRUE(columns.At(1)->SharesEndsWith(*columns.At(2)));
     ApplyFont("B4:C4", "Size", 20); // splits a run of each column
     EXPECT_EQ(columns.At(1)->RunCount(), 5u);
-    EXPECT_EQ(columns.At(1)->SharedEnds(), columns.At(2)->SharedEnds());
+    EXPECT_TRUE(columns.At(1)->SharesEndsWith(*columns.At(2)));
     EXPECT_NE(columns.At(1)->Ids(), columns.At(2)->Ids());
+}
+
+// A column of thousands of runs is kept in pieces; writes of single cells and
+// short blocks anywhere, across piece edges too, and long blocks over many
+// pieces must leave it equal to a plain list of the rows' colours, with no two
+// neighbouring runs alike, and an undo step must bring back the column as it was.
+TEST_F(StyleStorage, LongColumnsAgreeWithAPlainListUnderScatteredWritesAndUndo) {
+    constexpr auto kPiece = static_cast<int32_t>(ColumnStyles::kPieceRuns);
+    constexpr int32_t kLoaded = 3 * kPiece + 500;
+    constexpr int32_t kRows = kLoaded + 200;
+    LoadColoursDownColumnA(kLoaded);
+    std::vector<int32_t> expected(kRows, 0); // 0: automatic, read as black
+    for (int32_t r = 0; r < kLoaded; ++r) {
+        expected[r] = r + 1;
+    }
+    const auto check = [&](const char* when) {
+        const ColumnStyles& column = *sheet->Store().State().columns.At(0);
+        const StyleTable& table = *book->Styles();
+        size_t changes = 1;
+        for (int32_t r = 0; r < kRows; ++r) {
+            const uint32_t color = table.Get(column.At(r)).fontColor;
+            ASSERT_EQ(color == kAutoColor ? 0 : static_cast<int32_t>(color), expected[r])
+                << when << ", row " << r + 1;
+            changes += r > 0 && expected[r] != expected[r - 1];
+        }
+        EXPECT_EQ(column.RunCount(), changes) << when; // plain rows below kRows: one more run
+        const std::vector<uint32_t> ids = column.Ids();
+        for (size_t k = 1; k < ids.size(); ++k) {
+            ASSERT_NE(ids[k], ids[k - 1]) << when << ", run " << k;
+        }
+    };
+    const auto write = [&](int32_t first, int32_t last, int32_t color) {
+        ApplyFont("A" + std::to_string(first + 1) + ":A" + std::to_string(last + 1), "color",
+                  color);
+        std::fill(expected.begin() + first, expected.begin() + last + 1, color);
+    };
+    std::mt19937 random(7);
+    const auto pick = [&](int32_t from, int32_t to) {
+        return std::uniform_int_distribution<int32_t>(from, to)(random);
+    };
+    for (int32_t i = 0; i < 300; ++i) {
+        // Few colours, so that writes often join runs; rows near piece edges often.
+        const int32_t row = i % 3 == 0 ? pick(0, 3) * kPiece + pick(-2, 2) : pick(0, kRows - 50);
+        const int32_t first = std::clamp(row, 0, kRows - 50);
+        write(first, first + (i % 4 == 0 ? pick(1, 40) : 0), pick(1, 4));
+    }
+    check("after single cells and short blocks");
+    write(100, 2 * kPiece + 100, 2);
+    write(1000, 1000, 3);
+    check("after a long block");
+    EXPECT_EQ(At("A1002:A" + std::to_string(2 * kPiece + 101)).Get("Font").Get("color"),
+              Variant(2)); // read over pieces
+    EXPECT_TRUE(At("A1000:A1002").Get("Font").Get("color").IsNull());
+
+    const std::vector<int32_t> before = expected;
+    app->BeginUndoGroup("Scattered");
+    for (int32_t i = 0; i < 50; ++i) {
+        const int32_t row = pick(0, kRows - 1);
+        write(row, row, pick(5, 9));
+    }
+    app->EndUndoGroup();
+    check("in the undo group");
+    app->Undo();
+    expected = before;
+    check("after undo");
 }
 
 TEST_F(StyleStorage, AtTheLimitOf65536StylesANewOneIsRefusedAndChangesNothing) {

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <random>
 
 using namespace vantor;
@@ -29,8 +30,8 @@ void SaveGeneration(const KeyStore& store, const std::string& generation) {
 
 } // namespace
 
-TEST(KeyStoreCrash, ASaveKilledAtAnyPointLeavesTheOldOrTheNewFileWholeAndNoTemporaryFileOutlivesTheNextSave) {
-    constexpr int Rounds = 300;
+TEST(KeyStoreCrash, ASaveKilledAtRandomPointsLeavesTheOldOrTheNewFileWholeAndNoTemporaryFileOutlivesTheNextSave) {
+    constexpr int Rounds = 200;
     // In memory where possible: a killed process is the point here, not a lost disk, and
     // without the cost of flushing to disk the kills meet every step of a save.
     const fs::path base = ::access("/dev/shm", W_OK) == 0 ? fs::path("/dev/shm") : fs::temp_directory_path();
@@ -41,21 +42,35 @@ TEST(KeyStoreCrash, ASaveKilledAtAnyPointLeavesTheOldOrTheNewFileWholeAndNoTempo
     SaveGeneration(store, "first");
 
     std::mt19937 random(20261207);
-    std::uniform_int_distribution<useconds_t> delay(0, 2000);
+    std::uniform_int_distribution<int64_t> delay(0, 2000); // thousandths of the first save's time
     int leftBehind = 0; // kills that landed while a temporary file existed
     for (int round = 0; round < Rounds; ++round) {
+        int started[2];
+        ASSERT_EQ(::pipe(started), 0);
         const pid_t pid = ::fork();
         ASSERT_GE(pid, 0);
         if (pid == 0) {
+            ::close(started[0]);
             try {
                 for (int save = 0;; ++save) {
                     SaveGeneration(store, std::to_string(round) + "." + std::to_string(save));
+                    if (save == 0) {
+                        ::close(started[1]); // the parent now knows how long a save takes here
+                    }
                 }
             } catch (...) {
             }
             ::_exit(1);
         }
-        ::usleep(delay(random));
+        const auto forked = std::chrono::steady_clock::now();
+        ::close(started[1]);
+        char ignored = 0;
+        ASSERT_EQ(::read(started[0], &ignored, 1), 0);
+        ::close(started[0]);
+        // A kill anywhere in the next save or two, however slow saving is in this build.
+        const auto firstSave = std::chrono::steady_clock::now() - forked;
+        ::usleep(static_cast<useconds_t>(
+            delay(random) * std::chrono::duration_cast<std::chrono::microseconds>(firstSave).count() / 1000));
         ::kill(pid, SIGKILL);
         int status = 0;
         ASSERT_EQ(::waitpid(pid, &status, 0), pid);

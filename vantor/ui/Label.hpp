@@ -1,26 +1,17 @@
 #pragma once
-#include "vantor/ui/Control.hpp"
 #include "vantor/ui/ControlDescription.hpp"
+#include "vantor/ui/PlainControl.hpp"
 
 namespace vantor {
 
 // A static text.
-class Label : public DispatchObject<Label, Control> {
+class Label : public PlainControl<Label> {
 public:
-    using DispatchObject::DispatchObject;
+    using PlainControl::PlainControl;
     std::string Kind() const override { return "Label"; }
     // What a label shows is its caption.
     void Describe(ControlDescription& description) const override {
         description.Add("text", Variant(Caption()));
-    }
-
-    static const MemberTable<Label>& Members() {
-        static const MemberTable<Label> table = [] {
-            MemberTable<Label> t;
-            t.Inherit(Control::Members());
-            return t;
-        }();
-        return table;
     }
 };
 

@@ -1,22 +1,13 @@
 #pragma once
-#include "vantor/ui/Control.hpp"
+#include "vantor/ui/PlainControl.hpp"
 
 namespace vantor {
 
 // A plain surface, for pictures or a hosted control.
-class PictureBox : public DispatchObject<PictureBox, Control> {
+class PictureBox : public PlainControl<PictureBox> {
 public:
-    using DispatchObject::DispatchObject;
+    using PlainControl::PlainControl;
     std::string Kind() const override { return "PictureBox"; }
-
-    static const MemberTable<PictureBox>& Members() {
-        static const MemberTable<PictureBox> table = [] {
-            MemberTable<PictureBox> t;
-            t.Inherit(Control::Members());
-            return t;
-        }();
-        return table;
-    }
 };
 
 } // namespace vantor

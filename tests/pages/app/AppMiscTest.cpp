@@ -6,6 +6,8 @@
 
 #include <fstream>
 
+#include <sys/stat.h>
+
 using namespace vantor;
 using namespace vantor::test;
 
@@ -251,4 +253,20 @@ TEST(AppMisc, AStoreThatCannotBeWrittenIsReportedAndLeftAlone) {
     std::string first;
     std::getline(in, first);
     EXPECT_EQ(first, "not a registry file");
+}
+
+TEST(AppMisc, ARefusedSaveShowsWhyAndLeavesTheStoreAsItWas) {
+    Fixture f;
+    f.reg.Store("Book.BackupPath", "/b");
+    ::chmod(f.reg.File().c_str(), 0444);
+    AppMisc page;
+    page.SetSite(f.site);
+    page.DefaultBookName->UserType("Ledger %1");
+    EXPECT_EQ(page.OnApply(), 0);
+    ASSERT_EQ(f.h.env.Messages().size(), 1u);
+    EXPECT_NE(f.h.env.Messages()[0].prompt.find("read-only"), std::string::npos) << f.h.env.Messages()[0].prompt;
+    EXPECT_NE(f.h.env.Messages()[0].prompt.find(f.reg.File().string()), std::string::npos);
+    ASSERT_EQ(f.h.LogLines().size(), 1u);
+    EXPECT_NE(f.h.LogLines()[0].find("read-only"), std::string::npos);
+    EXPECT_EQ(f.reg.Read("App.DefaultBookName"), std::nullopt);
 }

@@ -105,30 +105,36 @@ void AppMisc::LoadSettings() {
         BakFilePath->SetText(SettingsStore::ReadRegString(*store, SettingsStore::BackupPathValue,
                                                           SettingsStore::DefaultBackupPath));
     }
-    m_shown = ShownValues();
+    SaveShownValues();
     m_bLoading = false;
 }
 
 void AppMisc::SaveSettings() {
     // Only what the user changed: another program's settings saved meanwhile stay.
-    const SettingsStore::Changes current = ShownValues();
     SettingsStore::Changes changes;
-    for (size_t i = 0; i < current.size(); ++i) {
-        if (current[i].second != m_shown[i].second) {
-            changes.push_back(current[i]);
-        }
+    if (DefaultBookName->ChangedFromSaved()) {
+        changes.emplace_back(SettingsStore::BookNameValue, DefaultBookName->Text());
+    }
+    if (DefaultSheetName->ChangedFromSaved()) {
+        changes.emplace_back(SettingsStore::SheetNameValue, DefaultSheetName->Text());
+    }
+    if (BackupBeforeSave->ChangedFromSaved()) {
+        changes.emplace_back(SettingsStore::BackupValue, SettingsStore::BooleanText(BackupBeforeSave->Value() != 0));
+    }
+    if (BakFilePath->ChangedFromSaved()) {
+        changes.emplace_back(SettingsStore::BackupPathValue, BakFilePath->Text());
     }
     if (!changes.empty()) {
         m_store.Save(changes);
     }
-    m_shown = current;
+    SaveShownValues();
 }
 
-SettingsStore::Changes AppMisc::ShownValues() const {
-    return {{SettingsStore::BookNameValue, DefaultBookName->Text()},
-            {SettingsStore::SheetNameValue, DefaultSheetName->Text()},
-            {SettingsStore::BackupValue, SettingsStore::BooleanText(BackupBeforeSave->Value() != 0)},
-            {SettingsStore::BackupPathValue, BakFilePath->Text()}};
+void AppMisc::SaveShownValues() {
+    DefaultBookName->SaveValue();
+    DefaultSheetName->SaveValue();
+    BackupBeforeSave->SaveValue();
+    BakFilePath->SaveValue();
 }
 
 void AppMisc::ReportStoreProblem(const std::string& description) {

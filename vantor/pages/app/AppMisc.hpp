@@ -62,13 +62,11 @@ private:
     void LoadSettings();
     void SaveSettings();
     void BackupBeforeSaveClick();
-    // The values as they would be stored, in the store's order.
-    SettingsStore::Changes ShownValues() const;
+    // What the page shows now is what an apply compares with.
+    void SaveShownValues();
     void ReportStoreProblem(const std::string& description);
 
     SettingsStore m_store{KeyStore::Default()};
-    // What the page showed when it was loaded or last applied.
-    SettingsStore::Changes m_shown;
 };
 
 } // namespace vantor
