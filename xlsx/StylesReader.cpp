@@ -7,6 +7,7 @@
 #include "xlsx/StyleCodes.hpp"
 #include "xlsx/XmlText.hpp"
 
+#include <algorithm>
 #include <unordered_map>
 
 namespace vantor::xlsx {
@@ -49,7 +50,8 @@ void StylesReader::ReadFont(const pugi::xml_node& font, model::Style& style) con
         } else if (name == "u") {
             style.underline = codes::UnderlineOf(Attr(n, "val").value());
         } else if (name == "sz") {
-            style.fontSize = DoubleAttr(n, "val", style.fontSize);
+            // Sizes the pages could not set are brought within what they can.
+            style.fontSize = std::clamp(DoubleAttr(n, "val", style.fontSize), 1.0, 409.0);
         } else if (name == "color") {
             style.fontColor = ColorOf(n);
         } else if (name == "name") {

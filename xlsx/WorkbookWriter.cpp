@@ -455,10 +455,11 @@ void WorkbookWriter::Write(const std::string& path) {
     std::vector<std::pair<std::string, const std::string*>> keptParts;
     bool hasRootRels = false;
     if (source) {
-        for (const auto& [name, data] : source->keptParts) {
+        for (const auto& kept : source->keptParts) {
+            const std::string& name = kept.first;
             if (dropped.count(name) == 0 &&
                 std::none_of(parts.begin(), parts.end(), [&](const auto& p) { return p.first == name; })) {
-                keptParts.emplace_back(name, &data);
+                keptParts.emplace_back(name, &kept.second);
                 hasRootRels |= name == "_rels/.rels";
             }
         }

@@ -63,6 +63,7 @@ TEST_F(ForeignFileTest, FormatsWrittenByAnotherLibraryReadAsThePagesShowThem) {
         {"{'underline': 34}", {{"Font.Underline", 5}}},
         {"{'font_color': '#0000FF', 'font_name': 'Arial', 'font_size': 9.5}",
          {{"Font.color", 16711680}, {"Font.Name", "Arial"}, {"Font.Size", 9.5}}},
+        {"{'font_size': 500}", {{"Font.Size", 409.0}}},
         {"{'align': 'center', 'valign': 'vcenter', 'text_wrap': True}",
          {{"HorizontalAlignment", -4108}, {"VerticalAlignment", -4108}, {"WrapText", true}}},
         {"{'align': 'right', 'valign': 'top'}", {{"HorizontalAlignment", -4152}, {"VerticalAlignment", -4160}}},
