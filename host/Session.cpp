@@ -27,25 +27,28 @@ namespace vantor::host {
 
 namespace {
 
-// What `user CONTROL ACTION [ARG]` does to the control, by action.
+// What `user CONTROL ACTION [ARG]` does to the control, by action. The
+// actions by which a user types into, picks from or clicks a control give it
+// the focus first, as a real focus change does.
 struct UserAction {
     const char* name;
     bool takesArg;
+    bool takesFocus;
     void (*run)(Control& control, const Token& arg);
 };
 
 const UserAction UserActions[] = {
-    {"click", false, [](Control& c, const Token&) { c.UserClick(); }},
-    {"select", true, [](Control& c, const Token& a) { c.UserSelect(NumberOf(a)); }},
-    {"type", true, [](Control& c, const Token& a) { c.UserType(a.text); }},
-    {"focus", false, [](Control& c, const Token&) { c.Focus(); }},
-    {"leave", false, [](Control& c, const Token&) { c.Leave(); }},
-    {"value", true, [](Control& c, const Token& a) { c.UserSetValue(ValueOf(a)); }},
-    {"pick", true,
+    {"click", false, true, [](Control& c, const Token&) { c.UserClick(); }},
+    {"select", true, true, [](Control& c, const Token& a) { c.UserSelect(NumberOf(a)); }},
+    {"type", true, true, [](Control& c, const Token& a) { c.UserType(a.text); }},
+    {"focus", false, true, [](Control&, const Token&) {}},
+    {"leave", false, false, [](Control&, const Token&) {}},
+    {"value", true, true, [](Control& c, const Token& a) { c.UserSetValue(ValueOf(a)); }},
+    {"pick", true, true,
      [](Control& c, const Token& a) {
          c.UserPickColor(!a.quoted && a.text == "auto" ? ColorSelBox::Automatic : NumberOf(a));
      }},
-    {"border", true, [](Control& c, const Token& a) { c.UserClickBorder(NumberOf(a)); }},
+    {"border", true, false, [](Control& c, const Token& a) { c.UserClickBorder(NumberOf(a)); }},
 };
 
 } // namespace
@@ -84,22 +87,23 @@ void Session::Print(const std::string& line) {
 }
 
 void Session::FlushTrace() {
-    for (; m_nTracePrinted < m_pTrace->size(); ++m_nTracePrinted) {
-        if (m_bTrace) {
-            m_out << TraceLine((*m_pTrace)[m_nTracePrinted]) << '\n';
+    if (m_bTrace) {
+        for (const TraceEntry& entry : *m_pTrace) {
+            m_out << TraceLine(entry) << '\n';
         }
     }
+    m_pTrace->clear();
 }
 
 int Session::Run(std::istream& script) {
     std::string line;
     int lineNo = 0;
-    while (std::getline(script, line)) {
+    for (LineRead read; (read = ReadLine(script, line)) != LineRead::End;) {
         ++lineNo;
-        if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
-        }
         try {
+            if (read == LineRead::TooLong) {
+                throw ScriptError("the line is longer than 1 MiB");
+            }
             Execute(line);
         } catch (const ScriptError& e) {
             FlushTrace();
@@ -139,8 +143,12 @@ void Session::Execute(const std::string& line) {
 
 void Session::ActivateSheet(const std::string& name) {
     auto book = m_pApp->ActiveWorkbook();
-    auto sheet = book->Sheet(name);
-    if (sheet == nullptr) {
+    std::shared_ptr<model::Worksheet> sheet;
+    try {
+        sheet = book->Sheet(name);
+    } catch (const AutomationError&) {
+        // No sheet of that name: the command adds it (a bad name reports the
+        // model's error and leaves the active sheet as it was).
         sheet = book->AddSheet(name);
     }
     book->ActivateSheet(sheet);
@@ -165,7 +173,9 @@ void Session::SelectSheets(const std::string& names) {
         start = comma + 1;
     }
     for (const std::string& name : list) {
-        if (m_pApp->ActiveWorkbook()->Sheet(name) == nullptr) {
+        try {
+            m_pApp->ActiveWorkbook()->Sheet(name);
+        } catch (const AutomationError&) {
             throw ScriptError("no sheet " + name);
         }
     }
@@ -201,9 +211,10 @@ ObjectRef Session::Root(const std::string& target) {
 void Session::SetValue(const std::string& target, const std::string& path, const Variant& value) {
     const ObjectRef root = Root(target);
     WritePath(root, path, value);
-    // A range keeps writes until "Apply": a host's write takes effect at once.
-    if (root.As<model::Range>()) {
-        root.Call("Apply");
+    // A range keeps writes until "Apply": a host's write takes effect at once,
+    // without counting as a page's apply (which would change "ApplyCache").
+    if (const auto range = root.As<model::Range>()) {
+        range->Commit();
     }
 }
 
@@ -212,8 +223,8 @@ void Session::GetValue(const std::string& target, const std::string& path) {
 }
 
 std::shared_ptr<TargetList> Session::Targets(TargetKind kind) {
-    return TargetsFor(m_pApp, kind, m_strSelection, m_selectedSheets,
-                      m_bTrace ? m_pTrace : nullptr);
+    // Always traced: `trace on` shows the accesses of pages opened before it.
+    return TargetsFor(m_pApp, kind, m_strSelection, m_selectedSheets, m_pTrace);
 }
 
 void Session::OpenPage(const std::string& className) {
@@ -222,15 +233,20 @@ void Session::OpenPage(const std::string& className) {
         throw ScriptError(info == nullptr ? "no page " + className
                                           : info->name + " is not available in this build");
     }
-    m_pPage.reset();
     std::shared_ptr<LibraryObject> object = ClassTable::Create(className);
+    auto dialogPage = std::dynamic_pointer_cast<DialogPage>(object);
+    auto page = std::dynamic_pointer_cast<PropertyPage>(object);
+    if (dialogPage == nullptr && page == nullptr) {
+        // The font preview control is a class of the library but no page.
+        throw ScriptError(info->name + " is not a page");
+    }
+    m_pPage.reset();
     std::string caption;
-    if (auto dialogPage = std::dynamic_pointer_cast<DialogPage>(object)) {
+    if (dialogPage != nullptr) {
         m_pPage = object;
         dialogPage->SetSite(m_pDialogSite);
         dialogPage->GetCaption(caption);
     } else {
-        auto page = std::dynamic_pointer_cast<PropertyPage>(object);
         m_pSite = std::make_shared<PageSite>([this] { ++m_nModified; });
         m_pPage = object;
         page->SetSite(ObjectRef(m_pSite));
@@ -408,6 +424,21 @@ void Session::User(const Args& args) {
     }
     if (action->takesArg != (args.size() == 3)) {
         throw ScriptError("usage: user CONTROL " + name + (action->takesArg ? " ARG" : ""));
+    }
+    if (action->takesFocus && control.Owner() != nullptr && !control.HasFocus()) {
+        const Control* holder = control.Owner()->Focused();
+        control.Focus();
+        if (!control.HasFocus()) {
+            throw ScriptError((holder != nullptr ? holder : &control)->Name() + " refused to give up the focus");
+        }
+    }
+    if (name == "leave") {
+        if (!control.HasFocus()) {
+            throw ScriptError(control.Name() + " does not have the focus");
+        }
+        if (!control.Leave()) {
+            throw ScriptError(control.Name() + " refused to give up the focus");
+        }
     }
     try {
         action->run(control, action->takesArg ? args[2] : Token{});

@@ -108,8 +108,8 @@ private:
     std::vector<std::string> m_selectedSheets;
 
     bool m_bTrace = false;
+    // The accesses not printed yet; kept with tracing off too, and dropped.
     std::shared_ptr<TraceLog> m_pTrace = std::make_shared<TraceLog>();
-    size_t m_nTracePrinted = 0;
 
     // A page opened alone (a property page or a dialog-style page).
     std::shared_ptr<LibraryObject> m_pPage;

@@ -6,8 +6,38 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <istream>
 
 namespace vantor::host {
+
+LineRead ReadLine(std::istream& in, std::string& line) {
+    line.clear();
+    std::streambuf* buffer = in.rdbuf();
+    bool tooLong = false;
+    int c = std::char_traits<char>::eof();
+    while ((c = buffer->sbumpc()) != std::char_traits<char>::eof() && c != '\n') {
+        // One byte over the bound may be the CR of a CRLF.
+        if (line.size() <= MaxLineBytes) {
+            line.push_back(static_cast<char>(c));
+        } else {
+            tooLong = true;
+        }
+    }
+    if (c == std::char_traits<char>::eof()) {
+        in.setstate(std::ios::eofbit);
+        if (line.empty() && !tooLong) {
+            return LineRead::End;
+        }
+    }
+    if (!tooLong && !line.empty() && line.back() == '\r') {
+        line.pop_back();
+    }
+    if (tooLong || line.size() > MaxLineBytes) {
+        line.clear();
+        return LineRead::TooLong;
+    }
+    return LineRead::Line;
+}
 
 std::optional<std::vector<Token>> SplitLine(std::string_view line) {
     std::vector<Token> tokens;

@@ -3,6 +3,7 @@
 #include "vantor/automation/TracingObject.hpp"
 #include "vantor/automation/Variant.hpp"
 
+#include <iosfwd>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -23,6 +24,14 @@ struct Token {
     std::string text;
     bool quoted = false;
 };
+
+// What reading one line of input gave.
+enum class LineRead { Line, End, TooLong };
+// The longest line a script or a numfmt input may have.
+constexpr size_t MaxLineBytes = size_t{1} << 20;
+// Reads one line without its end (LF or CRLF). A line over MaxLineBytes is
+// skipped to its end and answered TooLong, so that memory stays bounded.
+LineRead ReadLine(std::istream& in, std::string& line);
 
 // Splits a script line at blanks; "text" is one token, "" a quote inside it.
 // Nothing for a quote left open.

@@ -12,6 +12,8 @@
 #include "vantor/framework/PropertyPage.hpp"
 
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -61,8 +63,9 @@ constexpr const char* NumfmtUsage = R"(usage: vantor numfmt < LINES
 Reads lines CODE<TAB>VALUE<TAB>TYPE with TYPE n (a number), s (a text) or d (a
 date YYYY-MM-DD or date-time YYYY-MM-DDThh:mm:ss) and prints each as
 CODE<TAB>VALUE<TAB>TYPE<TAB>TEXT, the value formatted with the code as the
-embedded spreadsheet shows it (\t \n \r \\ escaped). A refused code prints
-!ERR: and why.
+embedded spreadsheet shows it (\t \n \r \\ escaped). Seconds may have a
+fraction (2024-02-29T23:59:59.5). Every line gives one line: a refused code, value
+or line prints !ERR: and why in place of the text, and the status is then 1.
 )";
 
 constexpr const char* DialogsUsage = R"(usage: vantor dialogs
@@ -162,72 +165,104 @@ std::string Escaped(const std::string& text) {
 }
 
 // A date or date-time as a spreadsheet serial (1900 system: its serials
-// before March 1900 are one less than the automation serials).
+// before March 1900 are one less than the automation serials, and 60 is the
+// 29 February 1900 every spreadsheet keeps). Seconds may have a fraction.
 bool ParseSerial(const std::string& text, double& serial) {
     int y = 0, mo = 0, d = 0, h = 0, mi = 0, s = 0, n = 0;
+    double fraction = 0;
     const bool full =
-        std::sscanf(text.c_str(), "%4d-%2d-%2dT%2d:%2d:%2d%n", &y, &mo, &d, &h, &mi, &s, &n) == 6 &&
-        static_cast<size_t>(n) == text.size();
+        std::sscanf(text.c_str(), "%4d-%2d-%2dT%2d:%2d:%2d%n", &y, &mo, &d, &h, &mi, &s, &n) == 6;
+    if (full && text[n] == '.') {
+        const size_t digits = text.find_first_not_of("0123456789", n + 1);
+        if (digits == static_cast<size_t>(n) + 1) {
+            return false;
+        }
+        fraction = std::strtod(text.substr(n).c_str(), nullptr);
+        n = static_cast<int>(digits == std::string::npos ? text.size() : digits);
+    }
+    const bool complete = full && static_cast<size_t>(n) == text.size();
     n = 0;
-    const bool dateOnly = !full &&
+    const bool dateOnly = !complete &&
                           std::sscanf(text.c_str(), "%4d-%2d-%2d%n", &y, &mo, &d, &n) == 3 &&
                           static_cast<size_t>(n) == text.size();
-    if ((!full && !dateOnly) || y < 1900 || y > 9999 || mo < 1 || mo > 12 || d < 1 || d > 31 ||
-        h > 23 || mi > 59 || s > 59) {
+    if ((!complete && !dateOnly) || y < 1900 || y > 9999 || mo < 1 || mo > 12 || d < 1 ||
+        h < 0 || h > 23 || mi < 0 || mi > 59 || s < 0 || s > 59) {
         return false;
     }
-    serial = DateSerial(y, mo, d) + TimeSerial(h, mi, s);
+    const double time = TimeSerial(h, mi, s) + fraction / 86400;
+    if (y == 1900 && mo == 2 && d == 29) {
+        serial = 60 + time;
+        return true;
+    }
+    static constexpr int Days[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+    if (d > Days[mo - 1] || (mo == 2 && d == 29 && !leap)) {
+        return false;
+    }
+    serial = DateSerial(y, mo, d) + time;
     if (serial < 61) {
         serial -= 1;
     }
     return true;
 }
 
-int RunNumfmt(std::istream& in, std::ostream& out, std::ostream& err) {
-    std::string line;
-    int lineNo = 0;
-    while (std::getline(in, line)) {
-        ++lineNo;
-        if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
+// One input line rendered, or why it cannot be: the text that follows the
+// line's fields in the output, and whether the line was good.
+std::pair<std::string, bool> RenderNumfmtLine(const std::string& code,
+                                              const std::string& valueText,
+                                              const std::string& type) {
+    // A value may have blanks around it, at either end.
+    const std::string trimmed = valueText.substr(0, valueText.find_last_not_of(' ') + 1);
+    numfmt::FormatValue value;
+    double number = 0;
+    if (type == "n") {
+        std::istringstream parse(trimmed);
+        parse.imbue(std::locale::classic());
+        if (!(parse >> number) || !parse.eof()) {
+            return {"!ERR:not a number: " + valueText, false};
         }
+        value = numfmt::FormatValue::Number(number);
+    } else if (type == "s") {
+        value = numfmt::FormatValue::Text(valueText);
+    } else if (type == "d") {
+        const size_t start = trimmed.find_first_not_of(' ');
+        if (start == std::string::npos || !ParseSerial(trimmed.substr(start), number)) {
+            return {"!ERR:not a date: " + valueText, false};
+        }
+        value = numfmt::FormatValue::Date(number);
+    } else {
+        return {"!ERR:unknown type " + type + " (n, s or d)", false};
+    }
+    const numfmt::CompileResult compiled = numfmt::FormatCode::Compile(code);
+    if (!compiled.Ok()) {
+        return {"!ERR:" + compiled.Error().Description(), false};
+    }
+    return {Escaped(compiled.Code()->Format(value)), true};
+}
+
+// Every input line gives one output line, a bad one its error in place.
+int RunNumfmt(std::istream& in, std::ostream& out) {
+    std::string line;
+    bool anyBad = false;
+    for (LineRead read; (read = ReadLine(in, line)) != LineRead::End;) {
         const size_t tab1 = line.find('\t');
         const size_t tab2 = tab1 == std::string::npos ? tab1 : line.find('\t', tab1 + 1);
-        if (tab2 == std::string::npos || line.find('\t', tab2 + 1) != std::string::npos) {
-            err << "line " << lineNo << ": expected CODE<TAB>VALUE<TAB>TYPE\n";
-            return 2;
-        }
-        const std::string code = line.substr(0, tab1);
-        const std::string valueText = line.substr(tab1 + 1, tab2 - tab1 - 1);
-        const std::string type = line.substr(tab2 + 1);
-        numfmt::FormatValue value;
-        double number = 0;
-        if (type == "n") {
-            std::istringstream parse(valueText);
-            parse.imbue(std::locale::classic());
-            if (!(parse >> number) || !parse.eof()) {
-                err << "line " << lineNo << ": not a number: " << valueText << "\n";
-                return 2;
-            }
-            value = numfmt::FormatValue::Number(number);
-        } else if (type == "s") {
-            value = numfmt::FormatValue::Text(valueText);
-        } else if (type == "d") {
-            if (!ParseSerial(valueText, number)) {
-                err << "line " << lineNo << ": not a date: " << valueText << "\n";
-                return 2;
-            }
-            value = numfmt::FormatValue::Date(number);
+        if (read == LineRead::TooLong) {
+            out << "!ERR:the line is longer than 1 MiB\n";
+            anyBad = true;
+        } else if (tab2 == std::string::npos || line.find('\t', tab2 + 1) != std::string::npos) {
+            out << Escaped(line) << "\t!ERR:expected CODE<TAB>VALUE<TAB>TYPE\n";
+            anyBad = true;
         } else {
-            err << "line " << lineNo << ": unknown type " << type << " (n, s or d)\n";
-            return 2;
+            const std::string code = line.substr(0, tab1);
+            const std::string valueText = line.substr(tab1 + 1, tab2 - tab1 - 1);
+            const std::string type = line.substr(tab2 + 1);
+            const auto [text, good] = RenderNumfmtLine(code, valueText, type);
+            out << code << '\t' << valueText << '\t' << type << '\t' << text << '\n';
+            anyBad = anyBad || !good;
         }
-        const numfmt::CompileResult compiled = numfmt::FormatCode::Compile(code);
-        const std::string text = compiled.Ok() ? Escaped(compiled.Code()->Format(value))
-                                               : "!ERR:" + compiled.Error().Description();
-        out << code << '\t' << valueText << '\t' << type << '\t' << text << '\n';
     }
-    return 0;
+    return anyBad ? 1 : 0;
 }
 
 int RunDialogs(std::ostream& out) {
@@ -286,6 +321,11 @@ int RunSession(const std::vector<std::string>& args, std::istream& in, std::ostr
     }
     std::ifstream script;
     if (file != "-") {
+        std::error_code error;
+        if (std::filesystem::is_directory(file, error)) {
+            err << "vantor: cannot read " << file << ": it is a folder\n";
+            return 2;
+        }
         script.open(file);
         if (!script) {
             err << "vantor: cannot read " << file << '\n';
@@ -367,7 +407,7 @@ int RunVantorCommand(const std::vector<std::string>& args, std::istream& in, std
         return Fail(err, "unexpected argument " + args[1], usage);
     }
     if (command == "numfmt") {
-        return RunNumfmt(in, out, err);
+        return RunNumfmt(in, out);
     }
     if (command == "dialogs") {
         return RunDialogs(out);

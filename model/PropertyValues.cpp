@@ -6,6 +6,7 @@
 #include "vantor/automation/Enumerations.hpp"
 #include "vantor/automation/TextFunctions.hpp"
 
+#include <charconv>
 #include <climits>
 #include <cmath>
 
@@ -17,13 +18,12 @@ namespace {
     throw AutomationError(err::ApplicationDefined, std::string(property) + " accepts " + accepted);
 }
 
+// The shortest text that reads back as the same number (1.7976931348623157e+308,
+// not its 309 digits).
 std::string Format(double v) {
-    std::string s = std::to_string(v);
-    s.erase(s.find_last_not_of('0') + 1);
-    if (!s.empty() && s.back() == '.') {
-        s.pop_back();
-    }
-    return s;
+    char text[32];
+    const auto end = std::to_chars(text, text + sizeof text, v).ptr;
+    return std::string(text, end);
 }
 
 // Whether the value rounds to a whole number a Long holds; one that does not

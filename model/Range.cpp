@@ -160,6 +160,10 @@ void Range::Apply() {
     if (m_nApplyCache > 0) {
         --m_nApplyCache;
     }
+    Commit();
+}
+
+void Range::Commit() {
     if (!HasStagedChanges()) {
         return;
     }

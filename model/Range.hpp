@@ -48,6 +48,8 @@ public:
 
     // Commits the staged writes as one change; joins the open undo group, if any.
     void Apply();
+    // Commits the staged writes as Apply does, leaving "ApplyCache" alone.
+    void Commit();
     bool HasStagedChanges() const;
     int32_t ApplyCache() const { return m_nApplyCache; }
 

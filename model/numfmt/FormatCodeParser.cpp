@@ -152,6 +152,10 @@ bool FormatCodeParser::Parse(std::string_view code, std::vector<FormatSection>& 
         std::size_t offset = 0;
         int characters = 0;
         while (offset < code.size()) {
+            // A NUL would otherwise be read as a date letter.
+            if (code[offset] == '\0') {
+                return Fail("NUL character", characters + 1);
+            }
             offset += static_cast<std::size_t>(CharLengthAt(offset));
             if (++characters > MaxCodeLength) {
                 return Fail(Join({"Format code is longer than ", std::to_string(MaxCodeLength),

@@ -11,6 +11,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -151,15 +152,69 @@ TEST(VantorCommand, NumfmtRendersEachLineInOrder) {
                                            "d-mmm-yy\t1900-01-01\td\n"
                                            "@\ta\\b\ts\n"
                                            "0.00\"\t1\tn\n");
-    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
     EXPECT_EQ(run.out, "#,##0.00\t1234.567\tn\t1,234.57\n"
                        "yyyy-mm-dd hh:mm\t2000-10-30T18:56:00\td\t2000-10-30 18:56\n"
                        "d-mmm-yy\t1900-01-01\td\t1-Jan-00\n"
                        "@\ta\\b\ts\ta\\\\b\n"
                        "0.00\"\t1\tn\t!ERR:Unbalanced quote starting at position 5\n");
-    EXPECT_EQ(Vantor({"numfmt"}, "0.00\tabc\tn\n").status, 2);
-    EXPECT_EQ(Vantor({"numfmt"}, "0.00\t1\n").status, 2);
-    EXPECT_EQ(Vantor({"numfmt"}, "0.00\t1\tq\n").status, 2);
+    EXPECT_EQ(run.status, 1); // the refused code
+}
+
+TEST(VantorCommand, NumfmtAnswersEveryLineAndGoesOnAfterABadOne) {
+    const std::string nul("0\0d\t1\tn\n", 8);
+    const Outcome run = Vantor({"numfmt"}, "0.00\tabc\tn\n"
+                                           "\n"
+                                           "0.00\t1\n"
+                                           "0.00\t1\tq\n"
+                                           "yyyy-mm-dd\t2021-02-29\td\n"
+                                           "yyyy-mm-dd\t2020-02-30\td\n"
+                                           "0\t1900-02-29\td\n"
+                                           "0\t1900-02-28\td\n"
+                                           "0\t1900-03-01\td\n"
+                                           "hh:mm:ss.0\t2024-02-29T23:59:59.5\td\n"
+                                           "0.0\t 2.5 \tn\n"
+                                           "0\t1900-03-01 \td\n" +
+                                               nul + "0.00\t1\tn\n");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out, "0.00\tabc\tn\t!ERR:not a number: abc\n"
+                       "\t!ERR:expected CODE<TAB>VALUE<TAB>TYPE\n"
+                       "0.00\\t1\t!ERR:expected CODE<TAB>VALUE<TAB>TYPE\n"
+                       "0.00\t1\tq\t!ERR:unknown type q (n, s or d)\n"
+                       "yyyy-mm-dd\t2021-02-29\td\t!ERR:not a date: 2021-02-29\n"
+                       "yyyy-mm-dd\t2020-02-30\td\t!ERR:not a date: 2020-02-30\n"
+                       "0\t1900-02-29\td\t60\n"
+                       "0\t1900-02-28\td\t59\n"
+                       "0\t1900-03-01\td\t61\n"
+                       "hh:mm:ss.0\t2024-02-29T23:59:59.5\td\t23:59:59.5\n"
+                       "0.0\t 2.5 \tn\t2.5\n"
+                       "0\t1900-03-01 \td\t61\n" +
+                           nul.substr(0, 7) + "\t!ERR:NUL character at position 2\n"
+                           "0.00\t1\tn\t1.00\n");
+    EXPECT_EQ(Vantor({"numfmt"}, "0.00\t1\tn\n").status, 0);
+}
+
+TEST(VantorCommand, ReadFailuresAreErrorsWithStatusTwo) {
+    const Outcome folder = Vantor({"session", std::filesystem::temp_directory_path().string()});
+    EXPECT_EQ(folder.status, 2);
+    EXPECT_NE(folder.err.find("it is a folder"), std::string::npos) << folder.err;
+
+    // A line over 1 MiB is refused; the lines before it ran.
+    const std::string longLine = "get A1 " + std::string(size_t{1} << 20, 'x') + "\n";
+    const Outcome tooLong = Script("get A1 WrapText\n" + longLine + "get A1 WrapText\n");
+    EXPECT_EQ(tooLong.status, 2);
+    EXPECT_EQ(tooLong.out, "A1 WrapText = False\n");
+    EXPECT_EQ(tooLong.err, "line 2: the line is longer than 1 MiB\n");
+    // Just within the bound, the line is read whole (and the member is unknown).
+    const Outcome within = Script("get A1 " + std::string((size_t{1} << 20) - 7, 'x') + "\r\n");
+    EXPECT_EQ(within.err.substr(0, 18), "line 1: no member ") << within.err.substr(0, 40);
+}
+
+TEST(Session, RefusalsPrintNumbersInTheirShortestForm) {
+    const Outcome run = Script("set book MaxChange -1\n");
+    EXPECT_EQ(run.out, "error 1004: MaxChange accepts numbers from 0 to 1.7976931348623157e+308; "
+                       "-1 is outside\n");
 }
 
 TEST(Session, FormatCellsOverAMixedRegionAppliesAsOneUndoStep) {
@@ -385,4 +440,83 @@ TEST(Targets, EachKindGivesItsTargetTracedOnRequest) {
     const auto named = TargetsFor(app, TargetKind::Sheets, "A1", {both[0], both[1]});
     EXPECT_EQ(ObjectRef(named->Item(0).ToObject()).Get("Count"), Variant(2));
     EXPECT_EQ(trace->size(), 1u); // untraced without a log
+}
+
+TEST(Session, SheetAddsAMissingSheetAndSheetsRefusesAnUnknownOne) {
+    const Outcome run = Script("sheet Fresh\nget sheet Name\nset A1 Value 7\nsheet Sheet1\n"
+                               "get A1 Value\nget Fresh!A1 Value\nsheet Fresh\nget sheet Name\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "sheet Name = \"Fresh\"\nA1 Value = Empty\nFresh!A1 Value = 7\n"
+                       "sheet Name = \"Fresh\"\n");
+
+    const Outcome unknown = Script("sheets Sheet1,Nope\nget A1 Value\n");
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_EQ(unknown.err, "line 1: no sheet Nope\n");
+    EXPECT_EQ(unknown.out, "");
+}
+
+TEST(Session, ShowGivesALabelsCaptionAsItsText) {
+    const Outcome run = Script("set A1 NumberFormat \"0.00\"\nset A1 Value 3.5\n"
+                               "open CellPropFormat\nshow lblPreview\nshow Label8\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("lblPreview Label text=\"3.50\" "), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("Label8 Label text=\"Format code:\" "), std::string::npos) << run.out;
+}
+
+TEST(Session, TraceOnShowsAPageOpenedBeforeIt) {
+    for (const char* opening : {"open CellPropAlign\n", "dialog \"Format Cells\"\ntab 2\n"}) {
+        const Outcome run = Script(std::string(opening) +
+                                   "trace on\nuser chkAutoNewLine click\napply\ntrace off\n");
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_NE(run.out.find("put Range(Sheet1!$A$1).WrapText = True"), std::string::npos)
+            << opening << run.out;
+    }
+    // Accesses made while tracing was off are not printed later.
+    const Outcome quiet = Script("open CellPropAlign\ntrace on\ntrace off\n");
+    EXPECT_EQ(quiet.out.find("get "), std::string::npos) << quiet.out;
+}
+
+TEST(Session, SetLeavesTheApplyCountAsWritten) {
+    const Outcome run = Script("open CellPropAlign\nset target ApplyCache 5\nget target ApplyCache\n"
+                               "set target HorizontalAlignment -4108\nget A1 HorizontalAlignment\n"
+                               "get target ApplyCache\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "opened CellPropAlign \"Alignment\"\ntarget ApplyCache = 5\n"
+                       "A1 HorizontalAlignment = -4108\ntarget ApplyCache = 5\n");
+}
+
+TEST(Session, UserActionsTakeTheFocusFirst) {
+    const Outcome list = Script("open CellPropFont\nlist cbxFontName\n");
+    const size_t first = list.out.find("\n0\t");
+    ASSERT_NE(first, std::string::npos) << list.out;
+    const std::string name = list.out.substr(first + 3, list.out.find('\t', first + 3) - first - 3);
+    std::string lower = name;
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+
+    // A typed name is corrected when the focus leaves, whether by `leave` or
+    // by the user clicking another control.
+    for (const char* after : {"user cbxFontName leave\n", "user chkBold click\n"}) {
+        const Outcome run = Script("open CellPropFont\nuser cbxFontName type \"" + lower + "\"\n" +
+                                   after + "show cbxFontName\n");
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_NE(run.out.find("cbxFontName ComboBox index=0 text=\"" + name + "\""),
+                  std::string::npos)
+            << after << run.out;
+    }
+
+    const Outcome clicked = Script("open CellPropFont\nuser chkBold click\nshow chkBold\n");
+    EXPECT_NE(clicked.out.find("chkBold CheckBox value=1 enabled=True visible=True focus=True"),
+              std::string::npos)
+        << clicked.out;
+
+    const Outcome stray = Script("open CellPropFont\nuser chkBold leave\n");
+    EXPECT_EQ(stray.status, 2);
+    EXPECT_EQ(stray.err, "line 2: chkBold does not have the focus\n");
+}
+
+TEST(Session, OpenRefusesAClassThatIsNoPage) {
+    const Outcome run = Script("open FontPreview\n");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, "line 1: FontPreview is not a page\n");
 }

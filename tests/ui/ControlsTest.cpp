@@ -360,7 +360,9 @@ TEST(Controls, DescribeTheirStateWithTheHostsValueFormat) {
     EXPECT_EQ(describe(*f.opt1), " value=False");
     EXPECT_EQ(describe(*f.cbx), " index=Long(0) text=String(\"Left\") items=Long(1)");
     EXPECT_EQ(describe(*f.txt), " text=String(\"ab\") selstart=Long(1) sellength=Long(0)");
-    EXPECT_EQ(describe(Label("lbl", {})), "");
+    Label label("lbl", {});
+    label.SetCaption("Preview");
+    EXPECT_EQ(describe(label), " text=String(\"Preview\")");
 }
 
 TEST(Controls, PenSelectionStaysWithinItsEntries) {

@@ -1,4 +1,5 @@
 #pragma once
+#include "vantor/ui/ControlDescription.hpp"
 #include "vantor/ui/PlainControl.hpp"
 
 namespace vantor {
@@ -8,6 +9,10 @@ class Label : public PlainControl<Label> {
 public:
     using PlainControl::PlainControl;
     std::string Kind() const override { return "Label"; }
+    // What a label shows is its caption.
+    void Describe(ControlDescription& description) const override {
+        description.Add("text", Variant(Caption()));
+    }
 };
 
 } // namespace vantor
