@@ -43,19 +43,7 @@ void BookPropCalc::EnableIterationLimits() {
 }
 
 int32_t BookPropCalc::ValidateData() noexcept {
-    ErrorTrap trap;
-    int32_t result = 0;
-    trap([&] {
-        // A text left as loaded is not written, whatever it says.
-        if (txtLoopPrecision->ChangedFromSaved() &&
-            !AcceptedMaxChange(txtLoopPrecision->Text())) {
-            Environment::Current().MessageBox(MaxChangeRefused, msgbox::OkOnly | msgbox::Exclamation,
-                                              Caption());
-            result = 1;
-        }
-    });
-    CheckError("", trap);
-    return result;
+    return ValidateMaxChange(*txtLoopPrecision, Caption());
 }
 
 void BookPropCalc::LoadControls(ErrorTrap& trap) {

@@ -1,6 +1,9 @@
 #include "vantor/pages/book/PrecisionText.hpp"
 
 #include "vantor/automation/TextFunctions.hpp"
+#include "vantor/framework/GlobalFunction.hpp"
+#include "vantor/ui/Environment.hpp"
+#include "vantor/ui/TextBox.hpp"
 
 #include <charconv>
 #include <cmath>
@@ -40,6 +43,20 @@ std::string FixedNumberText(double value) {
 bool AcceptedMaxChange(const std::string& text) {
     const double value = LeadingNumber(text);
     return std::isfinite(value) && value >= 0;
+}
+
+int32_t ValidateMaxChange(const TextBox& box, const std::string& caption) noexcept {
+    ErrorTrap trap;
+    int32_t result = 0;
+    trap([&] {
+        if (box.ChangedFromSaved() && !AcceptedMaxChange(box.Text())) {
+            Environment::Current().MessageBox(MaxChangeRefused, msgbox::OkOnly | msgbox::Exclamation,
+                                              caption);
+            result = 1;
+        }
+    });
+    CheckError("", trap);
+    return result;
 }
 
 } // namespace vantor
