@@ -438,6 +438,26 @@ void CellStore::ClearNotes(const CellRect& rect) {
     Changed();
 }
 
+void CellStore::SetMerges(MergeAreas merges) {
+    m_state.merges = std::make_shared<const MergeAreas>(std::move(merges));
+    Changed();
+}
+
+void CellStore::RemapStyles(const std::function<uint32_t(uint32_t)>& newIdOf) {
+    std::vector<uint32_t> memo(m_pTable->IdLimit(), kUnmapped);
+    const bool go = true;
+    m_state.columns = RebuildColumns(
+        CellRect{0, 0, kRowCount, kColumnCount},
+        [&](uint32_t id) {
+            if (memo[id] == kUnmapped) {
+                memo[id] = newIdOf(id);
+            }
+            return memo[id];
+        },
+        go);
+    Changed();
+}
+
 void CellStore::SetRowHeights(int32_t first, int32_t last, double height) {
     m_state.rowHeights.Assign(first, last, height);
     Changed();

@@ -2,6 +2,7 @@
 #include "model/CellAddress.hpp"
 #include "model/CellMap.hpp"
 #include "model/ColumnStyles.hpp"
+#include "model/MergeAreas.hpp"
 #include "model/RunList.hpp"
 #include "vantor/automation/Variant.hpp"
 
@@ -25,6 +26,7 @@ struct CellState {
     CellMap<std::string> notes;
     // Formula texts as a file holds them (without "="), beside the cached values.
     CellMap<std::string> formulas;
+    std::shared_ptr<const MergeAreas> merges = std::make_shared<const MergeAreas>();
 };
 
 // The cells of one sheet: styles as runs down columns, with equal
@@ -79,6 +81,11 @@ public:
                      const std::function<void(CellKey, const std::string&)>& f) const;
     void SetNotes(const CellRect& rect, const std::string& text, bool createMissing);
     void ClearNotes(const CellRect& rect);
+
+    const MergeAreas& Merges() const { return *m_state.merges; }
+    void SetMerges(MergeAreas merges);
+    // Replaces the styles of every cell: newIdOf(id) is asked once per id in use.
+    void RemapStyles(const std::function<uint32_t(uint32_t)>& newIdOf);
 
     void SetRowHeights(int32_t first, int32_t last, double height);
     void SetColumnWidths(int32_t first, int32_t last, double width);

@@ -2,8 +2,10 @@
 
 #include "model/Application.hpp"
 #include "model/AutoFit.hpp"
+#include "model/CellStyle.hpp"
 #include "model/Constants.hpp"
 #include "model/ControlKinds.hpp"
+#include "model/NamedStyles.hpp"
 #include "model/NumberFormatCheck.hpp"
 #include "model/PropertyMembers.hpp"
 #include "model/PropertyValues.hpp"
@@ -13,6 +15,7 @@
 #include "model/RangeFont.hpp"
 #include "model/RangeInterior.hpp"
 #include "model/StyleTable.hpp"
+#include "model/UndoHistory.hpp"
 #include "model/Workbook.hpp"
 #include "model/Worksheet.hpp"
 #include "vantor/automation/Enumerations.hpp"
@@ -214,6 +217,38 @@ void Range::AddComment(const std::string& text) {
     m_pSheet->ChangeCells([&](CellStore& store) { store.SetNotes(m_rect, text, true); });
 }
 
+Variant Range::MergeCells() const {
+    int64_t merged = 0;
+    for (const CellRect& a : m_pSheet->Store().Merges().Touching(m_rect)) {
+        merged += CellRect{std::max(a.firstRow, m_rect.firstRow),
+                           std::max(a.firstColumn, m_rect.firstColumn),
+                           std::min(a.lastRow, m_rect.lastRow),
+                           std::min(a.lastColumn, m_rect.lastColumn)}
+                      .CellCount();
+    }
+    if (merged == 0) {
+        return Variant(false);
+    }
+    return merged == m_rect.CellCount() ? Variant(true) : Variant::Null();
+}
+
+void Range::Merge() {
+    const MergeAreas& merges = m_pSheet->Store().Merges();
+    const CellRect grown = merges.Grown(m_rect);
+    const std::vector<CellRect> inside = merges.Touching(grown);
+    if (grown.CellCount() == 1 || (inside.size() == 1 && inside.front() == grown)) {
+        return;
+    }
+    m_pSheet->ChangeCells([&](CellStore& store) { store.SetMerges(merges.With(grown)); });
+}
+
+void Range::UnMerge() {
+    const MergeAreas& merges = m_pSheet->Store().Merges();
+    if (!merges.Touching(m_rect).empty()) {
+        m_pSheet->ChangeCells([&](CellStore& store) { store.SetMerges(merges.Without(m_rect)); });
+    }
+}
+
 const MemberTable<Range>& Range::Members() {
     using R = Range;
     static const MemberTable<R> table = [] {
@@ -283,6 +318,61 @@ const MemberTable<Range>& Range::Members() {
                         kHorizontalAlignments);
         members::Choice(t, "VerticalAlignment", Field::VAlign, &Style::vAlign, kVerticalAlignments);
         members::Boolean(t, "WrapText", Field::WrapText, &Style::wrapText);
+        members::Boolean(t, "ShrinkToFit", Field::ShrinkToFit, &Style::shrinkToFit);
+        t.Property(
+            "MergeCells", [](R& r, auto) { return r.MergeCells(); },
+            [](R& r, auto, const Variant& v) {
+                if (!v.IsNull()) {
+                    values::ToBoolean(v) ? r.Merge() : r.UnMerge();
+                }
+            });
+        t.Method("Merge", [](R& r, auto) {
+            r.Merge();
+            return Variant();
+        });
+        t.Method("UnMerge", [](R& r, auto) {
+            r.UnMerge();
+            return Variant();
+        });
+        t.Property("MergeArea", [](R& r, auto) {
+            const CellRect* area =
+                r.m_pSheet->Store().Merges().Find(r.m_rect.firstRow, r.m_rect.firstColumn);
+            return Variant(r.m_pSheet->RangeOf(
+                area ? *area
+                     : CellRect{r.m_rect.firstRow, r.m_rect.firstColumn, r.m_rect.firstRow,
+                                r.m_rect.firstColumn}));
+        });
+        // Whether merging would hide a value: one in a cell of the grown range
+        // other than its top left.
+        t.Property("MergeHidesValues", [](R& r, auto) {
+            const CellStore& store = r.m_pSheet->Store();
+            const CellRect grown = store.Merges().Grown(r.m_rect);
+            const CellKey topLeft = KeyOf(grown.firstRow, grown.firstColumn);
+            bool hides = false;
+            store.ForEachValue(grown,
+                               [&](CellKey key, const Variant&) { hides |= key != topLeft; });
+            return Variant(hides);
+        });
+        t.Property(
+            "Style",
+            [](R& r, auto) {
+                return r.Read(Field::StyleName, [&r](const Style& s) {
+                    return Variant(r.m_pSheet->Book()->CellStyles()->NameOf(s.styleName));
+                });
+            },
+            [](R& r, auto, const Variant& v) {
+                if (v.IsNull()) {
+                    return;
+                }
+                const auto book = r.m_pSheet->Book();
+                const auto style = book->CellStyles()->Find(v.ToString());
+                if (!style) {
+                    throw AutomationError(err::ApplicationDefined,
+                                          "The workbook has no style named " + v.ToString());
+                }
+                const UndoHistory::Scope step(book->History(), "Style");
+                r.m_pSheet->PatchStyles(style->PatchesFor(r.m_rect));
+            });
         t.Property(
             "ReadOnly",
             [](R& r, auto) {

@@ -71,6 +71,15 @@ public:
 
     void AutoFitRows();
     void AutoFitColumns();
+    // Gives every cell of the range the note, creating the notes it lacks.
+    void AddComment(const std::string& text);
+
+    // True when every cell lies in a merge area, False when none does, else Null.
+    Variant MergeCells() const;
+    // Merges the range, grown over the areas crossing its edge, into one area.
+    void Merge();
+    // Unmerges every area the range touches.
+    void UnMerge();
 
 private:
     const StyleSummary& Summary();
@@ -78,7 +87,6 @@ private:
     void WriteValue(const Variant& value);
     void WriteReadOnly(bool readOnly);
     Variant CommentObject();
-    void AddComment(const std::string& text);
     template <typename T> std::shared_ptr<T> Child(std::weak_ptr<T>& slot);
 
     std::shared_ptr<Worksheet> m_pSheet;

@@ -30,10 +30,7 @@ const MemberTable<RangeComment>& RangeComment::Members() {
                 if (v.IsNull()) {
                     return;
                 }
-                const std::string text = v.IsEmpty() ? std::string() : v.ToString();
-                const CellRect rect = c.m_pRange->Rect();
-                c.m_pRange->Sheet()->ChangeCells(
-                    [&](CellStore& store) { store.SetNotes(rect, text, false); });
+                c.m_pRange->AddComment(v.IsEmpty() ? std::string() : v.ToString());
             });
         return t;
     }();

@@ -5,7 +5,8 @@
 namespace vantor::model {
 
 // The notes of a range's cells: "Text" reads the text they share (Null
-// where they differ) and writes every note of the range at once.
+// where they differ) and writes it to every cell of the range at once,
+// giving a note to the cells that have none.
 class RangeComment : public DispatchObject<RangeComment, RangeChild> {
 public:
     using DispatchObject::DispatchObject;

@@ -28,6 +28,7 @@ size_t Style::Hash() const {
     const uint64_t flags = (uint64_t{bold} << 0) | (uint64_t{italic} << 1) |
                            (uint64_t{strikethrough} << 2) | (uint64_t{wrapText} << 3) |
                            (uint64_t{readOnly} << 4) | (uint64_t{hideOnDeactivate} << 5) |
+                           (uint64_t{shrinkToFit} << 6) |
                            (uint64_t{controlKind} << 8) | (uint64_t{fileFormat} << 24);
     const uint64_t a =
         Fold(fontName ^ (static_cast<uint64_t>(static_cast<uint32_t>(underline)) << 32) ^
@@ -45,7 +46,8 @@ size_t Style::Hash() const {
     const uint64_t d =
         Fold(LineKey(top) ^ 0xC2B2AE3D27D4EB4Full, LineKey(left) ^ 0x165667B19E3779F9ull);
     const uint64_t e = Fold(LineKey(diagonalDown) ^ 0x27D4EB2F165667C5ull,
-                            LineKey(diagonalUp) ^ 0xFF51AFD7ED558CCDull);
+                            LineKey(diagonalUp) ^ (uint64_t{styleName} << 40) ^
+                                0xFF51AFD7ED558CCDull);
     return static_cast<size_t>(Fold(a ^ c ^ e, b ^ d ^ 0xC4CEB9FE1A85EC53ull));
 }
 
@@ -79,6 +81,8 @@ FieldMask Style::Diff(const Style& a, const Style& b, FieldMask fields) {
         check(Field::ReadOnly, a.readOnly != b.readOnly);
         check(Field::ControlKind, a.controlKind != b.controlKind);
         check(Field::HideOnDeactivate, a.hideOnDeactivate != b.hideOnDeactivate);
+        check(Field::ShrinkToFit, a.shrinkToFit != b.shrinkToFit);
+        check(Field::StyleName, a.styleName != b.styleName);
         line(Field::DownStyle, a.diagonalDown, b.diagonalDown);
         line(Field::UpStyle, a.diagonalUp, b.diagonalUp);
     }
@@ -114,6 +118,8 @@ void Style::CopyFields(const Style& from, FieldMask fields) {
     take(Field::ReadOnly, &Style::readOnly);
     take(Field::ControlKind, &Style::controlKind);
     take(Field::HideOnDeactivate, &Style::hideOnDeactivate);
+    take(Field::ShrinkToFit, &Style::shrinkToFit);
+    take(Field::StyleName, &Style::styleName);
     for (const Field first :
          {Field::TopStyle, Field::LeftStyle, Field::DownStyle, Field::UpStyle}) {
         const unsigned shift = static_cast<unsigned>(first);

@@ -36,6 +36,8 @@ enum class Field : uint8_t {
     ReadOnly,
     ControlKind,
     HideOnDeactivate,
+    ShrinkToFit,
+    StyleName,
     TopStyle,
     TopWeight,
     TopColor,
@@ -80,12 +82,14 @@ struct Style {
     bool wrapText = false;
     bool readOnly = false;
     bool hideOnDeactivate = false;
+    bool shrinkToFit = false;
     uint16_t controlKind = 0; // 0: none; otherwise 1 + the index of the kind
     int32_t underline = enums::Underline::None;
     uint32_t fontColor = kAutoColor;
     int32_t hAlign = enums::HAlign::General;
     int32_t vAlign = enums::VAlign::Bottom;
     uint32_t numberFormat = 0; // "" (General)
+    uint32_t styleName = 0;    // id of the workbook's named style; 0 is "Normal"
     uint32_t interiorColor = kAutoColor;
     int32_t pattern = enums::Pattern::None;
     uint32_t patternColor = kAutoColor;

@@ -20,6 +20,20 @@ class UndoHistory {
 public:
     void BeginGroup(std::string name);
     void EndGroup();
+    // A group open for the scope's lifetime: what the model does as one user
+    // action is one step, or part of the group a dialog already opened.
+    class Scope {
+    public:
+        Scope(UndoHistory& history, std::string name) : m_history(history) {
+            history.BeginGroup(std::move(name));
+        }
+        ~Scope() { m_history.EndGroup(); }
+        Scope(const Scope&) = delete;
+        Scope& operator=(const Scope&) = delete;
+
+    private:
+        UndoHistory& m_history;
+    };
     bool InGroup() const { return m_depth > 0; }
 
     void Record(UndoChange change);

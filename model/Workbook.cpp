@@ -2,6 +2,7 @@
 
 #include "model/Application.hpp"
 #include "model/CellStore.hpp"
+#include "model/NamedStyles.hpp"
 #include "model/PropertyMembers.hpp"
 #include "model/PropertyValues.hpp"
 #include "model/SheetSelection.hpp"
@@ -59,7 +60,9 @@ private:
 
 std::shared_ptr<Workbook> Workbook::Create(const std::shared_ptr<Application>& app,
                                            std::string name) {
-    return std::shared_ptr<Workbook>(new Workbook(app, std::move(name)));
+    auto book = std::shared_ptr<Workbook>(new Workbook(app, std::move(name)));
+    book->m_pNamedStyles = std::make_shared<NamedStyles>(book);
+    return book;
 }
 
 Workbook::Workbook(const std::shared_ptr<Application>& app, std::string name)
@@ -137,6 +140,7 @@ const MemberTable<Workbook>& Workbook::Members() {
             return Variant(
                 std::make_shared<SheetList>(std::static_pointer_cast<W>(w.shared_from_this())));
         });
+        t.Property("Styles", [](W& w, auto) { return Variant(w.m_pNamedStyles); });
         t.Property("ActiveSheet", [](W& w, auto) {
             return w.m_pActiveSheet ? Variant(w.m_pActiveSheet) : Variant::Nothing();
         });

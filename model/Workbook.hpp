@@ -11,6 +11,7 @@
 namespace vantor::model {
 
 class Application;
+class NamedStyles;
 class SheetSelection;
 class StyleTable;
 class UndoHistory;
@@ -32,6 +33,8 @@ public:
     // The application's undo history (raises 1004 once the application is gone).
     UndoHistory& History() const;
     const std::shared_ptr<StyleTable>& Styles() const { return m_pStyles; }
+    // The named cell styles ("Styles").
+    const std::shared_ptr<NamedStyles>& CellStyles() const { return m_pNamedStyles; }
 
     const std::string& Name() const { return m_strName; }
     // The file the workbook stands for; its name until it is saved somewhere.
@@ -75,6 +78,7 @@ private:
 
     std::weak_ptr<Application> m_pApp;
     std::shared_ptr<StyleTable> m_pStyles;
+    std::shared_ptr<NamedStyles> m_pNamedStyles;
     std::string m_strName;
     std::string m_strFullName;
     std::vector<std::shared_ptr<Worksheet>> m_sheets;

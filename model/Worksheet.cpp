@@ -143,6 +143,27 @@ void Worksheet::PatchStyles(const std::vector<std::pair<CellRect, StylePatch>>& 
     table.CollectIfAbove(4 * constants::kMaxStyles);
 }
 
+void Worksheet::RemapStyles(const std::function<uint32_t(uint32_t)>& newIdOf) {
+    const RunList<ColumnPtr> before = m_store.State().columns;
+    m_store.RemapStyles(newIdOf);
+    Book()->SetSaved(false);
+    auto self = std::static_pointer_cast<Worksheet>(shared_from_this());
+    Book()->History().Record(UndoChange{[self, before] {
+                                            self->m_store.RestoreColumns(before);
+                                            self->Book()->SetSaved(false);
+                                        },
+                                        [self, after = m_store.State().columns] {
+                                            self->m_store.RestoreColumns(after);
+                                            self->Book()->SetSaved(false);
+                                        }});
+}
+
+void Worksheet::SetUpStyles(const std::vector<std::pair<CellRect, StylePatch>>& patches) {
+    for (const auto& [rect, patch] : patches) {
+        m_store.PatchStyles(rect, patch);
+    }
+}
+
 void Worksheet::LoadColumnStyles(int32_t column,
                                  const std::vector<std::pair<int32_t, Style>>& runs) {
     StyleTable& table = *Book()->Styles();

@@ -58,7 +58,11 @@ public:
     // column of [first, last].
     void LoadColumnStyleIds(int32_t first, int32_t last,
                             const std::vector<std::pair<int32_t, uint32_t>>& runs);
-    // Runs an edit of the cells (values, notes, sizes) as one change.
+    // Gives every cell of the sheet the style newIdOf(its style id) as one change.
+    void RemapStyles(const std::function<uint32_t(uint32_t)>& newIdOf);
+    // Patches a new object's cells without an undo step (a named style's own cell).
+    void SetUpStyles(const std::vector<std::pair<CellRect, StylePatch>>& patches);
+    // Runs an edit of the cells (values, notes, sizes, merge areas) as one change.
     void ChangeCells(const std::function<void(CellStore&)>& edit);
 
     bool DisplayHeadings() const { return m_bDisplayHeadings; }

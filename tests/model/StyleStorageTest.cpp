@@ -234,15 +234,17 @@ TEST_F(StyleStorage, ReclaimingStylesKeepsThoseThatUndoStepsStillNeed) {
 TEST_F(StyleStorage, StylesNoLongerUsedAreReclaimedAndFoundAgainAfterwards) {
     StyleTable& table = *book->Styles();
     const size_t records = table.RecordCount();
+    // The named styles' own formats hold records too.
+    const size_t held = records - book->StylesInUse();
     for (int i = 0; i < 40; ++i) {
         ApplyFont("B1", "Size", 8 + i);
     }
     EXPECT_GE(table.RecordCount(), records + 39); // one of the sizes is the default
     table.CollectIfAbove(0);
-    EXPECT_EQ(table.RecordCount(), book->StylesInUse());
+    EXPECT_EQ(table.RecordCount(), book->StylesInUse() + held);
     EXPECT_EQ(At("B1").Get("Font").ToObject().Get("Size"), Variant(47.0));
     ApplyFont("B2", "Size", 47); // found again, not stored twice
-    EXPECT_EQ(table.RecordCount(), book->StylesInUse());
+    EXPECT_EQ(table.RecordCount(), book->StylesInUse() + held);
 }
 
 } // namespace
