@@ -2,7 +2,9 @@
 // over a million 32-bit integers (the cost of looking at each cell's style
 // once) measured in the same run.
 #include "model/Application.hpp"
+#include "model/CellStore.hpp"
 #include "model/ColumnStyles.hpp"
+#include "model/MergeAreas.hpp"
 #include "model/Constants.hpp"
 #include "model/Range.hpp"
 #include "model/StyleTable.hpp"
@@ -63,8 +65,9 @@ Fixture& Shared() {
 
 // Every property that the cell format pages read.
 void ReadAll(const ObjectRef& range) {
-    for (const char* name : {"HorizontalAlignment", "VerticalAlignment", "WrapText", "NumberFormat",
-                             "Value", "ReadOnly", "ApplyCache"}) {
+    for (const char* name : {"HorizontalAlignment", "VerticalAlignment", "WrapText", "ShrinkToFit",
+                             "NumberFormat", "Value", "ReadOnly", "ApplyCache", "MergeCells",
+                             "Style"}) {
         benchmark::DoNotOptimize(range.Get(name));
     }
     const ObjectRef font = range.Get("Font").ToObject();
@@ -130,6 +133,38 @@ void BM_ReadAllWholeSheetTenThousandRuns(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ReadAllWholeSheetTenThousandRuns)->Unit(benchmark::kMicrosecond);
+
+// The merge area of a cell on a sheet of 100,000 areas of one to four rows
+// and columns, through the late-bound member as a page or host reads it;
+// the cells asked spread over the areas and the gaps between them.
+void BM_MergeAreaAmongHundredThousandAreas(benchmark::State& state) {
+    static const std::shared_ptr<Worksheet> sheet = [] {
+        const auto s = Shared().book->AddSheet("Merges");
+        std::vector<CellRect> areas;
+        for (int32_t band = 0; static_cast<int32_t>(areas.size()) < 100000; ++band) {
+            for (int32_t column = 0; column < 500 && areas.size() < 100000;) {
+                const int32_t height = 1 + (band + column) % 4;
+                const int32_t width = 1 + (band * 7 + column) % 4;
+                if (height * width > 1) {
+                    areas.push_back({band * 5, column, band * 5 + height - 1, column + width - 1});
+                }
+                column += width + 1;
+            }
+        }
+        s->ChangeCells([&](CellStore& store) { store.SetMerges(MergeAreas(areas)); });
+        s->Store().Merges().Find(0, 0); // the index is built on the first lookup
+        return s;
+    }();
+    uint32_t k = 1;
+    for (auto _ : state) {
+        k = k * 1664525u + 1013904223u;
+        const auto row = static_cast<int32_t>((k >> 8) % 3600);
+        const auto column = static_cast<int32_t>((k >> 4) % 520);
+        benchmark::DoNotOptimize(
+            ObjectRef(sheet->RangeOf(CellRect{row, column, row, column})).Get("MergeArea"));
+    }
+}
+BENCHMARK(BM_MergeAreaAmongHundredThousandAreas)->Unit(benchmark::kNanosecond);
 
 // One property written and applied over the million distinct cells, the
 // value alternating so each apply changes every cell.

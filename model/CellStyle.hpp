@@ -35,6 +35,8 @@ public:
     bool Includes(Include group) const { return m_abIncludes[group]; }
     // Sets whether a group is included, as one change.
     void SetIncludes(Include group, bool on);
+    // The same without an undo step, as a file gives it.
+    void LoadIncludes(Include group, bool on) { m_abIncludes[group] = on; }
     // The style fields of the included groups.
     FieldMask IncludedFields() const;
 

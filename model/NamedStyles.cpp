@@ -129,6 +129,20 @@ void NamedStyles::Delete(const std::shared_ptr<CellStyle>& style) {
     book->SetSaved(false);
 }
 
+uint32_t NamedStyles::Load(const std::string& name, const Style& format, const BorderLine& bottom,
+                           const BorderLine& right, unsigned includes) {
+    auto style = Find(name);
+    if (!style) {
+        style = Create(name, false, includes);
+    } else {
+        for (int g = 0; g < CellStyle::IncludeCount; ++g) {
+            style->LoadIncludes(static_cast<CellStyle::Include>(g), ((includes >> g) & 1) != 0);
+        }
+    }
+    style->SetUpFormat(format, bottom, right);
+    return style->Id();
+}
+
 std::vector<Variant> NamedStyles::Enumerate() {
     std::vector<Variant> items;
     for (const auto& style : m_styles) {

@@ -1,4 +1,5 @@
 #pragma once
+#include "model/Style.hpp"
 #include "vantor/automation/MemberTable.hpp"
 
 #include <cstdint>
@@ -39,6 +40,11 @@ public:
     // Deletes a style that is not built in; its cells keep their formats and
     // take "Normal" as their style name. One undo step.
     void Delete(const std::shared_ptr<CellStyle>& style);
+    // A style as a file gives it, without an undo step: the style of this
+    // name takes the format and groups (bit g for group g), or a new one is
+    // made. Returns its id.
+    uint32_t Load(const std::string& name, const Style& format, const BorderLine& bottom,
+                  const BorderLine& right, unsigned includes);
 
 private:
     std::shared_ptr<CellStyle> Create(const std::string& name, bool builtIn, unsigned includes);

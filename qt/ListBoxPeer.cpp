@@ -3,6 +3,8 @@
 #include "qt/ListItemsView.hpp"
 #include "qt/PeerBinding.hpp"
 
+#include <QSignalBlocker>
+
 namespace vantor::qt {
 
 ListBoxPeer::ListBoxPeer(ListBox& control, double dpi, QWidget* parent)
@@ -18,6 +20,14 @@ ListBoxPeer::ListBoxPeer(ListBox& control, double dpi, QWidget* parent)
             m_pBinding->Act([this, index] { m_control.UserSelect(index); });
         }
     });
+    // A list with check boxes: a tick the user turns over is the control's UserCheck.
+    connect(this, &QListWidget::itemChanged, this, [this](QListWidgetItem* changed) {
+        const int index = row(changed);
+        if (m_control.Style() == ListStyle::CheckBox && index >= 0 && index < m_control.ListCount() &&
+            (changed->checkState() == Qt::Checked) != m_control.Selected(index)) {
+            m_pBinding->Act([this, index] { m_control.UserCheck(index); });
+        }
+    });
 }
 
 void ListBoxPeer::Refresh() {
@@ -29,6 +39,13 @@ void ListBoxPeer::Refresh() {
     if (shown != texts) {
         clear();
         addItems(texts);
+    }
+    if (m_control.Style() == ListStyle::CheckBox) {
+        const QSignalBlocker quiet(this);
+        for (int i = 0; i < count(); ++i) {
+            item(i)->setFlags(item(i)->flags() | Qt::ItemIsUserCheckable);
+            item(i)->setCheckState(m_control.Selected(i) ? Qt::Checked : Qt::Unchecked);
+        }
     }
     const int index = m_control.ListIndex();
     setCurrentRow(index);

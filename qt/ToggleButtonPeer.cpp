@@ -1,5 +1,6 @@
 #include "qt/ToggleButtonPeer.hpp"
 
+#include "qt/BorderButtonIcon.hpp"
 #include "qt/PeerBinding.hpp"
 #include "qt/Twips.hpp"
 
@@ -9,6 +10,14 @@ ToggleButtonPeer::ToggleButtonPeer(CheckBox& control, double dpi, QWidget* paren
     : QToolButton(parent), m_control(control) {
     setCheckable(true);
     m_pBinding = new PeerBinding(this, control, dpi, [this] { Refresh(); });
+    // The border buttons show the edge they set; the others keep their initials.
+    const int side = std::max(8, static_cast<int>(std::min(width(), height()) * 0.7));
+    const QIcon icon = BorderButtonIcon(control.Name(), side);
+    if (!icon.isNull()) {
+        setIcon(icon);
+        setIconSize(QSize(side, side));
+        setToolButtonStyle(Qt::ToolButtonIconOnly);
+    }
 }
 
 void ToggleButtonPeer::nextCheckState() {
@@ -23,6 +32,7 @@ void ToggleButtonPeer::Refresh() {
     }
     setText(initials);
     setToolTip(caption);
+    setAccessibleName(caption);
     // A grey box (the borders differ) shows as a button neither up nor down.
     setChecked(m_control.Value() == 1);
     setStyleSheet(m_control.Value() == 2 ? "QToolButton { color: gray; }" : QString());

@@ -402,7 +402,40 @@ void SheetReader::ReadLayout() {
                               ModelWidth(DoubleAttr(col, "width", 0.0))});
         }
     }
+    // Merge areas; one cell merges nothing. Areas that overlap, as far as
+    // one holds a corner of another, refuse the file.
+    std::vector<model::CellRect> areas;
+    for (pugi::xml_node merge : Child(root, "mergeCells").children()) {
+        if (!Is(merge, "mergeCell")) {
+            continue;
+        }
+        const std::string ref = Attr(merge, "ref").value();
+        model::CellRect area;
+        try {
+            area = model::ParseAddress(ref);
+        } catch (const AutomationError&) {
+            Fail("merge area \"" + ref + "\" is no block of cells");
+        }
+        if (area.CellCount() > 1) {
+            areas.push_back(area);
+        }
+    }
+    const model::MergeAreas merges(areas);
+    for (const model::CellRect& a : merges.Areas()) {
+        for (const auto& [row, column] : {std::pair{a.firstRow, a.firstColumn},
+                                          {a.firstRow, a.lastColumn},
+                                          {a.lastRow, a.firstColumn},
+                                          {a.lastRow, a.lastColumn}}) {
+            const model::CellRect* holder = merges.Find(row, column);
+            if (holder == nullptr || !(*holder == a)) {
+                Fail("merge areas overlap at " + model::FormatAddress(a));
+            }
+        }
+    }
     m_sheet.ChangeCells([&](model::CellStore& cells) {
+        if (!merges.Empty()) {
+            cells.SetMerges(merges);
+        }
         if (defaultHeight > 0) {
             cells.SetRowHeights(0, kRowCount - 1, std::min(defaultHeight, 409.0));
         }

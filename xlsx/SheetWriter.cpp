@@ -498,6 +498,25 @@ std::string SheetWriter::Text(const std::string& drawingId) {
     if (!columns.empty()) {
         root.insert_child_before((prefix + "cols").c_str(), Child(root, "sheetData"));
     }
+    // The merge areas are the model's: those the file had are written anew.
+    while (pugi::xml_node merges = Child(root, "mergeCells")) {
+        root.remove_child(merges);
+    }
+    if (const auto& areas = m_sheet.Store().Merges().Areas(); !areas.empty()) {
+        pugi::xml_node merges =
+            InsertChild(root, prefix + "mergeCells",
+                        {"phoneticPr", "conditionalFormatting", "dataValidations", "hyperlinks",
+                         "printOptions", "pageMargins", "pageSetup", "headerFooter", "rowBreaks",
+                         "colBreaks", "customProperties", "cellWatches", "ignoredErrors",
+                         "smartTags", "drawing", "legacyDrawing", "legacyDrawingHF", "drawingHF",
+                         "picture", "oleObjects", "controls", "webPublishItems", "tableParts",
+                         "extLst"});
+        SetText(merges, "count", std::to_string(areas.size()));
+        for (const model::CellRect& a : areas) {
+            SetText(merges.append_child((prefix + "mergeCell").c_str()), "ref",
+                    CellName(a.firstRow, a.firstColumn) + ":" + CellName(a.lastRow, a.lastColumn));
+        }
+    }
     pugi::xml_node legacy = Child(root, "legacyDrawing");
     if (drawingId.empty()) {
         if (legacy) {

@@ -2,6 +2,7 @@
 #include "vantor/automation/Enumerations.hpp"
 
 #include "model/Constants.hpp"
+#include "model/NamedStyles.hpp"
 #include "model/StyleTable.hpp"
 #include "xlsx/Refusal.hpp"
 #include "xlsx/StyleCodes.hpp"
@@ -149,9 +150,9 @@ void StylesReader::Read(const std::string& text) {
     };
 
     const model::Style base = m_table.Default();
-    for (size_t k = 0; k < xfs.size(); ++k) {
-        const pugi::xml_node xf = xfs[k];
-        SourceFormat format;
+    // A format record, of a cell or of a named style: its style and elements,
+    // and its number format's code.
+    auto readFormat = [&](const pugi::xml_node& xf, size_t k, SourceFormat& format) {
         format.xf = xf;
         model::Style& style = format.style;
         style = base;
@@ -167,7 +168,6 @@ void StylesReader::Read(const std::string& text) {
                        std::to_string(numFmtId) + ", which the part does not define");
         }
         style.numberFormat = m_table.NumberFormats().Intern(code);
-        m_dateFormats.push_back(codes::IsDateFormat(code));
 
         format.font = pick(fonts, xf, "fontId", "font", k);
         format.fill = pick(fills, xf, "fillId", "fill", k);
@@ -187,9 +187,45 @@ void StylesReader::Read(const std::string& text) {
                 style.vAlign = codes::VerticalOf(Attr(align, "vertical").value());
             }
             style.wrapText = BoolAttr(align, "wrapText", false);
+            style.shrinkToFit = BoolAttr(align, "shrinkToFit", false);
         }
         // A format says nothing of protection when its cells keep the default: locked.
         style.readOnly = BoolAttr(Child(xf, "protection"), "locked", true);
+        return code;
+    };
+
+    // Named styles, by the index of their format record.
+    std::unordered_map<int64_t, uint32_t> namedIds;
+    if (m_pNamed != nullptr) {
+        const std::vector<pugi::xml_node> styleXfs = list("cellStyleXfs", "xf");
+        for (const pugi::xml_node& named : list("cellStyles", "cellStyle")) {
+            const int64_t xfId = IntAttr(named, "xfId", 0);
+            const std::string name = Attr(named, "name").value();
+            if (xfId < 0 || static_cast<size_t>(xfId) >= styleXfs.size() || name.empty()) {
+                continue; // a style without a format record, or without a name, is left out
+            }
+            const pugi::xml_node xf = styleXfs[static_cast<size_t>(xfId)];
+            SourceFormat format;
+            readFormat(xf, static_cast<size_t>(xfId), format);
+            unsigned includes = 0;
+            const char* const applied[] = {"applyNumberFormat", "applyAlignment", "applyFont",
+                                           "applyBorder",       "applyFill",      nullptr,
+                                           "applyProtection"};
+            for (unsigned g = 0; g < 7; ++g) {
+                includes |= (applied[g] == nullptr || BoolAttr(xf, applied[g], true)) ? 1u << g : 0;
+            }
+            namedIds[xfId] = m_pNamed->Load(name, format.style, format.bottom, format.right, includes);
+        }
+    }
+
+    for (size_t k = 0; k < xfs.size(); ++k) {
+        const pugi::xml_node xf = xfs[k];
+        SourceFormat format;
+        const std::string code = readFormat(xf, k, format);
+        m_dateFormats.push_back(codes::IsDateFormat(code));
+        model::Style& style = format.style;
+        const auto named = namedIds.find(IntAttr(xf, "xfId", 0));
+        style.styleName = named == namedIds.end() ? 0 : named->second;
         style.fileFormat = static_cast<uint32_t>(k + 1);
         m_styleIds.push_back(m_table.Intern(style));
         m_source.formats.push_back(std::move(format));

@@ -6,6 +6,7 @@
 #include <vector>
 
 namespace vantor::model {
+class NamedStyles;
 class StyleTable;
 }
 
@@ -19,6 +20,9 @@ public:
     // six accents, two link colours).
     StylesReader(SourcePackage& source, model::StyleTable& table, std::vector<uint32_t> theme);
 
+    // The workbook's named styles, which then take the part's cell styles,
+    // and which the format records refer to.
+    void SetNamedStyles(model::NamedStyles* named) { m_pNamed = named; }
     // Parses the part text into source.styles; refuses malformed XML and
     // references out of range.
     void Read(const std::string& text);
@@ -42,6 +46,7 @@ private:
     std::vector<uint32_t> m_theme;
     std::vector<uint32_t> m_styleIds;
     std::vector<bool> m_dateFormats;
+    model::NamedStyles* m_pNamed = nullptr;
 };
 
 } // namespace vantor::xlsx

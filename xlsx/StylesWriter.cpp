@@ -1,7 +1,9 @@
 #include "xlsx/StylesWriter.hpp"
 #include "vantor/automation/Enumerations.hpp"
 
+#include "model/CellStyle.hpp"
 #include "model/Constants.hpp"
+#include "model/NamedStyles.hpp"
 #include "model/StyleTable.hpp"
 #include "xlsx/StyleCodes.hpp"
 #include "xlsx/XmlText.hpp"
@@ -70,14 +72,42 @@ size_t StylesWriter::KeyHash::operator()(const Key& k) const {
     return (k.styleId * 0x100000001B3ull) ^ line(k.right) ^ (line(k.bottom) << 1);
 }
 
-StylesWriter::StylesWriter(const SourcePackage* source, const model::StyleTable& table)
+StylesWriter::StylesWriter(const SourcePackage* source, const model::StyleTable& table,
+                           const model::NamedStyles* named)
     : m_pSource(source && source->styles.document_element() ? source : nullptr), m_table(table) {
     // The first two fills are reserved by the format.
     m_fills.push_back("<fill><patternFill patternType=\"none\"/></fill>");
     m_fills.push_back("<fill><patternFill patternType=\"gray125\"/></fill>");
     m_fillIndex[m_fills[0]] = 0;
     m_fillIndex[m_fills[1]] = 1;
+    if (named != nullptr) {
+        // The file format's numbers of the built-in styles.
+        static const std::unordered_map<std::string, int> kBuiltInIds = {
+            {"Normal", 0},    {"Comma", 3},     {"Currency", 4},
+            {"Percent", 5},   {"Comma [0]", 6}, {"Currency [0]", 7}};
+        for (const auto& style : named->Items()) {
+            unsigned includes = 0;
+            for (int g = 0; g < model::CellStyle::IncludeCount; ++g) {
+                includes |= style->Includes(static_cast<model::CellStyle::Include>(g)) ? 1u << g : 0;
+            }
+            const auto xfId = static_cast<uint32_t>(m_styleFormats.size());
+            m_namedFormat[style->Id()] = xfId;
+            m_styleFormats.push_back(
+                NamedFormatText(style->Format(), style->RightEdge(), style->BottomEdge(), includes));
+            m_cellStyles += "<cellStyle";
+            AppendAttribute(m_cellStyles, "name", style->Name());
+            AppendAttribute(m_cellStyles, "xfId", std::to_string(xfId));
+            if (const auto it = kBuiltInIds.find(style->Name());
+                style->BuiltIn() && it != kBuiltInIds.end()) {
+                AppendAttribute(m_cellStyles, "builtinId", std::to_string(it->second));
+            }
+            m_cellStyles += "/>";
+        }
+    }
     if (!m_pSource) {
+        if (named != nullptr) {
+            return;
+        }
         const uint32_t font = Index(m_fonts, m_fontIndex, FontText(m_table.Default(), nullptr));
         m_styleFormats.push_back("<xf numFmtId=\"0\" fontId=\"" + std::to_string(font) +
                                  "\" fillId=\"0\" borderId=\"0\"/>");
@@ -94,10 +124,58 @@ StylesWriter::StylesWriter(const SourcePackage* source, const model::StyleTable&
         }
     }
     for (pugi::xml_node n : Child(root, "cellStyleXfs").children()) {
-        if (Is(n, "xf")) {
+        if (Is(n, "xf") && named == nullptr) {
             m_styleFormats.push_back(StyleFormatText(n));
         }
     }
+}
+
+std::string StylesWriter::AlignmentText(const Style& style, const pugi::xml_node& source) {
+    std::string align;
+    if (style.hAlign != enums::HAlign::General) {
+        AppendAttribute(align, "horizontal", codes::HorizontalName(style.hAlign));
+    }
+    if (style.vAlign != enums::VAlign::Bottom) {
+        AppendAttribute(align, "vertical", codes::VerticalName(style.vAlign));
+    }
+    if (style.wrapText) {
+        align += " wrapText=\"1\"";
+    }
+    if (style.shrinkToFit) {
+        align += " shrinkToFit=\"1\"";
+    }
+    AppendAttributesExcept(align, source, {"horizontal", "vertical", "wrapText", "shrinkToFit"});
+    return align;
+}
+
+std::string StylesWriter::NamedFormatText(const Style& style, const BorderLine& right,
+                                          const BorderLine& bottom, unsigned includes) {
+    std::string out = "<xf";
+    AppendAttribute(out, "numFmtId",
+                    std::to_string(NumberFormatId(m_table.NumberFormats().Text(style.numberFormat))));
+    AppendAttribute(out, "fontId",
+                    std::to_string(Index(m_fonts, m_fontIndex, FontText(style, nullptr))));
+    AppendAttribute(out, "fillId",
+                    std::to_string(Index(m_fills, m_fillIndex, FillText(style, nullptr))));
+    AppendAttribute(out, "borderId",
+                    std::to_string(Index(m_borders, m_borderIndex,
+                                         BorderText(style, right, bottom, nullptr))));
+    const char* const applied[] = {"applyNumberFormat", "applyAlignment", "applyFont",
+                                   "applyBorder",       "applyFill",      nullptr,
+                                   "applyProtection"};
+    for (unsigned g = 0; g < 7; ++g) {
+        if (applied[g] != nullptr) {
+            AppendAttribute(out, applied[g], (includes >> g) & 1 ? "1" : "0");
+        }
+    }
+    out += '>';
+    const std::string align = AlignmentText(style, pugi::xml_node());
+    if (!align.empty()) {
+        out += "<alignment" + align + "/>";
+    }
+    out += "<protection";
+    AppendAttribute(out, "locked", style.readOnly ? "1" : "0");
+    return out + "/></xf>";
 }
 
 std::string StylesWriter::StyleFormatText(const pugi::xml_node& xf) {
@@ -309,24 +387,19 @@ uint32_t StylesWriter::FormatOf(uint32_t styleId, const BorderLine& right,
     AppendAttribute(out, "fontId", std::to_string(fontId));
     AppendAttribute(out, "fillId", std::to_string(fillId));
     AppendAttribute(out, "borderId", std::to_string(borderId));
-    std::string align;
-    if (style.hAlign != enums::HAlign::General) {
-        AppendAttribute(align, "horizontal", codes::HorizontalName(style.hAlign));
+    const std::string align = AlignmentText(style, Child(xf, "alignment"));
+    // The record of the cell's named style; the file's own when there are none.
+    std::string xfId = "0";
+    if (const auto it = m_namedFormat.find(style.styleName); it != m_namedFormat.end()) {
+        xfId = std::to_string(it->second);
+    } else if (m_namedFormat.empty() && Attr(xf, "xfId")) {
+        xfId = Attr(xf, "xfId").value();
     }
-    if (style.vAlign != enums::VAlign::Bottom) {
-        AppendAttribute(align, "vertical", codes::VerticalName(style.vAlign));
-    }
-    if (style.wrapText) {
-        align += " wrapText=\"1\"";
-    }
-    AppendAttributesExcept(align, Child(xf, "alignment"), {"horizontal", "vertical", "wrapText"});
     if (xf) {
-        AppendAttributesExcept(out, xf, {"numFmtId", "fontId", "fillId", "borderId"});
-        if (!Attr(xf, "xfId")) {
-            out += " xfId=\"0\"";
-        }
+        AppendAttributesExcept(out, xf, {"numFmtId", "fontId", "fillId", "borderId", "xfId"});
+        AppendAttribute(out, "xfId", xfId);
     } else {
-        out += " xfId=\"0\"";
+        AppendAttribute(out, "xfId", xfId);
         if (numFmtId != 0) {
             out += " applyNumberFormat=\"1\"";
         }
@@ -413,6 +486,13 @@ std::string StylesWriter::Text() const {
     list("borders", m_borders);
     list("cellStyleXfs", m_styleFormats);
     list("cellXfs", m_formats);
+    // The cell styles, written from the model, come right after the records.
+    if (!m_namedFormat.empty()) {
+        out += "<cellStyles" + ns + " count=\"" + std::to_string(m_namedFormat.size()) + "\">" +
+               m_cellStyles + "</cellStyles>";
+    } else if (!root) {
+        out += "<cellStyles count=\"1\"><cellStyle name=\"Normal\" xfId=\"0\" builtinId=\"0\"/></cellStyles>";
+    }
     static constexpr std::array<std::string_view, 6> kWritten = {
         "numFmts", "fonts", "fills", "borders", "cellStyleXfs", "cellXfs"};
     for (pugi::xml_node n = root.first_child(); n; n = n.next_sibling()) {
@@ -420,12 +500,10 @@ std::string StylesWriter::Text() const {
             continue;
         }
         const std::string_view local = LocalName(n.name());
-        if (std::find(kWritten.begin(), kWritten.end(), local) == kWritten.end()) {
+        if (std::find(kWritten.begin(), kWritten.end(), local) == kWritten.end() &&
+            (local != "cellStyles" || m_namedFormat.empty())) {
             out += ToText(n);
         }
-    }
-    if (!root) {
-        out += "<cellStyles count=\"1\"><cellStyle name=\"Normal\" xfId=\"0\" builtinId=\"0\"/></cellStyles>";
     }
     out += "</";
     out += root ? root.name() : "styleSheet";

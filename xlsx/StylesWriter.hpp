@@ -8,6 +8,7 @@
 #include <vector>
 
 namespace vantor::model {
+class NamedStyles;
 class StyleTable;
 }
 
@@ -19,7 +20,10 @@ namespace vantor::xlsx {
 // (and a colour nobody changed, theme and tint included) goes back as it was.
 class StylesWriter {
 public:
-    StylesWriter(const SourcePackage* source, const model::StyleTable& table);
+    // With the workbook's named styles, the part's cell styles are written
+    // from them and each cell's record names its cell's style.
+    StylesWriter(const SourcePackage* source, const model::StyleTable& table,
+                 const model::NamedStyles* named = nullptr);
 
     // The index of the format record for a cell of this style with these right and bottom lines.
     uint32_t FormatOf(uint32_t styleId, const model::BorderLine& right,
@@ -37,11 +41,18 @@ private:
     uint32_t Index(std::vector<std::string>& list, std::unordered_map<std::string, uint32_t>& index,
                    std::string text);
     std::string StyleFormatText(const pugi::xml_node& xf);
+    // The format record of a named style, made from the model alone.
+    std::string NamedFormatText(const model::Style& style, const model::BorderLine& right,
+                                const model::BorderLine& bottom, unsigned includes);
+    // The alignment attributes of a style, with those of the source element it has none of.
+    static std::string AlignmentText(const model::Style& style, const pugi::xml_node& source);
 
     const SourcePackage* m_pSource;
     const model::StyleTable& m_table;
     uint32_t m_resolvedDefault; // the model style record 0 maps to
     std::vector<std::string> m_fonts, m_fills, m_borders, m_formats, m_styleFormats;
+    std::unordered_map<uint32_t, uint32_t> m_namedFormat; // named style id -> its record
+    std::string m_cellStyles;                            // the cellStyle elements, if written
     std::unordered_map<std::string, uint32_t> m_fontIndex, m_fillIndex, m_borderIndex, m_formatIndex;
     std::vector<std::pair<int64_t, std::string>> m_numberFormats; // custom ones, in id order
     std::unordered_map<std::string, int64_t> m_numberFormatIds;

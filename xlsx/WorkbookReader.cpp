@@ -6,6 +6,7 @@
 #include "model/StyleTable.hpp"
 #include "model/Workbook.hpp"
 #include "model/Worksheet.hpp"
+#include "model/NamedStyles.hpp"
 #include "xlsx/NotesPart.hpp"
 #include "xlsx/PackagePaths.hpp"
 #include "xlsx/PackageReader.hpp"
@@ -150,6 +151,7 @@ void WorkbookReader::ReadSheets() {
         }
         source.stylesPart = package.Find(source.stylesPart);
         styles = std::make_unique<StylesReader>(source, *m_pBook->Styles(), std::move(theme));
+        styles->SetNamedStyles(m_pBook->CellStyles().get());
         styles->Read(package.Read(source.stylesPart));
     }
     std::vector<std::string> strings;

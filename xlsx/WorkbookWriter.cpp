@@ -9,6 +9,7 @@
 #include "model/StyleTable.hpp"
 #include "model/Workbook.hpp"
 #include "model/Worksheet.hpp"
+#include "model/NamedStyles.hpp"
 #include "xlsx/NotesPart.hpp"
 #include "xlsx/PackagePaths.hpp"
 #include "xlsx/PackageWriter.hpp"
@@ -199,7 +200,7 @@ void WorkbookWriter::Write(const std::string& path) {
     std::set<std::string> dropped; // kept parts no longer wanted
 
     // Sheets: their parts, notes and relationships.
-    StylesWriter styles(source, table);
+    StylesWriter styles(source, table, m_book.CellStyles().get());
     SharedStrings strings;
     const auto& sheets = m_book.Sheets();
     SheetWriter::BackgroundFormat(*sheets.front(), styles);

@@ -25,30 +25,6 @@ TEST(CellStyles, OkAndCloseEndTheDialogOnceEach) {
     EXPECT_EQ(site->answers.back(), Variant(int32_t{0}));
 }
 
-TEST(CellStyles, AddAsksForANameWithTheDefaultSelectedAndChangesNothing) {
-    PageHarness h;
-    auto site = std::make_shared<RecordingSite>();
-    CellStyles dialog;
-    dialog.SetSite(site);
-    std::string seenSelection;
-    h.env.SetModalScript([&](Form& form) {
-        auto& nameForm = dynamic_cast<CellStyleName&>(form);
-        seenSelection = nameForm.txtStyleName->SelText();
-        EXPECT_TRUE(nameForm.txtStyleName->HasFocus());
-        nameForm.txtStyleName->UserType("Heading");
-        nameForm.cmdOK->UserClick();
-    });
-    dialog.cmdAdd->UserClick();
-    EXPECT_EQ(h.env.ModalCount(), 1);
-    EXPECT_EQ(seenSelection, CellStyleName::DefaultName);
-    EXPECT_EQ(dialog.cbxStyles->ListCount(), 0);
-    EXPECT_TRUE(site->results.empty());
-    EXPECT_EQ(dialog.lstIncludes->ListCount(), 7);
-    EXPECT_EQ(dialog.lstIncludes->List(5), "Control");
-    EXPECT_EQ(ErrorOf([&] { dialog.cmdModify->UserClick(); }), 5);
-    EXPECT_TRUE(h.LogLines().empty());
-}
-
 TEST(SheetChoice, ListsThreeFixedSheetsAndEndsOnOkOrCancel) {
     PageHarness h;
     SheetChoice dialog;

@@ -9,13 +9,20 @@
 
 namespace vantor {
 
-// The cell styles dialog. Only its frame is live: OK and Close end the
-// dialog and Add asks for a name; the styles are not listed yet, so Modify
-// and Delete are shown disabled.
+// The cell styles dialog over the selected cells (its parameter): it lists
+// the workbook's named styles with the cells' style chosen, shows the groups
+// the chosen style includes and a description of it, and adds, modifies
+// (through the host's Format Cells dialog) and deletes styles at once. OK
+// gives the chosen style to the cells.
 class CellStyles : public DialogPage {
 public:
     CellStyles();
     std::string ClassName() const override { return "CellStyles"; }
+
+    int32_t SetParam(const Variant& vtParam) noexcept override;
+
+    static constexpr const char* NameRefused =
+        "A style needs a name that no other style of the workbook has.";
 
     const std::shared_ptr<Label> Label1 =
         Add<Label>("Label1", {120, 165, 1215, 195}, "Style name:");
@@ -37,9 +44,22 @@ public:
         Add<CommandButton>("cmdDelete", {4200, 2070, 1215, 375}, "Delete");
 
 private:
+    // Fills cbxStyles with the workbook's styles and chooses `name`.
+    void LoadStyles(const Variant& name);
+    // Shows the chosen style's groups and description, and what may be done with it.
+    void ShowStyle();
+    // The chosen style, Nothing when none is chosen.
+    ObjectRef ChosenStyle() const;
+    // Writes the ticks of lstIncludes that differ from the style's groups.
+    void WriteIncludes(const ObjectRef& style) const;
+    // "0.00%, Liberation Sans 11, centred": the values of the included groups.
+    static std::string Describe(const ObjectRef& style);
     // The name typed into the style name form; nothing when it was cancelled.
     std::optional<std::string> AskStyleName();
-    static bool IsValidStyleName(const std::string&) { return true; }
+    // A name that is not empty and that no listed style has, in any case.
+    bool IsValidStyleName(const std::string& name) const;
+
+    ObjectRef m_oStyles;
 };
 
 } // namespace vantor

@@ -100,6 +100,7 @@ void Control::Refuse(const char* action) const {
 void Control::UserClick() { Refuse("click"); }
 
 void Control::UserSelect(int32_t) { Refuse("select"); }
+void Control::UserCheck(int32_t) { Refuse("check"); }
 
 void Control::UserType(const std::string&) { Refuse("type"); }
 

@@ -90,6 +90,8 @@ public:
     virtual void UserType(const std::string& text);
     virtual void UserPickColor(int32_t color);
     virtual void UserClickBorder(int32_t border);
+    // Turns over the tick of an item of a list with check boxes.
+    virtual void UserCheck(int32_t index);
     // Puts a value in as code does, with the same events and checks.
     virtual void UserSetValue(const Variant& value);
 

@@ -18,10 +18,12 @@ struct AlignFixture {
     std::shared_ptr<FakeObject> target = std::make_shared<FakeObject>();
     CellPropAlign page;
 
-    AlignFixture(Variant horizontal, Variant vertical, Variant wrap) {
+    AlignFixture(Variant horizontal, Variant vertical, Variant wrap,
+                 Variant shrink = Variant(false)) {
         target->Set("HorizontalAlignment", horizontal)
             .Set("VerticalAlignment", vertical)
             .Set("WrapText", wrap)
+            .Set("ShrinkToFit", shrink)
             .Set("ApplyCache", Variant(0));
         target->Method("Apply").Method("AutoFitRowsHeight");
         page.SetSite(site);
@@ -70,13 +72,52 @@ TEST(CellPropAlignWrap, RowsAreFittedOnlyWhenTheApplyTurnsWrappingOn) {
             f.page.chkAutoNewLine->UserClick();
         }
         Lines expected{"Put HorizontalAlignment = Null", "Put VerticalAlignment = Null",
-                       "Put WrapText = " + c.written, "Call Apply()"};
+                       "Put WrapText = " + c.written, "Put ShrinkToFit = Null",
+                       "Call Apply()"};
         if (c.fitted) {
             expected.push_back("Call AutoFitRowsHeight()");
         }
         EXPECT_EQ(f.Apply(), expected) << c.loaded.Describe() << c.click;
         EXPECT_EQ(f.h.LogLines(), (Lines{"Align Reset", "Align Apply"}));
     }
+}
+
+TEST(CellPropAlignShrink, LoadsAndWritesTheSafeSettingAndFitsNoRows) {
+    struct Case {
+        Variant loaded;
+        int32_t shown;
+        int clicks;
+        std::string written;
+    };
+    for (const Case& c : {Case{Variant(false), 0, 1, "True"}, Case{Variant(true), 1, 0, "Null"},
+                          Case{Variant(true), 1, 1, "False"}, Case{Variant::Null(), 2, 0, "Null"},
+                          Case{Variant::Null(), 2, 1, "True"}}) {
+        AlignFixture f(Variant(1), Variant(-4107), Variant(true), c.loaded);
+        EXPECT_EQ(f.page.chkAutoDrecreaseFont->Value(), c.shown);
+        for (int i = 0; i < c.clicks; ++i) {
+            f.page.chkAutoDrecreaseFont->UserClick();
+        }
+        EXPECT_EQ(f.Apply(), (Lines{"Put HorizontalAlignment = Null", "Put VerticalAlignment = Null",
+                                    "Put WrapText = Null", "Put ShrinkToFit = " + c.written,
+                                    "Call Apply()"}))
+            << c.loaded.Describe();
+    }
+}
+
+TEST(CellPropAlignModel, ShrinkToFitReachesTheCellsAndOneUndoTakesItBack) {
+    CellPageModel m;
+    m.Format("A2", "ShrinkToFit", Variant(true));
+    CellPropAlign page;
+    m.Open(page, "A1:A2");
+    EXPECT_EQ(page.chkAutoDrecreaseFont->Value(), 2);
+    page.chkAutoDrecreaseFont->UserClick();
+    m.app->BeginUndoGroup("Format Cells");
+    page.OnApply();
+    m.app->EndUndoGroup();
+    EXPECT_EQ(m.Range("A1:A2").Get("ShrinkToFit"), Variant(true));
+    EXPECT_EQ(m.Range("A1:A2").Get("WrapText"), Variant(false));
+    m.app->Undo();
+    EXPECT_TRUE(m.Range("A1:A2").Get("ShrinkToFit").IsNull());
 }
 
 TEST(CellPropAlignNotify, EveryControlMarksThePageAndCountsOnce) {
@@ -94,7 +135,8 @@ TEST(CellPropAlignErrors, AFailingStepIsLoggedAndTheRestRuns) {
     f.target->Fail("VerticalAlignment", 1004, "Refused");
     f.page.chkAutoNewLine->UserClick();
     EXPECT_EQ(f.Apply(), (Lines{"Put HorizontalAlignment = Null", "Put WrapText = True",
-                                "Call Apply()", "Call AutoFitRowsHeight()"}));
+                                "Put ShrinkToFit = Null", "Call Apply()",
+                                "Call AutoFitRowsHeight()"}));
     EXPECT_EQ(f.h.LogLines().back(), "Align Apply - Error: 1004,Refused");
 }
 
@@ -140,5 +182,5 @@ TEST(CellPropAlignReset, AnAlignmentTheListsDoNotOfferIsKeptAfterAReset) {
     f.page.OnReset();
     EXPECT_EQ(f.page.cbxHorizonAlign->ListIndex(), -1);
     EXPECT_EQ(f.page.cbxVerticalAlign->ListIndex(), -1);
-    EXPECT_EQ(f.Apply(), (Lines{"Put WrapText = Null", "Call Apply()"}));
+    EXPECT_EQ(f.Apply(), (Lines{"Put WrapText = Null", "Put ShrinkToFit = Null", "Call Apply()"}));
 }

@@ -18,7 +18,6 @@ CellPropAlign::CellPropAlign() : PropertyPage(LogTags::Word("Align"), PageCounte
     NotifyOn(*cbxHorizonAlign, ev::Click);
     NotifyOn(*cbxVerticalAlign, ev::Click);
     NotifyOn(*chkAutoNewLine, ev::Click);
-    // Shrink to fit is not a property of the target; its click only marks the page.
     NotifyOn(*chkAutoDrecreaseFont, ev::Click);
 }
 
@@ -31,6 +30,7 @@ void CellPropAlign::LoadControls(ErrorTrap& trap) {
     trap([&] { LoadSettingCombo(*cbxHorizonAlign, m_oTarget.Get("HorizontalAlignment"), true); });
     trap([&] { LoadSettingCombo(*cbxVerticalAlign, m_oTarget.Get("VerticalAlignment"), true); });
     trap([&] { LoadSettingCheckbox(*chkAutoNewLine, m_oTarget.Get("WrapText")); });
+    trap([&] { LoadSettingCheckbox(*chkAutoDrecreaseFont, m_oTarget.Get("ShrinkToFit")); });
 }
 
 void CellPropAlign::ApplyControls(ErrorTrap&) {
@@ -50,6 +50,8 @@ int32_t CellPropAlign::OnApply() noexcept {
         wrappedBefore = !wrapped.IsNull() && wrapped.ToBool();
     });
     trap([&] { ApplySettingCheckbox(m_oTarget, "WrapText", *chkAutoNewLine); });
+    // Shrinking fits the text to the cell as it is: no row fitting of its own.
+    trap([&] { ApplySettingCheckbox(m_oTarget, "ShrinkToFit", *chkAutoDrecreaseFont); });
     trap([&] { m_oTarget.Call("Apply"); });
     // Rows are fitted only when this apply turned wrapping on.
     trap([&] {

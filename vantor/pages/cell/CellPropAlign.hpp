@@ -9,8 +9,8 @@
 namespace vantor {
 
 // The alignment tab of the cell format dialog: horizontal and vertical
-// alignment and text wrapping of the selected cells. Turning wrapping on
-// fits the row heights after the apply.
+// alignment, text wrapping and shrinking to fit of the selected cells.
+// Turning wrapping on fits the row heights after the apply.
 class CellPropAlign : public PropertyPage {
 public:
     CellPropAlign();

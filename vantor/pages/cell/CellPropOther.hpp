@@ -8,12 +8,16 @@
 
 namespace vantor {
 
-// The note and the read-only mark of the selected cells. The target is the
-// cell range itself: its writes take effect at once, without "Apply".
+// The note, the read-only mark and the merging of the selected cells. The
+// target is the cell range itself: its writes take effect at once, without "Apply".
 class CellPropOther : public PropertyPage {
 public:
     CellPropOther();
     std::string ClassName() const override { return "CellPropOther"; }
+
+    static constexpr const char* MergeQuestion =
+        "Merging the cells keeps only the upper-left value visible; the other values stay in "
+        "their cells, hidden until the cells are unmerged.";
 
     // The form design (positions in twips).
     const std::shared_ptr<Label> Label1 = Add<Label>("Label1", {180, 120, 1575, 255}, "Note:");
