@@ -80,32 +80,9 @@ StylesWriter::StylesWriter(const SourcePackage* source, const model::StyleTable&
     m_fills.push_back("<fill><patternFill patternType=\"gray125\"/></fill>");
     m_fillIndex[m_fills[0]] = 0;
     m_fillIndex[m_fills[1]] = 1;
-    if (named != nullptr) {
-        // The file format's numbers of the built-in styles.
-        static const std::unordered_map<std::string, int> kBuiltInIds = {
-            {"Normal", 0},    {"Comma", 3},     {"Currency", 4},
-            {"Percent", 5},   {"Comma [0]", 6}, {"Currency [0]", 7}};
-        for (const auto& style : named->Items()) {
-            unsigned includes = 0;
-            for (int g = 0; g < model::CellStyle::IncludeCount; ++g) {
-                includes |= style->Includes(static_cast<model::CellStyle::Include>(g)) ? 1u << g : 0;
-            }
-            const auto xfId = static_cast<uint32_t>(m_styleFormats.size());
-            m_namedFormat[style->Id()] = xfId;
-            m_styleFormats.push_back(
-                NamedFormatText(style->Format(), style->RightEdge(), style->BottomEdge(), includes));
-            m_cellStyles += "<cellStyle";
-            AppendAttribute(m_cellStyles, "name", style->Name());
-            AppendAttribute(m_cellStyles, "xfId", std::to_string(xfId));
-            if (const auto it = kBuiltInIds.find(style->Name());
-                style->BuiltIn() && it != kBuiltInIds.end()) {
-                AppendAttribute(m_cellStyles, "builtinId", std::to_string(it->second));
-            }
-            m_cellStyles += "/>";
-        }
-    }
     if (!m_pSource) {
         if (named != nullptr) {
+            AddNamedStyles(*named);
             return;
         }
         const uint32_t font = Index(m_fonts, m_fontIndex, FontText(m_table.Default(), nullptr));
@@ -123,10 +100,39 @@ StylesWriter::StylesWriter(const SourcePackage* source, const model::StyleTable&
             m_nextNumberFormatId = std::max(m_nextNumberFormatId, id + 1);
         }
     }
+    if (named != nullptr) {
+        AddNamedStyles(*named);
+        return;
+    }
     for (pugi::xml_node n : Child(root, "cellStyleXfs").children()) {
-        if (Is(n, "xf") && named == nullptr) {
+        if (Is(n, "xf")) {
             m_styleFormats.push_back(StyleFormatText(n));
         }
+    }
+}
+
+void StylesWriter::AddNamedStyles(const model::NamedStyles& named) {
+    // The file format's numbers of the built-in styles.
+    static const std::unordered_map<std::string, int> kBuiltInIds = {
+        {"Normal", 0},    {"Comma", 3},     {"Currency", 4},
+        {"Percent", 5},   {"Comma [0]", 6}, {"Currency [0]", 7}};
+    for (const auto& style : named.Items()) {
+        unsigned includes = 0;
+        for (int g = 0; g < model::CellStyle::IncludeCount; ++g) {
+            includes |= style->Includes(static_cast<model::CellStyle::Include>(g)) ? 1u << g : 0;
+        }
+        const auto xfId = static_cast<uint32_t>(m_styleFormats.size());
+        m_namedFormat[style->Id()] = xfId;
+        m_styleFormats.push_back(
+            NamedFormatText(style->Format(), style->RightEdge(), style->BottomEdge(), includes));
+        m_cellStyles += "<cellStyle";
+        AppendAttribute(m_cellStyles, "name", style->Name());
+        AppendAttribute(m_cellStyles, "xfId", std::to_string(xfId));
+        if (const auto it = kBuiltInIds.find(style->Name());
+            style->BuiltIn() && it != kBuiltInIds.end()) {
+            AppendAttribute(m_cellStyles, "builtinId", std::to_string(it->second));
+        }
+        m_cellStyles += "/>";
     }
 }
 
@@ -396,8 +402,19 @@ uint32_t StylesWriter::FormatOf(uint32_t styleId, const BorderLine& right,
         xfId = Attr(xf, "xfId").value();
     }
     if (xf) {
-        AppendAttributesExcept(out, xf, {"numFmtId", "fontId", "fillId", "borderId", "xfId"});
-        AppendAttribute(out, "xfId", xfId);
+        // The file's attributes where they were, the style's record among them.
+        for (pugi::xml_attribute a = xf.first_attribute(); a; a = a.next_attribute()) {
+            const std::string_view name = LocalName(a.name());
+            if (name == "xfId") {
+                AppendAttribute(out, a.name(), xfId);
+            } else if (name != "numFmtId" && name != "fontId" && name != "fillId" &&
+                       name != "borderId") {
+                AppendAttribute(out, a.name(), a.value());
+            }
+        }
+        if (!Attr(xf, "xfId")) {
+            AppendAttribute(out, "xfId", xfId);
+        }
     } else {
         AppendAttribute(out, "xfId", xfId);
         if (numFmtId != 0) {

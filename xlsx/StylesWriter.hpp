@@ -41,6 +41,8 @@ private:
     uint32_t Index(std::vector<std::string>& list, std::unordered_map<std::string, uint32_t>& index,
                    std::string text);
     std::string StyleFormatText(const pugi::xml_node& xf);
+    // The named styles' records and cell styles, from the model.
+    void AddNamedStyles(const model::NamedStyles& named);
     // The format record of a named style, made from the model alone.
     std::string NamedFormatText(const model::Style& style, const model::BorderLine& right,
                                 const model::BorderLine& bottom, unsigned includes);
