@@ -35,6 +35,8 @@ constexpr double ColumnPadding = 5.0;
 constexpr int32_t LastRow = model::constants::kRowCount - 1;
 constexpr int32_t LastColumn = model::constants::kColumnCount - 1;
 constexpr const char* Title = "Vantor Studio";
+// Columns beside the view whose text may spill into it.
+constexpr int32_t SpillColumns = 8;
 
 // What the editor starts with when the user edits a cell: the formula, or the
 // value written as the user would type it.
@@ -291,18 +293,7 @@ void SheetGrid::paintEvent(QPaintEvent* event) {
             painter.drawLine(left, y, xs.back(), y);
         }
     }
-    for (int32_t r = firstRow; r <= lastRow; ++r) {
-        for (int32_t c = firstColumn; c <= lastColumn; ++c) {
-            const Variant* value = store.ValueAt(r, c);
-            if (value == nullptr) {
-                continue;
-            }
-            const model::Style& style = table.Get(store.StyleAt(r, c));
-            m_painter.PaintValue(painter, cellRect(r, c), style,
-                                 table.FontNames().Text(style.fontName),
-                                 table.NumberFormats().Text(style.numberFormat), *value);
-        }
-    }
+    PaintValues(painter, firstRow, lastRow, firstColumn, lastColumn, ys);
     // A cell keeps its top and left edges; the row and column past the last
     // visible ones close the bottom and right.
     for (int32_t r = firstRow; r <= lastRow + 1; ++r) {
@@ -381,6 +372,85 @@ void SheetGrid::paintEvent(QPaintEvent* event) {
         painter.drawText(h, Qt::AlignCenter, QString::number(r + 1));
     }
     painter.fillRect(QRect(0, 0, left, top), face);
+}
+
+void SheetGrid::PaintValues(QPainter& painter, int32_t firstRow, int32_t lastRow,
+                            int32_t firstColumn, int32_t lastColumn, const std::vector<int>& ys) {
+    const model::CellStore& store = m_pSheet->Store();
+    const model::StyleTable& table = store.Table();
+    const bool date1904 = m_pSheet->Book()->Date1904();
+    // Text may spill in from columns beside the view, so they are laid out too.
+    const int32_t scanFirst = std::max(0, firstColumn - SpillColumns);
+    const int32_t scanLast = std::min(LastColumn, lastColumn + SpillColumns);
+    std::vector<qreal> xs{static_cast<qreal>(HeaderWidth())};
+    for (int32_t c = firstColumn - 1; c >= scanFirst; --c) {
+        xs.front() -= ColumnWidth(c);
+    }
+    for (int32_t c = scanFirst; c <= scanLast; ++c) {
+        xs.push_back(xs.back() + ColumnWidth(c));
+    }
+    const auto left = [&](int32_t c) { return xs[static_cast<size_t>(c - scanFirst)]; };
+    const auto filled = [&](int32_t r, int32_t c) {
+        const Variant* value = store.ValueAt(r, c);
+        return value != nullptr && !value->IsEmpty();
+    };
+    struct Placed {
+        QRectF rect;
+        QRectF clip;
+        CellPainter::Shown shown;
+    };
+    std::vector<Placed> placed;
+    for (int32_t r = firstRow; r <= lastRow; ++r) {
+        const qreal top = ys[static_cast<size_t>(r - firstRow)];
+        const qreal height = ys[static_cast<size_t>(r - firstRow) + 1] - top;
+        for (int32_t c = scanFirst; c <= scanLast; ++c) {
+            const Variant* value = store.ValueAt(r, c);
+            if (value == nullptr || value->IsEmpty()) {
+                continue;
+            }
+            const model::Style& style = table.Get(store.StyleAt(r, c));
+            CellPainter::Shown shown =
+                m_painter.Show(style, table.FontNames().Text(style.fontName),
+                               table.NumberFormats().Text(style.numberFormat), *value, date1904);
+            if (shown.text.isEmpty()) {
+                continue;
+            }
+            const QRectF cell(left(c), top, left(c + 1) - left(c), height);
+            QRectF rect = cell;
+            int32_t from = c;
+            int32_t to = c;
+            const qreal need = shown.spills ? CellPainter::TextWidth(shown, viewport()) - cell.width() : 0;
+            if (need > 0) {
+                // Text wider than its cell runs on into empty neighbours: to the
+                // right when aligned left, to the left when aligned right, both
+                // ways when centred; a filled neighbour cuts it.
+                const int align = shown.flags & Qt::AlignHorizontal_Mask;
+                const qreal wantLeft = align == Qt::AlignRight ? need : align == Qt::AlignHCenter ? need / 2 : 0;
+                const qreal wantRight = align == Qt::AlignRight ? 0 : align == Qt::AlignHCenter ? need / 2 : need;
+                while (to < scanLast && left(to + 1) - cell.right() < wantRight && !filled(r, to + 1)) {
+                    ++to;
+                }
+                while (from > scanFirst && cell.left() - left(from) < wantLeft && !filled(r, from - 1)) {
+                    --from;
+                }
+                rect = cell.adjusted(-wantLeft, 0, wantRight, 0);
+            }
+            const QRectF clip(left(from), top, left(to + 1) - left(from), height);
+            if (to < firstColumn || from > lastColumn) {
+                continue;
+            }
+            // No gridline runs through spilled text.
+            for (int32_t k = from + 1; k <= to; ++k) {
+                const QRectF line(left(k), top + 1, 1, height - 1);
+                painter.fillRect(line, Qt::white);
+                CellPainter::PaintFill(painter, line, table.Get(store.StyleAt(r, k)));
+            }
+            placed.push_back({rect, clip, std::move(shown)});
+        }
+    }
+    for (const Placed& p : placed) {
+        CellPainter::PaintShown(painter, p.rect, p.clip, p.shown);
+    }
 }
 
 void SheetGrid::PaintNote(QPainter& painter, const std::vector<int>& xs,

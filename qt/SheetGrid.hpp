@@ -95,6 +95,9 @@ private:
     void BeginEdit(const QString& text);
     void CommitEdit();
     void CancelEdit();
+    // The values of the visible cells, text spilling into empty neighbours.
+    void PaintValues(QPainter& painter, int32_t firstRow, int32_t lastRow, int32_t firstColumn,
+                     int32_t lastColumn, const std::vector<int>& ys);
     void PaintNote(QPainter& painter, const std::vector<int>& xs, const std::vector<int>& ys);
 
     std::shared_ptr<model::Worksheet> m_pSheet;
