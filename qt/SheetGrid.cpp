@@ -841,9 +841,20 @@ void SheetGrid::keyPressEvent(QKeyEvent* event) {
                                                              : m_selection.firstColumn)
                : m_nActiveColumn;
     const int key = event->key();
-    if (key != Qt::Key_Tab && key != Qt::Key_Backtab && key != Qt::Key_Return &&
-        key != Qt::Key_Enter && key != Qt::Key_Shift) {
+    // Moving by any other key ends a run of Tabs; typing and Enter do not.
+    switch (key) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
         m_nTabColumn = -1;
+        break;
+    default:
+        break;
     }
     switch (key) {
     case Qt::Key_Up:
