@@ -2,12 +2,10 @@
 // its end (status 0, nothing on the error stream) or stops at a script error
 // (status 2, "line N: ..." on the error stream); nothing else may happen.
 // Sessions run on an embedded workbook in a folder of their own: scripts that
-// name a file to open or save are left out, and the key store, the log and
-// relative paths all point into that folder.
+// name a file to open or save are left out, the key store and the desktop's
+// folders point into that folder, and the log is off.
 #include "host/Session.hpp"
 #include "host/SessionText.hpp"
-
-#include <unistd.h>
 
 #include <cstdint>
 #include <cstdlib>
@@ -36,9 +34,14 @@ bool NamesAFile(const std::string& line) {
 
 } // namespace
 
+// fontconfig keeps its configuration for the life of the process.
+extern "C" const char* __lsan_default_suppressions() {
+    return "leak:libfontconfig\n";
+}
+
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     std::string folder = (std::filesystem::temp_directory_path() / "vantor-fuzz-XXXXXX").string();
-    if (::mkdtemp(folder.data()) == nullptr || ::chdir(folder.c_str()) != 0) {
+    if (::mkdtemp(folder.data()) == nullptr) {
         std::abort();
     }
     ::setenv("VANTOR_REGISTRY", (folder + "/registry.reg").c_str(), 1);
