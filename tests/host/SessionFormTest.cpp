@@ -27,6 +27,8 @@ public:
             closedBy.push_back("cancel");
             Unload();
         });
+        // An empty name keeps the focus.
+        txtName->On(ev::Validate, [this](EventArgs& e) { e.cancel = txtName->Text().empty(); });
     }
 
     const std::shared_ptr<TextBox> txtName = Add<TextBox>("txtName", {0, 0, 2000, 285});
@@ -45,7 +47,8 @@ TEST(SessionForms, TheScriptAnswersTheNextFormsShownInTurn) {
         // Unanswered, the form is closed as by its window's close control.
         {"", {}},
         // A form shown again (asking again) takes the answers after the first ok.
-        {"form ok\nform txtName type \"Two\"\nform ok\n", {"ok ", "ok Two"}},
+        {"form txtName type \"One\"\nform ok\nform txtName type \"Two\"\nform ok\n",
+         {"ok One", "ok Two"}},
     };
     for (const auto& [script, expected] : cases) {
         std::ostringstream out, err;
@@ -60,6 +63,23 @@ TEST(SessionForms, TheScriptAnswersTheNextFormsShownInTurn) {
         }
         EXPECT_EQ(form.closedBy, expected) << script;
         EXPECT_EQ(out.str().rfind("form NameForm txtName=\"\"\n", 0), 0u) << out.str();
+    }
+
+    // A control that refuses to give up the focus makes pressing OK a script
+    // error of the line that showed the form; the form closes all the same.
+    std::ostringstream out, err;
+    Session session(out, err);
+    session.Execute("form txtName type \"\"");
+    session.Execute("form ok");
+    NameForm form;
+    Environment::Current().ShowModal(form);
+    EXPECT_TRUE(form.closedBy.empty());
+    EXPECT_TRUE(form.Unloaded());
+    try {
+        session.Execute("modified");
+        ADD_FAILURE() << "the refusal was not reported";
+    } catch (const ScriptError& e) {
+        EXPECT_STREQ(e.what(), "txtName refused to give up the focus");
     }
 }
 
