@@ -3,6 +3,7 @@
 #include "host/DialogCatalogue.hpp"
 #include "host/HostVariantConverter.hpp"
 #include "host/MemberPath.hpp"
+#include "host/MergeCover.hpp"
 #include "host/SessionCommands.hpp"
 #include "host/Targets.hpp"
 #include "model/Application.hpp"
@@ -235,12 +236,20 @@ void Session::ActivateSheet(const std::string& name) {
 }
 
 void Session::Select(const std::string& ref) {
+    std::shared_ptr<model::Range> range;
     try {
-        m_pApp->RangeOf(ref);
+        range = m_pApp->RangeOf(ref);
     } catch (const AutomationError&) {
         throw ScriptError("not a range: " + ref);
     }
-    m_strSelection = ref;
+    const model::CellRect covered = CoverMergeAreas(*range);
+    if (covered == range->Rect()) {
+        m_strSelection = ref;
+        return;
+    }
+    // Grown over merge areas: said, as the user sees the selection grow.
+    m_strSelection = ref.substr(0, ref.rfind('!') + 1) + model::FormatAddress(covered);
+    Print("selected " + m_strSelection);
 }
 
 void Session::SelectSheets(const std::string& names) {
