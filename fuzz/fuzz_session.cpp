@@ -2,10 +2,11 @@
 // its end (status 0, nothing on the error stream) or stops at a script error
 // (status 2, "line N: ..." on the error stream); nothing else may happen.
 // Sessions run on an embedded workbook in a folder of their own: scripts that
-// name a file to open or save are left out, the key store and the desktop's
-// folders point into that folder, and the log is off.
+// name a file to open or save are left out, and the key store, the desktop's
+// folders and the log (emptied for each input) all point into that folder.
 #include "host/Session.hpp"
 #include "host/SessionText.hpp"
+#include "vantor/framework/LibraryInfo.hpp"
 
 #include <cstdint>
 #include <cstdlib>
@@ -14,6 +15,8 @@
 #include <string>
 
 namespace {
+
+std::filesystem::path g_log;
 
 // Whether a line opens or saves a workbook file.
 bool NamesAFile(const std::string& line) {
@@ -48,7 +51,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     ::setenv("HOME", folder.c_str(), 1);
     ::setenv("XDG_CONFIG_HOME", folder.c_str(), 1);
     ::setenv("XDG_DATA_HOME", folder.c_str(), 1);
-    ::unsetenv("TaboDialogControlLog");
+    ::setenv("TaboDialogControlLog", folder.c_str(), 1);
+    g_log = std::filesystem::path(folder) / (std::string(vantor::library::ProductName) + ".log");
     return 0;
 }
 
@@ -62,6 +66,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             return 0;
         }
     }
+    std::error_code ignored;
+    std::filesystem::resize_file(g_log, 0, ignored);
     std::istringstream script(text);
     std::ostringstream out, err;
     int status = 0;

@@ -3,6 +3,7 @@
 #include "host/DialogCatalogue.hpp"
 #include "host/HostVariantConverter.hpp"
 #include "host/MemberPath.hpp"
+#include "host/MergeCover.hpp"
 #include "host/SessionCommands.hpp"
 #include "host/Targets.hpp"
 #include "model/Application.hpp"
@@ -43,7 +44,15 @@ const UserAction UserActions[] = {
     {"select", true, true, [](Control& c, const Token& a) { c.UserSelect(NumberOf(a)); }},
     {"type", true, true, [](Control& c, const Token& a) { c.UserType(a.text); }},
     {"focus", false, true, [](Control&, const Token&) {}},
-    {"leave", false, false, [](Control&, const Token&) {}},
+    {"leave", false, false,
+     [](Control& c, const Token&) {
+         if (!c.HasFocus()) {
+             throw ScriptError(c.Name() + " does not have the focus");
+         }
+         if (!c.Leave()) {
+             throw ScriptError(c.Name() + " refused to give up the focus");
+         }
+     }},
     {"value", true, true, [](Control& c, const Token& a) { c.UserSetValue(ValueOf(a)); }},
     {"pick", true, true,
      [](Control& c, const Token& a) {
@@ -67,7 +76,6 @@ const UserAction& FindUserAction(const std::string& name, size_t argCount) {
 
 // Acts on the control as the user does: the focus first, then the action.
 void Perform(Control& control, const UserAction& action, const Token& arg) {
-    const std::string name = action.name;
     if (action.takesFocus && control.Owner() != nullptr && !control.HasFocus()) {
         const Control* holder = control.Owner()->Focused();
         control.Focus();
@@ -75,18 +83,10 @@ void Perform(Control& control, const UserAction& action, const Token& arg) {
             throw ScriptError((holder != nullptr ? holder : &control)->Name() + " refused to give up the focus");
         }
     }
-    if (name == "leave") {
-        if (!control.HasFocus()) {
-            throw ScriptError(control.Name() + " does not have the focus");
-        }
-        if (!control.Leave()) {
-            throw ScriptError(control.Name() + " refused to give up the focus");
-        }
-    }
     try {
         action.run(control, arg);
     } catch (const ActionRefused&) {
-        throw ScriptError(control.Kind() + " " + control.Name() + " cannot " + name);
+        throw ScriptError(control.Kind() + " " + control.Name() + " cannot " + action.name);
     }
 }
 
@@ -235,12 +235,20 @@ void Session::ActivateSheet(const std::string& name) {
 }
 
 void Session::Select(const std::string& ref) {
+    std::shared_ptr<model::Range> range;
     try {
-        m_pApp->RangeOf(ref);
+        range = m_pApp->RangeOf(ref);
     } catch (const AutomationError&) {
         throw ScriptError("not a range: " + ref);
     }
-    m_strSelection = ref;
+    const model::CellRect covered = CoverMergeAreas(*range);
+    if (covered == range->Rect()) {
+        m_strSelection = ref;
+        return;
+    }
+    // Grown over merge areas: said, as the user sees the selection grow.
+    m_strSelection = ref.substr(0, ref.rfind('!') + 1) + model::FormatAddress(covered);
+    Print("selected " + m_strSelection);
 }
 
 void Session::SelectSheets(const std::string& names) {

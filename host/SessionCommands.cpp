@@ -25,7 +25,7 @@ const std::vector<SessionCommand>& SessionCommands() {
          }},
         {"sheet", "NAME", "make a sheet active, adding it when there is none of that name",
          [](Session& s, const Args& a) { s.ActivateSheet(a[0].text); }},
-        {"select", "REF", "select a range: A1, B2:D9, A:C, 3:5, Sheet2!A1:B2",
+        {"select", "REF", "select a range: A1, B2:D9, A:C, 3:5, Sheet2!A1:B2 (grown over merge areas)",
          [](Session& s, const Args& a) { s.Select(a[0].text); }},
         {"sheets", "NAME,NAME", "select sheets for the sheet pages",
          [](Session& s, const Args& a) { s.SelectSheets(a[0].text); }},
