@@ -37,6 +37,7 @@ CellStyles::CellStyles() : DialogPage("Cell Styles", {0, 0, 5535, 2730}) {
     cmdModify->SetEnabled(false);
     cmdDelete->SetEnabled(false);
     cmdOK->SetDefault(true);
+    cmdClose->SetCancel(true);
     cmdOK->On(ev::Click, [this](EventArgs&) {
         Guarded([&] {
             const ObjectRef style = ChosenStyle();
