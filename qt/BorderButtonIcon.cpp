@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QPixmap>
 
+#include <algorithm>
 #include <array>
 #include <utility>
 

@@ -4,6 +4,8 @@
 #include "qt/PeerBinding.hpp"
 #include "qt/Twips.hpp"
 
+#include <algorithm>
+
 namespace vantor::qt {
 
 ToggleButtonPeer::ToggleButtonPeer(CheckBox& control, double dpi, QWidget* parent)
