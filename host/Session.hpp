@@ -38,8 +38,14 @@ public:
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 
-    // Starts over on the sample workbook or an empty one.
-    void OpenWorkbook(const std::string& kind);
+    // Starts over on the sample workbook, an empty one or a workbook file
+    // (a quoted name is always a file), printing "opened FILE" for a file
+    // when `announce`. A file that cannot be opened raises its error and the
+    // workbook that was open stays.
+    void OpenWorkbook(const Token& which, bool announce = true);
+    // Saves the workbook to the file, or to its own file without one (1004
+    // when it has none yet), and prints "saved FILE".
+    void Save(const std::optional<Token>& file);
     void SetTrace(bool on) { m_bTrace = on; }
 
     // Runs the script to its end or its first script error: 0 or 2.
@@ -69,6 +75,9 @@ public:
     void AnswerFolder(std::optional<std::string> folder) {
         m_env.SetFolderAnswer(std::move(folder));
     }
+    // Queues an answer of the next modal form: `ok`, `cancel`, or a user
+    // action on one of its controls (`CONTROL ACTION [ARG]`).
+    void AnswerForm(const Args& args);
     void Reset();
     void Validate();
     void Apply();
@@ -84,6 +93,9 @@ public:
 private:
     void Print(const std::string& line);
     void FlushTrace();
+    // A dialog-style page ended its dialog: OK with a sheet's name (the sheet
+    // choice) makes that sheet active.
+    void DialogEnded(int32_t result);
 
     // A range, "book", "sheet", "app" or "target" (the page's).
     ObjectRef Root(const std::string& target);
@@ -104,6 +116,8 @@ private:
     SessionLog m_log;
 
     std::shared_ptr<model::Application> m_pApp;
+    // The file the workbook was opened from or last saved to; empty for none.
+    std::string m_strFile;
     std::string m_strSelection = "A1";
     std::vector<std::string> m_selectedSheets;
 
@@ -114,7 +128,8 @@ private:
     // A page opened alone (a property page or a dialog-style page).
     std::shared_ptr<LibraryObject> m_pPage;
     std::shared_ptr<PageSite> m_pSite;
-    std::shared_ptr<HostDialogSite> m_pDialogSite = std::make_shared<HostDialogSite>();
+    std::shared_ptr<HostDialogSite> m_pDialogSite =
+        std::make_shared<HostDialogSite>([this](int32_t result) { DialogEnded(result); });
     // An open dialog and its chosen tab.
     std::unique_ptr<PropertyDialog> m_pDialog;
     size_t m_nTab = 0;
