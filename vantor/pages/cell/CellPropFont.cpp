@@ -79,6 +79,15 @@ CellPropFont::CellPropFont()
     cbxFontName->On(ev::Validate, [this](EventArgs&) { OnFontNameValidate(); });
     NotifyOn(*cbxSize, ev::Click);
     NotifyOn(*cbxSize, ev::Validate);
+    // The sample follows the size as it is typed; the page is marked modified
+    // only once the box is left.
+    cbxSize->On(ev::Change, [this](EventArgs&) {
+        if (!m_bLoading) {
+            ErrorTrap trap;
+            trap([&] { UpdatePreview(); });
+            CheckError("", trap);
+        }
+    });
     for (CheckBox* box :
          {chkBold.get(), chkItalic.get(), chkUnderline.get(), chkStrikethrough.get()}) {
         NotifyOn(*box, ev::Click);
