@@ -24,8 +24,8 @@ struct EdgeCase {
     double onX, onY, offX, offY;
 };
 constexpr EdgeCase kEdges[] = {
-    {"cmdTop", 0.5, 0.13, 0.5, 0.87},     {"cmdBottom", 0.5, 0.87, 0.5, 0.13},
-    {"cmdLeft", 0.13, 0.5, 0.87, 0.5},    {"cmdRight", 0.87, 0.5, 0.13, 0.5},
+    {"cmdTop", 0.5, 0.13, 0.5, 0.87},     {"cmdBottom", 0.5, 0.9, 0.5, 0.13},
+    {"cmdLeft", 0.13, 0.5, 0.87, 0.5},    {"cmdRight", 0.9, 0.5, 0.13, 0.5},
     {"cmdHInside", 0.3, 0.5, 0.5, 0.3},   {"cmdVInside", 0.5, 0.3, 0.3, 0.5},
     {"cmdDown", 0.3, 0.3, 0.7, 0.3},      {"cmdUp", 0.7, 0.3, 0.3, 0.3}};
 
