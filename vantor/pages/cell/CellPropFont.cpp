@@ -109,7 +109,13 @@ void CellPropFont::LoadControls(ErrorTrap& trap) {
     std::shared_ptr<InstalledFonts> fonts;
     int32_t count = 0;
     trap([&] { fonts = FontsOf(m_oTarget.Get("Application").ToObject()); });
-    trap([&] { count = fonts->InstalledFontCount(); });
+    trap([&] {
+        // An application that could not be reached lists no fonts (as a call on Nothing).
+        if (fonts == nullptr) {
+            throw AutomationError(err::ObjectNotSet);
+        }
+        count = fonts->InstalledFontCount();
+    });
     trap([&] { cbxFontName->SetVisible(false); });
     // Emptied first, so that a second reset does not list every font twice.
     trap([&] { cbxFontName->Clear(); });
