@@ -427,9 +427,7 @@ void SheetWriter::UpdateView(pugi::xml_node root) {
     SetBool(view, "tabSelected", m_bActive, false);
     SetBool(view, "showGridLines", m_sheet.DisplayGridlines(), true);
     SetBool(view, "showRowColHeaders", m_sheet.DisplayHeadings(), true);
-    if (m_bWriteZeros) {
-        SetBool(view, "showZeros", ObjectRef(m_sheet.Book()).Get("DisplayZeros").ToBool(), true);
-    }
+    SetBool(view, "showZeros", m_sheet.DisplayZeros(), true);
     const uint32_t grid = m_sheet.GridlineColorValue();
     if (grid == model::kAutoColor) {
         SetBool(view, "defaultGridColor", true, true);

@@ -37,8 +37,6 @@ public:
     SheetWriter(const model::Worksheet& sheet, const SourceSheet* source, StylesWriter& styles,
                 SharedStrings& strings, bool date1904, bool active);
 
-    // Whether the view's "show zeros" is written, or left as the part had it.
-    void SetWriteZeros(bool write) { m_bWriteZeros = write; }
     // The part's text; `drawingId` names the relationship of the notes' drawing ("" for none).
     std::string Text(const std::string& drawingId);
     // The format record of the sheet's empty cells at the top left, the one
@@ -57,7 +55,6 @@ private:
     SharedStrings& m_strings;
     bool m_bDate1904;
     bool m_bActive;
-    bool m_bWriteZeros = true;
     std::vector<uint32_t> m_background;    // style id of each column's empty cells
     std::vector<uint32_t> m_columnFormat;  // format record of each column's empty cells
     int32_t m_lastColumn = -1;             // the last column any cell is written in

@@ -187,7 +187,6 @@ void WorkbookReader::ReadSheets() {
     const bool date1904 = m_pBook->Date1904();
     const int64_t activeTab = IntAttr(Child(Child(root, "bookViews"), "workbookView"), "activeTab", 0);
     int64_t tab = 0;
-    bool firstZeros = true;
     for (pugi::xml_node entry : Child(root, "sheets").children()) {
         if (!Is(entry, "sheet")) {
             continue;
@@ -226,11 +225,7 @@ void WorkbookReader::ReadSheets() {
         const pugi::xml_node view = Child(Child(sheetRoot, "sheetViews"), "sheetView");
         sheet->SetDisplayGridlines(BoolAttr(view, "showGridLines", true));
         sheet->SetDisplayHeadings(BoolAttr(view, "showRowColHeaders", true));
-        if (firstZeros) {
-            source.displayZeros = BoolAttr(view, "showZeros", true);
-            ObjectRef(m_pBook).Put("DisplayZeros", source.displayZeros);
-            firstZeros = false;
-        }
+        sheet->SetDisplayZeros(BoolAttr(view, "showZeros", true));
         if (!BoolAttr(view, "defaultGridColor", true)) {
             const uint32_t color = codes::ColorOfIndexed(IntAttr(view, "colorId", 64));
             if (color != model::kAutoColor) {

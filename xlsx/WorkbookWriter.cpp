@@ -251,7 +251,6 @@ void WorkbookWriter::Write(const std::string& path) {
             }
         }
         SheetWriter writer(*sheet, kept, styles, strings, m_book.Date1904(), sheet == m_book.ActiveSheet());
-        writer.SetWriteZeros(!source || book.Get("DisplayZeros").ToBool() != source->displayZeros);
         parts.emplace_back(part, writer.Text(drawingId));
         written.emplace_back(part, std::string(kTypePrefix) + "worksheet+xml");
         if (rels.document_element().first_child()) {
