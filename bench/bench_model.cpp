@@ -8,6 +8,7 @@
 #include "model/StyleTable.hpp"
 #include "model/Workbook.hpp"
 #include "model/Worksheet.hpp"
+#include "vantor/automation/Enumerations.hpp"
 
 #include <benchmark/benchmark.h>
 
@@ -138,7 +139,7 @@ void BM_WriteApplyMillionDistinctCells(benchmark::State& state) {
     int32_t k = 0;
     for (auto _ : state) {
         const ObjectRef range(sheet->RangeOf(CellRect{0, 0, kSide - 1, kSide - 1}));
-        range.Put("HorizontalAlignment", (k++ % 2) ? -4108 : -4131);
+        range.Put("HorizontalAlignment", (k++ % 2) ? enums::HAlign::Center : enums::HAlign::Left);
         range.Call("Apply");
     }
 }

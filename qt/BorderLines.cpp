@@ -1,30 +1,26 @@
 #include "qt/BorderLines.hpp"
 
+#include "vantor/automation/Enumerations.hpp"
+
 #include <QPen>
 
 namespace vantor::qt {
 
 namespace {
 
-constexpr int32_t LineNone = -4142;
+namespace LineStyle = enums::LineStyle;
+namespace BorderWeight = enums::BorderWeight;
+
+// The diagram's value for a line that differs across the selection.
 constexpr int32_t LineUndetermined = -1;
-constexpr int32_t LineDash = -4115;
-constexpr int32_t LineDot = -4118;
-constexpr int32_t LineDashDot = 4;
-constexpr int32_t LineDashDotDot = 5;
-constexpr int32_t LineDouble = -4119;
-constexpr int32_t LineSlantDashDot = 13;
-constexpr int32_t WeightHairline = 1;
-constexpr int32_t WeightMedium = -4138;
-constexpr int32_t WeightThick = 4;
 
 } // namespace
 
 qreal BorderWidth(int32_t weight) {
     switch (weight) {
-    case WeightMedium:
+    case BorderWeight::Medium:
         return 2.0;
-    case WeightThick:
+    case BorderWeight::Thick:
         return 3.0;
     default:
         return 1.0;
@@ -33,7 +29,7 @@ qreal BorderWidth(int32_t weight) {
 
 void DrawBorderLine(QPainter& painter, const QLineF& line, int32_t style, int32_t weight,
                     const QColor& color) {
-    if (style == LineNone) {
+    if (style == LineStyle::None) {
         return;
     }
     QPen pen(color, BorderWidth(weight), Qt::SolidLine, Qt::FlatCap);
@@ -41,23 +37,23 @@ void DrawBorderLine(QPainter& painter, const QLineF& line, int32_t style, int32_
     case LineUndetermined:
         pen.setColor(Qt::gray);
         break;
-    case LineDash:
+    case LineStyle::Dash:
         pen.setDashPattern({4, 2});
         break;
-    case LineDot:
+    case LineStyle::Dot:
         pen.setDashPattern({1, 2});
         break;
-    case LineDashDot:
+    case LineStyle::DashDot:
         pen.setDashPattern({4, 2, 1, 2});
         break;
-    case LineDashDotDot:
+    case LineStyle::DashDotDot:
         pen.setDashPattern({4, 2, 1, 2, 1, 2});
         break;
-    case LineSlantDashDot:
+    case LineStyle::SlantDashDot:
         pen.setWidthF(2.0);
         pen.setDashPattern({5, 1, 2, 1});
         break;
-    case LineDouble: {
+    case LineStyle::Double: {
         // Two thin lines with a pixel between them.
         const QPointF d = line.normalVector().unitVector().p2() - line.p1();
         pen.setWidthF(1.0);
@@ -67,7 +63,7 @@ void DrawBorderLine(QPainter& painter, const QLineF& line, int32_t style, int32_
         return;
     }
     default:
-        if (weight == WeightHairline) {
+        if (weight == BorderWeight::Hairline) {
             pen.setDashPattern({1, 1});
         }
         break;

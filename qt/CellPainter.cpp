@@ -12,33 +12,34 @@ namespace vantor::qt {
 namespace {
 
 Qt::BrushStyle BrushOf(int32_t pattern) {
+    namespace P = enums::Pattern;
     switch (pattern) {
-    case -4128: // horizontal stripe
-    case 11:    // thin horizontal stripe
+    case P::HorizontalStripe:
+    case P::ThinHorizontalStripe:
         return Qt::HorPattern;
-    case -4166: // vertical stripe
-    case 12:
+    case P::VerticalStripe:
+    case P::ThinVerticalStripe:
         return Qt::VerPattern;
-    case -4162: // reverse diagonal stripe
-    case 14:
+    case P::ReverseDiagonalStripe:
+    case P::ThinReverseDiagonalStripe:
         return Qt::FDiagPattern;
-    case -4121: // diagonal stripe
-    case 13:
+    case P::DiagonalStripe:
+    case P::ThinDiagonalStripe:
         return Qt::BDiagPattern;
-    case 15: // thin horizontal crosshatch
+    case P::ThinHorizontalCrosshatch:
         return Qt::CrossPattern;
-    case 9:  // diagonal crosshatch
-    case 10: // thick diagonal crosshatch
-    case 16:
+    case P::DiagonalCrosshatch:
+    case P::ThickDiagonalCrosshatch:
+    case P::ThinDiagonalCrosshatch:
         return Qt::DiagCrossPattern;
-    case -4125: // 50% grey
+    case P::Grey50:
         return Qt::Dense4Pattern;
-    case -4126: // 75% grey
+    case P::Grey75:
         return Qt::Dense2Pattern;
-    case -4124: // 25% grey
+    case P::Grey25:
         return Qt::Dense6Pattern;
-    case 17: // 12.5% grey
-    case 18: // 6.25% grey
+    case P::Grey12_5:
+    case P::Grey6_25:
         return Qt::Dense7Pattern;
     default:
         return Qt::SolidPattern;

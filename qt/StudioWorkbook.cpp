@@ -3,6 +3,7 @@
 #include "model/Application.hpp"
 #include "model/Range.hpp"
 #include "model/Workbook.hpp"
+#include "vantor/automation/Enumerations.hpp"
 
 #if __has_include("model/SampleWorkbook.hpp")
 #include "model/SampleWorkbook.hpp"
@@ -41,12 +42,12 @@ namespace {
     put("A6", Variant("A longer text that wraps inside its cell"));
     format("A1:D1", [](ObjectRef& r) {
         r.Get("Font").ToObject().Put("Bold", Variant(true));
-        r.Put("HorizontalAlignment", Variant(-4108));
+        r.Put("HorizontalAlignment", Variant(enums::HAlign::Center));
         r.Get("Interior").ToObject().Put("Color", Variant(0xF2E6DA));
-        r.Get("Interior").ToObject().Put("Pattern", Variant(1));
-        const ObjectRef bottom = r.Get("Borders").ToObject().Call("Item", Variant(9)).ToObject();
-        bottom.Put("LineStyle", Variant(1));
-        bottom.Put("Weight", Variant(-4138));
+        r.Get("Interior").ToObject().Put("Pattern", Variant(enums::Pattern::Solid));
+        const ObjectRef bottom = r.Get("Borders").ToObject().Call("Item", Variant(enums::BorderIndex::EdgeBottom)).ToObject();
+        bottom.Put("LineStyle", Variant(enums::LineStyle::Continuous));
+        bottom.Put("Weight", Variant(enums::BorderWeight::Medium));
     });
     format("B2:B4",
            [](ObjectRef& r) { r.Put("NumberFormat", Variant("#,##0.00;[Red]-#,##0.00")); });

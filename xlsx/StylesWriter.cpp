@@ -232,7 +232,7 @@ std::string StylesWriter::FillText(const Style& style, const SourceFormat* from)
     std::string out = "<fill><patternFill patternType=\"";
     out += codes::PatternName(pattern);
     out += "\">";
-    if (pattern == enums::Pattern::Solid || pattern == -4105) {
+    if (pattern == enums::Pattern::Solid || pattern == enums::Pattern::Automatic) {
         out += ColorText("fgColor", style.interiorColor, {});
         out += "<bgColor indexed=\"64\"/>";
     } else {

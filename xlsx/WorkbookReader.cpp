@@ -15,6 +15,7 @@
 #include "xlsx/StyleCodes.hpp"
 #include "xlsx/StylesReader.hpp"
 #include "xlsx/XmlText.hpp"
+#include "vantor/automation/Enumerations.hpp"
 
 #include <set>
 
@@ -120,7 +121,8 @@ void WorkbookReader::ReadSettings() {
     const pugi::xml_node workbookPr = Child(root, "workbookPr");
     m_pBook->SetDate1904(BoolAttr(workbookPr, "date1904", false));
     const pugi::xml_node calc = Child(root, "calcPr");
-    book.Put("Calculation", std::string_view(Attr(calc, "calcMode").value()) == "manual" ? -4135 : -4105);
+    book.Put("Calculation", std::string_view(Attr(calc, "calcMode").value()) == "manual" ? enums::Calculation::Manual
+                                                                                 : enums::Calculation::Automatic);
     book.Put("Iteration", BoolAttr(calc, "iterate", false));
     book.Put("MaxIterations", static_cast<int32_t>(std::clamp<int64_t>(IntAttr(calc, "iterateCount", 100), 1, 32767)));
     book.Put("MaxChange", std::max(0.0, DoubleAttr(calc, "iterateDelta", 0.001)));

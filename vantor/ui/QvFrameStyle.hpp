@@ -1,4 +1,5 @@
 #pragma once
+#include "vantor/automation/Enumerations.hpp"
 #include "vantor/ui/Control.hpp"
 
 #include <array>
@@ -40,8 +41,8 @@ public:
 
 private:
     struct Border {
-        int32_t lineStyle = -4142;
-        int32_t weight = 2;
+        int32_t lineStyle = enums::LineStyle::None;
+        int32_t weight = enums::BorderWeight::Thin;
         int32_t color = 0;
     };
     const Border& At(int32_t n) const;
