@@ -6,6 +6,7 @@
 #include "host/SessionCommands.hpp"
 #include "host/Targets.hpp"
 #include "model/Application.hpp"
+#include "model/FileAssociation.hpp"
 #include "model/Range.hpp"
 #include "model/SampleWorkbook.hpp"
 #include "model/Workbook.hpp"
@@ -68,6 +69,10 @@ Session::~Session() {
 
 void Session::OpenWorkbook(const Token& which, bool announce) {
     auto app = model::Application::Create();
+    if (m_pOptions) {
+        app->SetFileAssociation(m_pAssociation);
+        m_pOptions->Load(ObjectRef(app));
+    }
     std::string file;
     if (!which.quoted && which.text == "sample") {
         model::sample::AddSampleWorkbook(app);
@@ -293,7 +298,13 @@ void Session::OpenDialog(const std::string& name) {
     }
     PropertyDialog::Hooks hooks{
         [this](const std::string& undoName) { m_pApp->BeginUndoGroup(undoName); },
-        [this] { m_pApp->EndUndoGroup(); }, [this] { ++m_nModified; }};
+        [this, target = dialog->target] {
+            m_pApp->EndUndoGroup();
+            if (m_pOptions && target == TargetKind::Application) {
+                m_pOptions->Save(ObjectRef(m_pApp));
+            }
+        },
+        [this] { ++m_nModified; }};
     m_pDialog =
         std::make_unique<PropertyDialog>(dialog->name, pages, Targets(dialog->target), hooks);
     m_nTab = 0;

@@ -46,6 +46,8 @@ public:
 private:
     void ComputeColumns();
     void WriteRows(std::string& out);
+    void UpdatePane(pugi::xml_node view, const std::string& prefix);
+    void UpdateProtection(pugi::xml_node root, const std::string& prefix);
     void UpdateView(pugi::xml_node root);
     std::string ColumnsText() const;
 
