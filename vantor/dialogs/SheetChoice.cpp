@@ -6,6 +6,7 @@ namespace vantor {
 
 SheetChoice::SheetChoice() : DialogPage("Choose Sheet", {0, 0, 4875, 3015}) {
     cmdOK->SetDefault(true);
+    cmdCancel->SetCancel(true);
     lstSheets->On(ev::Click, [this](EventArgs&) { ShowChosenSheet(); });
     cmdOK->On(ev::Click, [this](EventArgs&) {
         ErrorTrap trap;
