@@ -60,7 +60,9 @@ const std::pair<const char*, std::function<void(const ObjectRef&)>> kWrites[] = 
 };
 
 TEST(SheetProtection, RefusesEveryWriteTouchingReadOnlyCellsWholeAndAllowsOthers) {
-    for (const auto& [name, write] : kWrites) {
+    for (const auto& entry : kWrites) {
+        const char* name = entry.first;
+        const auto& write = entry.second;
         ProtectedSheet f;
         const uint64_t before = f.sheet->Store().Version();
         EXPECT_EQ(ErrorOf([&] { write(f.At("B2:C3")); }), 1004) << name;
