@@ -1,5 +1,6 @@
 #include "qt/CellPainter.hpp"
 
+#include "model/ErrorValues.hpp"
 #include "model/Palette.hpp"
 #include "model/numfmt/FormatCode.hpp"
 #include "qt/BorderLines.hpp"
@@ -78,6 +79,9 @@ QString CellPainter::Format(const Variant& value, const std::string& code, QColo
     case VarType::String:
         text = value.ToString();
         formatValue = numfmt::FormatValue::Text(text);
+        break;
+    case VarType::Error:
+        formatValue = numfmt::FormatValue::Error(model::errorvalues::NameOf(value));
         break;
     default:
         return QString::fromStdString(value.ToString());

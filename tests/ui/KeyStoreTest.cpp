@@ -176,9 +176,12 @@ TEST_F(KeyStoreKeys, DeleteKeyTakesSubkeysButNotSiblingsSharingAPrefix) {
 TEST_F(KeyStoreFormat, ReadsHandWrittenFilesAndKeepsOtherValueKinds) {
     const std::string flag = "\"Flag\"=dword:00000001";
     const std::string blob = "\"Blob\"=hex:01,02,03,\\\r\n  04,05";
+    // Expandable strings are UTF-16LE bytes up to a NUL.
+    const std::string expandable = "\"Expand\"=hex(2):43,00,3a,00,5c,00,e4,00,\\\r\n  00,00,41,00\r\n"
+                                   "\"Odd\"=hex(2):43,00,3\r\n";
     const std::string head = "REGEDIT4\r\n\r\n; exported by hand\r\n"
                              "[HKEY_CURRENT_USER\\Software\\Corvane\\Ovrin2002\\Tabo\\CFGS]\r\n" +
-                             flag + "\r\n" + blob + "\r\n\"Book.BackupPath\" = \"D:\\\\Backup\"\r\n@=\"x\"\r\n";
+                             flag + "\r\n" + blob + "\r\n" + expandable + "\"Book.BackupPath\" = \"D:\\\\Backup\"\r\n@=\"x\"\r\n";
     WriteText(File(), head);
     const KeyStore store(File());
     EXPECT_TRUE(store.KeyExists("HKEY_CURRENT_USER\\Software\\Corvane")) << "parents exist through their subkeys";
@@ -186,7 +189,9 @@ TEST_F(KeyStoreFormat, ReadsHandWrittenFilesAndKeepsOtherValueKinds) {
     EXPECT_EQ(key.QueryString("Book.BackupPath"), "D:\\Backup");
     EXPECT_EQ(key.QueryString("Flag"), std::nullopt);
     EXPECT_EQ(key.QueryString("Blob"), std::nullopt);
-    EXPECT_EQ(key.ValueNames(), (std::vector<std::string>{"Flag", "Blob", "Book.BackupPath", ""}));
+    EXPECT_EQ(key.QueryString("Expand"), "C:\\\u00e4");
+    EXPECT_EQ(key.QueryString("Odd"), std::nullopt);
+    EXPECT_EQ(key.ValueNames(), (std::vector<std::string>{"Flag", "Blob", "Expand", "Odd", "Book.BackupPath", ""}));
 
     key.SetString("App.DefaultBookName", "Book %1");
     EXPECT_EQ(ReadText(File()), head + "\"App.DefaultBookName\"=\"Book %1\"\r\n");
@@ -263,13 +268,10 @@ TEST_F(KeyStoreFormat, AMalformedLineIsReportedWithItsNumberAndCarriedThrough) {
         std::string what;
     };
     const std::vector<Case> cases = {
-        {"\"Name\"=\"open", "unterminated quote"},
-        {"\"Name\"=\"bad \\n escape\"", "bad escape"},
-        {"Name=value", "unexpected text"},
-        {"\"Name\"", "expected ="},
+        {"\"Name\"=\"open", "unterminated quote"}, {"\"Name\"=\"bad \\n escape\"", "bad escape"},
+        {"Name=value", "unexpected text"}, {"\"Name\"", "expected ="},
         {"\"Name\"=\"a\" trailing", "after the value"},
-        {"[HKEY_CURRENT_USER\\Software", "no closing ]"},
-        {"[Software\\Corvane]", "root key"},
+        {"[HKEY_CURRENT_USER\\Software", "no closing ]"}, {"[Software\\Corvane]", "root key"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.line);
