@@ -1,7 +1,7 @@
 # make test            build everything and run the tests
 # make test SANITIZE=1 the same with AddressSanitizer and UndefinedBehaviorSanitizer
 # make bench           build and run the benchmarks
-# make demo            build and run `vantor demo`
+# make demo            build and run `vantor demo`; the workbook it saves goes to the build folder
 # make fuzz            build the libFuzzer targets in fuzz/ and run each FUZZ_SECONDS (60)
 SANITIZE ?= 0
 JOBS := $(shell nproc)
@@ -37,12 +37,14 @@ bench: deps
 	@cmake --build build-bench -j $(JOBS)
 	@for b in build-bench/bench/bench_*; do echo "== $$b"; $$b; done
 
-# Runs the main job: the Format Cells dialog over the sample workbook.
+# Runs the main job: the Format Cells dialog over the sample workbook; the
+# workbook it formats and the screenshots stay in the build folder.
 demo: build
-	@$(BUILD)/bin/vantor demo
+	@$(BUILD)/bin/vantor demo --out $(CURDIR)/$(BUILD)/vantor-demo.xlsx
 	@if [ -x $(BUILD)/bin/vantor-studio ]; then \
 	  QT_QPA_PLATFORM=offscreen $(BUILD)/bin/vantor-studio --screenshots $(BUILD)/screenshots && \
-	  echo "Screenshots of every dialog page and the grid: $(BUILD)/screenshots"; fi
+	  echo "Screenshots of every dialog page and the grid: $(CURDIR)/$(BUILD)/screenshots"; fi
+	@echo "The formatted workbook, for any spreadsheet program: $(CURDIR)/$(BUILD)/vantor-demo.xlsx"
 
 # New inputs go to build-fuzz/corpus/NAME, findings to build-fuzz/findings/; the seeds in
 # fuzz/corpus/NAME stay as committed. Each target prints how many inputs it ran.

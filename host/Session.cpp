@@ -18,6 +18,7 @@
 #include "vantor/ui/ColorSelBox.hpp"
 #include "vantor/ui/ControlDescription.hpp"
 #include "vantor/ui/ListItems.hpp"
+#include "xlsx/WorkbookFile.hpp"
 
 #include <algorithm>
 #include <istream>
@@ -56,7 +57,7 @@ const UserAction UserActions[] = {
 Session::Session(std::ostream& out, std::ostream& err)
     : m_out(out), m_err(err), m_env([this](const std::string& line) { Print(line); }) {
     HostVariantConverter::Install();
-    OpenWorkbook("empty");
+    OpenWorkbook(Token{"empty"});
 }
 
 Session::~Session() {
@@ -65,20 +66,40 @@ Session::~Session() {
     m_pDialog.reset();
 }
 
-void Session::OpenWorkbook(const std::string& kind) {
-    if (kind != "sample" && kind != "empty") {
-        throw ScriptError("no workbook " + kind + " (sample or empty)");
+void Session::OpenWorkbook(const Token& which, bool announce) {
+    auto app = model::Application::Create();
+    std::string file;
+    if (!which.quoted && which.text == "sample") {
+        model::sample::AddSampleWorkbook(app);
+    } else if (!which.quoted && which.text == "empty") {
+        app->AddWorkbook("Book1");
+    } else {
+        xlsx::OpenWorkbook(app, which.text);
+        file = which.text;
     }
     m_pPage.reset();
     m_pDialog.reset();
-    m_pApp = model::Application::Create();
-    if (kind == "sample") {
-        model::sample::AddSampleWorkbook(m_pApp);
-    } else {
-        m_pApp->AddWorkbook("Book1");
-    }
+    m_pApp = app;
+    m_strFile = file;
     m_strSelection = "A1";
     m_selectedSheets.clear();
+    if (announce && !file.empty()) {
+        Print("opened " + file);
+    }
+}
+
+void Session::Save(const std::optional<Token>& file) {
+    const std::string path = file ? file->text : m_strFile;
+    if (path.empty()) {
+        throw AutomationError(err::ApplicationDefined,
+                              "The workbook has no file yet: save FILE.xlsx gives it one");
+    }
+    const std::string notice = xlsx::SaveWorkbook(*m_pApp->ActiveWorkbook(), path);
+    m_strFile = path;
+    Print("saved " + path);
+    if (!notice.empty()) {
+        m_err << "vantor: not carried through: " << notice;
+    }
 }
 
 void Session::Print(const std::string& line) {

@@ -38,8 +38,14 @@ public:
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 
-    // Starts over on the sample workbook or an empty one.
-    void OpenWorkbook(const std::string& kind);
+    // Starts over on the sample workbook, an empty one or a workbook file
+    // (a quoted name is always a file), printing "opened FILE" for a file
+    // when `announce`. A file that cannot be opened raises its error and the
+    // workbook that was open stays.
+    void OpenWorkbook(const Token& which, bool announce = true);
+    // Saves the workbook to the file, or to its own file without one (1004
+    // when it has none yet), and prints "saved FILE".
+    void Save(const std::optional<Token>& file);
     void SetTrace(bool on) { m_bTrace = on; }
 
     // Runs the script to its end or its first script error: 0 or 2.
@@ -104,6 +110,8 @@ private:
     SessionLog m_log;
 
     std::shared_ptr<model::Application> m_pApp;
+    // The file the workbook was opened from or last saved to; empty for none.
+    std::string m_strFile;
     std::string m_strSelection = "A1";
     std::vector<std::string> m_selectedSheets;
 

@@ -15,8 +15,14 @@ using Args = std::vector<Token>;
 
 const std::vector<SessionCommand>& SessionCommands() {
     static const std::vector<SessionCommand> commands = {
-        {"workbook", "sample|empty", "start over on the sample workbook or an empty one",
-         [](Session& s, const Args& a) { s.OpenWorkbook(a[0].text); }},
+        {"workbook", "sample|empty|FILE",
+         "start over on the sample workbook, an empty one or a workbook file (\"FILE\" always "
+         "a file)",
+         [](Session& s, const Args& a) { s.OpenWorkbook(a[0]); }},
+        {"save", "[FILE]", "save the workbook to its own file, or as FILE",
+         [](Session& s, const Args& a) {
+             s.Save(a.empty() ? std::nullopt : std::optional<Token>(a[0]));
+         }},
         {"sheet", "NAME", "make a sheet active, adding it when there is none of that name",
          [](Session& s, const Args& a) { s.ActivateSheet(a[0].text); }},
         {"select", "REF", "select a range: A1, B2:D9, A:C, 3:5, Sheet2!A1:B2",

@@ -11,51 +11,45 @@
 #include "vantor/framework/ClassTable.hpp"
 #include "vantor/framework/PropertyPage.hpp"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <sstream>
+#include <stdexcept>
 
 namespace vantor::host {
 
 namespace {
 
-constexpr const char* Usage = R"(usage: vantor COMMAND [ARGS]
+using Args = std::vector<std::string>;
 
-Runs the dialog pages of Vantor over an embedded spreadsheet, without a window.
-
-Commands:
-  demo                     open Format Cells over a mixed region of the sample
-                           workbook, act on several pages, press OK, undo
-  session [OPTIONS] FILE   run a session script (FILE, or - for standard input)
-  numfmt                   format values read from standard input
-  dialogs                  list the dialogs with their pages and class identities
-  convert IN.xlsx OUT.xlsx open a workbook file and save it under another name
-  sample FILE.xlsx         write the sample workbook to a file
-  help [COMMAND]           this text, or a command's own
-
-Run `vantor COMMAND --help` for a command's options.
-)";
-
-constexpr const char* DemoUsage = R"(usage: vantor demo
+constexpr const char* DemoUsage = R"(usage: vantor demo [--trace] [--out FILE.xlsx]
 
 Opens the Format Cells dialog over a mixed region of the sample workbook,
-changes the alignment, font, border and fill as a user would, presses OK and
-prints the cells before and after, every access of the pages to the workbook,
-and the diagnostic log; then undoes and shows the cells restored.
+changes the alignment, font, border and fill as a user would and presses OK;
+then undoes. Prints the cells before, what the pages read, what the user
+changed, the cells after OK and after undo, and saves the workbook as it was
+after OK, printing "saved FILE" last.
+  --trace          also print every access of the pages to the workbook and
+                   the diagnostic log
+  --out FILE.xlsx  where to save (vantor-demo.xlsx in the current folder)
 )";
 
 constexpr const char* SessionUsage =
-    R"(usage: vantor session [--workbook sample|empty] [--trace] FILE
+    R"(usage: vantor session [--workbook sample|empty|FILE.xlsx] [--trace] SCRIPT
 
-Runs the session script FILE (- reads standard input) against the embedded
+Runs the session script SCRIPT (- reads standard input) against the embedded
 workbook (sample by default). One command a line; # starts a comment.
-  --workbook sample|empty   the workbook to start with
-  --trace                   print every access of the pages to the workbook
+  --workbook sample|empty|FILE.xlsx  the workbook to start with (a file named
+                   sample or empty is ./sample); a file that cannot be opened
+                   ends the command with its error and status 2
+  --trace          print every access of the pages to the workbook
 Output goes to standard output; a script error goes to standard error as
-"line N: WHAT" and ends the session with status 2.
+"line N: WHAT" and ends the session with status 2, as does a script that
+cannot be read. A line may be up to 1 MiB long.
 )";
 
 constexpr const char* NumfmtUsage = R"(usage: vantor numfmt < LINES
@@ -89,20 +83,35 @@ Writes the sample workbook (the one `vantor demo` and sessions start from) to
 FILE.xlsx and prints "saved FILE".
 )";
 
-// What the demo does, as a session script.
-constexpr const char* DemoScript = R"(# The cells before
-sheet Mixed
-select B2:D4
-get B2:D4 HorizontalAlignment
+constexpr const char* HelpUsage = R"(usage: vantor help [COMMAND]
+
+Prints the list of commands, or the help of one command.
+)";
+
+// The cells the demo looks at, before, after OK and after undo.
+constexpr const char* DemoCells = R"(get B2:D4 HorizontalAlignment
+get B2:D4 WrapText
 get B2:D4 Font.Bold
-get B2:D4 Font.Name
-get B2:D4 Borders(9).LineStyle
+get B2:D4 Font.Color
+get B2:D4 Borders(12).LineStyle
 get B2:D4 Interior.Color
 get B2 HorizontalAlignment
 get C3 Font.Bold
-trace on
-dialog "Format Cells"
-tab CellPropAlign
+)";
+
+// The controls whose state the demo shows, before and after the user's
+// changes, each after its tab.
+constexpr const char* DemoControls = R"(tab CellPropAlign
+show cbxHorizonAlign
+show chkAutoNewLine
+tab CellPropFont
+show chkBold
+show csxFontColor
+tab CellPropBackGround
+show csxBackColor
+)";
+
+constexpr const char* DemoActions = R"(tab CellPropAlign
 user cbxHorizonAlign select 2
 user chkAutoNewLine click
 tab CellPropFont
@@ -112,33 +121,29 @@ tab CellPropBorder
 user cmdInside click
 tab CellPropBackGround
 user csxBackColor pick 10092543
-modified
-ok
-trace off
-log
-# The cells after
-get B2:D4 HorizontalAlignment
-get B2:D4 Font.Bold
-get B2:D4 Borders(9).LineStyle
-get B2:D4 Interior.Color
-get B2:D4 WrapText
-undo
-# The cells restored
-get B2:D4 HorizontalAlignment
-get B2:D4 Font.Bold
-get B2:D4 Borders(9).LineStyle
-get B2:D4 Interior.Color
-get B2 HorizontalAlignment
-get C3 Font.Bold
 )";
+
+// Wrong arguments: the command ends with the message and its usage.
+struct BadArguments : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
 
 bool IsHelp(const std::string& arg) {
     return arg == "--help" || arg == "-h";
 }
 
-int Fail(std::ostream& err, const std::string& message, const char* usage) {
-    err << "vantor: " << message << "\n\n" << usage;
-    return 2;
+void RefuseArguments(const Args& args) {
+    if (!args.empty()) {
+        throw BadArguments("unexpected argument " + args[0]);
+    }
+}
+
+// The value of an option that takes one: the next argument.
+const std::string& OptionValue(const Args& args, size_t& i) {
+    if (i + 1 >= args.size()) {
+        throw BadArguments(args[i] + " takes a value");
+    }
+    return args[++i];
 }
 
 std::string Escaped(const std::string& text) {
@@ -241,7 +246,8 @@ std::pair<std::string, bool> RenderNumfmtLine(const std::string& code,
 }
 
 // Every input line gives one output line, a bad one its error in place.
-int RunNumfmt(std::istream& in, std::ostream& out) {
+int RunNumfmt(const Args& args, std::istream& in, std::ostream& out, std::ostream&) {
+    RefuseArguments(args);
     std::string line;
     bool anyBad = false;
     for (LineRead read; (read = ReadLine(in, line)) != LineRead::End;) {
@@ -265,7 +271,8 @@ int RunNumfmt(std::istream& in, std::ostream& out) {
     return anyBad ? 1 : 0;
 }
 
-int RunDialogs(std::ostream& out) {
+int RunDialogs(const Args& args, std::istream&, std::ostream& out, std::ostream&) {
+    RefuseArguments(args);
     auto describe = [&](const std::string& className) {
         const ClassInfo* info = ClassTable::Find(className);
         std::string caption = "(not in this build)";
@@ -293,31 +300,24 @@ int RunDialogs(std::ostream& out) {
     return 0;
 }
 
-int RunSession(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-               std::ostream& err) {
+
+int RunSession(const Args& args, std::istream& in, std::ostream& out, std::ostream& err) {
     std::string workbook = "sample";
     bool trace = false;
     std::string file;
-    for (size_t i = 1; i < args.size(); ++i) {
-        if (IsHelp(args[i])) {
-            out << SessionUsage << "\nCommands:\n" << SessionCommandHelp();
-            return 0;
-        }
+    for (size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--workbook") {
-            if (i + 1 >= args.size() || (args[i + 1] != "sample" && args[i + 1] != "empty")) {
-                return Fail(err, "--workbook takes sample or empty", SessionUsage);
-            }
-            workbook = args[++i];
+            workbook = OptionValue(args, i);
         } else if (args[i] == "--trace") {
             trace = true;
         } else if (file.empty() && (args[i] == "-" || args[i][0] != '-')) {
             file = args[i];
         } else {
-            return Fail(err, "unexpected argument " + args[i], SessionUsage);
+            throw BadArguments("unexpected argument " + args[i]);
         }
     }
     if (file.empty()) {
-        return Fail(err, "no script given", SessionUsage);
+        throw BadArguments("no script given");
     }
     std::ifstream script;
     if (file != "-") {
@@ -334,87 +334,192 @@ int RunSession(const std::vector<std::string>& args, std::istream& in, std::ostr
     }
     Session session(out, err);
     try {
-        session.OpenWorkbook(workbook);
-    } catch (const Session::ScriptError& e) {
-        err << "vantor: " << e.what() << '\n';
+        session.OpenWorkbook(Token{workbook}, false);
+    } catch (const AutomationError& e) {
+        err << ErrorLine(e) << '\n';
         return 2;
     }
     session.SetTrace(trace);
     return session.Run(file == "-" ? in : script);
 }
 
-// Opens or saves workbook files; errors are reported as a session reports them.
-int RunFiles(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    const bool convert = args[0] == "convert";
-    const size_t wanted = convert ? 3 : 2;
-    const char* usage = convert ? ConvertUsage : SampleUsage;
-    if (args.size() > 1 && IsHelp(args[1])) {
-        out << usage;
-        return 0;
+int RunDemo(const Args& args, std::istream&, std::ostream& out, std::ostream& err) {
+    bool trace = false;
+    std::string file = "vantor-demo.xlsx";
+    for (size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--trace") {
+            trace = true;
+        } else if (args[i] == "--out") {
+            file = OptionValue(args, i);
+        } else {
+            throw BadArguments("unexpected argument " + args[i]);
+        }
     }
-    if (args.size() != wanted) {
-        return Fail(err, args.size() < wanted ? "missing file name" : "unexpected argument " + args[wanted], usage);
+    struct Section {
+        const char* heading;
+        std::string script;
+        // Whether the workbook is saved after the section.
+        bool save = false;
+    };
+    const Section sections[] = {
+        {"The cells before: B2:D4 of the sheet Mixed (Null where the cells differ)",
+         std::string("workbook sample\nsheet Mixed\nselect B2:D4\n") + DemoCells},
+        {"What the pages read: the Format Cells dialog over B2:D4",
+         std::string(trace ? "trace on\n" : "") + "dialog \"Format Cells\"\n" + DemoControls},
+        {"What the user changed, and how often the pages said so",
+         std::string(DemoActions) + DemoControls + "modified\n"},
+        {"The cells after OK", std::string("ok\n") + (trace ? "trace off\nlog\n" : "") + DemoCells,
+         true},
+        {"After undo", std::string("undo\n") + DemoCells},
+    };
+    std::error_code error;
+    const std::string path = std::filesystem::absolute(file, error).string();
+    Session session(out, err);
+    for (const Section& section : sections) {
+        out << "== " << section.heading << '\n';
+        std::istringstream lines(section.script);
+        if (session.Run(lines) != 0) {
+            return 2;
+        }
+        try {
+            if (section.save) {
+                xlsx::SaveWorkbook(*session.App()->ActiveWorkbook(), path);
+            }
+        } catch (const AutomationError& e) {
+            err << ErrorLine(e) << '\n';
+            return 2;
+        }
     }
+    out << "== The formatted workbook, as it was after OK\nsaved " << path << '\n';
+    return 0;
+}
+
+// Refuses any count of arguments but `count`.
+void ExpectArguments(const Args& args, size_t count) {
+    if (args.size() < count) {
+        throw BadArguments("missing file name");
+    }
+    if (args.size() > count) {
+        throw BadArguments("unexpected argument " + args[count]);
+    }
+}
+
+// Saves the workbook `make` adds to a new application: "saved PATH", or the
+// error as a session prints it and status 2.
+int SaveNew(std::shared_ptr<model::Workbook> (*make)(const std::shared_ptr<model::Application>&,
+                                                     const std::string&),
+            const std::string& source, const std::string& path, std::ostream& out,
+            std::ostream& err) {
     try {
-        const auto app = model::Application::Create();
-        const auto book = convert ? xlsx::OpenWorkbook(app, args[1]) : model::sample::AddSampleWorkbook(app);
-        const std::string notice = xlsx::SaveWorkbook(*book, args.back());
+        const auto book = make(model::Application::Create(), source);
+        const std::string notice = xlsx::SaveWorkbook(*book, path);
         if (!notice.empty()) {
             err << "vantor: not carried through: " << notice;
         }
-        out << "saved " << args.back() << "\n";
+        out << "saved " << path << "\n";
         return 0;
     } catch (const AutomationError& e) {
-        err << "error " << e.Number() << ": " << e.Description() << "\n";
+        err << ErrorLine(e) << "\n";
         return 2;
     }
 }
 
+int RunConvert(const Args& args, std::istream&, std::ostream& out, std::ostream& err) {
+    ExpectArguments(args, 2);
+    return SaveNew(xlsx::OpenWorkbook, args[0], args[1], out, err);
+}
+
+int RunSample(const Args& args, std::istream&, std::ostream& out, std::ostream& err) {
+    ExpectArguments(args, 1);
+    return SaveNew([](const std::shared_ptr<model::Application>& app, const std::string&) {
+        return model::sample::AddSampleWorkbook(app);
+    }, "", args[0], out, err);
+}
+
+int RunHelp(const Args& args, std::istream& in, std::ostream& out, std::ostream& err) {
+    if (args.size() > 1) {
+        throw BadArguments("unexpected argument " + args[1]);
+    }
+    if (args.empty()) {
+        out << VantorHelp();
+        return 0;
+    }
+    return RunVantorCommand({args[0], "--help"}, in, out, err);
+}
+
+std::string SessionCommandsHelp() {
+    return "\nCommands:\n" + SessionCommandHelp();
+}
+
+// "NAME ARGS" of the command's usage line.
+std::string Synopsis(const VantorSubcommand& command) {
+    const std::string usage = command.usage;
+    const size_t start = std::string("usage: vantor ").size();
+    return usage.substr(start, usage.find('\n') - start);
+}
+
 } // namespace
+
+const std::vector<VantorSubcommand>& VantorSubcommands() {
+    static const std::vector<VantorSubcommand> commands = {
+        {"demo", DemoUsage,
+         "Format Cells over the sample workbook: OK, undo, the result saved",
+         RunDemo},
+        {"session", SessionUsage, "run a session script (- for standard input)", RunSession,
+         SessionCommandsHelp},
+        {"numfmt", NumfmtUsage, "format values read from standard input", RunNumfmt},
+        {"dialogs", DialogsUsage, "list the dialogs with their pages and class identities",
+         RunDialogs},
+        {"convert", ConvertUsage, "open a workbook file and save it under another name",
+         RunConvert},
+        {"sample", SampleUsage, "write the sample workbook to a file", RunSample},
+        {"help", HelpUsage, "this text, or a command's own", RunHelp},
+    };
+    return commands;
+}
+
+std::string VantorHelp() {
+    std::string help = "usage: vantor COMMAND [ARGS]\n\n"
+                       "Runs the dialog pages of Vantor over an embedded spreadsheet, without a "
+                       "window.\n\nCommands:\n";
+    for (const VantorSubcommand& command : VantorSubcommands()) {
+        // A synopsis too long for its column puts the summary on a line of its own.
+        constexpr size_t Column = 28;
+        const std::string synopsis = "  " + Synopsis(command);
+        help += synopsis.size() + 2 > Column ? synopsis + "\n" + std::string(Column, ' ')
+                                             : synopsis + std::string(Column - synopsis.size(), ' ');
+        help += std::string(command.summary) + "\n";
+    }
+    return help + "\nRun `vantor COMMAND --help` for a command's options.\n";
+}
 
 int RunVantorCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
                      std::ostream& err) {
     if (args.empty()) {
-        return Fail(err, "no command given", Usage);
+        err << "vantor: no command given\n\n" << VantorHelp();
+        return 2;
     }
-    const std::string& command = args[0];
-    const bool help = args.size() > 1 && IsHelp(args[1]);
-    if (IsHelp(command) || command == "help") {
-        if (command == "help" && args.size() > 1) {
-            return RunVantorCommand({args[1], "--help"}, in, out, err);
-        }
-        out << Usage;
+    if (IsHelp(args[0])) {
+        out << VantorHelp();
         return 0;
     }
-    if (command == "session") {
-        return RunSession(args, in, out, err);
+    const auto& commands = VantorSubcommands();
+    const auto command = std::find_if(commands.begin(), commands.end(),
+                                      [&](const VantorSubcommand& c) { return args[0] == c.name; });
+    if (command == commands.end()) {
+        err << "vantor: unknown command " << args[0] << "\n\n" << VantorHelp();
+        return 2;
     }
-    if (command == "convert" || command == "sample") {
-        return RunFiles(args, out, err);
-    }
-    const char* usage = command == "demo"      ? DemoUsage
-                        : command == "numfmt"  ? NumfmtUsage
-                        : command == "dialogs" ? DialogsUsage
-                                               : nullptr;
-    if (usage == nullptr) {
-        return Fail(err, "unknown command " + command, Usage);
-    }
-    if (help) {
-        out << usage;
+    if (args.size() > 1 && IsHelp(args[1])) {
+        out << command->usage << (command->moreHelp != nullptr ? command->moreHelp() : "");
         return 0;
     }
-    if (args.size() > 1) {
-        return Fail(err, "unexpected argument " + args[1], usage);
+    try {
+        return command->run(Args(args.begin() + 1, args.end()), in, out, err);
+    } catch (const BadArguments& e) {
+        err << "vantor: " << e.what() << "\n\n" << command->usage;
+        return 2;
     }
-    if (command == "numfmt") {
-        return RunNumfmt(in, out);
-    }
-    if (command == "dialogs") {
-        return RunDialogs(out);
-    }
-    Session session(out, err);
-    std::istringstream script(std::string("workbook sample\n") + DemoScript);
-    return session.Run(script);
 }
 
 } // namespace vantor::host
