@@ -1,5 +1,6 @@
 #include "vantor/automation/AutomationError.hpp"
 #include "vantor/ui/KeyStore.hpp"
+#include "tests/support/Files.hpp"
 
 #include <gtest/gtest.h>
 
@@ -12,23 +13,13 @@
 #include <sstream>
 
 using namespace vantor;
+using namespace vantor::test;
 using namespace std::string_literals;
 namespace fs = std::filesystem;
 
 namespace {
 
 constexpr const char* Settings = "HKEY_CURRENT_USER\\Software\\Corvane\\Ovrin2002\\Tabo\\CFGS";
-
-std::string ReadText(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-void WriteText(const fs::path& file, const std::string& text) {
-    std::ofstream(file, std::ios::binary) << text;
-}
 
 // The error a call raises; number 0 when it raises none.
 AutomationError ErrorOf(const std::function<void()>& call) {
@@ -40,28 +31,9 @@ AutomationError ErrorOf(const std::function<void()>& call) {
     return AutomationError(0, "");
 }
 
-std::vector<std::string> FileNames(const fs::path& folder) {
-    std::vector<std::string> names;
-    for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
-        names.push_back(entry.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
-// Each test works in a fresh folder of its own.
-class KeyStoreTest : public ::testing::Test {
+class KeyStoreTest : public FolderTest {
 protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "vantor-keys-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        m_folder = pattern;
-    }
-    void TearDown() override { fs::remove_all(m_folder); }
-
     fs::path File() const { return m_folder / "registry.reg"; }
-
-    fs::path m_folder;
 };
 
 using KeyStoreValues = KeyStoreTest;

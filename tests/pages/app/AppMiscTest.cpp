@@ -1,5 +1,6 @@
 #include "vantor/pages/app/AppMisc.hpp"
 #include "tests/pages/app/RegistryFile.hpp"
+#include "tests/support/Files.hpp"
 #include "tests/support/PageHarness.hpp"
 
 #include <gtest/gtest.h>
@@ -84,8 +85,7 @@ TEST(AppMisc, ValuesOfAnotherKindShowTheDefaultAndStayUntilTheUserChangesThem) {
     EXPECT_EQ(page.DefaultSheetName->Text(), "P%1");
     page.DefaultBookName->UserType("Book %1");
     page.OnApply();
-    std::ifstream in(f.reg.File());
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string text = ReadText(f.reg.File());
     EXPECT_NE(text.find("=dword:00000001"), std::string::npos) << text;
     EXPECT_NE(text.find("=hex(2):50,00"), std::string::npos) << text;
     page.BackupBeforeSave->UserClick();
@@ -198,18 +198,14 @@ TEST(AppMisc, AnApplyWritesOnlyWhatTheUserChangedSoTwoDialogsLoseNothing) {
 TEST(AppMisc, AnApplyIsStoredWholeOrNotAtAll) {
     Fixture f;
     f.reg.Store("Book.BackupPath", "/b");
-    const std::string before = [&] {
-        std::ifstream in(f.reg.File(), std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }();
+    const std::string before = ReadText(f.reg.File());
     AppMisc page;
     page.SetSite(f.site);
     page.DefaultBookName->UserType("Ledger %1");
     page.DefaultSheetName->UserType("Tab\r%1"); // cannot be stored
     page.BackupBeforeSave->UserClick();
     EXPECT_EQ(page.OnApply(), 0);
-    std::ifstream in(f.reg.File(), std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), before);
+    EXPECT_EQ(ReadText(f.reg.File()), before);
     ASSERT_EQ(f.h.env.Messages().size(), 1u);
     EXPECT_EQ(f.h.env.Messages()[0].prompt.rfind(AppMisc::NotSaved, 0), 0u);
     EXPECT_NE(f.h.env.Messages()[0].prompt.find("Book.DefaultSheetName"), std::string::npos);
@@ -255,20 +251,14 @@ TEST(AppMisc, AStoreThatCannotBeReadShowsDefaultsAndSaysSoOncePerProcess) {
 
 TEST(AppMisc, AStoreThatCannotBeWrittenIsReportedAndLeftAlone) {
     Fixture f;
-    {
-        std::ofstream broken(f.reg.File());
-        broken << "not a registry file\n";
-    }
+    WriteText(f.reg.File(), "not a registry file\n");
     AppMisc page;
     EXPECT_EQ(page.DefaultBookName->Text(), "Book %1");
     page.DefaultSheetName->UserType("Page%1");
     EXPECT_EQ(page.OnApply(), 0);
     ASSERT_EQ(f.h.env.Messages().size(), 2u);
     EXPECT_EQ(f.h.env.Messages()[1].prompt.rfind(AppMisc::NotSaved, 0), 0u);
-    std::ifstream in(f.reg.File());
-    std::string first;
-    std::getline(in, first);
-    EXPECT_EQ(first, "not a registry file");
+    EXPECT_EQ(ReadText(f.reg.File()), "not a registry file\n");
 }
 
 TEST(AppMisc, ARefusedSaveShowsWhyAndLeavesTheStoreAsItWas) {
