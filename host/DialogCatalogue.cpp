@@ -2,6 +2,8 @@
 
 #include "vantor/automation/TextFunctions.hpp"
 
+#include <utility>
+
 namespace vantor::host {
 
 const char* TargetKindName(TargetKind kind) {
@@ -61,6 +63,19 @@ TargetKind DialogCatalogue::TargetOf(std::string_view className) {
                 // The miscellaneous options page ignores its targets.
                 return EqualsIgnoreCase(page, "AppMisc") ? TargetKind::None : dialog.target;
             }
+        }
+    }
+    return TargetKind::None;
+}
+
+TargetKind DialogCatalogue::ParamOf(std::string_view className) {
+    static const std::pair<const char*, TargetKind> params[] = {
+        {"CellStyles", TargetKind::Selection},
+        {"SheetChoice", TargetKind::Workbook},
+    };
+    for (const auto& [page, param] : params) {
+        if (EqualsIgnoreCase(page, className)) {
+            return param;
         }
     }
     return TargetKind::None;

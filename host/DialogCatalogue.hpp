@@ -34,6 +34,9 @@ public:
     static const std::vector<std::string>& DialogStylePages();
     // The target a class gets when it is opened alone.
     static TargetKind TargetOf(std::string_view className);
+    // What a dialog-style page is given through SetParam: the selection for
+    // the cell styles, the workbook for the sheet choice, else nothing.
+    static TargetKind ParamOf(std::string_view className);
 };
 
 } // namespace vantor::host

@@ -3,6 +3,7 @@
 #include "host/DialogCatalogue.hpp"
 #include "host/HostVariantConverter.hpp"
 #include "host/MemberPath.hpp"
+#include "host/MergeCover.hpp"
 #include "host/SessionCommands.hpp"
 #include "host/Targets.hpp"
 #include "model/Application.hpp"
@@ -43,7 +44,15 @@ const UserAction UserActions[] = {
     {"select", true, true, [](Control& c, const Token& a) { c.UserSelect(NumberOf(a)); }},
     {"type", true, true, [](Control& c, const Token& a) { c.UserType(a.text); }},
     {"focus", false, true, [](Control&, const Token&) {}},
-    {"leave", false, false, [](Control&, const Token&) {}},
+    {"leave", false, false,
+     [](Control& c, const Token&) {
+         if (!c.HasFocus()) {
+             throw ScriptError(c.Name() + " does not have the focus");
+         }
+         if (!c.Leave()) {
+             throw ScriptError(c.Name() + " refused to give up the focus");
+         }
+     }},
     {"value", true, true, [](Control& c, const Token& a) { c.UserSetValue(ValueOf(a)); }},
     {"pick", true, true,
      [](Control& c, const Token& a) {
@@ -51,6 +60,51 @@ const UserAction UserActions[] = {
      }},
     {"border", true, false, [](Control& c, const Token& a) { c.UserClickBorder(NumberOf(a)); }},
 };
+
+// The action of that name, refusing a wrong count of arguments.
+const UserAction& FindUserAction(const std::string& name, size_t argCount) {
+    const auto action = std::find_if(std::begin(UserActions), std::end(UserActions),
+                                     [&](const UserAction& a) { return name == a.name; });
+    if (action == std::end(UserActions)) {
+        throw ScriptError("unknown action " + name);
+    }
+    if (action->takesArg != (argCount == 1)) {
+        throw ScriptError("usage: user CONTROL " + name + (action->takesArg ? " ARG" : ""));
+    }
+    return *action;
+}
+
+// Acts on the control as the user does: the focus first, then the action.
+void Perform(Control& control, const UserAction& action, const Token& arg) {
+    if (action.takesFocus && control.Owner() != nullptr && !control.HasFocus()) {
+        const Control* holder = control.Owner()->Focused();
+        control.Focus();
+        if (!control.HasFocus()) {
+            throw ScriptError((holder != nullptr ? holder : &control)->Name() + " refused to give up the focus");
+        }
+    }
+    try {
+        action.run(control, arg);
+    } catch (const ActionRefused&) {
+        throw ScriptError(control.Kind() + " " + control.Name() + " cannot " + action.name);
+    }
+}
+
+// Presses the button that Enter ("Default") or Esc ("Cancel") presses on the
+// form, as the user clicks it. A form without a cancel button is closed as by
+// its window's close control.
+void PressButton(Form& form, const char* role) {
+    for (const auto& control : form.Controls()) {
+        if (control->Kind() == "CommandButton" && ObjectRef(control).Get(role).ToBool()) {
+            Perform(*control, FindUserAction("click", 0), Token{});
+            return;
+        }
+    }
+    if (std::string_view(role) != "Cancel") {
+        throw ScriptError("the form has no default button");
+    }
+    form.Unload();
+}
 
 } // namespace
 
@@ -159,6 +213,10 @@ void Session::Execute(const std::string& line) {
     } catch (const AutomationError& e) {
         Print(ErrorLine(e));
     }
+    // A form shown during the command that could not take its answers.
+    if (const auto fault = m_env.TakeFormFault()) {
+        throw ScriptError(*fault);
+    }
     FlushTrace();
 }
 
@@ -177,12 +235,20 @@ void Session::ActivateSheet(const std::string& name) {
 }
 
 void Session::Select(const std::string& ref) {
+    std::shared_ptr<model::Range> range;
     try {
-        m_pApp->RangeOf(ref);
+        range = m_pApp->RangeOf(ref);
     } catch (const AutomationError&) {
         throw ScriptError("not a range: " + ref);
     }
-    m_strSelection = ref;
+    const model::CellRect covered = CoverMergeAreas(*range);
+    if (covered == range->Rect()) {
+        m_strSelection = ref;
+        return;
+    }
+    // Grown over merge areas: said, as the user sees the selection grow.
+    m_strSelection = ref.substr(0, ref.rfind('!') + 1) + model::FormatAddress(covered);
+    Print("selected " + m_strSelection);
 }
 
 void Session::SelectSheets(const std::string& names) {
@@ -266,6 +332,10 @@ void Session::OpenPage(const std::string& className) {
     if (dialogPage != nullptr) {
         m_pPage = object;
         dialogPage->SetSite(m_pDialogSite);
+        const auto param = Targets(DialogCatalogue::ParamOf(info->name));
+        if (param->Count() > 0) {
+            dialogPage->SetParam(param->Item(0));
+        }
         dialogPage->GetCaption(caption);
     } else {
         m_pSite = std::make_shared<PageSite>([this] { ++m_nModified; });
@@ -437,35 +507,30 @@ Control& Session::ControlOf(const std::string& name) const {
 
 void Session::User(const Args& args) {
     Control& control = ControlOf(args[0].text);
-    const std::string& name = args[1].text;
-    const auto action = std::find_if(std::begin(UserActions), std::end(UserActions),
-                                     [&](const UserAction& a) { return name == a.name; });
-    if (action == std::end(UserActions)) {
-        throw ScriptError("unknown action " + name);
-    }
-    if (action->takesArg != (args.size() == 3)) {
-        throw ScriptError("usage: user CONTROL " + name + (action->takesArg ? " ARG" : ""));
-    }
-    if (action->takesFocus && control.Owner() != nullptr && !control.HasFocus()) {
-        const Control* holder = control.Owner()->Focused();
-        control.Focus();
-        if (!control.HasFocus()) {
-            throw ScriptError((holder != nullptr ? holder : &control)->Name() + " refused to give up the focus");
+    Perform(control, FindUserAction(args[1].text, args.size() - 2),
+            args.size() == 3 ? args[2] : Token{});
+}
+
+void Session::AnswerForm(const Args& args) {
+    if (args.size() == 1) {
+        if (args[0].text != "ok" && args[0].text != "cancel") {
+            throw ScriptError("usage: form ok|cancel or form CONTROL ACTION [ARG]");
         }
+        const char* role = args[0].text == "ok" ? "Default" : "Cancel";
+        m_env.QueueFormAnswer({[role](Form& form) { PressButton(form, role); }, true});
+        return;
     }
-    if (name == "leave") {
-        if (!control.HasFocus()) {
-            throw ScriptError(control.Name() + " does not have the focus");
+    const UserAction& action = FindUserAction(args[1].text, args.size() - 2);
+    m_env.QueueFormAnswer({[&action, name = args[0].text,
+                            arg = args.size() == 3 ? args[2] : Token{}](Form& form) {
+        Control* control = nullptr;
+        try {
+            control = &form.Control(name);
+        } catch (const AutomationError&) {
+            throw ScriptError("no control " + name + " on the form " + form.Name());
         }
-        if (!control.Leave()) {
-            throw ScriptError(control.Name() + " refused to give up the focus");
-        }
-    }
-    try {
-        action->run(control, action->takesArg ? args[2] : Token{});
-    } catch (const ActionRefused&) {
-        throw ScriptError(control.Kind() + " " + control.Name() + " cannot " + name);
-    }
+        Perform(*control, action, arg);
+    }});
 }
 
 void Session::Show(const std::string& name) {
@@ -502,6 +567,15 @@ void Session::EndDialogCalls() {
     }
     for (const auto& [result, answer] : calls) {
         Print("enddialog " + std::to_string(result) + " " + FormatValue(answer));
+    }
+}
+
+void Session::DialogEnded(int32_t result) {
+    const Variant& answer = m_pDialogSite->Calls().back().second;
+    if (result == DialogSite::ResultOk && answer.Type() == VarType::String) {
+        const auto book = m_pApp->ActiveWorkbook();
+        book->ActivateSheet(book->Sheet(answer.ToString()));
+        m_selectedSheets.clear();
     }
 }
 

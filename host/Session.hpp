@@ -75,6 +75,9 @@ public:
     void AnswerFolder(std::optional<std::string> folder) {
         m_env.SetFolderAnswer(std::move(folder));
     }
+    // Queues an answer of the next modal form: `ok`, `cancel`, or a user
+    // action on one of its controls (`CONTROL ACTION [ARG]`).
+    void AnswerForm(const Args& args);
     void Reset();
     void Validate();
     void Apply();
@@ -90,6 +93,9 @@ public:
 private:
     void Print(const std::string& line);
     void FlushTrace();
+    // A dialog-style page ended its dialog: OK with a sheet's name (the sheet
+    // choice) makes that sheet active.
+    void DialogEnded(int32_t result);
 
     // A range, "book", "sheet", "app" or "target" (the page's).
     ObjectRef Root(const std::string& target);
@@ -122,7 +128,8 @@ private:
     // A page opened alone (a property page or a dialog-style page).
     std::shared_ptr<LibraryObject> m_pPage;
     std::shared_ptr<PageSite> m_pSite;
-    std::shared_ptr<HostDialogSite> m_pDialogSite = std::make_shared<HostDialogSite>();
+    std::shared_ptr<HostDialogSite> m_pDialogSite =
+        std::make_shared<HostDialogSite>([this](int32_t result) { DialogEnded(result); });
     // An open dialog and its chosen tab.
     std::unique_ptr<PropertyDialog> m_pDialog;
     size_t m_nTab = 0;

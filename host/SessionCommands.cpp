@@ -25,7 +25,7 @@ const std::vector<SessionCommand>& SessionCommands() {
          }},
         {"sheet", "NAME", "make a sheet active, adding it when there is none of that name",
          [](Session& s, const Args& a) { s.ActivateSheet(a[0].text); }},
-        {"select", "REF", "select a range: A1, B2:D9, A:C, 3:5, Sheet2!A1:B2",
+        {"select", "REF", "select a range: A1, B2:D9, A:C, 3:5, Sheet2!A1:B2 (grown over merge areas)",
          [](Session& s, const Args& a) { s.Select(a[0].text); }},
         {"sheets", "NAME,NAME", "select sheets for the sheet pages",
          [](Session& s, const Args& a) { s.SelectSheets(a[0].text); }},
@@ -57,6 +57,9 @@ const std::vector<SessionCommand>& SessionCommands() {
                                 ? std::nullopt
                                 : std::optional<std::string>(a[0].text));
          }},
+        {"form", "CONTROL|ok|cancel [ACTION] [ARG]",
+         "queue an answer of the next modal form: a user action on a control, then ok or cancel",
+         [](Session& s, const Args& a) { s.AnswerForm(a); }},
         {"reset", "", "reset the page", [](Session& s, const Args&) { s.Reset(); }},
         {"validate", "", "print the page's answer to validation",
          [](Session& s, const Args&) { s.Validate(); }},

@@ -31,7 +31,34 @@ void SessionEnvironment::ShowModal(Form& form) {
         }
     }
     m_print(line);
-    form.Unload();
+    // Each answer is taken off the queue before it runs: a form it shows
+    // (asking again) takes the answers that follow.
+    while (!form.Unloaded() && !m_formAnswers.empty()) {
+        const FormAnswer answer = std::move(m_formAnswers.front());
+        m_formAnswers.pop_front();
+        try {
+            answer.run(form);
+        } catch (const ScriptError& e) {
+            m_formFault = e.what();
+        } catch (const AutomationError& e) {
+            m_formFault = ErrorLine(e);
+        }
+        if (m_formFault) {
+            m_formAnswers.clear();
+        }
+        if (answer.closes) {
+            break;
+        }
+    }
+    if (!form.Unloaded()) {
+        form.Unload();
+    }
+}
+
+std::optional<std::string> SessionEnvironment::TakeFormFault() {
+    std::optional<std::string> fault = std::move(m_formFault);
+    m_formFault.reset();
+    return fault;
 }
 
 } // namespace vantor::host

@@ -1,6 +1,7 @@
 #pragma once
 #include "vantor/ui/Environment.hpp"
 
+#include <deque>
 #include <functional>
 #include <optional>
 #include <string>
@@ -10,9 +11,18 @@ namespace vantor::host {
 // The environment of a scripted session: every message box, folder dialog and
 // modal form is printed as it happens. A message box takes its first button;
 // a folder dialog takes the answer the script set (cancel when none); a modal
-// form is closed as by its window's close control.
+// form takes the answers the script queued for it, up to the one that closes
+// it, and is then closed as by its window's close control if still open.
 class SessionEnvironment : public Environment {
 public:
+    // One answer to a form: a user action on one of its controls, or a
+    // closing one (OK or Cancel). It throws ScriptError or AutomationError
+    // when the form cannot take it.
+    struct FormAnswer {
+        std::function<void(Form&)> run;
+        bool closes = false;
+    };
+
     explicit SessionEnvironment(std::function<void(const std::string&)> print)
         : m_print(std::move(print)) {}
 
@@ -24,10 +34,17 @@ public:
 
     // The answer of the next folder dialog; nothing for cancel.
     void SetFolderAnswer(std::optional<std::string> folder) { m_folder = std::move(folder); }
+    // Queues an answer for the next form shown.
+    void QueueFormAnswer(FormAnswer answer) { m_formAnswers.push_back(std::move(answer)); }
+    // Why a form could not take its answers, once; the answers queued after
+    // the failing one are dropped.
+    std::optional<std::string> TakeFormFault();
 
 private:
     std::function<void(const std::string&)> m_print;
     std::optional<std::string> m_folder;
+    std::deque<FormAnswer> m_formAnswers;
+    std::optional<std::string> m_formFault;
 };
 
 } // namespace vantor::host

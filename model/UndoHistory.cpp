@@ -44,6 +44,14 @@ std::vector<std::string> UndoHistory::UndoNames() const {
     return names;
 }
 
+std::vector<std::string> UndoHistory::RedoNames() const {
+    std::vector<std::string> names;
+    for (auto it = m_redo.rbegin(); it != m_redo.rend(); ++it) {
+        names.push_back(it->name);
+    }
+    return names;
+}
+
 void UndoHistory::Undo() {
     if (m_depth > 0) {
         throw AutomationError(err::ApplicationDefined, "Cannot undo while changes are being made");

@@ -28,6 +28,7 @@ public:
     bool CanRedo() const { return !m_redo.empty(); }
     // Names of the steps, the next one first.
     std::vector<std::string> UndoNames() const;
+    std::vector<std::string> RedoNames() const;
     void Undo();
     void Redo();
 

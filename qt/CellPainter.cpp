@@ -6,7 +6,10 @@
 #include "qt/BorderLines.hpp"
 #include "vantor/automation/Enumerations.hpp"
 
+#include <QFontMetricsF>
 #include <QPainter>
+
+#include <algorithm>
 
 namespace vantor::qt {
 
@@ -57,9 +60,13 @@ QColor CellPainter::ColorOf(uint32_t color, const QColor& automatic) {
                   static_cast<int>((color >> 16) & 0xFF));
 }
 
-QString CellPainter::Format(const Variant& value, const std::string& code, QColor* codeColor) {
+QString CellPainter::Format(const Variant& value, const std::string& code, QColor* codeColor,
+                            bool date1904) {
     numfmt::FormatValue formatValue;
     std::string text;
+    if (codeColor != nullptr) {
+        *codeColor = QColor();
+    }
     switch (value.Type()) {
     case VarType::Empty:
     case VarType::Null:
@@ -81,8 +88,7 @@ QString CellPainter::Format(const Variant& value, const std::string& code, QColo
         formatValue = numfmt::FormatValue::Text(text);
         break;
     case VarType::Error:
-        formatValue = numfmt::FormatValue::Error(model::errorvalues::NameOf(value));
-        break;
+        return QString::fromUtf8(model::errorvalues::NameOf(value));
     default:
         return QString::fromStdString(value.ToString());
     }
@@ -90,11 +96,113 @@ QString CellPainter::Format(const Variant& value, const std::string& code, QColo
     if (!compiled.Ok()) {
         return QString::fromStdString(value.ToString());
     }
+    const numfmt::FormatCode& format = *compiled.Code();
+    if (date1904 && formatValue.GetKind() == numfmt::FormatValue::Kind::Number &&
+        !format.NumberSections().empty() &&
+        format.NumberSections().front().m_kind == numfmt::SectionKind::Date &&
+        format.NumberSections().front().m_hasDateParts) {
+        // A plain number under a date code counts days from 1904-01-01 in a
+        // workbook of the 1904 date system; date values are already absolute.
+        formatValue = numfmt::FormatValue::Date(value.ToDouble() + Days1904);
+    }
     if (codeColor != nullptr) {
-        const int index = compiled.Code()->Color(formatValue);
+        const int index = format.Color(formatValue);
         *codeColor = index > 0 ? ColorOf(model::palette::ColorOf(index), QColor()) : QColor();
     }
-    return QString::fromStdString(compiled.Code()->Format(formatValue));
+    return QString::fromStdString(format.Format(formatValue));
+}
+
+CellPainter::Shown CellPainter::Show(const model::Style& style, const std::string& fontName,
+                                     const std::string& code, const Variant& value,
+                                     bool date1904) {
+    Shown shown;
+    QColor codeColor;
+    shown.text = Format(value, code, &codeColor, date1904);
+    const VarType type = value.Type();
+    shown.numeric = type == VarType::Integer || type == VarType::Long || type == VarType::Single ||
+                    type == VarType::Double || type == VarType::Date;
+    shown.spills = value.IsString() && !style.wrapText;
+    shown.font = QFont(QString::fromStdString(fontName));
+    shown.font.setPointSizeF(style.fontSize);
+    shown.font.setBold(style.bold);
+    shown.font.setItalic(style.italic);
+    shown.font.setUnderline(style.underline != enums::Underline::None);
+    shown.font.setStrikeOut(style.strikethrough);
+    shown.color = codeColor.isValid() ? codeColor : ColorOf(style.fontColor, Qt::black);
+
+    switch (style.hAlign) {
+    case enums::HAlign::Left:
+    case enums::HAlign::Fill:
+        shown.flags |= Qt::AlignLeft;
+        break;
+    case enums::HAlign::Center:
+    case enums::HAlign::CenterAcrossSelection:
+        shown.flags |= Qt::AlignHCenter;
+        break;
+    case enums::HAlign::Right:
+        shown.flags |= Qt::AlignRight;
+        break;
+    case enums::HAlign::Justify:
+    case enums::HAlign::Distributed:
+        shown.flags |= Qt::AlignJustify;
+        break;
+    default: // general: numbers right, truth values and errors centred, text left
+        if (value.IsString()) {
+            shown.flags |= Qt::AlignLeft;
+        } else if (value.IsBoolean() || value.Type() == VarType::Error) {
+            shown.flags |= Qt::AlignHCenter;
+        } else {
+            shown.flags |= Qt::AlignRight;
+        }
+        break;
+    }
+    switch (style.vAlign) {
+    case enums::VAlign::Top:
+        shown.flags |= Qt::AlignTop;
+        break;
+    case enums::VAlign::Center:
+    case enums::VAlign::Justify:
+    case enums::VAlign::Distributed:
+        shown.flags |= Qt::AlignVCenter;
+        break;
+    default:
+        shown.flags |= Qt::AlignBottom;
+        break;
+    }
+    if (style.wrapText) {
+        shown.flags |= Qt::TextWordWrap;
+    }
+    return shown;
+}
+
+qreal CellPainter::TextWidth(const Shown& shown, QPaintDevice* device) {
+    return QFontMetricsF(shown.font, device).horizontalAdvance(shown.text) + 2 * TextPadding;
+}
+
+void CellPainter::PaintShown(QPainter& painter, const QRectF& rect, const QRectF& clip,
+                             const Shown& shown) {
+    if (shown.text.isEmpty()) {
+        return;
+    }
+    QString text = shown.text;
+    if (shown.numeric && TextWidth(shown, painter.device()) > rect.width()) {
+        // Never a part of a number: "#" across the cell instead.
+        const qreal hash = QFontMetricsF(shown.font, painter.device()).horizontalAdvance('#');
+        const int count = std::max(1, static_cast<int>((rect.width() - 2 * TextPadding) / hash));
+        text = QString(count, '#');
+    }
+    painter.save();
+    painter.setClipRect(clip, Qt::IntersectClip);
+    painter.setFont(shown.font);
+    painter.setPen(shown.color);
+    painter.drawText(rect.adjusted(TextPadding, 1, -TextPadding, -1), shown.flags, text);
+    painter.restore();
+}
+
+void CellPainter::PaintValue(QPainter& painter, const QRectF& rect, const model::Style& style,
+                             const std::string& fontName, const std::string& code,
+                             const Variant& value, bool date1904) {
+    PaintShown(painter, rect, rect, Show(style, fontName, code, value, date1904));
 }
 
 void CellPainter::PaintFill(QPainter& painter, const QRectF& rect, const model::Style& style) {
@@ -111,72 +219,6 @@ void CellPainter::PaintFill(QPainter& painter, const QRectF& rect, const model::
     }
     painter.fillRect(rect, back);
     painter.fillRect(rect, QBrush(ColorOf(style.patternColor, Qt::black), BrushOf(style.pattern)));
-}
-
-void CellPainter::PaintValue(QPainter& painter, const QRectF& rect, const model::Style& style,
-                             const std::string& fontName, const std::string& code,
-                             const Variant& value) {
-    QColor codeColor;
-    const QString text = Format(value, code, &codeColor);
-    if (text.isEmpty()) {
-        return;
-    }
-    QFont font(QString::fromStdString(fontName));
-    font.setPointSizeF(style.fontSize);
-    font.setBold(style.bold);
-    font.setItalic(style.italic);
-    font.setUnderline(style.underline != enums::Underline::None);
-    font.setStrikeOut(style.strikethrough);
-
-    int flags = 0;
-    switch (style.hAlign) {
-    case enums::HAlign::Left:
-    case enums::HAlign::Fill:
-        flags |= Qt::AlignLeft;
-        break;
-    case enums::HAlign::Center:
-    case enums::HAlign::CenterAcrossSelection:
-        flags |= Qt::AlignHCenter;
-        break;
-    case enums::HAlign::Right:
-        flags |= Qt::AlignRight;
-        break;
-    case enums::HAlign::Justify:
-    case enums::HAlign::Distributed:
-        flags |= Qt::AlignJustify;
-        break;
-    default: // general: numbers right, truth values centred, text left
-        if (value.IsString()) {
-            flags |= Qt::AlignLeft;
-        } else if (value.IsBoolean()) {
-            flags |= Qt::AlignHCenter;
-        } else {
-            flags |= Qt::AlignRight;
-        }
-        break;
-    }
-    switch (style.vAlign) {
-    case enums::VAlign::Top:
-        flags |= Qt::AlignTop;
-        break;
-    case enums::VAlign::Center:
-    case enums::VAlign::Justify:
-    case enums::VAlign::Distributed:
-        flags |= Qt::AlignVCenter;
-        break;
-    default:
-        flags |= Qt::AlignBottom;
-        break;
-    }
-    if (style.wrapText) {
-        flags |= Qt::TextWordWrap;
-    }
-    painter.save();
-    painter.setClipRect(rect);
-    painter.setFont(font);
-    painter.setPen(codeColor.isValid() ? codeColor : ColorOf(style.fontColor, Qt::black));
-    painter.drawText(rect.adjusted(3, 1, -3, -1), flags, text);
-    painter.restore();
 }
 
 void CellPainter::PaintBorders(QPainter& painter, const QRectF& rect, const model::Style& style) {

@@ -4,10 +4,12 @@
 #include "model/numfmt/FormatCodeCache.hpp"
 
 #include <QColor>
+#include <QFont>
 #include <QRectF>
 #include <QString>
 
 class QPainter;
+class QPaintDevice;
 
 namespace vantor::qt {
 
@@ -16,15 +18,43 @@ namespace vantor::qt {
 // wrapping, the borders and a mark for a note.
 class CellPainter {
 public:
+    // Days from 1899-12-30 to 1904-01-01: the serials of the two date systems differ by them.
+    static constexpr double Days1904 = 1462.0;
+    // Room between a cell's edges and its text, in pixels.
+    static constexpr qreal TextPadding = 3.0;
+
+    // How a value shows in a cell: its text, font, colour and alignment.
+    struct Shown {
+        QString text;
+        QFont font;
+        QColor color;
+        int flags = 0; // Qt alignment and wrapping
+        // A number or date: too wide, it shows "#" across the cell.
+        bool numeric = false;
+        // Text on one line: it may spill into empty neighbours.
+        bool spills = false;
+    };
+
     // The text a value shows through a format code ("" for General), and the
-    // colour the code asks for (invalid when none).
-    QString Format(const Variant& value, const std::string& code, QColor* codeColor = nullptr);
+    // colour the code asks for (invalid when none). In a workbook of the 1904
+    // date system a plain number under a date code counts from 1904.
+    QString Format(const Variant& value, const std::string& code, QColor* codeColor = nullptr,
+                   bool date1904 = false);
+    Shown Show(const model::Style& style, const std::string& fontName, const std::string& code,
+               const Variant& value, bool date1904);
+    // The width the text needs on one line, padding included.
+    static qreal TextWidth(const Shown& shown, QPaintDevice* device);
+    // Draws the value aligned in `rect` and cut to `clip`; a number or date
+    // wider than `rect` shows as "#" across it.
+    static void PaintShown(QPainter& painter, const QRectF& rect, const QRectF& clip,
+                           const Shown& shown);
 
     // The background of a cell: its fill and pattern.
     static void PaintFill(QPainter& painter, const QRectF& rect, const model::Style& style);
-    // The value, aligned and wrapped in the cell's font.
+    // The value, aligned and wrapped in the cell's font, inside the cell.
     void PaintValue(QPainter& painter, const QRectF& rect, const model::Style& style,
-                    const std::string& fontName, const std::string& code, const Variant& value);
+                    const std::string& fontName, const std::string& code, const Variant& value,
+                    bool date1904 = false);
     // The cell's own top and left edges and its diagonals.
     static void PaintBorders(QPainter& painter, const QRectF& rect, const model::Style& style);
     // A note's mark: a small red triangle in the top right corner.

@@ -1,6 +1,7 @@
 #include "qt/Screenshots.hpp"
 
 #include "model/Application.hpp"
+#include "model/Range.hpp"
 #include "qt/DialogPageWindow.hpp"
 #include "qt/PropertyDialogWindow.hpp"
 #include "qt/QtEnvironment.hpp"
@@ -11,6 +12,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QHelpEvent>
 #include <QTabWidget>
 
 #include <cstdio>
@@ -38,6 +40,47 @@ bool Save(QWidget& widget, const QDir& dir, const QString& name) {
         std::fprintf(stderr, "could not write %s\n", qPrintable(dir.filePath(name)));
     }
     return saved;
+}
+
+void Put(const std::shared_ptr<model::Application>& app, const std::string& address,
+         const Variant& value, const std::vector<std::pair<const char*, Variant>>& formats = {}) {
+    const ObjectRef range(app->RangeOf(address));
+    range.Put("Value", value);
+    for (const auto& [member, setting] : formats) {
+        range.Put(member, setting);
+    }
+    range.Call("Apply");
+}
+
+// How the grid shows what does not fit, and a note under the resting mouse.
+int WriteGridDisplays(const std::shared_ptr<model::Application>& app, StudioWindow& window,
+                      const QDir& dir) {
+    app->AddWorkbook("Display");
+    ObjectRef(app->RangeOf("B:C")).Put("ColumnWidth", Variant(7.0));
+    Put(app, "A1", Variant("Numbers and dates too wide for their column show #:"),
+        {{"WrapText", Variant(false)}});
+    Put(app, "B2", Variant(1234567.891), {{"NumberFormat", Variant("#,##0.00")}});
+    Put(app, "C2", Variant::Date(46363), {{"NumberFormat", Variant("yyyy-mm-dd")}});
+    Put(app, "D2", Variant(12.5));
+    Put(app, "A4", Variant("Left-aligned text spills to the right"));
+    Put(app, "F5", Variant("Right-aligned text spills to the left"),
+        {{"HorizontalAlignment", Variant(enums::HAlign::Right)}});
+    Put(app, "D6", Variant("Centred text spills both ways"),
+        {{"HorizontalAlignment", Variant(enums::HAlign::Center)}});
+    Put(app, "A7", Variant("Text cut by a filled neighbour"));
+    Put(app, "B7", Variant(42.0));
+    Put(app, "A8", Variant("Wrapped text stays in its cell"), {{"WrapText", Variant(true)}});
+    ObjectRef(app->RangeOf("A8")).Call("AutoFitRowsHeight");
+    ObjectRef(app->RangeOf("D2")).Call("AddComment", Variant("Rests under the mouse: the note shows."));
+    window.Refresh();
+    window.Grid()->Select({9, 0, 9, 0});
+    int written = Save(window, dir, "grid-cut-and-spilled.png") ? 1 : 0;
+
+    const QPoint onNote = window.Grid()->CellRect(1, 3).center();
+    QHelpEvent rest(QEvent::ToolTip, onNote, window.Grid()->viewport()->mapToGlobal(onNote));
+    QApplication::sendEvent(window.Grid()->viewport(), &rest);
+    written += Save(window, dir, "grid-note-on-hover.png") ? 1 : 0;
+    return written;
 }
 
 } // namespace
@@ -83,6 +126,7 @@ int WriteScreenshots(const QString& path) {
         written += Save(*pageWindow, dir, FileName(pageWindow->windowTitle())) ? 1 : 0;
         pageWindow->reject();
     }
+    written += WriteGridDisplays(app, window, dir);
     return written;
 }
 

@@ -1,9 +1,18 @@
 #include "qt/SheetGrid.hpp"
 
+#include "model/Application.hpp"
+#include "model/CellEntry.hpp"
+#include "model/Range.hpp"
 #include "model/StyleTable.hpp"
+#include "model/Workbook.hpp"
 #include "model/Worksheet.hpp"
+#include "vantor/automation/AutomationError.hpp"
+#include "vantor/ui/Environment.hpp"
 
+#include <QApplication>
+#include <QHelpEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -23,6 +32,38 @@ constexpr double DefaultColumnWidth = 8.43; // characters of the default font
 // One character of the default font, and the padding of a column, in pixels.
 constexpr double CharacterWidth = 7.0;
 constexpr double ColumnPadding = 5.0;
+constexpr int32_t LastRow = model::constants::kRowCount - 1;
+constexpr int32_t LastColumn = model::constants::kColumnCount - 1;
+constexpr const char* Title = "Vantor Studio";
+// Columns beside the view whose text may spill into it.
+constexpr int32_t SpillColumns = 8;
+
+// What the editor starts with when the user edits a cell: the formula, or the
+// value written as the user would type it.
+QString EditText(const model::CellStore& store, int32_t row, int32_t column, CellPainter& painter) {
+    if (const std::string* formula = store.FormulaAt(row, column); formula && !formula->empty()) {
+        return QString::fromStdString("=" + *formula);
+    }
+    const Variant* value = store.ValueAt(row, column);
+    if (value == nullptr) {
+        return QString();
+    }
+    if (value->Type() == VarType::Date) {
+        const double serial = value->ToDouble();
+        const bool time = serial != static_cast<double>(static_cast<int64_t>(serial));
+        return painter.Format(*value, serial < 1 ? "hh:mm:ss" : time ? "yyyy-mm-dd hh:mm:ss" : "yyyy-mm-dd");
+    }
+    if (value->Type() == VarType::Boolean) {
+        return value->ToBool() ? "TRUE" : "FALSE";
+    }
+    const QString text = QString::fromStdString(value->ToString());
+    // Text that would read as something else keeps its apostrophe.
+    if (value->IsString() && model::CellEntry::Recognize(value->ToString()).Value().Type() !=
+                                 VarType::String) {
+        return "'" + text;
+    }
+    return text;
+}
 
 } // namespace
 
@@ -30,23 +71,65 @@ SheetGrid::SheetGrid(QWidget* parent) : QAbstractScrollArea(parent) {
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setBackgroundRole(QPalette::Base);
     viewport()->setAutoFillBackground(true);
-    setMouseTracking(false);
+    viewport()->setMouseTracking(true);
+    m_pEditor = new QLineEdit(viewport());
+    m_pEditor->setFrame(false);
+    m_pEditor->hide();
+    m_pEditor->installEventFilter(this);
 }
 
 void SheetGrid::SetSheet(std::shared_ptr<model::Worksheet> sheet) {
+    if (sheet == m_pSheet) {
+        UpdateScrollBars();
+        viewport()->update();
+        return;
+    }
+    CancelEdit();
     m_pSheet = std::move(sheet);
-    UpdateScrollBars();
+    m_nNoteRow = m_nNoteColumn = -1;
+    m_nTabColumn = -1;
+    if (m_pSheet) {
+        const model::SheetView& view = m_pSheet->View();
+        m_selection = view.selection;
+        m_nActiveRow = view.activeRow;
+        m_nActiveColumn = view.activeColumn;
+        m_nAnchorRow = m_selection.firstRow == m_nActiveRow ? m_selection.firstRow : m_selection.lastRow;
+        m_nAnchorColumn = m_selection.firstColumn == m_nActiveColumn ? m_selection.firstColumn
+                                                                      : m_selection.lastColumn;
+        UpdateScrollBars();
+        verticalScrollBar()->setValue(view.topRow);
+        horizontalScrollBar()->setValue(view.leftColumn);
+    }
     viewport()->update();
+    if (m_selectionChanged) {
+        m_selectionChanged();
+    }
 }
 
 void SheetGrid::Select(const model::CellRect& selection) {
     m_selection = selection;
     m_nAnchorRow = m_nActiveRow = selection.firstRow;
     m_nAnchorColumn = m_nActiveColumn = selection.firstColumn;
+    m_nTabColumn = -1;
+    SelectionMoved();
+}
+
+void SheetGrid::SelectionMoved() {
+    if (m_pSheet) {
+        m_pSheet->SetView({m_selection, m_nActiveRow, m_nActiveColumn, TopRow(), LeftColumn()});
+    }
     viewport()->update();
     if (m_selectionChanged) {
         m_selectionChanged();
     }
+}
+
+int32_t SheetGrid::TopRow() const {
+    return verticalScrollBar()->value();
+}
+
+int32_t SheetGrid::LeftColumn() const {
+    return horizontalScrollBar()->value();
 }
 
 std::string SheetGrid::SelectionAddress() const {
@@ -116,11 +199,32 @@ int32_t SheetGrid::ColumnAt(int x) const {
     return column;
 }
 
-void SheetGrid::UpdateScrollBars() {
-    verticalScrollBar()->setRange(0, ScrollRows);
-    verticalScrollBar()->setPageStep(std::max(1, viewport()->height() / 20));
-    horizontalScrollBar()->setRange(0, ScrollColumns);
+void SheetGrid::UpdateScrollBars(int32_t reachRow, int32_t reachColumn) {
+    // The bars reach a little past the active cell and the view, so that the
+    // keyboard can take the view anywhere in the sheet.
+    const model::SheetView view = m_pSheet ? m_pSheet->View() : model::SheetView{};
+    verticalScrollBar()->setRange(
+        0, std::min(LastRow, std::max({ScrollRows, m_nActiveRow + 100, view.topRow + 100,
+                                       TopRow(), reachRow})));
+    verticalScrollBar()->setPageStep(std::max(1, VisibleRows()));
+    horizontalScrollBar()->setRange(
+        0, std::min(LastColumn, std::max({ScrollColumns, m_nActiveColumn + 10,
+                                          view.leftColumn + 10, LeftColumn(), reachColumn})));
     horizontalScrollBar()->setPageStep(std::max(1, viewport()->width() / 64));
+}
+
+int SheetGrid::VisibleRows() const {
+    const int height = viewport()->height() - HeaderHeight();
+    int used = 0;
+    int rows = 0;
+    for (int32_t r = TopRow(); r <= LastRow; ++r) {
+        used += RowHeight(r);
+        if (used > height) {
+            break;
+        }
+        ++rows;
+    }
+    return std::max(1, rows);
 }
 
 void SheetGrid::resizeEvent(QResizeEvent* event) {
@@ -131,6 +235,12 @@ void SheetGrid::resizeEvent(QResizeEvent* event) {
 void SheetGrid::scrollContentsBy(int dx, int dy) {
     (void)dx;
     (void)dy;
+    if (m_pSheet) {
+        m_pSheet->SetView({m_selection, m_nActiveRow, m_nActiveColumn, TopRow(), LeftColumn()});
+    }
+    if (Editing()) {
+        m_pEditor->setGeometry(CellRect(m_nActiveRow, m_nActiveColumn));
+    }
     viewport()->update();
 }
 
@@ -183,18 +293,7 @@ void SheetGrid::paintEvent(QPaintEvent* event) {
             painter.drawLine(left, y, xs.back(), y);
         }
     }
-    for (int32_t r = firstRow; r <= lastRow; ++r) {
-        for (int32_t c = firstColumn; c <= lastColumn; ++c) {
-            const Variant* value = store.ValueAt(r, c);
-            if (value == nullptr) {
-                continue;
-            }
-            const model::Style& style = table.Get(store.StyleAt(r, c));
-            m_painter.PaintValue(painter, cellRect(r, c), style,
-                                 table.FontNames().Text(style.fontName),
-                                 table.NumberFormats().Text(style.numberFormat), *value);
-        }
-    }
+    PaintValues(painter, firstRow, lastRow, firstColumn, lastColumn, ys);
     // A cell keeps its top and left edges; the row and column past the last
     // visible ones close the bottom and right.
     for (int32_t r = firstRow; r <= lastRow + 1; ++r) {
@@ -238,6 +337,7 @@ void SheetGrid::paintEvent(QPaintEvent* event) {
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(box.adjusted(0, 0, -1, -1));
     }
+    PaintNote(painter, xs, ys);
     painter.restore();
 
     if (!m_pSheet->DisplayHeadings()) {
@@ -274,9 +374,246 @@ void SheetGrid::paintEvent(QPaintEvent* event) {
     painter.fillRect(QRect(0, 0, left, top), face);
 }
 
+void SheetGrid::PaintValues(QPainter& painter, int32_t firstRow, int32_t lastRow,
+                            int32_t firstColumn, int32_t lastColumn, const std::vector<int>& ys) {
+    const model::CellStore& store = m_pSheet->Store();
+    const model::StyleTable& table = store.Table();
+    const bool date1904 = m_pSheet->Book()->Date1904();
+    // Text may spill in from columns beside the view, so they are laid out too.
+    const int32_t scanFirst = std::max(0, firstColumn - SpillColumns);
+    const int32_t scanLast = std::min(LastColumn, lastColumn + SpillColumns);
+    std::vector<qreal> xs{static_cast<qreal>(HeaderWidth())};
+    for (int32_t c = firstColumn - 1; c >= scanFirst; --c) {
+        xs.front() -= ColumnWidth(c);
+    }
+    for (int32_t c = scanFirst; c <= scanLast; ++c) {
+        xs.push_back(xs.back() + ColumnWidth(c));
+    }
+    const auto left = [&](int32_t c) { return xs[static_cast<size_t>(c - scanFirst)]; };
+    const auto filled = [&](int32_t r, int32_t c) {
+        const Variant* value = store.ValueAt(r, c);
+        return value != nullptr && !value->IsEmpty();
+    };
+    struct Placed {
+        QRectF rect;
+        QRectF clip;
+        CellPainter::Shown shown;
+    };
+    std::vector<Placed> placed;
+    for (int32_t r = firstRow; r <= lastRow; ++r) {
+        const qreal top = ys[static_cast<size_t>(r - firstRow)];
+        const qreal height = ys[static_cast<size_t>(r - firstRow) + 1] - top;
+        for (int32_t c = scanFirst; c <= scanLast; ++c) {
+            const Variant* value = store.ValueAt(r, c);
+            if (value == nullptr || value->IsEmpty()) {
+                continue;
+            }
+            const model::Style& style = table.Get(store.StyleAt(r, c));
+            CellPainter::Shown shown =
+                m_painter.Show(style, table.FontNames().Text(style.fontName),
+                               table.NumberFormats().Text(style.numberFormat), *value, date1904);
+            if (shown.text.isEmpty()) {
+                continue;
+            }
+            const QRectF cell(left(c), top, left(c + 1) - left(c), height);
+            QRectF rect = cell;
+            int32_t from = c;
+            int32_t to = c;
+            const qreal need = shown.spills ? CellPainter::TextWidth(shown, viewport()) - cell.width() : 0;
+            if (need > 0) {
+                // Text wider than its cell runs on into empty neighbours: to the
+                // right when aligned left, to the left when aligned right, both
+                // ways when centred; a filled neighbour cuts it.
+                const int align = shown.flags & Qt::AlignHorizontal_Mask;
+                const qreal wantLeft = align == Qt::AlignRight ? need : align == Qt::AlignHCenter ? need / 2 : 0;
+                const qreal wantRight = align == Qt::AlignRight ? 0 : align == Qt::AlignHCenter ? need / 2 : need;
+                while (to < scanLast && left(to + 1) - cell.right() < wantRight && !filled(r, to + 1)) {
+                    ++to;
+                }
+                while (from > scanFirst && cell.left() - left(from) < wantLeft && !filled(r, from - 1)) {
+                    --from;
+                }
+                rect = cell.adjusted(-wantLeft, 0, wantRight, 0);
+            }
+            const QRectF clip(left(from), top, left(to + 1) - left(from), height);
+            if (to < firstColumn || from > lastColumn) {
+                continue;
+            }
+            // No gridline runs through spilled text.
+            for (int32_t k = from + 1; k <= to; ++k) {
+                const QRectF line(left(k), top + 1, 1, height - 1);
+                painter.fillRect(line, Qt::white);
+                CellPainter::PaintFill(painter, line, table.Get(store.StyleAt(r, k)));
+            }
+            placed.push_back({rect, clip, std::move(shown)});
+        }
+    }
+    for (const Placed& p : placed) {
+        CellPainter::PaintShown(painter, p.rect, p.clip, p.shown);
+    }
+}
+
+void SheetGrid::PaintNote(QPainter& painter, const std::vector<int>& xs,
+                          const std::vector<int>& ys) {
+    if (m_nNoteRow < 0) {
+        return;
+    }
+    const std::string* note = m_pSheet->Store().NoteAt(m_nNoteRow, m_nNoteColumn);
+    const int32_t top = TopRow();
+    const int32_t left = LeftColumn();
+    if (note == nullptr || m_nNoteRow < top || m_nNoteColumn < left ||
+        static_cast<size_t>(m_nNoteRow - top + 1) >= ys.size() ||
+        static_cast<size_t>(m_nNoteColumn - left + 1) >= xs.size()) {
+        return;
+    }
+    // A yellow box beside the cell's corner, joined to it by a short line.
+    const QPoint corner(xs[static_cast<size_t>(m_nNoteColumn - left) + 1],
+                        ys[static_cast<size_t>(m_nNoteRow - top)]);
+    const QString text = QString::fromStdString(*note);
+    const QFontMetrics metrics(font());
+    const int width = 180;
+    const QRect bounds = metrics.boundingRect(QRect(0, 0, width - 12, 2000), Qt::TextWordWrap, text);
+    const QRect box(corner + QPoint(12, -4), QSize(width, bounds.height() + 12));
+    painter.save();
+    painter.setPen(QColor(64, 64, 64));
+    painter.drawLine(corner, box.topLeft() + QPoint(0, 6));
+    painter.setBrush(QColor(255, 255, 225));
+    painter.drawRect(box);
+    painter.setPen(Qt::black);
+    painter.setFont(font());
+    painter.drawText(box.adjusted(6, 6, -6, -6), Qt::TextWordWrap, text);
+    painter.restore();
+}
+
+bool SheetGrid::Editing() const {
+    return m_pEditor->isVisible();
+}
+
+void SheetGrid::BeginEdit(const QString& text) {
+    if (!m_pSheet) {
+        return;
+    }
+    ScrollTo(m_nActiveRow, m_nActiveColumn);
+    m_pEditor->setGeometry(CellRect(m_nActiveRow, m_nActiveColumn).adjusted(1, 1, 0, 0));
+    m_pEditor->setText(text);
+    m_pEditor->show();
+    m_pEditor->setFocus();
+    m_pEditor->end(false);
+}
+
+void SheetGrid::CancelEdit() {
+    if (Editing()) {
+        m_pEditor->hide();
+        setFocus();
+    }
+}
+
+void SheetGrid::CommitEdit() {
+    if (!Editing()) {
+        return;
+    }
+    const QString text = m_pEditor->text();
+    m_pEditor->hide();
+    setFocus();
+    EnterText(m_nActiveRow, m_nActiveColumn, text);
+}
+
+bool SheetGrid::EnterText(int32_t row, int32_t column, const QString& text) {
+    if (!m_pSheet) {
+        return false;
+    }
+    const model::CellEntry entry = model::CellEntry::Recognize(text.toStdString());
+    const auto app = m_pSheet->Book()->App();
+    bool written = false;
+    app->BeginUndoGroup("Typing");
+    try {
+        const ObjectRef range(m_pSheet->RangeOf(model::CellRect{row, column, row, column}));
+        range.Put("Value", entry.Value());
+        if (!entry.NumberFormat().empty()) {
+            range.Put("NumberFormat", Variant(entry.NumberFormat()));
+            range.Call("Apply");
+        }
+        written = true;
+    } catch (const AutomationError& error) {
+        Environment::Current().MessageBox(error.Description(), msgbox::Exclamation, Title);
+    }
+    app->EndUndoGroup();
+    viewport()->update();
+    if (m_cellsChanged) {
+        m_cellsChanged();
+    }
+    return written;
+}
+
+void SheetGrid::ClearContents() {
+    if (!m_pSheet) {
+        return;
+    }
+    // Only the block that holds values is written, so that clearing a whole
+    // sheet costs what it holds.
+    model::CellRect filled{LastRow, LastColumn, 0, 0};
+    bool any = false;
+    const auto grow = [&](model::CellKey key) {
+        any = true;
+        filled.firstRow = std::min(filled.firstRow, model::RowOf(key));
+        filled.lastRow = std::max(filled.lastRow, model::RowOf(key));
+        filled.firstColumn = std::min(filled.firstColumn, model::ColumnOf(key));
+        filled.lastColumn = std::max(filled.lastColumn, model::ColumnOf(key));
+    };
+    const model::CellStore& store = m_pSheet->Store();
+    store.ForEachValue(m_selection, [&](model::CellKey key, const Variant&) { grow(key); });
+    store.ForEachFormula(m_selection, [&](model::CellKey key, const std::string&) { grow(key); });
+    if (!any) {
+        return;
+    }
+    const auto app = m_pSheet->Book()->App();
+    app->BeginUndoGroup("Clear Contents");
+    try {
+        ObjectRef(m_pSheet->RangeOf(filled)).Put("Value", Variant());
+    } catch (const AutomationError& error) {
+        Environment::Current().MessageBox(error.Description(), msgbox::Exclamation, Title);
+    }
+    app->EndUndoGroup();
+    viewport()->update();
+    if (m_cellsChanged) {
+        m_cellsChanged();
+    }
+}
+
+void SheetGrid::ScrollTo(int32_t row, int32_t column) {
+    UpdateScrollBars(row, column);
+    if (row < TopRow()) {
+        verticalScrollBar()->setValue(row);
+    } else {
+        // The top row that shows `row` as the last whole row.
+        const int height = viewport()->height() - HeaderHeight();
+        int used = RowHeight(row);
+        int32_t top = row;
+        while (top > 0 && used + RowHeight(top - 1) <= height) {
+            used += RowHeight(--top);
+        }
+        if (top > TopRow()) {
+            verticalScrollBar()->setValue(top);
+        }
+    }
+    if (column < LeftColumn()) {
+        horizontalScrollBar()->setValue(column);
+    } else {
+        const int width = viewport()->width() - HeaderWidth();
+        int used = ColumnWidth(column);
+        int32_t left = column;
+        while (left > 0 && used + ColumnWidth(left - 1) <= width) {
+            used += ColumnWidth(--left);
+        }
+        if (left > LeftColumn()) {
+            horizontalScrollBar()->setValue(left);
+        }
+    }
+}
+
 void SheetGrid::MoveTo(int32_t row, int32_t column, bool extend) {
-    row = std::clamp(row, 0, model::constants::kRowCount - 1);
-    column = std::clamp(column, 0, model::constants::kColumnCount - 1);
+    row = std::clamp(row, 0, LastRow);
+    column = std::clamp(column, 0, LastColumn);
     if (!extend) {
         m_nAnchorRow = m_nActiveRow = row;
         m_nAnchorColumn = m_nActiveColumn = column;
@@ -286,28 +623,52 @@ void SheetGrid::MoveTo(int32_t row, int32_t column, bool extend) {
                        std::max(m_nAnchorRow, row), std::max(m_nAnchorColumn, column)};
     }
     // Keep the moving corner in view.
-    if (row < verticalScrollBar()->value()) {
-        verticalScrollBar()->setValue(row);
-    } else if (row >= RowAt(viewport()->height()) && row <= ScrollRows) {
-        verticalScrollBar()->setValue(verticalScrollBar()->value() + 1);
+    ScrollTo(row, column);
+    SelectionMoved();
+}
+
+void SheetGrid::SelectHeadings(int32_t row, int32_t column, bool extend) {
+    if (m_headingDrag == HeadingDrag::Columns) {
+        if (!extend) {
+            m_nAnchorColumn = m_nActiveColumn = column;
+            m_nAnchorRow = 0;
+            m_nActiveRow = TopRow();
+        }
+        m_selection = {0, std::min(m_nAnchorColumn, column), LastRow,
+                       std::max(m_nAnchorColumn, column)};
+    } else {
+        if (!extend) {
+            m_nAnchorRow = m_nActiveRow = row;
+            m_nAnchorColumn = 0;
+            m_nActiveColumn = LeftColumn();
+        }
+        m_selection = {std::min(m_nAnchorRow, row), 0, std::max(m_nAnchorRow, row), LastColumn};
     }
-    if (column < horizontalScrollBar()->value()) {
-        horizontalScrollBar()->setValue(column);
-    } else if (column >= ColumnAt(viewport()->width()) && column <= ScrollColumns) {
-        horizontalScrollBar()->setValue(horizontalScrollBar()->value() + 1);
-    }
-    viewport()->update();
-    if (m_selectionChanged) {
-        m_selectionChanged();
-    }
+    m_nTabColumn = -1;
+    SelectionMoved();
 }
 
 void SheetGrid::mousePressEvent(QMouseEvent* event) {
+    CommitEdit();
+    setFocus();
     const QPoint p = event->position().toPoint();
-    if (p.x() < HeaderWidth() || p.y() < HeaderHeight()) {
+    const bool extend = (event->modifiers() & Qt::ShiftModifier) != 0;
+    const bool inColumnHeadings = p.y() < HeaderHeight();
+    const bool inRowHeadings = p.x() < HeaderWidth();
+    m_headingDrag = HeadingDrag::None;
+    if (inColumnHeadings && inRowHeadings) {
+        m_nAnchorRow = m_nAnchorColumn = 0;
+        m_selection = {0, 0, LastRow, LastColumn};
+        SelectionMoved();
         return;
     }
-    MoveTo(RowAt(p.y()), ColumnAt(p.x()), (event->modifiers() & Qt::ShiftModifier) != 0);
+    if (inColumnHeadings || inRowHeadings) {
+        m_headingDrag = inColumnHeadings ? HeadingDrag::Columns : HeadingDrag::Rows;
+        SelectHeadings(RowAt(p.y()), ColumnAt(p.x()), extend);
+        return;
+    }
+    m_nTabColumn = -1;
+    MoveTo(RowAt(p.y()), ColumnAt(p.x()), extend);
 }
 
 void SheetGrid::mouseMoveEvent(QMouseEvent* event) {
@@ -315,11 +676,162 @@ void SheetGrid::mouseMoveEvent(QMouseEvent* event) {
         return;
     }
     const QPoint p = event->position().toPoint();
-    MoveTo(RowAt(std::max(p.y(), HeaderHeight())), ColumnAt(std::max(p.x(), HeaderWidth())), true);
+    const int32_t row = RowAt(std::max(p.y(), HeaderHeight()));
+    const int32_t column = ColumnAt(std::max(p.x(), HeaderWidth()));
+    if (m_headingDrag != HeadingDrag::None) {
+        SelectHeadings(row, column, true);
+        return;
+    }
+    MoveTo(row, column, true);
+}
+
+bool SheetGrid::viewportEvent(QEvent* event) {
+    if (event->type() == QEvent::ToolTip && m_pSheet) {
+        // The mouse rests: a note shows while it stays on the note's cell.
+        const QPoint p = static_cast<QHelpEvent*>(event)->pos();
+        int32_t row = -1;
+        int32_t column = -1;
+        if (p.x() >= HeaderWidth() && p.y() >= HeaderHeight()) {
+            row = RowAt(p.y());
+            column = ColumnAt(p.x());
+            if (m_pSheet->Store().NoteAt(row, column) == nullptr) {
+                row = column = -1;
+            }
+        }
+        if (row != m_nNoteRow || column != m_nNoteColumn) {
+            m_nNoteRow = row;
+            m_nNoteColumn = column;
+            viewport()->update();
+        }
+        return true;
+    }
+    if ((event->type() == QEvent::MouseMove || event->type() == QEvent::Leave) && m_nNoteRow >= 0) {
+        const bool away =
+            event->type() == QEvent::Leave ||
+            [&] {
+                const QPoint p = static_cast<QMouseEvent*>(event)->position().toPoint();
+                return RowAt(p.y()) != m_nNoteRow || ColumnAt(p.x()) != m_nNoteColumn;
+            }();
+        if (away) {
+            m_nNoteRow = m_nNoteColumn = -1;
+            viewport()->update();
+        }
+    }
+    return QAbstractScrollArea::viewportEvent(event);
+}
+
+bool SheetGrid::focusNextPrevChild(bool next) {
+    (void)next;
+    return false;
+}
+
+bool SheetGrid::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != m_pEditor || event->type() != QEvent::KeyPress) {
+        return QAbstractScrollArea::eventFilter(watched, event);
+    }
+    auto* key = static_cast<QKeyEvent*>(event);
+    switch (key->key()) {
+    case Qt::Key_Escape:
+        CancelEdit();
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        // The entry is written, then the key moves as it does in the grid.
+        CommitEdit();
+        keyPressEvent(key);
+        return true;
+    default:
+        return false;
+    }
+}
+
+int32_t SheetGrid::DataEdge(int32_t row, int32_t column, int dRow, int dColumn) const {
+    const int32_t limit = dRow != 0 ? (dRow > 0 ? LastRow : 0) : (dColumn > 0 ? LastColumn : 0);
+    const int32_t from = dRow != 0 ? row : column;
+    if (from == limit || !m_pSheet) {
+        return limit;
+    }
+    // The filled cells of the line in the direction of travel, nearest first.
+    const model::CellRect line = dRow != 0 ? model::CellRect{std::min(row, limit), column,
+                                                             std::max(row, limit), column}
+                                           : model::CellRect{row, std::min(column, limit), row,
+                                                             std::max(column, limit)};
+    std::vector<int32_t> filled;
+    m_pSheet->Store().ForEachValue(line, [&](model::CellKey key, const Variant& value) {
+        if (!value.IsEmpty()) {
+            filled.push_back(dRow != 0 ? model::RowOf(key) : model::ColumnOf(key));
+        }
+    });
+    std::sort(filled.begin(), filled.end());
+    const int step = dRow + dColumn;
+    if (step < 0) {
+        std::reverse(filled.begin(), filled.end());
+    }
+    const bool here = !filled.empty() && filled.front() == from;
+    if (here && filled.size() > 1 && filled[1] == from + step) {
+        // Inside a block: to its last cell.
+        size_t i = 1;
+        while (i + 1 < filled.size() && filled[i + 1] == filled[i] + step) {
+            ++i;
+        }
+        return filled[i];
+    }
+    // At an edge or in a gap: to the next filled cell, or the sheet's edge.
+    const size_t next = here ? 1 : 0;
+    return next < filled.size() ? filled[next] : limit;
+}
+
+void SheetGrid::MoveAfterEnter(bool backwards) {
+    const auto app = m_pSheet->Book()->App();
+    const ObjectRef options(app);
+    if (!options.Get("MoveAfterReturn").ToBool()) {
+        return;
+    }
+    int32_t direction = options.Get("MoveAfterReturnDirection").ToLong();
+    if (backwards) {
+        direction = direction == enums::Direction::Down    ? enums::Direction::Up
+                    : direction == enums::Direction::Up    ? enums::Direction::Down
+                    : direction == enums::Direction::Left  ? enums::Direction::Right
+                                                           : enums::Direction::Left;
+    }
+    int32_t column = m_nActiveColumn;
+    if (m_nTabColumn >= 0 && direction == enums::Direction::Down) {
+        column = m_nTabColumn;
+    }
+    m_nTabColumn = -1;
+    switch (direction) {
+    case enums::Direction::Up:
+        MoveTo(m_nActiveRow - 1, column, false);
+        break;
+    case enums::Direction::Left:
+        MoveTo(m_nActiveRow, column - 1, false);
+        break;
+    case enums::Direction::Right:
+        MoveTo(m_nActiveRow, column + 1, false);
+        break;
+    default:
+        MoveTo(m_nActiveRow + 1, column, false);
+        break;
+    }
 }
 
 void SheetGrid::keyPressEvent(QKeyEvent* event) {
+    if (Editing()) {
+        // Keys sent to the grid while its editor is open belong to the editor;
+        // those the editor leaves come back here and end.
+        if (!m_bForwarding) {
+            m_bForwarding = true;
+            QApplication::sendEvent(m_pEditor, event);
+            m_bForwarding = false;
+        }
+        return;
+    }
     const bool extend = (event->modifiers() & Qt::ShiftModifier) != 0;
+    const bool control = (event->modifiers() & Qt::ControlModifier) != 0;
     // Shift moves the far corner of the selection; without it the active cell moves.
     const int32_t row =
         extend ? (m_selection.firstRow == m_nAnchorRow ? m_selection.lastRow : m_selection.firstRow)
@@ -328,24 +840,101 @@ void SheetGrid::keyPressEvent(QKeyEvent* event) {
         extend ? (m_selection.firstColumn == m_nAnchorColumn ? m_selection.lastColumn
                                                              : m_selection.firstColumn)
                : m_nActiveColumn;
-    switch (event->key()) {
+    const int key = event->key();
+    // Moving by any other key ends a run of Tabs; typing and Enter do not.
+    switch (key) {
     case Qt::Key_Up:
-        MoveTo(row - 1, column, extend);
-        break;
     case Qt::Key_Down:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        MoveTo(row + 1, column, extend);
-        break;
     case Qt::Key_Left:
-        MoveTo(row, column - 1, extend);
-        break;
     case Qt::Key_Right:
-    case Qt::Key_Tab:
-        MoveTo(row, column + 1, extend);
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        m_nTabColumn = -1;
         break;
     default:
-        QAbstractScrollArea::keyPressEvent(event);
+        break;
+    }
+    switch (key) {
+    case Qt::Key_Up:
+        MoveTo(control ? DataEdge(row, column, -1, 0) : row - 1, column, extend);
+        break;
+    case Qt::Key_Down:
+        MoveTo(control ? DataEdge(row, column, 1, 0) : row + 1, column, extend);
+        break;
+    case Qt::Key_Left:
+        MoveTo(row, control ? DataEdge(row, column, 0, -1) : column - 1, extend);
+        break;
+    case Qt::Key_Right:
+        MoveTo(row, control ? DataEdge(row, column, 0, 1) : column + 1, extend);
+        break;
+    case Qt::Key_Home:
+        MoveTo(control ? 0 : row, 0, extend);
+        break;
+    case Qt::Key_End:
+        if (control && m_pSheet) {
+            // The last row and the last column that hold anything.
+            int32_t lastRow = 0;
+            int32_t lastColumn = 0;
+            m_pSheet->Store().ForEachValue({0, 0, LastRow, LastColumn},
+                                           [&](model::CellKey cell, const Variant&) {
+                                               lastRow = std::max(lastRow, model::RowOf(cell));
+                                               lastColumn = std::max(lastColumn, model::ColumnOf(cell));
+                                           });
+            MoveTo(lastRow, lastColumn, extend);
+        }
+        break;
+    case Qt::Key_PageDown:
+    case Qt::Key_PageUp: {
+        // The view moves by a screen and the cursor with it.
+        const int rows = VisibleRows();
+        const int32_t delta = key == Qt::Key_PageDown ? rows : -rows;
+        const int32_t target = std::clamp(row + delta, 0, LastRow);
+        const int32_t top = std::clamp(TopRow() + delta, 0, LastRow);
+        UpdateScrollBars(top + rows);
+        verticalScrollBar()->setValue(top);
+        MoveTo(target, column, extend);
+        break;
+    }
+    case Qt::Key_A:
+        if (control) {
+            m_nAnchorRow = m_nAnchorColumn = 0;
+            m_selection = {0, 0, LastRow, LastColumn};
+            SelectionMoved();
+        } else {
+            BeginEdit(event->text());
+        }
+        break;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab: {
+        if (m_nTabColumn < 0) {
+            m_nTabColumn = m_nActiveColumn;
+        }
+        const int32_t tabColumn = m_nTabColumn;
+        MoveTo(m_nActiveRow, m_nActiveColumn + (key == Qt::Key_Tab && !extend ? 1 : -1), false);
+        m_nTabColumn = tabColumn;
+        break;
+    }
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        MoveAfterEnter(extend);
+        break;
+    case Qt::Key_Delete:
+        ClearContents();
+        break;
+    case Qt::Key_F2:
+        if (m_pSheet) {
+            BeginEdit(EditText(m_pSheet->Store(), m_nActiveRow, m_nActiveColumn, m_painter));
+        }
+        break;
+    default:
+        if (!event->text().isEmpty() && event->text().at(0).isPrint() &&
+            (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) == 0) {
+            BeginEdit(event->text());
+        } else {
+            QAbstractScrollArea::keyPressEvent(event);
+        }
         break;
     }
 }

@@ -7,14 +7,28 @@
 #include "qt/DialogPageWindow.hpp"
 #include "qt/PropertyDialogWindow.hpp"
 #include "qt/SheetGrid.hpp"
+#include "vantor/automation/AutomationError.hpp"
 #include "vantor/framework/ClassTable.hpp"
+#include "vantor/ui/Environment.hpp"
+#include "vantor/ui/KeyStore.hpp"
+#include "xlsx/WorkbookFile.hpp"
 
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
+#include <QProgressDialog>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QVBoxLayout>
+
+#include <atomic>
+#include <chrono>
+#include <thread>
 
 namespace vantor::qt {
 
@@ -27,6 +41,21 @@ std::shared_ptr<DialogPage> CreatePage(const std::string& className) {
         return nullptr;
     }
     return std::dynamic_pointer_cast<DialogPage>(info->create());
+}
+
+const QString FileFilter = QStringLiteral("Workbooks (*.xlsx);;All files (*)");
+
+void ShowError(const AutomationError& error) {
+    Environment::Current().MessageBox(error.Description(), msgbox::Exclamation, "Vantor Studio");
+}
+
+// What the title and the question call a workbook: its file's name.
+QString ShownName(const model::Workbook& book) {
+    return QFileInfo(QString::fromStdString(book.FullName())).fileName();
+}
+
+bool HasFile(const model::Workbook& book) {
+    return book.FullName() != book.Name();
 }
 
 } // namespace
@@ -51,15 +80,29 @@ StudioWindow::StudioWindow(std::shared_ptr<model::Application> app, double dpi, 
     statusBar()->addWidget(m_pAddress);
     m_pGrid->SetSelectionChanged(
         [this] { m_pAddress->setText(QString::fromStdString(m_pGrid->SelectionAddress())); });
+    m_pGrid->SetCellsChanged([this] { Refresh(); });
     connect(m_pSheetTabs, &QTabBar::currentChanged, this, [this](int index) { ShowSheet(index); });
 
     BuildMenus();
     Refresh();
-    m_pGrid->Select({0, 0, 0, 0});
-    resize(900, 600);
+    RestoreGeometry();
 }
 
 void StudioWindow::BuildMenus() {
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    file->addAction(tr("&New"), QKeySequence::New, this, [this] {
+        if (MaybeSave()) {
+            NewWorkbook();
+        }
+    });
+    file->addAction(tr("&Open..."), QKeySequence::Open, this, [this] { OpenChosenFile(); });
+    file->addAction(tr("&Save"), QKeySequence::Save, this, [this] { Save(); });
+    file->addAction(tr("Save &As..."), QKeySequence::SaveAs, this, [this] { SaveChosenFile(); });
+    m_pRecent = file->addMenu(tr("&Recent Files"));
+    connect(m_pRecent, &QMenu::aboutToShow, this, [this] { ShowRecentFiles(); });
+    file->addSeparator();
+    file->addAction(tr("E&xit"), QKeySequence::Quit, this, [this] { close(); });
+
     QMenu* edit = menuBar()->addMenu(tr("&Edit"));
     m_pUndo = edit->addAction(tr("&Undo"), this, [this] { Undo(); });
     m_pUndo->setShortcut(QKeySequence::Undo);
@@ -128,6 +171,225 @@ void StudioWindow::RunDialogPage(const std::string& className) {
     Refresh();
 }
 
+void StudioWindow::NewWorkbook() {
+    m_pApp->AddWorkbook("Book" + std::to_string(m_pApp->Workbooks().size() + 1));
+    Refresh();
+}
+
+bool StudioWindow::OpenFile(const QString& path) {
+    try {
+        RunWithProgress(tr("Opening %1...").arg(QFileInfo(path).fileName()),
+                        [&] { xlsx::OpenWorkbook(m_pApp, path.toStdString()); });
+    } catch (const AutomationError& error) {
+        ShowError(error);
+        return false;
+    }
+    RememberFile(path);
+    Refresh();
+    return true;
+}
+
+bool StudioWindow::Save() {
+    const auto book = m_pApp->ActiveWorkbook();
+    if (book == nullptr) {
+        return false;
+    }
+    return HasFile(*book) ? SaveAs(QString::fromStdString(book->FullName())) : SaveChosenFile();
+}
+
+bool StudioWindow::SaveAs(const QString& path) {
+    const auto book = m_pApp->ActiveWorkbook();
+    if (book == nullptr) {
+        return false;
+    }
+    std::string losses;
+    try {
+        RunWithProgress(tr("Saving %1...").arg(QFileInfo(path).fileName()),
+                        [&] { losses = xlsx::SaveWorkbook(*book, path.toStdString()); });
+    } catch (const AutomationError& error) {
+        ShowError(error);
+        return false;
+    }
+    if (!losses.empty()) {
+        Environment::Current().MessageBox("Saved as " + path.toStdString() +
+                                              ", without what it could not carry: " + losses,
+                                          msgbox::Information, "Vantor Studio");
+    }
+    RememberFile(path);
+    Refresh();
+    return true;
+}
+
+bool StudioWindow::MaybeSave() {
+    const auto book = m_pApp->ActiveWorkbook();
+    if (book == nullptr || book->Saved()) {
+        return true;
+    }
+    const int32_t answer = Environment::Current().MessageBox(
+        "Save the changes to " + ShownName(*book).toStdString() + "?",
+        msgbox::YesNoCancel | msgbox::Question, "Vantor Studio");
+    if (answer == msgbox::Yes) {
+        return Save();
+    }
+    return answer == msgbox::No;
+}
+
+void StudioWindow::OpenChosenFile() {
+    if (!MaybeSave()) {
+        return;
+    }
+    const QString path = QFileDialog::getOpenFileName(this, tr("Open"), QString(), FileFilter);
+    if (!path.isEmpty()) {
+        OpenFile(path);
+    }
+}
+
+bool StudioWindow::SaveChosenFile() {
+    const auto book = m_pApp->ActiveWorkbook();
+    if (book == nullptr) {
+        return false;
+    }
+    QString suggested = QString::fromStdString(book->FullName());
+    if (!suggested.endsWith(".xlsx", Qt::CaseInsensitive)) {
+        suggested += ".xlsx";
+    }
+    const QString path = QFileDialog::getSaveFileName(this, tr("Save As"), suggested, FileFilter);
+    return !path.isEmpty() && SaveAs(path);
+}
+
+void StudioWindow::RunWithProgress(const QString& label, const std::function<void()>& work) {
+    std::exception_ptr failure;
+    std::atomic<bool> done{false};
+    std::thread worker([&] {
+        try {
+            work();
+        } catch (...) {
+            failure = std::current_exception();
+        }
+        done = true;
+    });
+    {
+        // The bar shows only when the work takes a while; the window takes no
+        // input meanwhile, so nothing touches the workbook.
+        QProgressDialog progress(label, QString(), 0, 0, this);
+        progress.setWindowModality(Qt::WindowModal);
+        progress.setMinimumDuration(400);
+        progress.setCancelButton(nullptr);
+        while (!done) {
+            progress.setValue(0);
+            QApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+    }
+    worker.join();
+    if (failure) {
+        std::rethrow_exception(failure);
+    }
+}
+
+QStringList StudioWindow::RecentFiles() const {
+    QStringList files;
+    try {
+        const RegFile store = KeyStore::Default().Read();
+        for (int i = 1; i <= MaxRecentFiles; ++i) {
+            if (const auto path = store.QueryString(StoreKey, "Recent" + std::to_string(i))) {
+                files << QString::fromStdString(*path);
+            }
+        }
+    } catch (const AutomationError&) {
+        // An unreadable store has no recent files to offer.
+    }
+    return files;
+}
+
+void StudioWindow::RememberFile(const QString& path) {
+    QStringList files = RecentFiles();
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    files.removeAll(absolute);
+    files.prepend(absolute);
+    try {
+        KeyStore::Default().Update([&](RegFile& store) {
+            store.CreateKey(StoreKey);
+            for (int i = 0; i < MaxRecentFiles; ++i) {
+                const std::string name = "Recent" + std::to_string(i + 1);
+                if (i < files.size()) {
+                    store.SetString(StoreKey, name, files[i].toStdString());
+                } else {
+                    store.DeleteValue(StoreKey, name);
+                }
+            }
+            return true;
+        });
+    } catch (const AutomationError& error) {
+        statusBar()->showMessage(QString::fromStdString(error.Description()));
+    }
+}
+
+void StudioWindow::ShowRecentFiles() {
+    m_pRecent->clear();
+    const QStringList files = RecentFiles();
+    for (int i = 0; i < files.size(); ++i) {
+        const QString path = files[i];
+        m_pRecent->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(path), this, [this, path] {
+            if (MaybeSave()) {
+                OpenFile(path);
+            }
+        });
+    }
+    if (files.isEmpty()) {
+        m_pRecent->addAction(tr("(none)"))->setEnabled(false);
+    }
+}
+
+void StudioWindow::RestoreGeometry() {
+    QRect wanted(QPoint(0, 0), QSize(900, 600));
+    try {
+        const auto stored = KeyStore::Default().Read().QueryString(StoreKey, "Window.Geometry");
+        const QStringList parts = QString::fromStdString(stored.value_or("")).split(',');
+        if (parts.size() == 4) {
+            wanted = QRect(parts[0].toInt(), parts[1].toInt(), parts[2].toInt(), parts[3].toInt());
+        }
+    } catch (const AutomationError&) {
+        // An unreadable store leaves the window at its default place.
+    }
+    // Never larger than the screen's free area, and inside it.
+    const QRect available = screen()->availableGeometry();
+    const QSize size = wanted.size().boundedTo(available.size()).expandedTo(QSize(200, 150));
+    resize(size);
+    if (wanted.topLeft() != QPoint(0, 0)) {
+        const int x = std::clamp(wanted.x(), available.left(), available.right() - size.width() + 1);
+        const int y = std::clamp(wanted.y(), available.top(), available.bottom() - size.height() + 1);
+        move(x, y);
+    }
+}
+
+void StudioWindow::StoreGeometry() {
+    const QRect place(pos(), size());
+    const std::string text = std::to_string(place.x()) + "," + std::to_string(place.y()) + "," +
+                             std::to_string(place.width()) + "," + std::to_string(place.height());
+    try {
+        KeyStore::Default().Update([&](RegFile& store) {
+            if (store.QueryString(StoreKey, "Window.Geometry") == text) {
+                return false;
+            }
+            store.CreateKey(StoreKey);
+            store.SetString(StoreKey, "Window.Geometry", text);
+            return true;
+        });
+    } catch (const AutomationError&) {
+        // The place is a convenience; a store that cannot take it changes nothing else.
+    }
+}
+
+void StudioWindow::closeEvent(QCloseEvent* event) {
+    if (!MaybeSave()) {
+        event->ignore();
+        return;
+    }
+    StoreGeometry();
+    event->accept();
+}
+
 void StudioWindow::Undo() {
     if (m_pApp->CanUndo()) {
         m_pApp->Undo();
@@ -167,11 +429,20 @@ void StudioWindow::Refresh() {
         }
         m_pSheetTabs->setCurrentIndex(active);
         m_pSheetTabs->setVisible(ObjectRef(book).Get("DisplayWorkbookTabs").ToBool());
-        setWindowTitle(QString::fromStdString(book->Name()) + tr(" - Vantor Studio"));
+        setWindowTitle(ShownName(*book) + tr("[*] - Vantor Studio"));
+        setWindowModified(!book->Saved());
         m_pGrid->SetSheet(book->ActiveSheet());
     }
-    m_pUndo->setEnabled(m_pApp->CanUndo());
-    m_pRedo->setEnabled(m_pApp->CanRedo());
+    // The undo commands name the step they take back.
+    const auto& history = *m_pApp->History();
+    m_pUndo->setEnabled(history.CanUndo());
+    m_pUndo->setText(history.CanUndo()
+                         ? tr("&Undo %1").arg(QString::fromStdString(history.UndoNames().front()))
+                         : tr("&Undo"));
+    m_pRedo->setEnabled(history.CanRedo());
+    m_pRedo->setText(history.CanRedo()
+                         ? tr("&Redo %1").arg(QString::fromStdString(history.RedoNames().front()))
+                         : tr("&Redo"));
     m_pGrid->viewport()->update();
 }
 

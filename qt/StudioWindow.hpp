@@ -4,10 +4,12 @@
 
 #include <QMainWindow>
 
+#include <functional>
 #include <memory>
 
 class QAction;
 class QLabel;
+class QMenu;
 class QTabBar;
 
 namespace vantor::model {
@@ -20,11 +22,17 @@ class DialogPageWindow;
 class PropertyDialogWindow;
 class SheetGrid;
 
-// The desktop spreadsheet: the active workbook's sheets in a grid with sheet
-// tabs, and commands that open every dialog of the catalogue over the
-// current selection and each dialog-style page alone, undo and redo.
+// The desktop spreadsheet: an editor of workbook files. The active workbook's
+// sheets in a grid with sheet tabs; new, open, save and recent files; commands
+// that open every dialog of the catalogue over the current selection and each
+// dialog-style page alone, undo and redo. The window's place and the recent
+// files are kept in the settings store.
 class StudioWindow : public QMainWindow {
 public:
+    // The settings store's key of the studio.
+    static constexpr const char* StoreKey = "HKEY_CURRENT_USER\\Software\\Corvane\\Ovrin2002\\Tabo\\Studio";
+    static constexpr int MaxRecentFiles = 8;
+
     StudioWindow(std::shared_ptr<model::Application> app, double dpi, QWidget* parent = nullptr);
 
     SheetGrid* Grid() const { return m_pGrid; }
@@ -43,12 +51,38 @@ public:
 
     void Undo();
     void Redo();
-    // Shows the model again: sheets, grid, the undo commands.
+    // Shows the model again: sheets, grid, title, the undo commands.
     void Refresh();
+
+    // Files. Each shows its failure in a message box and answers false.
+    void NewWorkbook();
+    bool OpenFile(const QString& path);
+    // Saves to the workbook's file, or asks for one when it has none.
+    bool Save();
+    bool SaveAs(const QString& path);
+    // Asks whether to save unsaved changes: true when the user saved them or
+    // let them go, false when the user cancelled (or the save failed).
+    bool MaybeSave();
+    // Most recent first, from the settings store.
+    QStringList RecentFiles() const;
+    QAction* UndoAction() const { return m_pUndo; }
+    QAction* RedoAction() const { return m_pRedo; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void BuildMenus();
     void ShowSheet(int index);
+    void OpenChosenFile();
+    bool SaveChosenFile();
+    void RememberFile(const QString& path);
+    void ShowRecentFiles();
+    // Runs `work` on a worker thread while a busy bar shows, so that a large
+    // file does not freeze the window; rethrows what `work` threw.
+    void RunWithProgress(const QString& label, const std::function<void()>& work);
+    void RestoreGeometry();
+    void StoreGeometry();
 
     std::shared_ptr<model::Application> m_pApp;
     double m_dDpi;
@@ -57,6 +91,7 @@ private:
     QLabel* m_pAddress = nullptr;
     QAction* m_pUndo = nullptr;
     QAction* m_pRedo = nullptr;
+    QMenu* m_pRecent = nullptr;
 };
 
 } // namespace vantor::qt

@@ -12,13 +12,16 @@
 #include <cstdlib>
 #include <cstring>
 
-// vantor-studio                    the spreadsheet with the dialogs
+// vantor-studio [FILE.xlsx]         the spreadsheet with the dialogs, over the file
 // vantor-studio --screenshots DIR  PNGs of the grid and every dialog page, then exit
 int main(int argc, char** argv) {
     const char* screenshots = nullptr;
-    for (int i = 1; i + 1 < argc; ++i) {
-        if (std::strcmp(argv[i], "--screenshots") == 0) {
-            screenshots = argv[i + 1];
+    const char* file = nullptr;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--screenshots") == 0 && i + 1 < argc) {
+            screenshots = argv[++i];
+        } else if (argv[i][0] != '-') {
+            file = argv[i];
         }
     }
     if (screenshots != nullptr && std::getenv("QT_QPA_PLATFORM") == nullptr) {
@@ -41,8 +44,16 @@ int main(int argc, char** argv) {
     vantor::qt::QtEnvironment env;
     vantor::EnvironmentScope scope(env);
     const auto app = vantor::model::Application::Create();
-    vantor::qt::OpenStartWorkbook(app);
+    if (file == nullptr) {
+        vantor::qt::OpenStartWorkbook(app);
+    } else {
+        // An empty workbook stays when the file cannot be opened.
+        app->AddWorkbook("Book1");
+    }
     vantor::qt::StudioWindow window(app, vantor::qt::ScreenDpi());
     window.show();
+    if (file != nullptr) {
+        window.OpenFile(QString::fromLocal8Bit(file));
+    }
     return QApplication::exec();
 }

@@ -8,6 +8,7 @@ CellStyleName::CellStyleName() : Form("Style Name", {0, 0, 3615, 1035}) {
     SetName("CellStyleName");
     txtStyleName->SetText(DefaultName);
     cmdOK->SetDefault(true);
+    cmdCancel->SetCancel(true);
     cmdOK->On(ev::Click, [this](EventArgs&) { Unload(); });
     cmdCancel->On(ev::Click, [this](EventArgs&) {
         m_bCancelled = true;

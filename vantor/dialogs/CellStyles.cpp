@@ -15,6 +15,7 @@ CellStyles::CellStyles() : DialogPage("Cell Styles", {0, 0, 5535, 2730}) {
     cmdModify->SetEnabled(false);
     cmdDelete->SetEnabled(false);
     cmdOK->SetDefault(true);
+    cmdClose->SetCancel(true);
     cmdOK->On(ev::Click, [this](EventArgs&) { EndDialog(DialogSite::ResultOk); });
     cmdClose->On(ev::Click, [this](EventArgs&) { EndDialog(DialogSite::ResultCancel); });
     cmdAdd->On(ev::Click, [this](EventArgs&) {

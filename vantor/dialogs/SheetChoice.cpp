@@ -7,6 +7,7 @@ SheetChoice::SheetChoice() : DialogPage("Choose Sheet", {0, 0, 4875, 3015}) {
         lstSheets->AddItem(sheet, 0);
     }
     cmdOK->SetDefault(true);
+    cmdCancel->SetCancel(true);
     cmdOK->On(ev::Click, [this](EventArgs&) { EndDialog(DialogSite::ResultOk); });
     cmdCancel->On(ev::Click, [this](EventArgs&) { EndDialog(DialogSite::ResultCancel); });
 }

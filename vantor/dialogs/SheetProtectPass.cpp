@@ -26,6 +26,7 @@ SheetProtectPass::SheetProtectPass() : DialogPage("Sheet Password", {0, 0, 4095,
         });
     }
     cmdOK->SetDefault(true);
+    cmdCancel->SetCancel(true);
     cmdOK->On(ev::Click, [this](EventArgs&) {
         // Entries that disagree never end the dialog with OK.
         if (ValidateData() == 0) {
