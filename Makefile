@@ -3,6 +3,7 @@
 # make bench           build and run the benchmarks
 # make demo            build and run `vantor demo`; the workbook it saves goes to the build folder
 # make fuzz            build the libFuzzer targets in fuzz/ and run each FUZZ_SECONDS (60)
+# make soak            the chaos run of CHAOS_ACTIONS (1,000,000) under the sanitizers
 SANITIZE ?= 0
 JOBS := $(shell nproc)
 
@@ -15,8 +16,10 @@ CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=RelWithDebInfo
 endif
 
 FUZZ_SECONDS ?= 60
+CHAOS_ACTIONS ?= 1000000
+CHAOS_SEED ?= $(shell date +%s)
 
-.PHONY: all deps configure build test bench demo fuzz clean
+.PHONY: all deps configure build test bench demo fuzz soak clean
 
 all: build
 
@@ -60,6 +63,15 @@ fuzz: deps
 	  grep -E "^Done|ERROR|SUMMARY|deadly signal|Test unit written" $$log; \
 	  if [ $$status -ne 0 ]; then echo "fuzz_$$name failed: see $$log"; exit 1; fi; \
 	done
+
+# The chaos test of `make test`, longer and under AddressSanitizer and
+# UndefinedBehaviorSanitizer; a new seed each time unless CHAOS_SEED is given.
+soak: deps
+	@cmake -S . -B build-asan -DVANTOR_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug >/dev/null
+	@cmake --build build-asan -j $(JOBS) --target chaos_tests
+	@LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
+	  VANTOR_CHAOS_SEED=$(CHAOS_SEED) VANTOR_CHAOS_ACTIONS=$(CHAOS_ACTIONS) \
+	  build-asan/tests/chaos_tests --gtest_filter='Chaos.Every*'
 
 clean:
 	rm -rf build build-asan build-bench build-fuzz

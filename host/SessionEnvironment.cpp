@@ -21,8 +21,15 @@ std::optional<std::string> SessionEnvironment::BrowseForFolder(const std::string
 }
 
 void SessionEnvironment::ShowModal(Form& form) {
+    const std::string name = form.Name().empty() ? form.Caption() : form.Name();
+    if (m_formAnswers.empty() && ++m_nUnanswered > MaxUnansweredForms) {
+        // Breaks the page's loop: the failure reaches the page's error trap.
+        m_formFault = "the form " + name + " was shown " + std::to_string(MaxUnansweredForms) +
+                      " times without an answer";
+        throw AutomationError(err::InvalidCall, *m_formFault);
+    }
     form.Load();
-    std::string line = "form " + (form.Name().empty() ? form.Caption() : form.Name());
+    std::string line = "form " + name;
     // The texts the form asks for.
     for (const auto& control : form.Controls()) {
         const Variant value = control->CurrentValue();
@@ -56,6 +63,7 @@ void SessionEnvironment::ShowModal(Form& form) {
 }
 
 std::optional<std::string> SessionEnvironment::TakeFormFault() {
+    m_nUnanswered = 0;
     std::optional<std::string> fault = std::move(m_formFault);
     m_formFault.reset();
     return fault;

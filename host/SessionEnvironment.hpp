@@ -37,14 +37,20 @@ public:
     // Queues an answer for the next form shown.
     void QueueFormAnswer(FormAnswer answer) { m_formAnswers.push_back(std::move(answer)); }
     // Why a form could not take its answers, once; the answers queued after
-    // the failing one are dropped.
+    // the failing one are dropped. Asked after each command, which starts
+    // the count of unanswered forms afresh.
     std::optional<std::string> TakeFormFault();
+
+    // A page that shows a form again and again while the script gives no
+    // answer (asking again after each refusal) is stopped after this many.
+    static constexpr int MaxUnansweredForms = 100;
 
 private:
     std::function<void(const std::string&)> m_print;
     std::optional<std::string> m_folder;
     std::deque<FormAnswer> m_formAnswers;
     std::optional<std::string> m_formFault;
+    int m_nUnanswered = 0;
 };
 
 } // namespace vantor::host

@@ -18,7 +18,11 @@
 #include "qt/ToggleButtonPeer.hpp"
 #include "qt/Twips.hpp"
 
+#include <QLabel>
+
+#include <algorithm>
 #include <cctype>
+#include <cstdlib>
 
 namespace vantor::qt {
 
@@ -62,7 +66,85 @@ FormView::FormView(Form& form, double dpi, QWidget* parent)
             }
         }
     }
+    if (m_peers.empty()) {
+        // A tab with nothing to set says so rather than showing a blank.
+        auto* note = new QLabel(tr("This tab has no settings yet."), this);
+        note->move(TwipsToPixels(Rect{240, 240, 0, 0}, m_dDpi).topLeft());
+        note->adjustSize();
+    }
+    OrderTabs();
     resize(sizeHint());
+}
+
+void FormView::OrderTabs() {
+    // Controls a box enables, which the Tab key reaches right after the box.
+    static const std::map<std::string, std::vector<std::string>> enabled = {
+        {"chkfixrowcol", {"nberownumber", "nbecolnumber"}},
+    };
+    struct Stop {
+        QWidget* widget;
+        QPoint at;
+    };
+    // A peer made of several widgets takes the focus through its proxy.
+    const auto focusable = [](QWidget* peer) {
+        while (peer != nullptr && peer->focusProxy() != nullptr) {
+            peer = peer->focusProxy();
+        }
+        return peer;
+    };
+    std::vector<Stop> stops;
+    for (const auto& [name, peer] : m_peers) {
+        if (focusable(peer)->focusPolicy() & Qt::TabFocus) {
+            stops.push_back({focusable(peer), peer->mapTo(this, QPoint(0, 0))});
+        }
+    }
+    // Controls whose tops lie within half a line count as one row.
+    const int line = std::max(1, fontMetrics().height() / 2);
+    std::sort(stops.begin(), stops.end(), [line](const Stop& a, const Stop& b) {
+        if (std::abs(a.at.y() - b.at.y()) > line) {
+            return a.at.y() < b.at.y();
+        }
+        return a.at.x() < b.at.x();
+    });
+    for (const Stop& stop : stops) {
+        m_tabOrder.push_back(stop.widget);
+    }
+    for (const auto& [box, controls] : enabled) {
+        const auto boxAt = std::find(m_tabOrder.begin(), m_tabOrder.end(), focusable(Peer(box)));
+        if (boxAt == m_tabOrder.end()) {
+            continue;
+        }
+        QWidget* const boxWidget = *boxAt;
+        m_tabOrder.erase(boxAt);
+        // The box takes the place of the first control it enables.
+        auto first = m_tabOrder.end();
+        for (const std::string& control : controls) {
+            first = std::min(first, std::find(m_tabOrder.begin(), m_tabOrder.end(),
+                                              focusable(Peer(control))));
+        }
+        m_tabOrder.insert(first, boxWidget);
+    }
+    for (size_t i = 1; i < m_tabOrder.size(); ++i) {
+        setTabOrder(m_tabOrder[i - 1], m_tabOrder[i]);
+    }
+}
+
+QWidget* FormView::FirstFocus() const {
+    for (QWidget* widget : m_tabOrder) {
+        if (widget->isEnabled() && widget->isVisibleTo(const_cast<FormView*>(this))) {
+            return widget;
+        }
+    }
+    return nullptr;
+}
+
+bool FormView::LeaveFocusedControl() const {
+    for (const auto& control : m_form.Controls()) {
+        if (control->HasFocus()) {
+            return control->Leave();
+        }
+    }
+    return true;
 }
 
 QFont FormView::DialogFont() {

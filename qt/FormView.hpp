@@ -5,6 +5,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 namespace vantor::qt {
 
@@ -22,13 +23,22 @@ public:
     static QFont DialogFont();
     // The form's design size in pixels.
     QSize sizeHint() const override;
+    // The first widget the Tab key reaches, or null.
+    QWidget* FirstFocus() const;
+    // Leaves the control that has the focus, as moving the focus away would:
+    // false when its Validate keeps the focus there.
+    bool LeaveFocusedControl() const;
 
 private:
     QWidget* CreatePeer(Control& control, QWidget* parent);
+    // Tab follows the reading order of the design, rows from the top and
+    // left to right within a row; a box comes before the controls it enables.
+    void OrderTabs();
 
     Form& m_form;
     double m_dDpi;
     std::map<std::string, QWidget*> m_peers;
+    std::vector<QWidget*> m_tabOrder;
 };
 
 } // namespace vantor::qt

@@ -8,6 +8,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -77,6 +79,46 @@ PropertyDialogWindow::PropertyDialogWindow(const std::string& name,
     layout->addLayout(bottom);
     setSizeGripEnabled(false);
     UpdateButtons();
+
+    // Tabs switch from the keyboard whatever control has the focus.
+    const std::pair<QKeySequence, int> steps[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_Tab), 1},
+        {QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), -1},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1},
+        {QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1},
+    };
+    for (const auto& step : steps) {
+        const int delta = step.second;
+        auto* shortcut = new QShortcut(step.first, this);
+        shortcut->setContext(Qt::WindowShortcut);
+        connect(shortcut, &QShortcut::activated, this, [this, delta] { StepTab(delta); });
+    }
+    connect(m_pTabs, &QTabWidget::currentChanged, this, [this](int index) {
+        // A tab brought forward from the keyboard takes the focus to its first control.
+        if (FormView* view = View(index); view != nullptr && m_pTabs->tabBar()->hasFocus() == false &&
+                                         isVisible()) {
+            if (QWidget* first = view->FirstFocus()) {
+                first->setFocus(Qt::TabFocusReason);
+            }
+        }
+    });
+}
+
+void PropertyDialogWindow::StepTab(int step) {
+    const int count = m_pTabs->count();
+    if (count > 1) {
+        m_pTabs->setCurrentIndex((m_pTabs->currentIndex() + step + count) % count);
+    }
+}
+
+void PropertyDialogWindow::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (FormView* view = View(0); view != nullptr && m_pTabs->currentIndex() == 0) {
+        if (QWidget* first = view->FirstFocus()) {
+            first->setFocus(Qt::TabFocusReason);
+        }
+    }
 }
 
 PropertyDialogWindow::~PropertyDialogWindow() {
@@ -111,6 +153,10 @@ bool PropertyDialogWindow::ApplyPages() {
 }
 
 void PropertyDialogWindow::accept() {
+    if (FormView* view = View(m_pTabs->currentIndex());
+        view != nullptr && !view->LeaveFocusedControl()) {
+        return;
+    }
     if (m_pDialog->Open() && !ApplyPages()) {
         return;
     }

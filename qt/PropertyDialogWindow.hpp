@@ -40,8 +40,16 @@ public:
 
     // The buttons' work, callable without a click.
     bool ApplyPages();
+    // OK: the focused control is left first, so its Validate runs as it
+    // does when a click on OK takes the focus.
     void accept() override;
     void reject() override;
+    // Brings the next (or previous) tab forward, around the ends.
+    void StepTab(int step);
+
+protected:
+    // The focus starts on the first control of the first tab.
+    void showEvent(QShowEvent* event) override;
 
 private:
     void UpdateButtons();

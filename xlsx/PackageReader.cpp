@@ -86,7 +86,8 @@ void PackageReader::Stream(const std::string& name, size_t pieceSize,
     if (!file) {
         Refuse(m_strPath, name, std::string("cannot be unpacked: ") + zip_strerror(m_pZip));
     }
-    std::string piece(pieceSize, '\0');
+    // No larger than the part (and one byte to see data beyond it): most parts are small.
+    std::string piece(static_cast<size_t>(std::min<uint64_t>(pieceSize, st.size + 1)), '\0');
     uint64_t total = 0;
     for (;;) {
         const zip_int64_t n = zip_fread(file.get(), piece.data(), piece.size());

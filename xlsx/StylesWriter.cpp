@@ -289,6 +289,11 @@ std::string StylesWriter::BorderText(const Style& style, const BorderLine& right
 
 uint32_t StylesWriter::FormatOf(uint32_t styleId, const BorderLine& right,
                                 const BorderLine& bottom) {
+    // Most cells have no border from their neighbours: those are found by style id alone.
+    const bool plain = right == BorderLine{} && bottom == BorderLine{};
+    if (plain && styleId < m_plainFormats.size() && m_plainFormats[styleId] != kNoFormat) {
+        return m_plainFormats[styleId];
+    }
     const Key key{styleId, right, bottom};
     if (const auto it = m_keys.find(key); it != m_keys.end()) {
         return it->second;
@@ -360,6 +365,12 @@ uint32_t StylesWriter::FormatOf(uint32_t styleId, const BorderLine& right,
     out += "</xf>";
     const uint32_t index = Index(m_formats, m_formatIndex, std::move(out));
     m_keys.emplace(key, index);
+    if (plain) {
+        if (styleId >= m_plainFormats.size()) {
+            m_plainFormats.resize(styleId + 1, kNoFormat);
+        }
+        m_plainFormats[styleId] = index;
+    }
     return index;
 }
 

@@ -55,6 +55,9 @@ private:
         size_t operator()(const Key& k) const;
     };
     std::unordered_map<Key, uint32_t, KeyHash> m_keys;
+    // The format of each style id without neighbours' borders; kNoFormat until asked.
+    static constexpr uint32_t kNoFormat = UINT32_MAX;
+    std::vector<uint32_t> m_plainFormats;
 };
 
 } // namespace vantor::xlsx

@@ -1,5 +1,6 @@
 #include "host/Session.hpp"
 #include "host/VantorCommand.hpp"
+#include "vantor/dialogs/CellStyleName.hpp"
 #include "vantor/ui/CommandButton.hpp"
 #include "vantor/ui/TextBox.hpp"
 
@@ -81,6 +82,40 @@ TEST(SessionForms, TheScriptAnswersTheNextFormsShownInTurn) {
     } catch (const ScriptError& e) {
         EXPECT_STREQ(e.what(), "txtName refused to give up the focus");
     }
+}
+
+TEST(SessionForms, TheStyleNameFormGivesANameOnlyByOk) {
+    const std::pair<const char*, bool> cases[] = {
+        {"form ok\n", false}, {"form cancel\n", true}, {"", true}, // closed by the window
+    };
+    for (const auto& [script, cancelled] : cases) {
+        std::ostringstream out, err;
+        Session session(out, err);
+        std::istringstream lines(script);
+        ASSERT_EQ(session.Run(lines), 0) << err.str();
+        CellStyleName form;
+        Environment::Current().ShowModal(form);
+        EXPECT_EQ(form.Cancelled(), cancelled) << script;
+    }
+}
+
+TEST(SessionForms, AFormShownAgainAndAgainWithoutAnswersIsStopped) {
+    std::ostringstream out, err;
+    Session session(out, err);
+    NameForm form;
+    int shown = 0;
+    try {
+        for (; shown <= SessionEnvironment::MaxUnansweredForms; ++shown) {
+            Environment::Current().ShowModal(form);
+        }
+    } catch (const AutomationError& e) {
+        EXPECT_EQ(e.Number(), 5);
+    }
+    EXPECT_EQ(shown, SessionEnvironment::MaxUnansweredForms);
+    EXPECT_THROW(session.Execute("modified"), ScriptError);
+    // A new command counts afresh.
+    Environment::Current().ShowModal(form);
+    EXPECT_NO_THROW(session.Execute("modified"));
 }
 
 TEST(SessionForms, AnswersAFormCannotTakeAreScriptErrors) {

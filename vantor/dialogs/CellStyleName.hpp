@@ -12,7 +12,7 @@ public:
 
     static constexpr const char* DefaultName = "Style 1";
 
-    // True when the form was closed with Cancel.
+    // True when the form was closed other than by OK.
     bool Cancelled() const { return m_bCancelled; }
 
     const std::shared_ptr<TextBox> txtStyleName =

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using namespace vantor;
 using namespace vantor::test;
 
@@ -84,6 +86,31 @@ TEST(AppProp, ClearingUndoDisablesTheDepthWhichIsStillWrittenWhenChanged) {
     t.page.OnApply();
     EXPECT_EQ(t.app->Writes().at(1), "Put EnableUndo = False");
     EXPECT_EQ(t.app->Writes().at(2), "Put UndoMaxNum = Long(20)");
+}
+
+TEST(AppProp, TurningUndoOffAsksFirstAndCancelSkipsOnlyThatWrite) {
+    for (const int32_t answer : {msgbox::Ok, msgbox::Cancel}) {
+        Loaded t;
+        t.Load();
+        t.h.env.QueueAnswer(answer);
+        t.page.chkUndoRedo->UserClick();
+        t.page.chkAutoDecimal->UserClick();
+        t.page.OnApply();
+        ASSERT_EQ(t.h.env.Messages().size(), 1u);
+        EXPECT_EQ(t.h.env.Messages()[0].prompt, AppProp::UndoOffQuestion);
+        const Lines& writes = t.app->Writes();
+        const bool written =
+            std::find(writes.begin(), writes.end(), "Put EnableUndo = False") != writes.end();
+        EXPECT_EQ(written, answer == msgbox::Ok);
+        EXPECT_NE(std::find(writes.begin(), writes.end(), "Put FixedDecimal = True"), writes.end());
+    }
+    // Turning it on, or leaving it, asks nothing.
+    Loaded t;
+    t.app->Set("EnableUndo", Variant(false));
+    t.Load();
+    t.page.chkUndoRedo->UserClick();
+    t.page.OnApply();
+    EXPECT_TRUE(t.h.env.Messages().empty());
 }
 
 TEST(AppProp, ARefusedValueIsLoggedAndTheOthersAreStillWritten) {

@@ -61,7 +61,17 @@ void AppProp::LoadControls(ErrorTrap& trap) {
 
 void AppProp::ApplyControls(ErrorTrap& trap) {
     trap([&] { ApplySettingCheckbox(m_oTarget, "FileAssoc", *chkFileAssoc); });
-    trap([&] { ApplySettingCheckbox(m_oTarget, "EnableUndo", *chkUndoRedo); });
+    trap([&] {
+        // Turning undo off clears its history, so the user confirms it first;
+        // Cancel keeps undo on and lets the other options apply.
+        const Variant undoOn = m_oTarget.Get("EnableUndo");
+        const bool turningOff = chkUndoRedo->Value() == 0 && undoOn.IsBoolean() && undoOn.ToBool();
+        if (!turningOff ||
+            Environment::Current().MessageBox(UndoOffQuestion, msgbox::OkCancel | msgbox::Question,
+                                              "Options") == msgbox::Ok) {
+            ApplySettingCheckbox(m_oTarget, "EnableUndo", *chkUndoRedo);
+        }
+    });
     trap([&] { ApplySettingNumber(m_oTarget, "UndoMaxNum", *nbeUndoRedo); });
     trap([&] { ApplySettingNumber(m_oTarget, "SheetsInNewWorkbook", *nbeSheetCount); });
     trap([&] { ApplySettingCheckbox(m_oTarget, "FixedDecimal", *chkAutoDecimal); });

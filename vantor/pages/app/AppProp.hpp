@@ -16,6 +16,9 @@ public:
     AppProp();
     std::string ClassName() const override { return "AppProp"; }
 
+    static constexpr const char* UndoOffQuestion =
+        "Turning undo off clears the steps that can be undone now. Turn it off?";
+
     const std::shared_ptr<CheckBox> chkUndoRedo =
         Add<CheckBox>("chkUndoRedo", {240, 180, 2535, 255}, "Allow undo");
     const std::shared_ptr<Label> Label1 = Add<Label>("Label1", {2880, 210, 1095, 195}, "Steps:");

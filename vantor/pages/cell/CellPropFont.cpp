@@ -79,6 +79,15 @@ CellPropFont::CellPropFont()
     cbxFontName->On(ev::Validate, [this](EventArgs&) { OnFontNameValidate(); });
     NotifyOn(*cbxSize, ev::Click);
     NotifyOn(*cbxSize, ev::Validate);
+    // The sample follows the size as it is typed; the page is marked modified
+    // only once the box is left.
+    cbxSize->On(ev::Change, [this](EventArgs&) {
+        if (!m_bLoading) {
+            ErrorTrap trap;
+            trap([&] { UpdatePreview(); });
+            CheckError("", trap);
+        }
+    });
     for (CheckBox* box :
          {chkBold.get(), chkItalic.get(), chkUnderline.get(), chkStrikethrough.get()}) {
         NotifyOn(*box, ev::Click);
@@ -100,7 +109,13 @@ void CellPropFont::LoadControls(ErrorTrap& trap) {
     std::shared_ptr<InstalledFonts> fonts;
     int32_t count = 0;
     trap([&] { fonts = FontsOf(m_oTarget.Get("Application").ToObject()); });
-    trap([&] { count = fonts->InstalledFontCount(); });
+    trap([&] {
+        // An application that could not be reached lists no fonts (as a call on Nothing).
+        if (fonts == nullptr) {
+            throw AutomationError(err::ObjectNotSet);
+        }
+        count = fonts->InstalledFontCount();
+    });
     trap([&] { cbxFontName->SetVisible(false); });
     // Emptied first, so that a second reset does not list every font twice.
     trap([&] { cbxFontName->Clear(); });
