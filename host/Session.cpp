@@ -337,7 +337,10 @@ void Session::OpenPage(const std::string& className) {
     if (dialogPage != nullptr) {
         m_pPage = object;
         dialogPage->SetSite(m_pDialogSite);
-        const auto param = Targets(DialogCatalogue::ParamOf(info->name));
+        // The model's own object, untraced: the dialog hands it back to the
+        // model ("Styles.Add" takes the range), which knows no tracing wrapper.
+        const auto param = TargetsFor(m_pApp, DialogCatalogue::ParamOf(info->name),
+                                      m_strSelection, m_selectedSheets);
         if (param->Count() > 0) {
             dialogPage->SetParam(param->Item(0));
         }

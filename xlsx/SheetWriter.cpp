@@ -13,6 +13,8 @@
 
 #include <algorithm>
 #include <charconv>
+#include <functional>
+#include <utility>
 
 namespace vantor::xlsx {
 
@@ -82,6 +84,40 @@ pugi::xml_node InsertChild(pugi::xml_node parent, const std::string& name,
 }
 
 } // namespace
+
+uint32_t SharedStrings::IndexOf(const std::string& text) {
+    ++references;
+    if (texts.size() * 2 >= m_slots.size()) {
+        Grow();
+    }
+    const size_t hash = std::hash<std::string>{}(text);
+    const size_t mask = m_slots.size() - 1;
+    for (size_t at = hash & mask;; at = (at + 1) & mask) {
+        Slot& slot = m_slots[at];
+        if (slot.entry == 0) {
+            texts.push_back(&m_store.emplace_back(text));
+            slot = Slot{hash, static_cast<uint32_t>(texts.size())};
+            return slot.entry - 1;
+        }
+        if (slot.hash == hash && *texts[slot.entry - 1] == text) {
+            return slot.entry - 1;
+        }
+    }
+}
+
+void SharedStrings::Grow() {
+    std::vector<Slot> old = std::exchange(m_slots, std::vector<Slot>(std::max<size_t>(1024, m_slots.size() * 2)));
+    const size_t mask = m_slots.size() - 1;
+    for (const Slot& slot : old) {
+        if (slot.entry != 0) {
+            size_t at = slot.hash & mask;
+            while (m_slots[at].entry != 0) {
+                at = (at + 1) & mask;
+            }
+            m_slots[at] = slot;
+        }
+    }
+}
 
 SheetWriter::SheetWriter(const model::Worksheet& sheet, const SourceSheet* source,
                          StylesWriter& styles, SharedStrings& strings, bool date1904, bool active)

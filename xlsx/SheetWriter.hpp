@@ -2,8 +2,8 @@
 #include "xlsx/SourcePackage.hpp"
 
 #include <cstdint>
+#include <deque>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 namespace vantor::model {
@@ -14,19 +14,23 @@ namespace vantor::xlsx {
 
 class StylesWriter;
 
-// The shared strings of a save, each text once, in order of first use.
+// The shared strings of a save, each text once, in order of first use. A
+// save asks for every text cell's index, so the lookup is an open-addressed
+// table of hashes: fewer memory reads than a node-based map.
 struct SharedStrings {
     std::vector<const std::string*> texts;
-    std::unordered_map<std::string, uint32_t> index;
     uint32_t references = 0;
-    uint32_t IndexOf(const std::string& text) {
-        ++references;
-        const auto [it, fresh] = index.try_emplace(text, static_cast<uint32_t>(texts.size()));
-        if (fresh) {
-            texts.push_back(&it->first);
-        }
-        return it->second;
-    }
+    uint32_t IndexOf(const std::string& text);
+
+private:
+    void Grow();
+
+    std::deque<std::string> m_store; // the texts, at stable addresses
+    struct Slot {
+        size_t hash = 0;
+        uint32_t entry = 0; // index + 1; 0 for a free slot
+    };
+    std::vector<Slot> m_slots; // a power of two, at most half full
 };
 
 // Writes one worksheet part: the cells are written straight to text, row by

@@ -85,8 +85,7 @@ TEST(BookPropCalc, AutomaticRecalculatesOnEveryApplyAndOnTheButton) {
 
 TEST(BookPropCalc, PrecisionTextIsReadByItsLeadingNumber) {
     const std::pair<const char*, const char*> cases[] = {
-        {"abc", "Put MaxChange = Double(0)"},
-        {"0.5abc", "Put MaxChange = Double(0.5)"},
+        {"abc", "Put MaxChange = Double(0)"}, {"0.5abc", "Put MaxChange = Double(0.5)"},
         {"1E-3", "Put MaxChange = Null"}, // the current 0.001: unchanged
         {"1E-4", "Put MaxChange = Double(0.0001)"},
     };
@@ -163,8 +162,7 @@ TEST(BookPropCalc, OpeningAndConfirmingKeepsATinyMaximumChange) {
 
 TEST(BookPropCalc, IterationsAreHeldToWhatTheWorkbookTakes) {
     const std::pair<const char*, const char*> cases[] = {
-        {"50000", "Put MaxIterations = Long(32767)"},
-        {"0", "Put MaxIterations = Long(1)"},
+        {"50000", "Put MaxIterations = Long(32767)"}, {"0", "Put MaxIterations = Long(1)"},
         {"250", "Put MaxIterations = Long(250)"},
     };
     for (const auto& [typed, write] : cases) {
