@@ -33,7 +33,7 @@ const MemberTable<RangeComment>& RangeComment::Members() {
                 const std::string text = v.IsEmpty() ? std::string() : v.ToString();
                 const CellRect rect = c.m_pRange->Rect();
                 c.m_pRange->Sheet()->ChangeCells(
-                    [&](CellStore& store) { store.SetNotes(rect, text, false); });
+                    rect, [&](CellStore& store) { store.SetNotes(rect, text, false); });
             });
         return t;
     }();
