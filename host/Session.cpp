@@ -7,6 +7,7 @@
 #include "host/SessionCommands.hpp"
 #include "host/Targets.hpp"
 #include "model/Application.hpp"
+#include "model/FileAssociation.hpp"
 #include "model/Range.hpp"
 #include "model/SampleWorkbook.hpp"
 #include "model/Workbook.hpp"
@@ -122,6 +123,10 @@ Session::~Session() {
 
 void Session::OpenWorkbook(const Token& which, bool announce) {
     auto app = model::Application::Create();
+    if (m_pOptions) {
+        app->SetFileAssociation(m_pAssociation);
+        m_pOptions->Load(ObjectRef(app));
+    }
     std::string file;
     if (!which.quoted && which.text == "sample") {
         model::sample::AddSampleWorkbook(app);
@@ -332,7 +337,10 @@ void Session::OpenPage(const std::string& className) {
     if (dialogPage != nullptr) {
         m_pPage = object;
         dialogPage->SetSite(m_pDialogSite);
-        const auto param = Targets(DialogCatalogue::ParamOf(info->name));
+        // The model's own object, untraced: the dialog hands it back to the
+        // model ("Styles.Add" takes the range), which knows no tracing wrapper.
+        const auto param = TargetsFor(m_pApp, DialogCatalogue::ParamOf(info->name),
+                                      m_strSelection, m_selectedSheets);
         if (param->Count() > 0) {
             dialogPage->SetParam(param->Item(0));
         }
@@ -363,7 +371,13 @@ void Session::OpenDialog(const std::string& name) {
     }
     PropertyDialog::Hooks hooks{
         [this](const std::string& undoName) { m_pApp->BeginUndoGroup(undoName); },
-        [this] { m_pApp->EndUndoGroup(); }, [this] { ++m_nModified; }};
+        [this, target = dialog->target] {
+            m_pApp->EndUndoGroup();
+            if (m_pOptions && target == TargetKind::Application) {
+                m_pOptions->Save(ObjectRef(m_pApp));
+            }
+        },
+        [this] { ++m_nModified; }};
     m_pDialog =
         std::make_unique<PropertyDialog>(dialog->name, pages, Targets(dialog->target), hooks);
     m_nTab = 0;

@@ -1,6 +1,7 @@
 #pragma once
 #include "host/DialogCatalogue.hpp"
 #include "host/HostDialogSite.hpp"
+#include "host/OptionsStore.hpp"
 #include "host/PageSite.hpp"
 #include "host/PropertyDialog.hpp"
 #include "host/SessionEnvironment.hpp"
@@ -17,6 +18,7 @@
 
 namespace vantor::model {
 class Application;
+class FileAssociation;
 }
 
 namespace vantor {
@@ -38,6 +40,13 @@ public:
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 
+    // Each new application takes the stored options, keeps them when an
+    // application dialog applies, and reaches the desktop's association.
+    void UseStoredOptions(std::shared_ptr<OptionsStore> options,
+                          std::shared_ptr<model::FileAssociation> association) {
+        m_pOptions = std::move(options);
+        m_pAssociation = std::move(association);
+    }
     // Starts over on the sample workbook, an empty one or a workbook file
     // (a quoted name is always a file), printing "opened FILE" for a file
     // when `announce`. A file that cannot be opened raises its error and the
@@ -118,6 +127,8 @@ private:
     std::shared_ptr<model::Application> m_pApp;
     // The file the workbook was opened from or last saved to; empty for none.
     std::string m_strFile;
+    std::shared_ptr<OptionsStore> m_pOptions;
+    std::shared_ptr<model::FileAssociation> m_pAssociation;
     std::string m_strSelection = "A1";
     std::vector<std::string> m_selectedSheets;
 

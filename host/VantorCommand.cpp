@@ -1,5 +1,8 @@
 #include "host/VantorCommand.hpp"
 
+#include "host/DesktopAssociation.hpp"
+#include "host/OptionsStore.hpp"
+
 #include "host/DialogCatalogue.hpp"
 #include "host/Session.hpp"
 #include "host/SessionCommands.hpp"
@@ -333,6 +336,8 @@ int RunSession(const Args& args, std::istream& in, std::ostream& out, std::ostre
         }
     }
     Session session(out, err);
+    session.UseStoredOptions(std::make_shared<OptionsStore>(KeyStore::Default()),
+                             std::make_shared<DesktopAssociation>(DesktopAssociation::ForUser()));
     try {
         session.OpenWorkbook(Token{workbook}, false);
     } catch (const AutomationError& e) {

@@ -3,6 +3,8 @@
 #include "model/NumberFormats.hpp"
 
 #include "model/ControlKinds.hpp"
+#include "model/FileAssociation.hpp"
+#include "model/Style.hpp"
 #include "model/FontCatalog.hpp"
 #include "model/PropertyMembers.hpp"
 #include "model/PropertyValues.hpp"
@@ -31,7 +33,8 @@ std::shared_ptr<Application> Application::Create(std::vector<std::string> fontFa
 Application::Application(std::vector<std::string> fontFamilies)
     : m_fonts(fonts::DistinctFamilies(std::move(fontFamilies))),
       m_strDefaultFont(fonts::ChooseDefaultFont(m_fonts)),
-      m_pHistory(std::make_shared<UndoHistory>()), m_pControls(std::make_shared<ControlKinds>()) {}
+      m_pHistory(std::make_shared<UndoHistory>()), m_pControls(std::make_shared<ControlKinds>()),
+      m_uDefaultGridlineColor(kAutoColor) {}
 
 template <typename T> void Application::Change(T Application::*member, T value) {
     const T old = this->*member;
@@ -76,7 +79,46 @@ const MemberTable<Application>& Application::Members() {
                         kDirections);
         members::Boolean(t, "FixedDecimal", &A::m_bFixedDecimal);
         members::LongIn(t, "FixedDecimalPlaces", &A::m_nFixedDecimalPlaces, -300, 300);
-        members::Boolean(t, "FileAssoc", &A::m_bFileAssoc);
+        // The association is the desktop's, not an undo step.
+        t.Property(
+            "FileAssoc",
+            [](A& a, auto) {
+                return Variant(a.m_pFileAssociation ? a.m_pFileAssociation->IsOn()
+                                                    : a.m_bFileAssoc);
+            },
+            [](A& a, auto, const Variant& v) {
+                if (v.IsNull()) {
+                    return;
+                }
+                const bool on = values::ToBoolean(v);
+                if (a.m_pFileAssociation) {
+                    a.m_pFileAssociation->Set(on);
+                } else {
+                    a.m_bFileAssoc = on;
+                }
+            });
+        members::Boolean(t, "DefaultDisplayGridlines", &A::m_bDefaultDisplayGridlines);
+        t.Property(
+            "DefaultGridlineColor",
+            [](A& a, auto) {
+                return values::ColorValue(a.m_uDefaultGridlineColor,
+                                          enums::GridlineColor::Automatic);
+            },
+            [](A& a, auto, const Variant& v) {
+                if (!v.IsNull()) {
+                    a.Change(&A::m_uDefaultGridlineColor,
+                             values::ToColor(v, "DefaultGridlineColor"));
+                }
+            });
+        t.Property(
+            "DefaultGridlineColorIndex",
+            [](A& a, auto) { return values::ColorIndexValue(a.m_uDefaultGridlineColor); },
+            [](A& a, auto, const Variant& v) {
+                if (!v.IsNull()) {
+                    a.Change(&A::m_uDefaultGridlineColor,
+                             values::ColorFromIndex(v, "DefaultGridlineColorIndex"));
+                }
+            });
         t.Property("Controls", [](A& a, auto) { return Variant(a.m_pControls); });
         t.Property("NumberFormats", [](A& a, auto) { return Variant(a.NumberFormatList()); });
         t.Property("Application", [](A& a, auto) { return Variant(a.shared_from_this()); });
@@ -110,7 +152,8 @@ std::string Application::InstalledFontName(int32_t index) const {
 std::shared_ptr<Workbook> Application::AddWorkbook(const std::string& name) {
     auto book = Workbook::Create(std::static_pointer_cast<Application>(shared_from_this()), name);
     for (int32_t i = 1; i <= m_nSheetsInNewWorkbook; ++i) {
-        book->AddSheet("Sheet" + std::to_string(i));
+        book->AddSheet("Sheet" + std::to_string(i))
+            ->TakeNewSheetDefaults(m_bDefaultDisplayGridlines, m_uDefaultGridlineColor);
     }
     m_workbooks.push_back(book);
     m_pActive = book;

@@ -11,6 +11,7 @@
 namespace vantor::model {
 
 class ControlKinds;
+class FileAssociation;
 class NumberFormats;
 class Range;
 class Workbook;
@@ -59,6 +60,10 @@ public:
     // The number formats the application knows, made on first use.
     const std::shared_ptr<NumberFormats>& NumberFormatList();
     int32_t SheetsInNewWorkbook() const { return m_nSheetsInNewWorkbook; }
+    // The host's service behind "FileAssoc"; without one, the setting is only kept.
+    void SetFileAssociation(std::shared_ptr<FileAssociation> service) {
+        m_pFileAssociation = std::move(service);
+    }
     // Sets one of the settings as one change, recorded for undo when it
     // differs from the current value.
     template <typename T> void Change(T Application::*member, T value);
@@ -80,6 +85,10 @@ private:
     bool m_bFixedDecimal = false;
     int32_t m_nFixedDecimalPlaces = 2;
     bool m_bFileAssoc = false;
+    std::shared_ptr<FileAssociation> m_pFileAssociation;
+    // What the sheets of a new workbook take.
+    bool m_bDefaultDisplayGridlines = true;
+    uint32_t m_uDefaultGridlineColor;
 };
 
 } // namespace vantor::model

@@ -109,8 +109,12 @@ void FitColumns(CellStore& store, const CellRect& rect, double defaultFontSize) 
         double& best = widths[column];
         best = std::min(kMaxColumnWidth, std::max(best, width));
     });
+    // Fitting only widens: the block's cells must not cut what other cells of
+    // the column show.
     for (const auto& [column, width] : widths) {
-        store.SetColumnWidths(column, column, width);
+        if (width > store.State().columnWidths.At(column)) {
+            store.SetColumnWidths(column, column, width);
+        }
     }
 }
 

@@ -21,8 +21,9 @@ double LineHeight(double fontSize);
 // cells count); a row without content gets the height of one line of the
 // default font.
 void FitRows(CellStore& store, const CellRect& rect, double defaultFontSize);
-// Each column of the block gets the width of its widest unwrapped text among
-// the block's cells; a column without such text keeps its width.
+// Each column of the block is widened to its widest unwrapped text among the
+// block's cells; a column that is wide enough, or has no such text, keeps its
+// width.
 void FitColumns(CellStore& store, const CellRect& rect, double defaultFontSize);
 
 } // namespace vantor::model::autofit

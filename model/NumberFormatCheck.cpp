@@ -7,22 +7,20 @@
 
 namespace vantor::model::numberformat {
 
-std::string CheckedCode(std::string_view code) {
-    if (EqualsIgnoreCase(code, "General")) {
-        return "";
-    }
-    if (CharCount(code) > 255) {
-        throw AutomationError(err::ApplicationDefined,
-                              "A number format code has at most 255 characters");
-    }
-    // A code the engine cannot read is refused, saying what is wrong and where.
+std::optional<numfmt::FormatError> ProblemOf(std::string_view code) {
     const numfmt::CompileResult compiled = numfmt::FormatCode::Compile(code);
     if (!compiled.Ok()) {
-        throw AutomationError(err::ApplicationDefined,
-                              "Number format \"" + std::string(code) +
-                                  "\" is not valid: " + compiled.Error().Description());
+        return compiled.Error();
     }
-    return std::string(code);
+    return std::nullopt;
+}
+
+std::string CheckedCode(std::string_view code) {
+    if (const std::optional<numfmt::FormatError> problem = ProblemOf(code)) {
+        throw AutomationError(err::ApplicationDefined, "Number format \"" + std::string(code) +
+                                                           "\" is not valid: " + problem->Description());
+    }
+    return EqualsIgnoreCase(code, "General") ? std::string() : std::string(code);
 }
 
 } // namespace vantor::model::numberformat

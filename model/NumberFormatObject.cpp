@@ -1,5 +1,7 @@
 #include "model/NumberFormatObject.hpp"
 
+#include "model/ErrorValues.hpp"
+
 namespace vantor::model {
 
 NumberFormatObject::NumberFormatObject(std::shared_ptr<const numfmt::FormatCode> code)
@@ -17,11 +19,14 @@ Variant NumberFormatObject::Format(const Variant& value) const {
         const std::string text = value.ToString();
         return Variant(m_pCode->Format(numfmt::FormatValue::Text(text)));
     }
+    case VarType::Error:
+        return Variant(m_pCode->Format(numfmt::FormatValue::Error(errorvalues::NameOf(value))));
     case VarType::Date: {
         // Automation serials count 1900-02-29, which never was, only from March 1900 on;
-        // spreadsheet serials count it, so the earlier days are one less.
+        // spreadsheet serials count it, so the earlier days are one less. A time
+        // alone (day 0) is the same fraction in both.
         double serial = value.ToDouble();
-        if (serial < 61) {
+        if (serial >= 1 && serial < 61) {
             serial -= 1;
         }
         return Variant(m_pCode->Format(numfmt::FormatValue::Date(serial)));

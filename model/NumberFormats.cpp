@@ -1,6 +1,8 @@
 #include "model/NumberFormats.hpp"
 
 #include "model/Application.hpp"
+#include "model/FormatCodeProblem.hpp"
+#include "model/NumberFormatCheck.hpp"
 #include "model/StyleTable.hpp"
 #include "model/Workbook.hpp"
 
@@ -150,6 +152,12 @@ const MemberTable<NumberFormats>& NumberFormats::Members() {
         });
         t.Method("Add", [](NumberFormats& n, auto args) {
             return Variant(ObjectRef(n.Add(T::Arg(args, 0).ToString())));
+        });
+        // Changes nothing: Empty for a code cells accept, else what is wrong and where.
+        t.Method("Check", [](NumberFormats&, auto args) {
+            const std::optional<numfmt::FormatError> problem =
+                numberformat::ProblemOf(T::Arg(args, 0).ToString());
+            return problem ? Variant(ObjectRef(std::make_shared<FormatCodeProblem>(*problem))) : Variant();
         });
         t.Method("Format", [](NumberFormats& n, auto args) {
             const std::string code = T::Arg(args, 0).ToString();

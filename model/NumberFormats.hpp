@@ -15,7 +15,8 @@ class Application;
 // The application's number formats: the built-in formats of every category,
 // the codes the workbooks' cells use, and the codes added, each once, in that
 // order. "Item"(code) finds one (Nothing when unknown), "Add"(code) registers
-// one, "Format"(code, value) renders a value.
+// one, "Format"(code, value) renders a value, "Check"(code) says what is
+// wrong with a code (Empty for a good one).
 class NumberFormats : public DispatchObject<NumberFormats> {
 public:
     explicit NumberFormats(std::weak_ptr<Application> app);

@@ -196,7 +196,7 @@ void Range::WriteValue(const Variant& value) {
         throw AutomationError(err::TypeMismatch);
     }
     CheckFillable(m_rect, "A value");
-    m_pSheet->ChangeCells([&](CellStore& store) { store.SetValue(m_rect, value); });
+    m_pSheet->ChangeCells(m_rect, [&](CellStore& store) { store.SetValue(m_rect, value); });
 }
 
 void Range::WriteReadOnly(bool readOnly) {
@@ -214,7 +214,7 @@ Variant Range::CommentObject() {
 
 void Range::AddComment(const std::string& text) {
     CheckFillable(m_rect, "A note");
-    m_pSheet->ChangeCells([&](CellStore& store) { store.SetNotes(m_rect, text, true); });
+    m_pSheet->ChangeCells(m_rect, [&](CellStore& store) { store.SetNotes(m_rect, text, true); });
 }
 
 Variant Range::MergeCells() const {
@@ -288,7 +288,7 @@ const MemberTable<Range>& Range::Members() {
                 }
                 CheckFillable(r.m_rect, "A formula");
                 const std::string text = v.ToString().substr(1);
-                r.m_pSheet->ChangeCells([&](CellStore& store) {
+                r.m_pSheet->ChangeCells(r.m_rect, [&](CellStore& store) {
                     for (int32_t c = r.m_rect.firstColumn; c <= r.m_rect.lastColumn; ++c) {
                         for (int32_t row = r.m_rect.firstRow; row <= r.m_rect.lastRow; ++row) {
                             store.SetFormula(row, c, text, Variant());
@@ -414,7 +414,8 @@ const MemberTable<Range>& Range::Members() {
             return r.CommentObject();
         });
         t.Method("ClearComments", [](R& r, auto) {
-            r.m_pSheet->ChangeCells([&r](CellStore& store) { store.ClearNotes(r.m_rect); });
+            r.m_pSheet->ChangeCells(r.m_rect,
+                                    [&r](CellStore& store) { store.ClearNotes(r.m_rect); });
             return Variant();
         });
         t.Property(

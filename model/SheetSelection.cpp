@@ -1,7 +1,11 @@
 #include "model/SheetSelection.hpp"
 
 #include "model/PropertyValues.hpp"
+#include "model/Workbook.hpp"
 #include "model/Worksheet.hpp"
+
+#include <algorithm>
+#include <string_view>
 
 namespace vantor::model {
 
@@ -15,17 +19,10 @@ SheetSelection::SheetSelection(std::vector<std::shared_ptr<Worksheet>> sheets)
 
 namespace {
 
-// The value all sheets agree on, or Null.
-template <typename F>
-Variant Agreed(const std::vector<std::shared_ptr<Worksheet>>& sheets, F&& read) {
-    const auto first = read(*sheets.front());
-    for (const auto& sheet : sheets) {
-        if (read(*sheet) != first) {
-            return Variant::Null();
-        }
-    }
-    return Variant(first);
-}
+// The settings a selection of sheets reads and writes as each sheet does.
+constexpr const char* kSheetSettings[] = {
+    "DisplayHeadings", "DisplayGridlines", "GridlineColor", "GridlineColorIndex", "DisplayZeros",
+    "SplitRow",        "SplitColumn",      "FreezePanes",   "Visible",            "ProtectContents"};
 
 } // namespace
 
@@ -33,45 +30,58 @@ const MemberTable<SheetSelection>& SheetSelection::Members() {
     using S = SheetSelection;
     static const MemberTable<S> table = [] {
         MemberTable<S> t;
-        t.Property(
-            "DisplayHeadings",
-            [](S& s, auto) {
-                return Agreed(s.m_sheets, [](const Worksheet& w) { return w.DisplayHeadings(); });
-            },
-            [](S& s, auto, const Variant& v) {
-                if (!v.IsNull()) {
-                    const bool value = values::ToBoolean(v);
+        for (const char* name : kSheetSettings) {
+            t.Property(
+                name,
+                [name](S& s, auto) {
+                    const Variant first = ObjectRef(s.m_sheets.front()).Get(name);
                     for (const auto& sheet : s.m_sheets) {
-                        sheet->SetDisplayHeadings(value);
+                        if (!(ObjectRef(sheet).Get(name) == first)) {
+                            return Variant::Null();
+                        }
                     }
-                }
-            });
-        t.Property(
-            "DisplayGridlines",
-            [](S& s, auto) {
-                return Agreed(s.m_sheets, [](const Worksheet& w) { return w.DisplayGridlines(); });
-            },
-            [](S& s, auto, const Variant& v) {
-                if (!v.IsNull()) {
-                    const bool value = values::ToBoolean(v);
+                    return first;
+                },
+                [name](S& s, auto, const Variant& v) {
+                    if (v.IsNull()) {
+                        return;
+                    }
+                    if (std::string_view(name) == "Visible" && !values::ToBoolean(v)) {
+                        s.CheckSomeSheetStaysVisible();
+                    }
                     for (const auto& sheet : s.m_sheets) {
-                        sheet->SetDisplayGridlines(value);
+                        ObjectRef(sheet).Put(name, v);
                     }
+                });
+        }
+        t.Method("Protect", [](S& s, auto args) {
+            for (const auto& sheet : s.m_sheets) {
+                ObjectRef(sheet).Invoke("Protect", InvokeKind::Call, args);
+            }
+            return Variant();
+        });
+        // Checked on every sheet first, so that a wrong password changes none.
+        t.Method("Unprotect", [](S& s, auto args) {
+            for (const auto& sheet : s.m_sheets) {
+                if (!ObjectRef(sheet).Invoke("CheckPassword", InvokeKind::Call, args).ToBool()) {
+                    throw AutomationError(err::ApplicationDefined,
+                                          "The password is wrong for the sheet " + sheet->Name() +
+                                              ": the sheets stay protected");
                 }
-            });
-        t.Property(
-            "GridlineColor",
-            [](S& s, auto) {
-                return Agreed(s.m_sheets, [](const Worksheet& w) { return w.GridlineColor(); });
-            },
-            [](S& s, auto, const Variant& v) {
-                if (!v.IsNull()) {
-                    const uint32_t color = values::ToColor(v, "GridlineColor");
-                    for (const auto& sheet : s.m_sheets) {
-                        sheet->SetGridlineColor(color);
-                    }
+            }
+            for (const auto& sheet : s.m_sheets) {
+                ObjectRef(sheet).Invoke("Unprotect", InvokeKind::Call, args);
+            }
+            return Variant();
+        });
+        t.Method("CheckPassword", [](S& s, auto args) {
+            for (const auto& sheet : s.m_sheets) {
+                if (!ObjectRef(sheet).Invoke("CheckPassword", InvokeKind::Call, args).ToBool()) {
+                    return Variant(false);
                 }
-            });
+            }
+            return Variant(true);
+        });
         t.Property("Count",
                    [](S& s, auto) { return Variant(static_cast<int32_t>(s.m_sheets.size())); });
         t.Method("Item", [](S& s, auto args) {
@@ -84,6 +94,16 @@ const MemberTable<SheetSelection>& SheetSelection::Members() {
         return t;
     }();
     return table;
+}
+
+void SheetSelection::CheckSomeSheetStaysVisible() const {
+    for (const auto& sheet : m_sheets.front()->Book()->Sheets()) {
+        if (sheet->Visible() &&
+            std::find(m_sheets.begin(), m_sheets.end(), sheet) == m_sheets.end()) {
+            return;
+        }
+    }
+    throw AutomationError(err::ApplicationDefined, "A workbook keeps at least one visible sheet");
 }
 
 std::vector<Variant> SheetSelection::Enumerate() {

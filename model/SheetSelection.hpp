@@ -22,6 +22,9 @@ public:
     const std::vector<std::shared_ptr<Worksheet>>& Sheets() const { return m_sheets; }
 
 private:
+    // Raises 1004 when hiding the selected sheets would leave none visible.
+    void CheckSomeSheetStaysVisible() const;
+
     std::vector<std::shared_ptr<Worksheet>> m_sheets;
 };
 

@@ -7,13 +7,19 @@
 #include "model/PropertyValues.hpp"
 #include "model/SheetSelection.hpp"
 #include "model/StyleTable.hpp"
+#include "model/UndoHistory.hpp"
 #include "model/WorkbookSource.hpp"
 #include "model/Worksheet.hpp"
+#include "model/numfmt/DecimalNumber.hpp"
+#include "model/numfmt/FormatCode.hpp"
 #include "vantor/automation/Enumerations.hpp"
 #include "vantor/automation/TextFunctions.hpp"
 
 #include <algorithm>
 #include <cfloat>
+#include <cstdlib>
+#include <map>
+#include <optional>
 #include <unordered_set>
 
 namespace vantor::model {
@@ -55,6 +61,79 @@ public:
 private:
     std::shared_ptr<Workbook> m_pBook;
 };
+
+// The number as a format code shows it, or nothing when the code shows no
+// fixed number of decimals (General, fractions, dates, text, conditions) or
+// the value is no number.
+std::optional<double> AsDisplayed(const numfmt::FormatCode& code, const Variant& value) {
+    const VarType type = value.Type();
+    if (type != VarType::Double && type != VarType::Single && type != VarType::Long &&
+        type != VarType::Integer) {
+        return std::nullopt;
+    }
+    const double number = value.ToDouble();
+    const auto& sections = code.NumberSections();
+    if (sections.empty() || number == 0.0) {
+        return std::nullopt;
+    }
+    const size_t which = number < 0 && sections.size() >= 2 ? 1 : 0;
+    const numfmt::FormatSection& section = sections[which];
+    if (section.m_kind != numfmt::SectionKind::Number ||
+        section.m_conditionOp != numfmt::CompareOp::None ||
+        (section.m_hasExponent && section.m_integerDigits > 1)) {
+        return std::nullopt;
+    }
+    numfmt::DecimalNumber digits =
+        numfmt::DecimalNumber::FromDouble(std::abs(number), section.m_hasExponent ? 0 : section.m_scalePower);
+    // A scientific code shows its mantissa's digits: one before the point and the decimals.
+    digits.RoundToDecimals(section.m_hasExponent
+                               ? section.m_decimalDigits + 1 - digits.PointPosition()
+                               : section.m_decimalDigits);
+    if (!section.m_hasExponent) {
+        digits.Shift(-section.m_scalePower);
+    }
+    std::string text = "0.";
+    for (int i = 0; i < digits.DigitCount(); ++i) {
+        text += digits.Digit(i);
+    }
+    text += "e" + std::to_string(digits.PointPosition());
+    const double rounded = digits.IsZero() ? 0.0 : std::strtod(text.c_str(), nullptr);
+    return number < 0 ? -rounded : rounded;
+}
+
+// Rounds the sheet's numbers to what their formats show, as one change.
+void RoundToDisplay(Worksheet& sheet) {
+    const StyleTable& table = sheet.Store().Table();
+    std::map<uint32_t, std::shared_ptr<const numfmt::FormatCode>> codes;
+    std::vector<std::pair<CellKey, double>> rounded;
+    const CellStore& store = sheet.Store();
+    store.ForEachValue(WholeSheet(), [&](CellKey key, const Variant& value) {
+        const int32_t row = RowOf(key), column = ColumnOf(key);
+        if (store.FormulaAt(row, column) != nullptr) {
+            return; // a formula's value is calculated, not kept
+        }
+        const uint32_t id = table.Get(store.StyleAt(row, column)).numberFormat;
+        auto found = codes.find(id);
+        if (found == codes.end()) {
+            found = codes.emplace(id, numfmt::FormatCode::Compile(table.NumberFormats().Text(id)).Code())
+                        .first;
+        }
+        if (found->second) {
+            const std::optional<double> shown = AsDisplayed(*found->second, value);
+            if (shown && *shown != value.ToDouble()) {
+                rounded.emplace_back(key, *shown);
+            }
+        }
+    });
+    if (!rounded.empty()) {
+        sheet.ChangeCells([&](CellStore& cells) {
+            for (const auto& [key, number] : rounded) {
+                const int32_t row = RowOf(key), column = ColumnOf(key);
+                cells.SetValue(CellRect{row, column, row, column}, Variant(number));
+            }
+        });
+    }
+}
 
 } // namespace
 
@@ -98,6 +177,25 @@ template <typename T> void Workbook::Change(T Workbook::*member, T value) {
                                 }});
 }
 
+void Workbook::SetPrecisionAsDisplayed(bool value) {
+    if (!value || m_bPrecisionAsDisplayed) {
+        Change(&Workbook::m_bPrecisionAsDisplayed, value);
+        return;
+    }
+    UndoHistory& history = History();
+    history.BeginGroup("Precision as displayed");
+    try {
+        for (const auto& sheet : m_sheets) {
+            RoundToDisplay(*sheet);
+        }
+        Change(&Workbook::m_bPrecisionAsDisplayed, true);
+    } catch (...) {
+        history.EndGroup();
+        throw;
+    }
+    history.EndGroup();
+}
+
 const MemberTable<Workbook>& Workbook::Members() {
     using W = Workbook;
     static const MemberTable<W> table = [] {
@@ -121,7 +219,32 @@ const MemberTable<Workbook>& Workbook::Members() {
             ++w.m_nCalculations;
             return Variant();
         });
-        members::Boolean(t, "DisplayZeros", &W::m_bDisplayZeros);
+        // Each sheet's view keeps it; the workbook reads Null where they differ.
+        t.Property(
+            "DisplayZeros",
+            [](W& w, auto) {
+                for (const auto& sheet : w.m_sheets) {
+                    if (sheet->DisplayZeros() != w.m_sheets.front()->DisplayZeros()) {
+                        return Variant::Null();
+                    }
+                }
+                return Variant(w.m_sheets.empty() || w.m_sheets.front()->DisplayZeros());
+            },
+            [](W& w, auto, const Variant& v) {
+                if (!v.IsNull()) {
+                    const bool value = values::ToBoolean(v);
+                    for (const auto& sheet : w.m_sheets) {
+                        sheet->SetDisplayZeros(value);
+                    }
+                }
+            });
+        t.Property(
+            "PrecisionAsDisplayed", [](W& w, auto) { return Variant(w.m_bPrecisionAsDisplayed); },
+            [](W& w, auto, const Variant& v) {
+                if (!v.IsNull()) {
+                    w.SetPrecisionAsDisplayed(values::ToBoolean(v));
+                }
+            });
         members::Boolean(t, "DisplayErrors", &W::m_bDisplayErrors);
         members::LongIn(t, "CommentMode", &W::m_nCommentMode, 0, 3);
         members::Boolean(t, "Date1904", &W::m_bDate1904);

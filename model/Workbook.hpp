@@ -67,6 +67,11 @@ public:
     const std::shared_ptr<const WorkbookSource>& Source() const { return m_pSource; }
     void SetSource(std::shared_ptr<const WorkbookSource> source) { m_pSource = std::move(source); }
 
+    // Numbers kept as shown: turning it on rounds, once and as one undo step,
+    // every number whose format shows a fixed number of decimals.
+    bool PrecisionAsDisplayed() const { return m_bPrecisionAsDisplayed; }
+    void SetPrecisionAsDisplayed(bool value);
+
     // How many times the workbook was recalculated.
     int32_t CalculationCount() const { return m_nCalculations; }
     // Sets one of the settings as one change, recorded for undo when it
@@ -94,10 +99,10 @@ private:
     bool m_bIteration = false;
     int32_t m_nMaxIterations = 100;
     double m_dMaxChange = 0.001;
-    bool m_bDisplayZeros = true;
     bool m_bDisplayErrors = true;
     int32_t m_nCommentMode = enums::CommentMode::IndicatorOnly;
     bool m_bDate1904 = false;
+    bool m_bPrecisionAsDisplayed = false;
 };
 
 } // namespace vantor::model

@@ -7,6 +7,7 @@
 #include "model/PropertyValues.hpp"
 #include "model/Range.hpp"
 #include "model/Style.hpp"
+#include "model/StyleSummary.hpp"
 #include "model/StyleTable.hpp"
 #include "model/Workbook.hpp"
 #include "vantor/automation/Enumerations.hpp"
@@ -47,6 +48,112 @@ int32_t Worksheet::GridlineColor() const {
                                           : static_cast<int32_t>(m_uGridlineColor);
 }
 
+void Worksheet::TakeNewSheetDefaults(bool displayGridlines, uint32_t gridlineColor) {
+    m_bDisplayGridlines = displayGridlines;
+    m_uGridlineColor = gridlineColor;
+}
+
+void Worksheet::SetSplitRow(int32_t rows) {
+    if (rows < 0 || rows >= constants::kRowCount) {
+        throw AutomationError(err::ApplicationDefined, "SplitRow takes 0 to 1048575 rows");
+    }
+    Change(&Worksheet::m_nSplitRow, rows);
+}
+
+void Worksheet::SetSplitColumn(int32_t columns) {
+    if (columns < 0 || columns >= constants::kColumnCount) {
+        throw AutomationError(err::ApplicationDefined, "SplitColumn takes 0 to 16383 columns");
+    }
+    Change(&Worksheet::m_nSplitColumn, columns);
+}
+
+void Worksheet::SetVisible(bool visible) {
+    if (visible == m_bVisible) {
+        return;
+    }
+    const auto book = Book();
+    if (!visible) {
+        std::shared_ptr<Worksheet> other;
+        for (const auto& sheet : book->Sheets()) {
+            if (sheet.get() != this && sheet->m_bVisible && !other) {
+                other = sheet;
+            }
+        }
+        if (!other) {
+            throw AutomationError(err::ApplicationDefined,
+                                  "A workbook keeps at least one visible sheet");
+        }
+        if (book->ActiveSheet().get() == this) {
+            book->ActivateSheet(other);
+        }
+    }
+    Change(&Worksheet::m_bVisible, visible);
+}
+
+void Worksheet::Protect(const std::string& password) {
+    if (m_protection.on && m_protection.HasPassword()) {
+        throw AutomationError(err::ApplicationDefined,
+                              "The sheet is protected with a password: unprotect it first");
+    }
+    SheetProtection protection;
+    protection.on = true;
+    if (!password.empty()) {
+        protection.hash = password::Hash(password);
+    }
+    SetProtection(protection);
+}
+
+void Worksheet::Unprotect(const std::string& password) {
+    if (!m_protection.on) {
+        return;
+    }
+    if (!CheckPassword(password)) {
+        throw AutomationError(err::ApplicationDefined,
+                              "The password is wrong: the sheet stays protected");
+    }
+    SetProtection(SheetProtection{});
+}
+
+bool Worksheet::CheckPassword(const std::string& text) const {
+    if (!m_protection.hash.hashValue.empty()) {
+        return password::Verify(text, m_protection.hash);
+    }
+    if (!m_protection.legacyHash.empty()) {
+        return password::VerifyLegacy(text, m_protection.legacyHash);
+    }
+    return text.empty();
+}
+
+void Worksheet::CheckEditable(const CellRect& cells) const {
+    if (!m_protection.on) {
+        return;
+    }
+    // Border edges reach one row and column past the sheet; those are no cells.
+    const CellRect inside{cells.firstRow, cells.firstColumn,
+                          std::min(cells.lastRow, constants::kRowCount - 1),
+                          std::min(cells.lastColumn, constants::kColumnCount - 1)};
+    if (inside.firstRow > inside.lastRow || inside.firstColumn > inside.lastColumn) {
+        return;
+    }
+    const StyleSummary summary(m_store, inside);
+    const StyleMerge& merge = summary.Of(StyleSummary::Cells);
+    if (merge.any && (merge.IsMixed(Field::ReadOnly) || merge.first.readOnly)) {
+        throw AutomationError(err::ApplicationDefined,
+                              "The sheet " + m_strName +
+                                  " is protected: its read-only cells cannot be changed");
+    }
+}
+
+namespace {
+
+// The password argument of "Protect" and "Unprotect": none when left out.
+std::string PasswordArg(std::span<const Variant> args) {
+    return args.empty() || args[0].IsEmpty() || args[0].IsNull() ? std::string()
+                                                                  : args[0].ToString();
+}
+
+} // namespace
+
 const MemberTable<Worksheet>& Worksheet::Members() {
     using S = Worksheet;
     static const MemberTable<S> table = [] {
@@ -70,6 +177,70 @@ const MemberTable<Worksheet>& Worksheet::Members() {
                     s.SetGridlineColor(values::ToColor(v, "GridlineColor"));
                 }
             });
+        t.Property(
+            "GridlineColorIndex",
+            [](S& s, auto) { return values::ColorIndexValue(s.m_uGridlineColor); },
+            [](S& s, auto, const Variant& v) {
+                if (!v.IsNull()) {
+                    s.SetGridlineColor(values::ColorFromIndex(v, "GridlineColorIndex"));
+                }
+            });
+        members::Boolean(t, "DisplayZeros", &S::m_bDisplayZeros);
+        t.Property(
+            "SplitRow", [](S& s, auto) { return Variant(s.m_nSplitRow); },
+            [](S& s, auto, const Variant& v) {
+                if (!v.IsNull()) {
+                    s.SetSplitRow(values::ToLongIn(v, "SplitRow", 0, constants::kRowCount - 1));
+                }
+            });
+        t.Property(
+            "SplitColumn", [](S& s, auto) { return Variant(s.m_nSplitColumn); },
+            [](S& s, auto, const Variant& v) {
+                if (!v.IsNull()) {
+                    s.SetSplitColumn(
+                        values::ToLongIn(v, "SplitColumn", 0, constants::kColumnCount - 1));
+                }
+            });
+        // Freezing without a split freezes the rows above and columns left of the active cell.
+        t.Property(
+            "FreezePanes",
+            [](S& s, auto) { return Variant(s.m_nSplitRow != 0 || s.m_nSplitColumn != 0); },
+            [](S& s, auto, const Variant& v) {
+                if (v.IsNull()) {
+                    return;
+                }
+                if (!values::ToBoolean(v)) {
+                    s.SetSplitRow(0);
+                    s.SetSplitColumn(0);
+                } else if (s.m_nSplitRow == 0 && s.m_nSplitColumn == 0) {
+                    if (s.m_view.activeRow == 0 && s.m_view.activeColumn == 0) {
+                        throw AutomationError(err::ApplicationDefined,
+                                              "Panes freeze above and left of the active cell: "
+                                              "choose a cell other than A1");
+                    }
+                    s.SetSplitRow(s.m_view.activeRow);
+                    s.SetSplitColumn(s.m_view.activeColumn);
+                }
+            });
+        t.Property(
+            "Visible", [](S& s, auto) { return Variant(s.m_bVisible); },
+            [](S& s, auto, const Variant& v) {
+                if (!v.IsNull()) {
+                    s.SetVisible(values::ToBoolean(v));
+                }
+            });
+        t.Property("ProtectContents", [](S& s, auto) { return Variant(s.m_protection.on); });
+        t.Method("Protect", [](S& s, auto args) {
+            s.Protect(PasswordArg(args));
+            return Variant();
+        });
+        t.Method("Unprotect", [](S& s, auto args) {
+            s.Unprotect(PasswordArg(args));
+            return Variant();
+        });
+        t.Method("CheckPassword", [](S& s, auto args) {
+            return Variant(s.CheckPassword(PasswordArg(args)));
+        });
         t.Method("Range", [](S& s, auto args) {
             return Variant(s.RangeOf(MemberTable<S>::Arg(args, 0).ToString()));
         });
@@ -107,6 +278,9 @@ void Worksheet::Record(const CellState& before) {
 }
 
 void Worksheet::PatchStyles(const std::vector<std::pair<CellRect, StylePatch>>& patches) {
+    for (const auto& patch : patches) {
+        CheckEditable(patch.first);
+    }
     const auto book = Book();
     StyleTable& table = *book->Styles();
     {
@@ -192,6 +366,12 @@ void Worksheet::SetView(const SheetView& view) {
         throw AutomationError(err::ApplicationDefined, "The view lies outside the sheet");
     }
     m_view = view;
+}
+
+void Worksheet::ChangeCells(const CellRect& cells,
+                            const std::function<void(CellStore&)>& edit) {
+    CheckEditable(cells);
+    ChangeCells(edit);
 }
 
 void Worksheet::ChangeCells(const std::function<void(CellStore&)>& edit) {

@@ -1,6 +1,7 @@
 #pragma once
 #include "model/CellAddress.hpp"
 #include "model/CellStore.hpp"
+#include "model/PasswordHash.hpp"
 #include "model/StylePatch.hpp"
 #include "vantor/automation/MemberTable.hpp"
 
@@ -24,6 +25,16 @@ struct SheetView {
     int32_t topRow = 0;
     int32_t leftColumn = 0;
     bool operator==(const SheetView&) const = default;
+};
+
+// Whether a sheet is protected, and its password as a file keeps it: the
+// salted hash (empty when none) or the legacy 16-bit form an older file gave.
+struct SheetProtection {
+    bool on = false;
+    password::SaltedHash hash;
+    std::string legacyHash;
+    bool HasPassword() const { return !hash.hashValue.empty() || !legacyHash.empty(); }
+    bool operator==(const SheetProtection&) const = default;
 };
 
 // A worksheet: its cells and its view settings.
@@ -64,6 +75,11 @@ public:
     void SetUpStyles(const std::vector<std::pair<CellRect, StylePatch>>& patches);
     // Runs an edit of the cells (values, notes, sizes, merge areas) as one change.
     void ChangeCells(const std::function<void(CellStore&)>& edit);
+    // The same for an edit of what the block holds (values, notes), refused
+    // as CheckEditable refuses.
+    void ChangeCells(const CellRect& cells, const std::function<void(CellStore&)>& edit);
+    // Raises 1004 when the sheet is protected and the block holds a read-only cell.
+    void CheckEditable(const CellRect& cells) const;
 
     bool DisplayHeadings() const { return m_bDisplayHeadings; }
     bool DisplayGridlines() const { return m_bDisplayGridlines; }
@@ -74,6 +90,31 @@ public:
     void SetGridlineColor(uint32_t color) { Change(&Worksheet::m_uGridlineColor, color); }
     // The colour as stored: kAutoColor when automatic.
     uint32_t GridlineColorValue() const { return m_uGridlineColor; }
+    // What a new workbook's sheet takes from the application, not an undo step.
+    void TakeNewSheetDefaults(bool displayGridlines, uint32_t gridlineColor);
+    bool DisplayZeros() const { return m_bDisplayZeros; }
+    void SetDisplayZeros(bool value) { Change(&Worksheet::m_bDisplayZeros, value); }
+
+    // Frozen panes: the rows above and columns left of the frozen corner.
+    int32_t SplitRow() const { return m_nSplitRow; }
+    int32_t SplitColumn() const { return m_nSplitColumn; }
+    void SetSplitRow(int32_t rows);
+    void SetSplitColumn(int32_t columns);
+
+    // A hidden sheet leaves the tabs; the last visible one cannot be hidden.
+    bool Visible() const { return m_bVisible; }
+    void SetVisible(bool visible);
+
+    const SheetProtection& Protection() const { return m_protection; }
+    void SetProtection(const SheetProtection& protection) {
+        Change(&Worksheet::m_protection, protection);
+    }
+    // Protects with a password ("" for none); a sheet protected with a
+    // password must be unprotected first.
+    void Protect(const std::string& password);
+    // Raises 1004 when the password is wrong.
+    void Unprotect(const std::string& password);
+    bool CheckPassword(const std::string& password) const;
 
     // The view is the window's, not the cells': changing it is no undo step.
     const SheetView& View() const { return m_view; }
@@ -92,6 +133,11 @@ private:
     bool m_bDisplayHeadings = true;
     bool m_bDisplayGridlines = true;
     uint32_t m_uGridlineColor;
+    bool m_bDisplayZeros = true;
+    int32_t m_nSplitRow = 0;
+    int32_t m_nSplitColumn = 0;
+    bool m_bVisible = true;
+    SheetProtection m_protection;
     SheetView m_view;
 };
 

@@ -12,7 +12,7 @@ namespace vantor::qt {
 PeerBinding::PeerBinding(QWidget* widget, Control& control, double dpi,
                          std::function<void()> refresh, bool fitHeight)
     : QObject(widget), m_pWidget(widget), m_control(control), m_dDpi(dpi),
-      m_refresh(std::move(refresh)), m_bFitHeight(fitHeight) {
+      m_refresh(std::move(refresh)), m_bFitHeight(fitHeight), m_focusPolicy(widget->focusPolicy()) {
     widget->setObjectName(QString::fromStdString(control.Name()));
     widget->installEventFilter(this);
     for (QWidget* child : widget->findChildren<QWidget*>()) {
@@ -33,6 +33,7 @@ void PeerBinding::Sync() {
     const QSignalBlocker blocker(m_pWidget);
     m_pWidget->setEnabled(m_control.Enabled());
     m_pWidget->setVisible(m_control.Visible());
+    m_pWidget->setFocusPolicy(m_control.TabStop() ? m_focusPolicy : Qt::ClickFocus);
     if (m_refresh) {
         m_refresh();
     }

@@ -43,6 +43,8 @@ private:
     double m_dDpi;
     std::function<void()> m_refresh;
     bool m_bFitHeight;
+    // The widget kind's own focus policy, for a control that is a tab stop.
+    Qt::FocusPolicy m_focusPolicy;
     std::function<int()> m_needed;
 };
 

@@ -13,6 +13,8 @@
 
 #include <algorithm>
 #include <charconv>
+#include <functional>
+#include <utility>
 
 namespace vantor::xlsx {
 
@@ -82,6 +84,40 @@ pugi::xml_node InsertChild(pugi::xml_node parent, const std::string& name,
 }
 
 } // namespace
+
+uint32_t SharedStrings::IndexOf(const std::string& text) {
+    ++references;
+    if (texts.size() * 2 >= m_slots.size()) {
+        Grow();
+    }
+    const size_t hash = std::hash<std::string>{}(text);
+    const size_t mask = m_slots.size() - 1;
+    for (size_t at = hash & mask;; at = (at + 1) & mask) {
+        Slot& slot = m_slots[at];
+        if (slot.entry == 0) {
+            texts.push_back(&m_store.emplace_back(text));
+            slot = Slot{hash, static_cast<uint32_t>(texts.size())};
+            return slot.entry - 1;
+        }
+        if (slot.hash == hash && *texts[slot.entry - 1] == text) {
+            return slot.entry - 1;
+        }
+    }
+}
+
+void SharedStrings::Grow() {
+    std::vector<Slot> old = std::exchange(m_slots, std::vector<Slot>(std::max<size_t>(1024, m_slots.size() * 2)));
+    const size_t mask = m_slots.size() - 1;
+    for (const Slot& slot : old) {
+        if (slot.entry != 0) {
+            size_t at = slot.hash & mask;
+            while (m_slots[at].entry != 0) {
+                at = (at + 1) & mask;
+            }
+            m_slots[at] = slot;
+        }
+    }
+}
 
 SheetWriter::SheetWriter(const model::Worksheet& sheet, const SourceSheet* source,
                          StylesWriter& styles, SharedStrings& strings, bool date1904, bool active)
@@ -427,9 +463,7 @@ void SheetWriter::UpdateView(pugi::xml_node root) {
     SetBool(view, "tabSelected", m_bActive, false);
     SetBool(view, "showGridLines", m_sheet.DisplayGridlines(), true);
     SetBool(view, "showRowColHeaders", m_sheet.DisplayHeadings(), true);
-    if (m_bWriteZeros) {
-        SetBool(view, "showZeros", ObjectRef(m_sheet.Book()).Get("DisplayZeros").ToBool(), true);
-    }
+    SetBool(view, "showZeros", m_sheet.DisplayZeros(), true);
     const uint32_t grid = m_sheet.GridlineColorValue();
     if (grid == model::kAutoColor) {
         SetBool(view, "defaultGridColor", true, true);
@@ -438,6 +472,7 @@ void SheetWriter::UpdateView(pugi::xml_node root) {
         SetBool(view, "defaultGridColor", false, true);
         SetText(view, "colorId", std::to_string(index + 7));
     }
+    UpdatePane(view, prefix);
     const model::SheetView& state = m_sheet.View();
     if (m_pSource && state == m_pSource->view) {
         return;
@@ -458,6 +493,78 @@ void SheetWriter::UpdateView(pugi::xml_node root) {
                                : CellName(s.firstRow, s.firstColumn) + ":" + CellName(s.lastRow, s.lastColumn));
 }
 
+void SheetWriter::UpdatePane(pugi::xml_node view, const std::string& prefix) {
+    pugi::xml_node pane = Child(view, "pane");
+    const int32_t rows = m_sheet.SplitRow();
+    const int32_t columns = m_sheet.SplitColumn();
+    if (rows == 0 && columns == 0) {
+        // A split that is not frozen is no frozen pane: it stays as it was.
+        if (pane && std::string_view(Attr(pane, "state").value()).starts_with("frozen")) {
+            view.remove_child(pane);
+            for (pugi::xml_node n = Child(view, "selection"); n;) {
+                const pugi::xml_node next = n.next_sibling();
+                if (Is(n, "selection") && n.attribute("pane")) {
+                    view.remove_child(n);
+                }
+                n = next;
+            }
+        }
+        return;
+    }
+    if (!pane) {
+        pane = view.prepend_child((prefix + "pane").c_str());
+    }
+    const std::pair<const char*, int32_t> splits[] = {{"xSplit", columns}, {"ySplit", rows}};
+    for (const auto& [name, count] : splits) {
+        if (count == 0) {
+            pane.remove_attribute(name);
+        } else {
+            SetText(pane, name, std::to_string(count));
+        }
+    }
+    SetText(pane, "topLeftCell", CellName(rows, columns));
+    SetText(pane, "activePane", rows && columns ? "bottomRight" : rows ? "bottomLeft" : "topRight");
+    SetText(pane, "state", "frozen");
+}
+
+void SheetWriter::UpdateProtection(pugi::xml_node root, const std::string& prefix) {
+    const model::SheetProtection& protection = m_sheet.Protection();
+    pugi::xml_node node = Child(root, "sheetProtection");
+    if (!protection.on) {
+        if (node) {
+            root.remove_child(node);
+        }
+        return;
+    }
+    if (!node) {
+        node = InsertChild(root, prefix + "sheetProtection",
+                           {"protectedRanges", "scenarios", "autoFilter", "sortState",
+                            "dataConsolidate", "customSheetViews", "mergeCells", "phoneticPr",
+                            "conditionalFormatting", "dataValidations", "hyperlinks",
+                            "printOptions", "pageMargins", "pageSetup", "headerFooter",
+                            "rowBreaks", "colBreaks", "customProperties", "cellWatches",
+                            "ignoredErrors", "smartTags", "drawing", "legacyDrawing",
+                            "legacyDrawingHF", "drawingHF", "picture", "oleObjects", "controls",
+                            "webPublishItems", "tableParts", "extLst"});
+        SetText(node, "objects", "1");
+        SetText(node, "scenarios", "1");
+    }
+    SetBool(node, "sheet", true, false);
+    // The password in the form it has: the salted hash, or the legacy one as read.
+    const model::password::SaltedHash& hash = protection.hash;
+    for (const char* name : {"algorithmName", "hashValue", "saltValue", "spinCount", "password"}) {
+        node.remove_attribute(name);
+    }
+    if (!hash.hashValue.empty()) {
+        SetText(node, "algorithmName", hash.algorithm);
+        SetText(node, "hashValue", hash.hashValue);
+        SetText(node, "saltValue", hash.saltValue);
+        SetText(node, "spinCount", std::to_string(hash.spinCount));
+    } else if (!protection.legacyHash.empty()) {
+        SetText(node, "password", protection.legacyHash);
+    }
+}
+
 std::string SheetWriter::Text(const std::string& drawingId) {
     ComputeColumns();
     pugi::xml_document part;
@@ -475,6 +582,7 @@ std::string SheetWriter::Text(const std::string& drawingId) {
         SetText(dimension, "ref", m_dimension);
     }
     UpdateView(root);
+    UpdateProtection(root, prefix);
     pugi::xml_node formatPr = Child(root, "sheetFormatPr");
     if (!formatPr) {
         formatPr = InsertChild(root, prefix + "sheetFormatPr", {"cols", "sheetData"});

@@ -2,8 +2,8 @@
 #include "xlsx/SourcePackage.hpp"
 
 #include <cstdint>
+#include <deque>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 namespace vantor::model {
@@ -14,19 +14,23 @@ namespace vantor::xlsx {
 
 class StylesWriter;
 
-// The shared strings of a save, each text once, in order of first use.
+// The shared strings of a save, each text once, in order of first use. A
+// save asks for every text cell's index, so the lookup is an open-addressed
+// table of hashes: fewer memory reads than a node-based map.
 struct SharedStrings {
     std::vector<const std::string*> texts;
-    std::unordered_map<std::string, uint32_t> index;
     uint32_t references = 0;
-    uint32_t IndexOf(const std::string& text) {
-        ++references;
-        const auto [it, fresh] = index.try_emplace(text, static_cast<uint32_t>(texts.size()));
-        if (fresh) {
-            texts.push_back(&it->first);
-        }
-        return it->second;
-    }
+    uint32_t IndexOf(const std::string& text);
+
+private:
+    void Grow();
+
+    std::deque<std::string> m_store; // the texts, at stable addresses
+    struct Slot {
+        size_t hash = 0;
+        uint32_t entry = 0; // index + 1; 0 for a free slot
+    };
+    std::vector<Slot> m_slots; // a power of two, at most half full
 };
 
 // Writes one worksheet part: the cells are written straight to text, row by
@@ -37,8 +41,6 @@ public:
     SheetWriter(const model::Worksheet& sheet, const SourceSheet* source, StylesWriter& styles,
                 SharedStrings& strings, bool date1904, bool active);
 
-    // Whether the view's "show zeros" is written, or left as the part had it.
-    void SetWriteZeros(bool write) { m_bWriteZeros = write; }
     // The part's text; `drawingId` names the relationship of the notes' drawing ("" for none).
     std::string Text(const std::string& drawingId);
     // The format record of the sheet's empty cells at the top left, the one
@@ -48,6 +50,8 @@ public:
 private:
     void ComputeColumns();
     void WriteRows(std::string& out);
+    void UpdatePane(pugi::xml_node view, const std::string& prefix);
+    void UpdateProtection(pugi::xml_node root, const std::string& prefix);
     void UpdateView(pugi::xml_node root);
     std::string ColumnsText() const;
 
@@ -57,7 +61,6 @@ private:
     SharedStrings& m_strings;
     bool m_bDate1904;
     bool m_bActive;
-    bool m_bWriteZeros = true;
     std::vector<uint32_t> m_background;    // style id of each column's empty cells
     std::vector<uint32_t> m_columnFormat;  // format record of each column's empty cells
     int32_t m_lastColumn = -1;             // the last column any cell is written in

@@ -62,8 +62,6 @@ public:
     std::vector<SourceFormat> formats;
     std::unordered_map<std::string, std::string> richStrings; // plain text -> its <si>
     std::vector<SourceSheet> sheets;
-    // "DisplayZeros" as the first sheet's view gave it.
-    bool displayZeros = true;
     // The workbook's own part, when the file had one.
     std::string extrasPart;
     const SourceSheet* SheetOf(const model::Worksheet* sheet) const {

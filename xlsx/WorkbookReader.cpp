@@ -1,6 +1,7 @@
 #include "xlsx/WorkbookReader.hpp"
 
 #include "model/Application.hpp"
+#include "model/Constants.hpp"
 #include "model/CellStore.hpp"
 #include "model/ControlKinds.hpp"
 #include "model/StyleTable.hpp"
@@ -18,6 +19,7 @@
 #include "xlsx/XmlText.hpp"
 #include "vantor/automation/Enumerations.hpp"
 
+#include <algorithm>
 #include <set>
 
 namespace vantor::xlsx {
@@ -96,6 +98,7 @@ std::shared_ptr<model::Workbook> WorkbookReader::Read() {
     ReadSettings();
     ReadSheets();
     ReadExtras();
+    ReadProtection();
 
     // Parts the model does not read go back as they came.
     std::set<std::string> read = {"[Content_Types].xml", source.workbookPart, relsPart,
@@ -127,6 +130,8 @@ void WorkbookReader::ReadSettings() {
     book.Put("Iteration", BoolAttr(calc, "iterate", false));
     book.Put("MaxIterations", static_cast<int32_t>(std::clamp<int64_t>(IntAttr(calc, "iterateCount", 100), 1, 32767)));
     book.Put("MaxChange", std::max(0.0, DoubleAttr(calc, "iterateDelta", 0.001)));
+    // Read before the sheets are, so nothing is rounded: the file's numbers are as kept.
+    m_pBook->SetPrecisionAsDisplayed(!BoolAttr(calc, "fullPrecision", true));
     const pugi::xml_node view = Child(Child(root, "bookViews"), "workbookView");
     book.Put("DisplayHorizontalScrollBar", BoolAttr(view, "showHorizontalScroll", true));
     book.Put("DisplayVerticalScrollBar", BoolAttr(view, "showVerticalScroll", true));
@@ -191,7 +196,7 @@ void WorkbookReader::ReadSheets() {
     const bool date1904 = m_pBook->Date1904();
     const int64_t activeTab = IntAttr(Child(Child(root, "bookViews"), "workbookView"), "activeTab", 0);
     int64_t tab = 0;
-    bool firstZeros = true;
+    std::vector<std::shared_ptr<model::Worksheet>> hidden;
     for (pugi::xml_node entry : Child(root, "sheets").children()) {
         if (!Is(entry, "sheet")) {
             continue;
@@ -225,15 +230,22 @@ void WorkbookReader::ReadSheets() {
         if (index == activeTab) {
             m_pBook->ActivateSheet(sheet);
         }
+        if (std::string_view(Attr(entry, "state").value()) == "hidden" ||
+            std::string_view(Attr(entry, "state").value()) == "veryHidden") {
+            hidden.push_back(sheet);
+        }
 
         const pugi::xml_node sheetRoot = kept.part->document_element();
         const pugi::xml_node view = Child(Child(sheetRoot, "sheetViews"), "sheetView");
         sheet->SetDisplayGridlines(BoolAttr(view, "showGridLines", true));
         sheet->SetDisplayHeadings(BoolAttr(view, "showRowColHeaders", true));
-        if (firstZeros) {
-            source.displayZeros = BoolAttr(view, "showZeros", true);
-            ObjectRef(m_pBook).Put("DisplayZeros", source.displayZeros);
-            firstZeros = false;
+        sheet->SetDisplayZeros(BoolAttr(view, "showZeros", true));
+        const pugi::xml_node pane = Child(view, "pane");
+        if (std::string_view(Attr(pane, "state").value()).starts_with("frozen")) {
+            sheet->SetSplitRow(static_cast<int32_t>(
+                std::clamp<int64_t>(IntAttr(pane, "ySplit", 0), 0, model::constants::kRowCount - 1)));
+            sheet->SetSplitColumn(static_cast<int32_t>(
+                std::clamp<int64_t>(IntAttr(pane, "xSplit", 0), 0, model::constants::kColumnCount - 1)));
         }
         if (!BoolAttr(view, "defaultGridColor", true)) {
             const uint32_t color = codes::ColorOfIndexed(IntAttr(view, "colorId", 64));
@@ -290,6 +302,34 @@ void WorkbookReader::ReadSheets() {
     }
     if (m_pBook->Sheets().empty()) {
         Refuse(m_strPath, source.workbookPart, "the workbook has no worksheet");
+    }
+    // Once every sheet is there: a file hiding them all keeps the last visible.
+    for (const auto& sheet : hidden) {
+        if (hidden.size() < m_pBook->Sheets().size() || sheet != hidden.back()) {
+            sheet->SetVisible(false);
+        }
+    }
+}
+
+void WorkbookReader::ReadProtection() {
+    // Last, since a protected sheet refuses the reader's own writes to its cells.
+    for (const SourceSheet& kept : m_pSource->sheets) {
+        const pugi::xml_node p = Child(kept.part->document_element(), "sheetProtection");
+        if (!BoolAttr(p, "sheet", false)) {
+            continue;
+        }
+        model::SheetProtection protection;
+        protection.on = true;
+        if (Attr(p, "hashValue")) {
+            protection.hash.algorithm = Attr(p, "algorithmName").value();
+            protection.hash.hashValue = Attr(p, "hashValue").value();
+            protection.hash.saltValue = Attr(p, "saltValue").value();
+            protection.hash.spinCount = static_cast<int32_t>(
+                std::clamp<int64_t>(IntAttr(p, "spinCount", 0), 0, 10000000));
+        } else {
+            protection.legacyHash = Attr(p, "password").value();
+        }
+        m_pBook->Sheet(kept.sheet->Name())->SetProtection(protection);
     }
 }
 

@@ -25,6 +25,7 @@ private:
     void ReadSettings();
     void ReadSheets();
     void ReadExtras();
+    void ReadProtection();
 
     std::shared_ptr<model::Application> m_pApp;
     std::string m_strPath;

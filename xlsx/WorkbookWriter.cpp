@@ -252,7 +252,6 @@ void WorkbookWriter::Write(const std::string& path) {
             }
         }
         SheetWriter writer(*sheet, kept, styles, strings, m_book.Date1904(), sheet == m_book.ActiveSheet());
-        writer.SetWriteZeros(!source || book.Get("DisplayZeros").ToBool() != source->displayZeros);
         parts.emplace_back(part, writer.Text(drawingId));
         written.emplace_back(part, std::string(kTypePrefix) + "worksheet+xml");
         if (rels.document_element().first_child()) {
@@ -402,6 +401,12 @@ void WorkbookWriter::Write(const std::string& path) {
             } else if (Attr(entry, "name").value() != sheets[i]->Name()) {
                 SetText(entry, "name", sheets[i]->Name());
             }
+            // A very hidden sheet the model reads as hidden stays very hidden.
+            if (sheets[i]->Visible()) {
+                entry.remove_attribute("state");
+            } else if (std::string_view(Attr(entry, "state").value()) != "veryHidden") {
+                SetText(entry, "state", "hidden");
+            }
             if (sheets[i] == m_book.ActiveSheet()) {
                 int64_t tab = 0;
                 for (pugi::xml_node n : sheetList.children()) {
@@ -433,6 +438,7 @@ void WorkbookWriter::Write(const std::string& path) {
             SetText(calc, "calcMode", manual ? "manual" : "auto");
         }
         SetBool(calc, "iterate", book.Get("Iteration").ToBool(), false);
+        SetBool(calc, "fullPrecision", !m_book.PrecisionAsDisplayed(), true);
         if (IntAttr(calc, "iterateCount", 100) != book.Get("MaxIterations").ToLong()) {
             SetText(calc, "iterateCount", std::to_string(book.Get("MaxIterations").ToLong()));
         }

@@ -104,6 +104,9 @@ void FormatCode::AppendFormatted(std::string& out, const FormatValue& value, int
     case FormatValue::Kind::Boolean:
         out += value.GetBoolean() ? "TRUE" : "FALSE";
         return;
+    case FormatValue::Kind::Error:
+        out += value.GetText();
+        return;
     case FormatValue::Kind::Text:
         AppendText(target, value.GetText());
         break;

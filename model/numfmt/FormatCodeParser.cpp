@@ -131,6 +131,13 @@ int FormatCodeParser::CharLengthAt(std::size_t offset) const {
     return static_cast<std::size_t>(length) <= rest ? length : static_cast<int>(rest);
 }
 
+int FormatCodeParser::CharsFrom(std::size_t offset) const {
+    int count = 0;
+    for (std::size_t i = offset; i < m_code.size(); ++i)
+        count += (static_cast<unsigned char>(m_code[i]) & 0xC0) != 0x80 ? 1 : 0;
+    return count;
+}
+
 void FormatCodeParser::Advance() {
     m_offset += static_cast<std::size_t>(CharLengthAt(m_offset));
     ++m_position;
@@ -194,9 +201,14 @@ bool FormatCodeParser::ReadToken(FormatSection& section) {
     std::vector<FormatToken>& tokens = section.m_tokens;
     switch (c) {
     case '"':
-        return ReadQuoted(section);
     case '[':
-        return ReadBracket(section);
+        // A bad quote or bracket is wrong as a whole: the error spans it, or
+        // the rest of the code when it is not closed.
+        if (c == '"' ? ReadQuoted(section) : ReadBracket(section))
+            return true;
+        m_error = FormatError(m_error.Description(), position,
+                              m_position > position ? m_position - position : CharsFrom(m_offset));
+        return false;
     case ']':
         return Fail("Unbalanced bracket ']'", position);
     case '\\':

@@ -21,6 +21,8 @@ public:
 
 private:
     bool Fail(std::string_view what, int position, std::string_view detail = {});
+    // The number of characters from a byte offset to the end of the code.
+    int CharsFrom(std::size_t offset) const;
     int CharLengthAt(std::size_t offset) const;
     void Advance();
     std::string_view CurrentChar() const;

@@ -8,7 +8,7 @@ namespace vantor::numfmt {
 // argument and the caller keeps the text alive for the call.
 class FormatValue {
 public:
-    enum class Kind { Empty, Number, Date, Boolean, Text };
+    enum class Kind { Empty, Number, Date, Boolean, Text, Error };
 
     FormatValue() = default;
 
@@ -21,6 +21,8 @@ public:
         return FormatValue(Kind::Boolean, value ? 1.0 : 0.0, {});
     }
     static FormatValue Text(std::string_view text) { return FormatValue(Kind::Text, 0.0, text); }
+    // An error value, by its name ("#DIV/0!"): every code shows the name as it stands.
+    static FormatValue Error(std::string_view name) { return FormatValue(Kind::Error, 0.0, name); }
 
     Kind GetKind() const { return m_kind; }
     double GetNumber() const { return m_number; }

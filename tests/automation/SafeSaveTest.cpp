@@ -1,5 +1,6 @@
 #include "vantor/automation/AutomationError.hpp"
 #include "vantor/automation/SafeSave.hpp"
+#include "tests/support/Files.hpp"
 
 #include <gtest/gtest.h>
 
@@ -14,31 +15,14 @@
 #include <sstream>
 
 using namespace vantor;
+using namespace vantor::test;
 namespace fs = std::filesystem;
 
 namespace {
 
-std::string ReadText(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-void WriteText(const fs::path& file, const std::string& text) { std::ofstream(file, std::ios::binary) << text; }
-
 // A writer that puts `text` into the temporary file.
 std::function<void(const std::string&)> Writes(const std::string& text) {
     return [text](const std::string& tempPath) { WriteText(tempPath, text); };
-}
-
-std::vector<std::string> FileNames(const fs::path& folder) {
-    std::vector<std::string> names;
-    for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
-        names.push_back(entry.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
 }
 
 struct stat StatOf(const fs::path& file) {
@@ -57,21 +41,9 @@ AutomationError SaveError(const fs::path& file, const std::function<void(const s
     return AutomationError(0, "");
 }
 
-class SafeSaveTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "vantor-save-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        m_folder = pattern;
-    }
-    void TearDown() override { fs::remove_all(m_folder); }
-
-    fs::path m_folder;
-};
-
-using SafeSaveFiles = SafeSaveTest;
-using SafeSaveRefusals = SafeSaveTest;
-using SafeSaveOwners = SafeSaveTest;
+using SafeSaveFiles = FolderTest;
+using SafeSaveRefusals = FolderTest;
+using SafeSaveOwners = FolderTest;
 
 } // namespace
 

@@ -1,3 +1,6 @@
+#include "model/Application.hpp"
+#include "model/Workbook.hpp"
+#include "model/Worksheet.hpp"
 #include "tests/dialogs/RecordingSite.hpp"
 #include "tests/support/ErrorOf.hpp"
 #include "tests/support/PageHarness.hpp"
@@ -25,19 +28,38 @@ TEST(CellStyles, OkAndCloseEndTheDialogOnceEach) {
     EXPECT_EQ(site->answers.back(), Variant(int32_t{0}));
 }
 
-TEST(SheetChoice, ListsThreeFixedSheetsAndEndsOnOkOrCancel) {
+TEST(SheetChoice, ListsTheWorkbooksSheetsAndAnswersTheChosenName) {
     PageHarness h;
-    SheetChoice dialog;
-    ASSERT_EQ(dialog.lstSheets->ListCount(), 3);
-    EXPECT_EQ(dialog.lstSheets->List(0), "Sheet1");
-    EXPECT_EQ(dialog.lstSheets->List(2), "Sheet3");
-    EXPECT_EQ(dialog.lstSheets->ItemData(1), 0);
+    auto app = model::Application::Create(std::vector<std::string>{"Sans"});
+    auto book = app->AddWorkbook("Book1");
+    book->AddSheet("Data");
+    book->ActivateSheet(book->Sheet(2));
+    book->Sheet(1)->SetVisible(false);
     auto site = std::make_shared<RecordingSite>();
+    SheetChoice dialog;
     dialog.SetSite(site);
+    dialog.SetParam(Variant(ObjectRef(book)));
+    ASSERT_EQ(dialog.lstSheets->ListCount(), 4);
+    EXPECT_EQ(dialog.lstSheets->List(1), std::string("Sheet2") + SheetChoice::HiddenMark);
+    EXPECT_EQ(dialog.lstSheets->List(3), "Data");
+    EXPECT_EQ(dialog.lstSheets->ListIndex(), 2) << "the active sheet is chosen first";
+    EXPECT_EQ(dialog.picPreview->Sheet().Get("Name"), Variant("Sheet3"));
+    dialog.lstSheets->UserSelect(3);
+    ControlDescription shown([](const Variant& v) { return v.Describe(); });
+    dialog.picPreview->Describe(shown);
+    EXPECT_NE(shown.Text().find("sheet="), std::string::npos);
+    EXPECT_NE(shown.Text().find("Data"), std::string::npos);
     dialog.cmdOK->UserClick();
-    SheetChoice other;
-    other.SetSite(site);
-    other.cmdCancel->UserClick();
-    EXPECT_EQ(site->results,
-              (std::vector<int32_t>{DialogSite::ResultOk, DialogSite::ResultCancel}));
+    EXPECT_EQ(site->results, std::vector<int32_t>{DialogSite::ResultOk});
+    EXPECT_EQ(site->answers.at(0), Variant("Data"));
+
+    // Without a workbook: nothing listed, OK and Cancel answer Long 0.
+    for (const bool ok : {true, false}) {
+        SheetChoice other;
+        other.SetSite(site);
+        EXPECT_EQ(other.lstSheets->ListCount(), 0);
+        (ok ? other.cmdOK : other.cmdCancel)->UserClick();
+        EXPECT_EQ(site->results.back(), ok ? DialogSite::ResultOk : DialogSite::ResultCancel);
+        EXPECT_EQ(site->answers.back(), Variant(int32_t{0}));
+    }
 }

@@ -1,3 +1,4 @@
+#include "tests/support/Files.hpp"
 #include "tests/support/PageHarness.hpp"
 #include "vantor/framework/GlobalFunction.hpp"
 
@@ -11,16 +12,8 @@
 
 using namespace vantor;
 using vantor::test::PageHarness;
+using vantor::test::ReadText;
 namespace fs = std::filesystem;
-
-namespace {
-
-std::string ReadText(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-} // namespace
 
 TEST(WriteLogSafety, ANewLogIsPrivateAndAnExistingOneKeepsItsMode) {
     PageHarness h;

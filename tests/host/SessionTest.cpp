@@ -337,6 +337,8 @@ dialog Options
 user nbeSheetCount value 5
 tab AppMisc
 user DefaultBookName type "Ledger %1"
+user BackupBeforeSave click
+user BakFilePath type ""
 ok
 user BakFilePath type "/tmp/backup"
 ok
@@ -366,7 +368,7 @@ log
              // Both selected sheets lost their gridlines.
              "sheet DisplayGridlines = False\nsheet DisplayGridlines = False\n",
              "book DisplayZeros = False\n",
-             // The options dialog refuses an empty backup folder, then applies.
+             // The options dialog refuses an emptied backup folder, then applies.
              "icon=64\nrefused AppMisc 1\nok\napp SheetsInNewWorkbook = 5\n",
              "ok\napp SheetsInNewWorkbook = 7\n",
              "log: [Workbook & Worksheet Property - Apply] \n",

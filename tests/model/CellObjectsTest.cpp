@@ -210,7 +210,10 @@ TEST_F(CellObjects, FittingGrowsWithContentAndLeavesEmptyRowsAndColumnsAtTheirDe
     EXPECT_GT(big, 5 * 24.0 / 11.0);
     EXPECT_LT(big, 20.0); // the wrapped long text does not widen it
     EXPECT_TRUE(At("A1:B1").Get("ColumnWidth").IsNull());
-    // Fitting a block takes only its own rows into account.
+    // Fitting only widens: a block of narrower texts keeps what the others need.
+    At("B2").Call("AutoFitColsWidth");
+    EXPECT_EQ(At("B1").Get("ColumnWidth"), Variant(big));
+    At("B:B").Put("ColumnWidth", 1);
     At("B2").Call("AutoFitColsWidth");
     EXPECT_LT(At("B1").Get("ColumnWidth").ToDouble(), big);
     EXPECT_GT(At("B1").Get("ColumnWidth").ToDouble(), 5.0);
@@ -227,6 +230,7 @@ TEST_F(CellObjects, CellsHoldingAnEmptyTextFitLikeEmptyCells) {
     EXPECT_EQ(At("B2").Get("RowHeight"), Variant(height));
     // Beside a text, the empty one does not count either.
     At("B3").Put("Value", "abc");
+    At("B:B").Put("ColumnWidth", 1);
     At("B2:B3").Call("AutoFitColsWidth");
     EXPECT_LT(At("B2").Get("ColumnWidth").ToDouble(), width);
     EXPECT_GT(At("B2").Get("ColumnWidth").ToDouble(), 3.0);

@@ -82,6 +82,51 @@ TEST_F(NumberFormatsTest, FormatsTheSamplesOfThePage) {
     EXPECT_EQ(ref.Call("Format", "0.00", Variant(true)), Variant("TRUE"));
     EXPECT_TRUE(ref.Call("Format", "0.00", Variant::Null()).IsNull());
     EXPECT_EQ(ref.Call("Item", "0.00%").Call("Format", Variant(0.1234)), Variant("12.34%"));
+    // A time alone is day 0 in both counts of days: not a day before 1900.
+    const Variant timeAlone = Variant::Date(Variant("18:56:00").ToDate());
+    EXPECT_EQ(ref.Call("Format", "h:mm:ss", timeAlone), Variant("18:56:00"));
+    EXPECT_EQ(ref.Call("Format", "General", timeAlone), Variant("0.788888889"));
+    EXPECT_EQ(ref.Call("Format", "yyyy-mm-dd", Variant::Date(Variant("1900-01-01").ToDate())), Variant("1900-01-01"));
+}
+
+TEST_F(NumberFormatsTest, ErrorValuesShowTheirNamesWhateverTheCode) {
+    const std::pair<int32_t, const char*> errors[] = {{2000, "#NULL!"}, {2007, "#DIV/0!"}, {2015, "#VALUE!"},
+                                                      {2023, "#REF!"},  {2029, "#NAME?"},  {2036, "#NUM!"},
+                                                      {2042, "#N/A"}};
+    for (const auto& [code, name] : errors) {
+        for (const char* format : {"", "0.00", "yyyy-mm-dd", "@", "0.0;[Red]-0.0"}) {
+            EXPECT_EQ(ref.Call("Format", format, Variant::Error(code)), Variant(name)) << code << " " << format;
+        }
+    }
+}
+
+TEST_F(NumberFormatsTest, CheckSaysWhatIsWrongWithACodeAndWhereWithoutAddingIt) {
+    const size_t count = ref.Enumerate().size();
+    for (const char* good : {"", "General", "0.00;[Red]-0.00", "yyyy-mm-dd"}) {
+        EXPECT_TRUE(ref.Call("Check", good).IsEmpty()) << good;
+    }
+    struct Case {
+        std::string code;
+        int32_t start;
+        int32_t length;
+    };
+    const Case bad[] = {
+        {"0.00\"abc", 5, 4},           // an open quote: to the end
+        {"0.00 [Purple]", 6, 8},       // an unknown colour: the whole bracket
+        {"0.0[Red", 4, 4},             // an open bracket: to the end
+        {"0;0;0;0;0", 8, 1},           // a fifth section
+        {"yyyy 0.00", 6, 1},           // a date code mixed with number codes
+        {std::string(300, '0'), 256, 1}, // longer than cells take
+    };
+    for (const Case& c : bad) {
+        const Variant problem = ref.Call("Check", c.code);
+        ASSERT_TRUE(problem.IsObject()) << c.code;
+        EXPECT_EQ(problem.Get("Start"), Variant(c.start)) << c.code;
+        EXPECT_EQ(problem.Get("Length"), Variant(c.length)) << c.code;
+        EXPECT_NE(problem.Get("Description").ToString().find("position " + std::to_string(c.start)), std::string::npos)
+            << problem.Get("Description").ToString();
+    }
+    EXPECT_EQ(ref.Enumerate().size(), count);
 }
 
 TEST_F(NumberFormatsTest, TheApplicationHoldsThemAndCellsRefuseWhatTheyRefuse) {

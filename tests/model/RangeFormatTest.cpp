@@ -144,8 +144,7 @@ TEST_F(RangeFormat, RefusedValuesRaiseWithADescriptionAndLeaveNothingStaged) {
                              {range, "VerticalAlignment", {1}},
                              {range, "ApplyCache", {-1, huge, negative}},
                              {range, "NumberFormat", {std::string(256, '0')}},
-                             {font, "Size", {0, 410}},
-                             {font, "Name", {"   "}},
+                             {font, "Size", {0, 410}}, {font, "Name", {"   "}},
                              {font, "color", {16777216, -1}},
                              // The font has no "no colour" (-4142), unlike a line or a fill.
                              {font, "ColorIndex", {0, 57, -4142, huge, negative}},
@@ -153,8 +152,7 @@ TEST_F(RangeFormat, RefusedValuesRaiseWithADescriptionAndLeaveNothingStaged) {
                              {interior, "Pattern", {99, huge, negative}},
                              {interior, "ColorIndex", {huge, negative}},
                              {interior, "PatternColorIndex", {huge, negative}},
-                             {border, "LineStyle", {2}},
-                             {border, "Weight", {3, huge, negative}},
+                             {border, "LineStyle", {2}}, {border, "Weight", {3, huge, negative}},
                              {border, "ColorIndex", {huge, negative}}}) {
         for (const Variant& value : r.values) {
             const auto put = [&] { r.object.Put(r.name, value); };

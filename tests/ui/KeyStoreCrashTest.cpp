@@ -1,4 +1,5 @@
 #include "vantor/ui/KeyStore.hpp"
+#include "tests/support/Files.hpp"
 
 #include <gtest/gtest.h>
 
@@ -87,12 +88,8 @@ TEST(KeyStoreCrash, ASaveKilledAtRandomPointsLeavesTheOldOrTheNewFileWholeAndNoT
         leftBehind += files > 2 ? 1 : 0;
 
         SaveGeneration(store, "after " + std::to_string(round));
-        std::vector<std::string> names;
-        for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
-            names.push_back(entry.path().filename().string());
-        }
-        std::sort(names.begin(), names.end());
-        ASSERT_EQ(names, (std::vector<std::string>{"registry.reg", "registry.reg.lock"})) << "round " << round;
+        ASSERT_EQ(test::FileNames(folder), (std::vector<std::string>{"registry.reg", "registry.reg.lock"}))
+            << "round " << round;
     }
     // Otherwise the kills never met a save under way and the test proved nothing.
     EXPECT_GT(leftBehind, 0);

@@ -1,5 +1,6 @@
 #include "vantor/automation/AutomationError.hpp"
 #include "vantor/ui/KeyStore.hpp"
+#include "tests/support/Files.hpp"
 
 #include <gtest/gtest.h>
 
@@ -12,23 +13,13 @@
 #include <sstream>
 
 using namespace vantor;
+using namespace vantor::test;
 using namespace std::string_literals;
 namespace fs = std::filesystem;
 
 namespace {
 
 constexpr const char* Settings = "HKEY_CURRENT_USER\\Software\\Corvane\\Ovrin2002\\Tabo\\CFGS";
-
-std::string ReadText(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-void WriteText(const fs::path& file, const std::string& text) {
-    std::ofstream(file, std::ios::binary) << text;
-}
 
 // The error a call raises; number 0 when it raises none.
 AutomationError ErrorOf(const std::function<void()>& call) {
@@ -40,28 +31,9 @@ AutomationError ErrorOf(const std::function<void()>& call) {
     return AutomationError(0, "");
 }
 
-std::vector<std::string> FileNames(const fs::path& folder) {
-    std::vector<std::string> names;
-    for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
-        names.push_back(entry.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
-// Each test works in a fresh folder of its own.
-class KeyStoreTest : public ::testing::Test {
+class KeyStoreTest : public FolderTest {
 protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "vantor-keys-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        m_folder = pattern;
-    }
-    void TearDown() override { fs::remove_all(m_folder); }
-
     fs::path File() const { return m_folder / "registry.reg"; }
-
-    fs::path m_folder;
 };
 
 using KeyStoreValues = KeyStoreTest;
@@ -176,9 +148,12 @@ TEST_F(KeyStoreKeys, DeleteKeyTakesSubkeysButNotSiblingsSharingAPrefix) {
 TEST_F(KeyStoreFormat, ReadsHandWrittenFilesAndKeepsOtherValueKinds) {
     const std::string flag = "\"Flag\"=dword:00000001";
     const std::string blob = "\"Blob\"=hex:01,02,03,\\\r\n  04,05";
+    // Expandable strings are UTF-16LE bytes up to a NUL.
+    const std::string expandable = "\"Expand\"=hex(2):43,00,3a,00,5c,00,e4,00,\\\r\n  00,00,41,00\r\n"
+                                   "\"Odd\"=hex(2):43,00,3\r\n";
     const std::string head = "REGEDIT4\r\n\r\n; exported by hand\r\n"
                              "[HKEY_CURRENT_USER\\Software\\Corvane\\Ovrin2002\\Tabo\\CFGS]\r\n" +
-                             flag + "\r\n" + blob + "\r\n\"Book.BackupPath\" = \"D:\\\\Backup\"\r\n@=\"x\"\r\n";
+                             flag + "\r\n" + blob + "\r\n" + expandable + "\"Book.BackupPath\" = \"D:\\\\Backup\"\r\n@=\"x\"\r\n";
     WriteText(File(), head);
     const KeyStore store(File());
     EXPECT_TRUE(store.KeyExists("HKEY_CURRENT_USER\\Software\\Corvane")) << "parents exist through their subkeys";
@@ -186,7 +161,9 @@ TEST_F(KeyStoreFormat, ReadsHandWrittenFilesAndKeepsOtherValueKinds) {
     EXPECT_EQ(key.QueryString("Book.BackupPath"), "D:\\Backup");
     EXPECT_EQ(key.QueryString("Flag"), std::nullopt);
     EXPECT_EQ(key.QueryString("Blob"), std::nullopt);
-    EXPECT_EQ(key.ValueNames(), (std::vector<std::string>{"Flag", "Blob", "Book.BackupPath", ""}));
+    EXPECT_EQ(key.QueryString("Expand"), "C:\\\u00e4");
+    EXPECT_EQ(key.QueryString("Odd"), std::nullopt);
+    EXPECT_EQ(key.ValueNames(), (std::vector<std::string>{"Flag", "Blob", "Expand", "Odd", "Book.BackupPath", ""}));
 
     key.SetString("App.DefaultBookName", "Book %1");
     EXPECT_EQ(ReadText(File()), head + "\"App.DefaultBookName\"=\"Book %1\"\r\n");
@@ -263,13 +240,10 @@ TEST_F(KeyStoreFormat, AMalformedLineIsReportedWithItsNumberAndCarriedThrough) {
         std::string what;
     };
     const std::vector<Case> cases = {
-        {"\"Name\"=\"open", "unterminated quote"},
-        {"\"Name\"=\"bad \\n escape\"", "bad escape"},
-        {"Name=value", "unexpected text"},
-        {"\"Name\"", "expected ="},
+        {"\"Name\"=\"open", "unterminated quote"}, {"\"Name\"=\"bad \\n escape\"", "bad escape"},
+        {"Name=value", "unexpected text"}, {"\"Name\"", "expected ="},
         {"\"Name\"=\"a\" trailing", "after the value"},
-        {"[HKEY_CURRENT_USER\\Software", "no closing ]"},
-        {"[Software\\Corvane]", "root key"},
+        {"[HKEY_CURRENT_USER\\Software", "no closing ]"}, {"[Software\\Corvane]", "root key"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.line);

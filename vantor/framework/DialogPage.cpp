@@ -30,7 +30,7 @@ int32_t DialogPage::GetCaption(std::string& strCaption) noexcept {
     return 0;
 }
 
-void DialogPage::EndDialog(int32_t result) noexcept {
+void DialogPage::EndDialog(int32_t result, Variant answer) noexcept {
     if (m_bEnded) {
         return;
     }
@@ -39,7 +39,6 @@ void DialogPage::EndDialog(int32_t result) noexcept {
         if (m_stSite == nullptr) {
             throw AutomationError(err::ObjectNotSet);
         }
-        Variant answer(int32_t{0});
         m_stSite->EndDialog(result, answer);
         m_bEnded = true;
     });

@@ -27,10 +27,10 @@ public:
 protected:
     DialogPage(std::string caption, Rect size);
 
-    // Ends the dialog with -1 (OK) or -2 (Cancel) and the answer Long 0. Once
-    // ended, further clicks (a double click on OK) do not end it again; a
-    // failing call is skipped and logged.
-    void EndDialog(int32_t result) noexcept;
+    // Ends the dialog with -1 (OK) or -2 (Cancel) and the answer, Long 0
+    // unless the dialog gives one. Once ended, further clicks (a double click
+    // on OK) do not end it again; a failing call is skipped and logged.
+    void EndDialog(int32_t result, Variant answer = Variant(int32_t{0})) noexcept;
 
     std::shared_ptr<DialogSite> m_stSite;
     Variant m_vtParam;

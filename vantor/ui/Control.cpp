@@ -28,6 +28,13 @@ void Control::SetVisible(bool visible) {
     }
 }
 
+void Control::SetTabStop(bool tabStop) {
+    if (m_bTabStop != tabStop) {
+        m_bTabStop = tabStop;
+        Changed();
+    }
+}
+
 void Control::SetCaption(std::string caption) {
     if (m_strCaption != caption) {
         m_strCaption = std::move(caption);
@@ -127,6 +134,9 @@ const MemberTable<Control>& Control::Members() {
         t.Property(
             "Visible", [](Control& c, auto) { return Variant(c.Visible()); },
             [](Control& c, auto, const Variant& v) { c.SetVisible(v.ToBool()); });
+        t.Property(
+            "TabStop", [](Control& c, auto) { return Variant(c.TabStop()); },
+            [](Control& c, auto, const Variant& v) { c.SetTabStop(v.ToBool()); });
         t.Property(
             "Left", [](Control& c, auto) { return Variant(c.Position().left); },
             [](Control& c, auto, const Variant& v) {

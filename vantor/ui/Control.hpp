@@ -68,6 +68,10 @@ public:
     void SetVisible(bool visible);
     const std::string& Caption() const { return m_strCaption; }
     void SetCaption(std::string caption);
+    // Whether Tab stops at the control; a control that is no tab stop still
+    // takes the focus by a click.
+    bool TabStop() const { return m_bTabStop; }
+    void SetTabStop(bool tabStop);
 
     // Event handlers, called in the order they were connected.
     void On(int event, EventHandler handler);
@@ -128,6 +132,7 @@ private:
     std::string m_strContainer;
     bool m_bEnabled = true;
     bool m_bVisible = true;
+    bool m_bTabStop = true;
     std::string m_strCaption;
     Variant m_vtSaved;
     std::vector<std::pair<int, EventHandler>> m_handlers;

@@ -3,8 +3,11 @@
 #include "vantor/automation/AutomationError.hpp"
 #include "vantor/automation/TextFunctions.hpp"
 
+#include <unicode/unistr.h>
+
 #include <algorithm>
 #include <array>
+#include <cctype>
 
 namespace vantor {
 
@@ -147,8 +150,53 @@ ValueLineParts ParseValueLine(std::string_view line) {
             throw LineProblem{"unexpected text after the value"};
         }
         parts.isString = true;
+    } else {
+        parts.value = {pos, line.size() - pos};
     }
     return parts;
+}
+
+// The text of an expandable string ("hex(2):41,00,42,00,00,00", UTF-16LE
+// bytes, possibly over continuation lines), up to its terminating NUL;
+// nothing when the data is of another kind or malformed.
+std::optional<std::string> ExpandableText(std::string_view data) {
+    constexpr std::string_view Prefix = "hex(2):";
+    if (data.size() < Prefix.size() || !EqualsIgnoreCase(data.substr(0, Prefix.size()), Prefix)) {
+        return std::nullopt;
+    }
+    std::u16string units;
+    std::string bytes;
+    std::string digits;
+    for (const char c : data.substr(Prefix.size())) {
+        if (std::isxdigit(static_cast<unsigned char>(c))) {
+            digits += c;
+        } else if (c == ',') {
+            if (digits.size() != 2) {
+                return std::nullopt;
+            }
+            bytes += static_cast<char>(std::stoi(digits, nullptr, 16));
+            digits.clear();
+        } else if (!IsBlank(c) && c != '\\' && c != '\r' && c != '\n') {
+            return std::nullopt;
+        }
+    }
+    if (!digits.empty()) {
+        if (digits.size() != 2) {
+            return std::nullopt;
+        }
+        bytes += static_cast<char>(std::stoi(digits, nullptr, 16));
+    }
+    for (size_t i = 0; i + 1 < bytes.size(); i += 2) {
+        const auto unit = static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
+                                                (static_cast<unsigned char>(bytes[i + 1]) << 8));
+        if (unit == 0) {
+            break;
+        }
+        units += unit;
+    }
+    std::string text;
+    icu::UnicodeString(units.data(), static_cast<int32_t>(units.size())).toUTF8String(text);
+    return text;
 }
 
 std::string Quote(std::string_view text) {
@@ -367,7 +415,7 @@ std::optional<std::string> RegFile::QueryString(std::string_view key, std::strin
     }
     const Entry& entry = m_sections[found->section].entries[found->entry];
     if (!entry.isString) {
-        return std::nullopt;
+        return ExpandableText(Line(entry).substr(entry.value.at, entry.value.size));
     }
     return Unescape(Line(entry).substr(entry.value.at, entry.value.size));
 }

@@ -45,7 +45,8 @@ public:
     // Names of the direct subkeys, in file order.
     std::vector<std::string> SubkeyNames(std::string_view path) const;
 
-    // The text of a string value; nothing when it is missing or of another kind.
+    // The text of a string value or of an expandable string (hex(2), decoded);
+    // nothing when it is missing, of another kind or malformed.
     // The empty name is the key's default value.
     std::optional<std::string> QueryString(std::string_view key, std::string_view name) const;
     // Sets a string value, creating the key when needed; replaces a value of another kind.
@@ -75,7 +76,7 @@ private:
         bool asciiName = false;
         bool escapedName = false;
         Span name;  // empty for the default value "@"
-        Span value; // set for string values
+        Span value; // a string's quoted text; the data of another kind
     };
     static constexpr uint32_t NotOwned = UINT32_MAX;
     // A key's header line and the lines up to the next header. The first

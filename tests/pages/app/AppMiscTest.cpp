@@ -1,9 +1,11 @@
 #include "vantor/pages/app/AppMisc.hpp"
 #include "tests/pages/app/RegistryFile.hpp"
+#include "tests/support/Files.hpp"
 #include "tests/support/PageHarness.hpp"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 
 #include <sys/stat.h>
@@ -31,50 +33,64 @@ struct Fixture {
 
 } // namespace
 
-TEST(AppMisc, WithoutTheKeyShowsDefaultsAndAnEmptyFolderThenStoresWhatTheUserEntered) {
+TEST(AppMisc, WithoutTheKeyShowsDefaultsThatConfirmAsTheyStandAndStoresOnlyEdits) {
     Fixture f;
+    ::setenv("XDG_DATA_HOME", "/data/ann", 1);
+    const std::string folder = SettingsStore::DefaultBackupPath();
     AppMisc page;
     page.SetSite(f.site);
     EXPECT_EQ(page.DefaultBookName->Text(), "Book %1");
     EXPECT_EQ(page.DefaultSheetName->Text(), "Sheet%1");
     EXPECT_EQ(page.BackupBeforeSave->Value(), 0);
-    EXPECT_EQ(page.BakFilePath->Text(), "");
+    EXPECT_EQ(page.BakFilePath->Text(), "/data/ann/vantor/backup");
+    // Backups are off: the folder and its button wait for the box.
+    EXPECT_FALSE(page.BakFilePath->Enabled());
+    EXPECT_FALSE(page.Command1->Enabled());
+    EXPECT_EQ(page.ValidateData(), 0);
+    EXPECT_EQ(page.OnApply(), 0);
+    EXPECT_FALSE(f.reg.HasKey()) << "defaults left alone are not stored";
+    EXPECT_FALSE(std::filesystem::exists(folder)) << "the folder is made only when a backup needs it";
 
+    page.BackupBeforeSave->UserClick();
+    EXPECT_TRUE(page.BakFilePath->Enabled());
+    EXPECT_TRUE(page.Command1->Enabled());
+    page.BakFilePath->UserType(""); // an emptied folder is refused
     EXPECT_EQ(page.ValidateData(), 1);
-    ASSERT_EQ(f.h.env.Messages().size(), 1u);
-    EXPECT_EQ(f.h.env.Messages()[0].prompt, AppMisc::NoBackupFolder);
+    EXPECT_EQ(f.Prompts(), (Lines{AppMisc::NoBackupFolder}));
     EXPECT_EQ(f.h.env.Messages()[0].buttons, msgbox::OkOnly | msgbox::Information);
 
     page.BakFilePath->UserType("/var/backup");
     EXPECT_EQ(page.ValidateData(), 0);
     EXPECT_EQ(page.OnApply(), 0);
-    // Confirmed settings are stored even where the key did not exist yet;
-    // the defaults the user left alone read the same without being stored.
     EXPECT_EQ(f.reg.Read("Book.BackupPath"), "/var/backup");
+    EXPECT_EQ(f.reg.Read("Book.BackupBeforeSave"), "True");
     EXPECT_EQ(f.reg.Read("App.DefaultBookName"), std::nullopt);
-    EXPECT_EQ(f.reg.Read("Book.BackupBeforeSave"), std::nullopt);
     AppMisc again;
     EXPECT_EQ(again.DefaultBookName->Text(), "Book %1");
-    EXPECT_EQ(again.BackupBeforeSave->Value(), 0);
+    EXPECT_EQ(again.BackupBeforeSave->Value(), 1);
     EXPECT_EQ(again.BakFilePath->Text(), "/var/backup");
+    ::unsetenv("XDG_DATA_HOME");
 }
 
-TEST(AppMisc, ReadsStoredValuesAndTheFolderDefault) {
+TEST(AppMisc, ValuesOfAnotherKindShowTheDefaultAndStayUntilTheUserChangesThem) {
     Fixture f;
     f.reg.Store("App.DefaultBookName", "Workbook %1");
-    f.reg.Store("Book.BackupBeforeSave", "TRUE");
+    {
+        std::ofstream out(f.reg.File(), std::ios::app);
+        out << "\"Book.BackupBeforeSave\"=dword:00000001\n"
+               "\"Book.DefaultSheetName\"=hex(2):50,00,25,00,31,00,00,00\n";
+    }
     AppMisc page;
-    EXPECT_EQ(page.DefaultBookName->Text(), "Workbook %1");
-    EXPECT_EQ(page.DefaultSheetName->Text(), "Sheet%1");
-    EXPECT_EQ(page.BackupBeforeSave->Value(), 1);
-    EXPECT_EQ(page.BakFilePath->Text(), "C:\\Temp");
-    EXPECT_TRUE(page.BakFilePath->Enabled());
-
-    f.reg.Store("Book.BackupBeforeSave", "1");
-    page.OnReset();
     EXPECT_EQ(page.BackupBeforeSave->Value(), 0);
-    EXPECT_FALSE(page.BakFilePath->Enabled());
-    EXPECT_FALSE(page.Command1->Enabled());
+    EXPECT_EQ(page.DefaultSheetName->Text(), "P%1");
+    page.DefaultBookName->UserType("Book %1");
+    page.OnApply();
+    const std::string text = ReadText(f.reg.File());
+    EXPECT_NE(text.find("=dword:00000001"), std::string::npos) << text;
+    EXPECT_NE(text.find("=hex(2):50,00"), std::string::npos) << text;
+    page.BackupBeforeSave->UserClick();
+    page.OnApply();
+    EXPECT_EQ(f.reg.Read("Book.BackupBeforeSave"), "True");
 }
 
 TEST(AppMisc, ALongFolderIsReadAndSavedBackUnchanged) {
@@ -182,18 +198,14 @@ TEST(AppMisc, AnApplyWritesOnlyWhatTheUserChangedSoTwoDialogsLoseNothing) {
 TEST(AppMisc, AnApplyIsStoredWholeOrNotAtAll) {
     Fixture f;
     f.reg.Store("Book.BackupPath", "/b");
-    const std::string before = [&] {
-        std::ifstream in(f.reg.File(), std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }();
+    const std::string before = ReadText(f.reg.File());
     AppMisc page;
     page.SetSite(f.site);
     page.DefaultBookName->UserType("Ledger %1");
     page.DefaultSheetName->UserType("Tab\r%1"); // cannot be stored
     page.BackupBeforeSave->UserClick();
     EXPECT_EQ(page.OnApply(), 0);
-    std::ifstream in(f.reg.File(), std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), before);
+    EXPECT_EQ(ReadText(f.reg.File()), before);
     ASSERT_EQ(f.h.env.Messages().size(), 1u);
     EXPECT_EQ(f.h.env.Messages()[0].prompt.rfind(AppMisc::NotSaved, 0), 0u);
     EXPECT_NE(f.h.env.Messages()[0].prompt.find("Book.DefaultSheetName"), std::string::npos);
@@ -239,20 +251,14 @@ TEST(AppMisc, AStoreThatCannotBeReadShowsDefaultsAndSaysSoOncePerProcess) {
 
 TEST(AppMisc, AStoreThatCannotBeWrittenIsReportedAndLeftAlone) {
     Fixture f;
-    {
-        std::ofstream broken(f.reg.File());
-        broken << "not a registry file\n";
-    }
+    WriteText(f.reg.File(), "not a registry file\n");
     AppMisc page;
     EXPECT_EQ(page.DefaultBookName->Text(), "Book %1");
-    page.BakFilePath->UserType("/b");
+    page.DefaultSheetName->UserType("Page%1");
     EXPECT_EQ(page.OnApply(), 0);
     ASSERT_EQ(f.h.env.Messages().size(), 2u);
     EXPECT_EQ(f.h.env.Messages()[1].prompt.rfind(AppMisc::NotSaved, 0), 0u);
-    std::ifstream in(f.reg.File());
-    std::string first;
-    std::getline(in, first);
-    EXPECT_EQ(first, "not a registry file");
+    EXPECT_EQ(ReadText(f.reg.File()), "not a registry file\n");
 }
 
 TEST(AppMisc, ARefusedSaveShowsWhyAndLeavesTheStoreAsItWas) {

@@ -1,6 +1,7 @@
 #include "vantor/pages/app/AppPropDefault.hpp"
 #include "model/Application.hpp"
 #include "model/Workbook.hpp"
+#include "model/Worksheet.hpp"
 #include "tests/support/PageHarness.hpp"
 
 #include <gtest/gtest.h>
@@ -10,23 +11,38 @@ using namespace vantor::test;
 
 using Lines = std::vector<std::string>;
 
-TEST(AppPropDefault, GridlineControlsMarkModifiedButWriteNothing) {
-    PageHarness h;
+namespace {
+
+std::shared_ptr<FakeObject> App(const Variant& sheets) {
     auto app = std::make_shared<FakeObject>();
-    app->Set("SheetsInNewWorkbook", Variant(3));
+    app->Set("SheetsInNewWorkbook", sheets).Set("DefaultDisplayGridlines", Variant(false));
+    app->Set("DefaultGridlineColor", Variant(12632256)).Set("DefaultGridlineColorIndex", Variant(-4105));
+    return app;
+}
+
+} // namespace
+
+TEST(AppPropDefault, GridlineControlsWriteTheDefaultsOnlyWhenChanged) {
+    PageHarness h;
+    auto app = App(Variant(3));
     auto site = std::make_shared<FakeSite>();
     AppPropDefault page;
     page.SetSite(site);
     page.SetTargets(PageHarness::Targets(app));
     EXPECT_EQ(page.nbeSheetCount->Value(), Variant(3));
+    EXPECT_EQ(page.csxGridColor->SelColor(), ColorSelBox::Automatic);
     EXPECT_FALSE(page.csxGridColor->Enabled());
+    page.OnApply();
+    EXPECT_EQ(app->Writes(), (Lines{"Put SheetsInNewWorkbook = Null", "Put DefaultDisplayGridlines = Null"}));
+    app->ClearWrites();
     page.chkShowGrid->UserClick();
     EXPECT_TRUE(page.csxGridColor->Enabled());
     page.csxGridColor->UserPickColor(0xFF0000);
     EXPECT_EQ(site->modified, 2);
     page.OnApply();
-    EXPECT_EQ(app->Writes(), (Lines{"Put SheetsInNewWorkbook = Null"}));
-    EXPECT_EQ(h.LogLines(), (Lines{"Default Reset", "Default Apply"}));
+    EXPECT_EQ(app->Writes(), (Lines{"Put SheetsInNewWorkbook = Null", "Put DefaultDisplayGridlines = True",
+                                    "Put DefaultGridlineColor = Long(16711680)"}));
+    EXPECT_EQ(h.LogLines(), (Lines{"Default Reset", "Default Apply", "Default Apply"}));
 }
 
 TEST(AppPropDefault, SetsTheSheetsOfNewWorkbooks) {
@@ -38,8 +54,11 @@ TEST(AppPropDefault, SetsTheSheetsOfNewWorkbooks) {
     page.nbeSheetCount->UserType("0"); // no workbook without a sheet
     EXPECT_EQ(page.nbeSheetCount->Value(), Variant(1));
     page.nbeSheetCount->UserType("5");
+    page.chkShowGrid->UserClick(); // shown at first: now hidden
     page.OnApply();
-    EXPECT_EQ(app->AddWorkbook("Book2")->Sheets().size(), 5u);
+    const auto book = app->AddWorkbook("Book2");
+    EXPECT_EQ(book->Sheets().size(), 5u);
+    EXPECT_FALSE(book->Sheets().back()->DisplayGridlines());
     EXPECT_EQ(h.LogLines(), (Lines{"Default Reset", "Default Apply"}));
 }
 
@@ -52,15 +71,13 @@ TEST(AppPropDefault, ACountTheBoxCannotShowIsKeptNotOverwritten) {
     for (const Case& c : {Case{Variant(80), Variant(80)}, Case{Variant(255), Variant(255)},
                           Case{Variant(300), Variant::Null()}}) {
         PageHarness h;
-        auto app = std::make_shared<FakeObject>();
-        app->Set("SheetsInNewWorkbook", c.stored);
+        auto app = App(c.stored);
         AppPropDefault page;
         page.SetSite(std::make_shared<FakeSite>());
         page.SetTargets(PageHarness::Targets(app));
         EXPECT_EQ(page.nbeSheetCount->Value(), c.shown) << c.stored.Describe();
-        page.chkShowGrid->UserClick();
         page.OnApply();
-        EXPECT_EQ(app->Writes(), (Lines{"Put SheetsInNewWorkbook = Null"})) << c.stored.Describe();
+        EXPECT_EQ(app->Writes().front(), "Put SheetsInNewWorkbook = Null") << c.stored.Describe();
         EXPECT_EQ(h.LogLines(), (Lines{"Default Reset", "Default Apply"}));
     }
 }

@@ -17,7 +17,10 @@ std::shared_ptr<FakeObject> CalcBook() {
     book->Set("Calculation", Variant(-4105))
         .Set("Iteration", Variant(true))
         .Set("MaxIterations", Variant(100))
-        .Set("MaxChange", Variant(0.001));
+        .Set("MaxChange", Variant(0.001))
+        .Set("DisplayZeros", Variant(true))
+        .Set("DisplayErrors", Variant(true))
+        .Set("PrecisionAsDisplayed", Variant(false));
     book->Method("Calculate");
     return book;
 }
@@ -55,8 +58,10 @@ TEST(BookPropCalc, ManualModeWithNothingChangedWritesOnlyNulls) {
     t.Load();
     EXPECT_EQ(t.page.cbxAutoRecalc->ListIndex(), 1);
     t.page.OnApply();
-    EXPECT_EQ(t.book->Writes(), (Lines{"Put Calculation = Null", "Put Iteration = Null",
-                                       "Put MaxIterations = Null", "Put MaxChange = Null"}));
+    EXPECT_EQ(t.book->Writes(),
+              (Lines{"Put Calculation = Null", "Put Iteration = Null", "Put MaxIterations = Null",
+                     "Put MaxChange = Null", "Put DisplayZeros = Null", "Put DisplayErrors = Null",
+                     "Put PrecisionAsDisplayed = Null"}));
     EXPECT_EQ(t.book->Calls("Calculate"), 0);
 }
 
@@ -80,8 +85,7 @@ TEST(BookPropCalc, AutomaticRecalculatesOnEveryApplyAndOnTheButton) {
 
 TEST(BookPropCalc, PrecisionTextIsReadByItsLeadingNumber) {
     const std::pair<const char*, const char*> cases[] = {
-        {"abc", "Put MaxChange = Double(0)"},
-        {"0.5abc", "Put MaxChange = Double(0.5)"},
+        {"abc", "Put MaxChange = Double(0)"}, {"0.5abc", "Put MaxChange = Double(0.5)"},
         {"1E-3", "Put MaxChange = Null"}, // the current 0.001: unchanged
         {"1E-4", "Put MaxChange = Double(0.0001)"},
     };
@@ -90,7 +94,7 @@ TEST(BookPropCalc, PrecisionTextIsReadByItsLeadingNumber) {
         t.Load();
         t.page.txtLoopPrecision->UserType(text);
         t.page.OnApply();
-        EXPECT_EQ(t.book->Writes().back(), write) << text;
+        EXPECT_EQ(t.book->Writes().at(4), write) << text;
         EXPECT_EQ(t.site->modified, 1);
     }
 }
@@ -106,7 +110,9 @@ TEST(BookPropCalc, ClearingIterationDisablesItsLimitsButStillWritesThem) {
     t.page.OnApply();
     EXPECT_EQ(t.book->Writes(),
               (Lines{"Put Calculation = Null", "Call Calculate()", "Put Iteration = False",
-                     "Put MaxIterations = Long(250)", "Put MaxChange = Null"}));
+                     "Put MaxIterations = Long(250)", "Put MaxChange = Null",
+                     "Put DisplayZeros = Null", "Put DisplayErrors = Null",
+                     "Put PrecisionAsDisplayed = Null"}));
     // A grey box (mixed) enables the limits.
     t.book->Set("Iteration", Variant::Null());
     t.page.OnReset();
@@ -156,8 +162,7 @@ TEST(BookPropCalc, OpeningAndConfirmingKeepsATinyMaximumChange) {
 
 TEST(BookPropCalc, IterationsAreHeldToWhatTheWorkbookTakes) {
     const std::pair<const char*, const char*> cases[] = {
-        {"50000", "Put MaxIterations = Long(32767)"},
-        {"0", "Put MaxIterations = Long(1)"},
+        {"50000", "Put MaxIterations = Long(32767)"}, {"0", "Put MaxIterations = Long(1)"},
         {"250", "Put MaxIterations = Long(250)"},
     };
     for (const auto& [typed, write] : cases) {
@@ -183,4 +188,39 @@ TEST(BookPropCalc, AMaximumChangeTheWorkbookRefusesKeepsTheDialogOpen) {
         EXPECT_EQ(t.page.ValidateData() != 0, c.refused) << c.typed;
         EXPECT_EQ(t.h.env.Messages().size(), c.refused ? 1u : 0u) << c.typed;
     }
+}
+
+TEST(BookPropCalc, DisplayBoxesBindAndPrecisionAsDisplayedIsAskedFirst) {
+    struct Case {
+        int32_t answer;
+        const char* write;
+    };
+    for (const Case& c : {Case{msgbox::Ok, "Put PrecisionAsDisplayed = True"},
+                          Case{msgbox::Cancel, ""}}) {
+        Loaded t;
+        t.book->Set("DisplayErrors", Variant::Null());
+        t.Load();
+        EXPECT_EQ(t.page.chkShowZero->Value(), 1);
+        EXPECT_EQ(t.page.chkShowError->Value(), 2);
+        t.page.chkShowZero->UserClick();
+        t.page.chkUseDisplay->UserClick();
+        EXPECT_EQ(t.site->modified, 2);
+        t.h.env.QueueAnswer(c.answer);
+        t.page.OnApply();
+        ASSERT_EQ(t.h.env.Messages().size(), 1u);
+        EXPECT_EQ(t.h.env.Messages()[0].prompt, BookPropCalc::PrecisionWarning);
+        const Lines writes = t.book->Writes();
+        EXPECT_EQ(writes.at(5), "Put DisplayZeros = False");
+        EXPECT_EQ(writes.at(6), "Put DisplayErrors = Null");
+        EXPECT_EQ(writes.size() > 7 ? writes.at(7) : "", c.write);
+    }
+}
+
+TEST(BookPropCalc, PrecisionAsDisplayedAlreadyOnIsNotAskedAgain) {
+    Loaded t;
+    t.book->Set("PrecisionAsDisplayed", Variant(true));
+    t.Load();
+    t.page.OnApply();
+    EXPECT_TRUE(t.h.env.Messages().empty());
+    EXPECT_EQ(t.book->Writes().back(), "Put PrecisionAsDisplayed = Null");
 }

@@ -30,6 +30,8 @@ TEST(BookPropGeneral, ShowsTheNameAndTheSwitches) {
     BookPropGeneral page;
     page.SetTargets(PageHarness::Targets(book));
     EXPECT_EQ(page.txtFileName->Text(), "/data/budget.xls");
+    EXPECT_FALSE(page.txtFileName->TabStop()); // display only: Tab passes it by
+    EXPECT_TRUE(page.chkHScrollBar->TabStop());
     EXPECT_EQ(page.chkHScrollBar->Value(), 1);
     EXPECT_EQ(page.chkVScrollBar->Value(), 2);
     EXPECT_EQ(page.chkSheetLabel->Value(), 1);

@@ -61,6 +61,9 @@ TEST(BookandSheetProp, ShowsWorkbookAndSheetSettings) {
     EXPECT_TRUE(t.page.optCommentMode_Both->Value());     // mode 1
     EXPECT_EQ(t.site->modified, 0);
     EXPECT_EQ(t.h.LogLines(), (Lines{ResetLine}));
+    for (const char* name : {"CompartLine3", "CompartLine4", "Label7", "Label8"}) {
+        EXPECT_NO_THROW(t.page.Control(name)) << name; // the form design's static controls
+    }
 }
 
 TEST(BookandSheetProp, ApplyingUntouchedWritesNullsTheColourAndTheCommentMode) {

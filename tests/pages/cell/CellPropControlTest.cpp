@@ -66,6 +66,9 @@ struct ControlFixture : RecordedPage<CellPropControl> {
 TEST(CellPropControlLoad, ListsKindsByCaptionAndSelectsTheCellsKindByNameAfterEveryReset) {
     ControlFixture f(Variant("DropDownList"), Variant(true));
     f.Load();
+    std::string caption;
+    f.page.GetCaption(caption);
+    EXPECT_EQ(caption, "control");
     const auto& list = *f.page.lstControl;
     ASSERT_EQ(list.ListCount(), 4);
     EXPECT_EQ(list.List(0), CellPropControl::NoneEntry);

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 using namespace vantor;
 using namespace vantor::test;
 namespace nf = vantor::numberformat;
@@ -364,4 +366,73 @@ TEST(CellPropFormatModel, ATypedCodeIsWrittenAsTypedEvenWhenItsCategoryBuildsCod
         EXPECT_EQ(added.page.FormatCode(), c.typed);
         EXPECT_EQ(added.Applied(), c.typed);
     }
+}
+
+namespace {
+
+// One cell of the embedded model holding `value`, with the page over it.
+struct PreviewFixture {
+    explicit PreviewFixture(const Variant& value) {
+        if (!value.IsEmpty()) {
+            m.Format("C3", "Value", value);
+        }
+        m.Open(page, "C3");
+    }
+    CellPageModel m;
+    CellPropFormat page;
+};
+
+} // namespace
+
+TEST(CellPropFormatModel, PreviewShowsTheCellsValueInEveryCategory) {
+    const Variant values[] = {Variant(1234.5),
+                              Variant("abc"),
+                              Variant::Date(Variant("2000-10-30").ToDate()),
+                              Variant::Date(Variant("18:56:00").ToDate()),
+                              Variant(true),
+                              Variant(),
+                              Variant::Error(2007)};
+    // Per category (its first entry or the code its options build), the preview
+    // of each value above. A time alone is day 0; General shows values as they are.
+    const std::map<int32_t, std::vector<std::string>> previews = {
+        {nf::General, {"1234.5", "abc", "36829", "0.788888889", "TRUE", "", "#DIV/0!"}},
+        {nf::Number, {"1234.50", "abc", "36829.00", "0.79", "TRUE", "", "#DIV/0!"}},
+        {nf::Currency, {"€1,234.50", "abc", "€36,829.00", "€0.79", "TRUE", "", "#DIV/0!"}},
+        {nf::Scientific, {"1.23E03", "abc", "3.68E04", "7.89E-01", "TRUE", "", "#DIV/0!"}},
+        {nf::Date, {"5/18/1903", "abc", "10/30/2000", "1/0/1900", "TRUE", "", "#DIV/0!"}},
+        {nf::Time, {"12:00", "abc", "0:00", "18:56", "TRUE", "", "#DIV/0!"}},
+        {nf::Percent, {"123450.00%", "abc", "3682900.00%", "78.89%", "TRUE", "", "#DIV/0!"}},
+        {nf::NumericList, {"1234 1/2", "abc", "36829    ", " 7/9", "TRUE", "", "#DIV/0!"}},
+        {nf::Text, {"1234.5", "abc", "36829", "0.788888889", "TRUE", "", "#DIV/0!"}},
+        {nf::Custom, {"1.2E+3", "abc", "36.8E+3", "788.9E-3", "TRUE", "", "#DIV/0!"}},
+    };
+    for (const nf::Category& category : nf::Categories) {
+        for (size_t i = 0; i < std::size(values); ++i) {
+            PreviewFixture f(values[i]);
+            if (category.code != nf::General) { // a General cell is previewed as loaded
+                PickCategory(f.page, category.code);
+            }
+            EXPECT_EQ(f.page.lblPreview->Caption(), previews.at(category.code)[i])
+                << category.name << " over " << values[i].Describe();
+        }
+    }
+}
+
+TEST(CellPropFormatModel, ABadCodeIsRefusedWithItsBadPartSelectedAndNothingWritten) {
+    ModelFixture f("0.00");
+    f.page.txtFormatCode->UserType("0.00\"abc");
+    EXPECT_EQ(f.page.ValidateData(), 1);
+    ASSERT_EQ(f.m.h.env.Messages().size(), 1u);
+    const std::string& prompt = f.m.h.env.Messages()[0].prompt;
+    EXPECT_TRUE(prompt.starts_with(CellPropFormat::BadCode)) << prompt;
+    EXPECT_NE(prompt.find("position 5"), std::string::npos) << prompt;
+    EXPECT_TRUE(f.page.txtFormatCode->HasFocus());
+    EXPECT_EQ(f.page.txtFormatCode->SelText(), "\"abc");
+    EXPECT_EQ(f.m.Range("A1:B2").Get("NumberFormat"), Variant("0.00"));
+
+    f.page.txtFormatCode->UserType("0.00\"abc\"");
+    EXPECT_EQ(f.page.ValidateData(), 0);
+    f.page.txtFormatCode->UserType("   "); // blanks are never added: nothing to refuse
+    EXPECT_EQ(f.page.ValidateData(), 0);
+    EXPECT_EQ(f.m.h.env.Messages().size(), 1u);
 }

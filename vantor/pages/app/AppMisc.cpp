@@ -88,24 +88,18 @@ void AppMisc::LoadSettings() {
     if (store && store->Problem()) {
         ReportStoreProblem(*store->Problem());
     }
-    if (!store) {
-        DefaultBookName->SetText(SettingsStore::DefaultBookName);
-        DefaultSheetName->SetText(SettingsStore::DefaultSheetName);
-        BackupBeforeSave->SetValue(0);
-        BakFilePath->SetText("");
-    } else {
-        DefaultBookName->SetText(SettingsStore::ReadRegString(*store, SettingsStore::BookNameValue,
-                                                              SettingsStore::DefaultBookName));
-        DefaultSheetName->SetText(SettingsStore::ReadRegString(*store, SettingsStore::SheetNameValue,
-                                                               SettingsStore::DefaultSheetName));
-        const std::string backup = SettingsStore::ReadRegString(*store, SettingsStore::BackupValue,
-                                                                SettingsStore::DefaultBackup);
-        BackupBeforeSave->SetValue(SettingsStore::IsTrue(backup) ? 1 : 0);
-        // The folder box follows the check box even when its value did not change.
-        BackupBeforeSaveClick();
-        BakFilePath->SetText(SettingsStore::ReadRegString(*store, SettingsStore::BackupPathValue,
-                                                          SettingsStore::DefaultBackupPath));
-    }
+    const auto read = [&store](const char* name, const std::string& defaultText) {
+        return store ? SettingsStore::ReadRegString(*store, name, defaultText) : defaultText;
+    };
+    DefaultBookName->SetText(read(SettingsStore::BookNameValue, SettingsStore::DefaultBookName));
+    DefaultSheetName->SetText(read(SettingsStore::SheetNameValue, SettingsStore::DefaultSheetName));
+    const std::string backup = read(SettingsStore::BackupValue, SettingsStore::DefaultBackup);
+    BackupBeforeSave->SetValue(SettingsStore::IsTrue(backup) ? 1 : 0);
+    // The folder box follows the check box even when its value did not change.
+    BackupBeforeSaveClick();
+    // Without a stored folder the page offers one, so that the settings can be
+    // confirmed on a profile no installer prepared.
+    BakFilePath->SetText(read(SettingsStore::BackupPathValue, SettingsStore::DefaultBackupPath()));
     SaveShownValues();
     m_bLoading = false;
 }

@@ -46,7 +46,7 @@ public:
     const std::shared_ptr<CompartLine> CompartLine4 =
         Add<CompartLine>("CompartLine4", {60, 2190, 4920, 30});
     const std::shared_ptr<CheckBox> chkFileAssoc = Add<CheckBox>(
-        "chkFileAssoc", {240, 2340, 4635, 255}, "Open XLS workbook files with this application");
+        "chkFileAssoc", {240, 2340, 4635, 255}, "Open workbook files (.xlsx) with this application");
     // Static texts of the design that show nothing on this page.
     const std::shared_ptr<Label> Label6 = Add<Label>("Label6", {240, 450, 2535, 120});
     const std::shared_ptr<Label> Label7 = Add<Label>("Label7", {240, 1020, 2535, 120});

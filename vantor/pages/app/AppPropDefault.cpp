@@ -18,11 +18,23 @@ AppPropDefault::AppPropDefault() : PropertyPage(LogTags::Word("Default"), PageCo
 
 void AppPropDefault::LoadControls(ErrorTrap& trap) {
     trap([&] { LoadSettingNumber(*nbeSheetCount, m_oTarget.Get("SheetsInNewWorkbook")); });
+    trap([&] { LoadSettingCheckbox(*chkShowGrid, m_oTarget.Get("DefaultDisplayGridlines")); });
+    trap([&] {
+        LoadSettingColor(*csxGridColor, m_oTarget.Get("DefaultGridlineColor"),
+                         m_oTarget.Get("DefaultGridlineColorIndex"));
+    });
     csxGridColor->SetEnabled(chkShowGrid->Value() != 0);
 }
 
 void AppPropDefault::ApplyControls(ErrorTrap& trap) {
     trap([&] { ApplySettingNumber(m_oTarget, "SheetsInNewWorkbook", *nbeSheetCount); });
+    trap([&] { ApplySettingCheckbox(m_oTarget, "DefaultDisplayGridlines", *chkShowGrid); });
+    if (csxGridColor->ChangedFromSaved()) {
+        trap([&] {
+            ApplySettingColor(m_oTarget, "DefaultGridlineColor", "DefaultGridlineColorIndex",
+                              *csxGridColor);
+        });
+    }
 }
 
 } // namespace vantor

@@ -8,9 +8,8 @@
 
 namespace vantor {
 
-// Defaults of new workbooks: the number of sheets. The gridline check box
-// and colour have no application setting behind them yet; they only mark
-// the page modified.
+// Defaults of new workbooks: the number of sheets, and whether their sheets
+// show gridlines and in which colour.
 class AppPropDefault : public PropertyPage {
 public:
     AppPropDefault();

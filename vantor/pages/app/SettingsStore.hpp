@@ -29,7 +29,10 @@ public:
     static constexpr const char* DefaultBookName = "Book %1";
     static constexpr const char* DefaultSheetName = "Sheet%1";
     static constexpr const char* DefaultBackup = "false";
-    static constexpr const char* DefaultBackupPath = "C:\\Temp";
+    // The backup folder where none is stored: "vantor/backup" in the user's
+    // data directory ($XDG_DATA_HOME, or ~/.local/share when it is unset or
+    // not absolute). Only named here; whoever makes a backup creates it.
+    static std::string DefaultBackupPath();
 
     // Values to write, by name, in order.
     using Changes = std::vector<std::pair<std::string, std::string>>;

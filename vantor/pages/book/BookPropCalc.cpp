@@ -10,7 +10,7 @@ namespace vantor {
 
 namespace Calculation = enums::Calculation;
 
-BookPropCalc::BookPropCalc() : PropertyPage(LogTags::Word("Calc"), PageCounter::None, "Calculation", {0, 0, 4800, 1875}) {
+BookPropCalc::BookPropCalc() : PropertyPage(LogTags::Word("Calc"), PageCounter::None, "Calculation", {0, 0, 4800, 2595}) {
     cbxAutoRecalc->SetStyle(ComboStyle::DropDownList);
     cbxAutoRecalc->AddItem("Automatic", Calculation::Automatic);
     cbxAutoRecalc->AddItem("Manual", Calculation::Manual);
@@ -25,6 +25,9 @@ BookPropCalc::BookPropCalc() : PropertyPage(LogTags::Word("Calc"), PageCounter::
     });
     NotifyOn(*nbeLoopDegree, ev::ValueChanged);
     NotifyOn(*txtLoopPrecision, ev::Change);
+    NotifyOn(*chkShowZero, ev::Click);
+    NotifyOn(*chkShowError, ev::Click);
+    NotifyOn(*chkUseDisplay, ev::Click);
     cmdRecalc->On(ev::Click, [this](EventArgs&) {
         ErrorTrap trap;
         trap([&] { m_oTarget.Call("Calculate"); });
@@ -56,6 +59,9 @@ void BookPropCalc::LoadControls(ErrorTrap& trap) {
                                                ? maxChange
                                                : Variant(ShortNumberText(maxChange.ToDouble())));
     });
+    trap([&] { LoadSettingCheckbox(*chkShowZero, m_oTarget.Get("DisplayZeros")); });
+    trap([&] { LoadSettingCheckbox(*chkShowError, m_oTarget.Get("DisplayErrors")); });
+    trap([&] { LoadSettingCheckbox(*chkUseDisplay, m_oTarget.Get("PrecisionAsDisplayed")); });
     EnableIterationLimits();
 }
 
@@ -76,6 +82,18 @@ void BookPropCalc::ApplyControls(ErrorTrap& trap) {
                                       ? Variant::Null()
                                       : Variant(LeadingNumber(txtLoopPrecision->Text()));
         m_oTarget.Put("MaxChange", SafeSetting(maxChange, m_oTarget.Get("MaxChange")));
+    });
+    trap([&] { ApplySettingCheckbox(m_oTarget, "DisplayZeros", *chkShowZero); });
+    trap([&] { ApplySettingCheckbox(m_oTarget, "DisplayErrors", *chkShowError); });
+    // Keeping numbers as shown loses digits: turning it on is asked first.
+    trap([&] {
+        if (chkUseDisplay->Value() == 1 && chkUseDisplay->SavedValue() == Variant(int32_t{0}) &&
+            Environment::Current().MessageBox(PrecisionWarning,
+                                              msgbox::OkCancel | msgbox::Exclamation,
+                                              Caption()) != msgbox::Ok) {
+            return;
+        }
+        ApplySettingCheckbox(m_oTarget, "PrecisionAsDisplayed", *chkUseDisplay);
     });
 }
 

@@ -11,11 +11,15 @@
 namespace vantor {
 
 // How a workbook recalculates: the mode, iteration of circular references
-// with its limit and maximum change, and a recalculation at once.
+// with its limit and maximum change, and a recalculation at once; and how it
+// shows zeros and errors and whether numbers are kept as shown.
 class BookPropCalc : public PropertyPage {
 public:
     BookPropCalc();
     std::string ClassName() const override { return "BookPropCalc"; }
+
+    static constexpr const char* PrecisionWarning =
+        "Numbers will be rounded for good to the precision they are shown with.";
 
     // Refuses, with a message, a maximum change the workbook would refuse.
     int32_t ValidateData() noexcept override;
@@ -38,6 +42,12 @@ public:
         Add<Label>("Label3", {360, 1470, 1815, 195}, "Maximum change:");
     const std::shared_ptr<TextBox> txtLoopPrecision =
         Add<TextBox>("txtLoopPrecision", {2280, 1425, 1215, 285});
+    const std::shared_ptr<CheckBox> chkShowZero =
+        Add<CheckBox>("chkShowZero", {120, 1860, 2175, 255}, "Show zero values");
+    const std::shared_ptr<CheckBox> chkShowError =
+        Add<CheckBox>("chkShowError", {2400, 1860, 2295, 255}, "Show error values");
+    const std::shared_ptr<CheckBox> chkUseDisplay =
+        Add<CheckBox>("chkUseDisplay", {120, 2220, 4455, 255}, "Precision as displayed");
 
 protected:
     void LoadControls(ErrorTrap& trap) override;

@@ -9,6 +9,7 @@ BookPropGeneral::BookPropGeneral() : PropertyPage(LogTags::Word("General"), Page
     // The name is for information only: it is never written back.
     txtFileName->SetText("(name)");
     txtFileName->SetLocked(true);
+    txtFileName->SetTabStop(false);
     NotifyOn(*chkHScrollBar, ev::Click);
     NotifyOn(*chkVScrollBar, ev::Click);
     NotifyOn(*chkSheetLabel, ev::Click);

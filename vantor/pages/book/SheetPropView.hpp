@@ -8,9 +8,8 @@
 
 namespace vantor {
 
-// The view tab of the worksheet dialog: headings and gridlines of the sheets.
-// The gridline colour and the frozen rows and columns steer their enabled
-// states only; they are not written to the sheets.
+// The view tab of the worksheet dialog: headings, gridlines and their colour,
+// and the frozen rows and columns of the sheets.
 class SheetPropView : public PropertyPage {
 public:
     SheetPropView();

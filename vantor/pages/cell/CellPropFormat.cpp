@@ -117,6 +117,8 @@ void CellPropFormat::LoadControls(ErrorTrap& trap) {
         trap([&] { m_strFormatCode = code.ToString(); });
     }
     trap([&] { txtFormatCode->SetText(m_strFormatCode); });
+    // General shows an empty code, which raises no change: preview it here.
+    ShowPreview(trap);
 }
 
 void CellPropFormat::LoadFormat(const Variant& code) noexcept {
@@ -275,13 +277,42 @@ void CellPropFormat::OnFormatCodeChange() noexcept {
     } else {
         trap([&] { cmdAdd->SetEnabled(false); });
     }
+    ShowPreview(trap);
+    ReportError("Format Code Change", trap);
+}
+
+void CellPropFormat::ShowPreview(ErrorTrap& trap) {
     trap([&] { lblPreview->SetCaption(""); });
     trap([&] {
         // A value the application cannot show (Null) leaves the preview empty.
-        const Variant shown = NumberFormats().Call("Format", Variant(text), m_oTarget.Get("Value"));
+        const Variant shown =
+            NumberFormats().Call("Format", Variant(txtFormatCode->Text()), m_oTarget.Get("Value"));
         lblPreview->SetCaption(shown.IsNull() ? std::string() : shown.ToString());
     });
-    ReportError("Format Code Change", trap);
+}
+
+int32_t CellPropFormat::ValidateData() noexcept {
+    ErrorTrap trap;
+    int32_t result = 0;
+    trap([&] {
+        const std::string text = txtFormatCode->Text();
+        // Blanks are never added, and the current code was accepted already.
+        if (Trim(text).empty() || text == m_strFormatCode) {
+            return;
+        }
+        const Variant problem = NumberFormats().Call("Check", Variant(text));
+        if (problem.IsEmpty()) {
+            return;
+        }
+        result = 1;
+        Environment::Current().MessageBox(BadCode + problem.Get("Description").ToString(),
+                                          msgbox::OkOnly | msgbox::Exclamation, Caption());
+        txtFormatCode->Focus();
+        txtFormatCode->SetSelStart(problem.Get("Start").ToLong() - 1);
+        txtFormatCode->SetSelLength(problem.Get("Length").ToLong());
+    });
+    CheckError("", trap);
+    return result;
 }
 
 void CellPropFormat::OnAddClick() noexcept {

@@ -27,6 +27,11 @@ public:
     std::string ClassName() const override { return "CellPropFormat"; }
 
     int32_t OnApply() noexcept override;
+    // Refuses a typed code the application cannot use: says what is wrong,
+    // and selects the bad part in the code box.
+    int32_t ValidateData() noexcept override;
+
+    static constexpr const char* BadCode = "This number format cannot be used: ";
 
     // The code the page will apply.
     const std::string& FormatCode() const { return m_strFormatCode; }
@@ -105,6 +110,8 @@ private:
     void OnFormatClick() noexcept;
     void OnOptionChange(int32_t category, const char* tag) noexcept;
     void OnFormatCodeChange() noexcept;
+    // Shows the cells' value in the code of the code box.
+    void ShowPreview(ErrorTrap& trap);
     void OnAddClick() noexcept;
 
     std::string m_strFormatCode;
