@@ -4,10 +4,14 @@
 #include "model/Palette.hpp"
 #include "model/numfmt/FormatCode.hpp"
 #include "qt/BorderLines.hpp"
+#include "vantor/automation/AutomationError.hpp"
 #include "vantor/automation/Enumerations.hpp"
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QWidget>
 
 #include <algorithm>
 
@@ -229,6 +233,68 @@ void CellPainter::PaintBorders(QPainter& painter, const QRectF& rect, const mode
     draw(style.left, QLineF(rect.topLeft(), rect.bottomLeft()));
     draw(style.diagonalDown, QLineF(rect.topLeft(), rect.bottomRight()));
     draw(style.diagonalUp, QLineF(rect.bottomLeft(), rect.topRight()));
+}
+
+void CellPainter::PaintControl(QPainter& painter, const QRectF& rect, const std::string& kind,
+                               const Variant& value, const QWidget* widget) {
+    QStyle* style = widget->style();
+    const QRect cell = rect.toRect().adjusted(1, 1, -1, -1);
+    const int side = std::min(cell.height(), 18);
+    // A square button at the cell's right edge, for the drop-downs and spins.
+    const QRect button(cell.right() - side + 1, cell.top() + (cell.height() - side) / 2, side, side);
+    QStyleOption option;
+    option.initFrom(widget);
+    option.state = QStyle::State_Enabled;
+    painter.save();
+    painter.setClipRect(rect, Qt::IntersectClip);
+    if (kind == "CheckBox") {
+        QStyleOptionButton box;
+        box.initFrom(widget);
+        const int size = std::min(cell.height(), 14);
+        box.rect = QRect(cell.left() + 2, cell.top() + (cell.height() - size) / 2, size, size);
+        bool checked = false;
+        try {
+            checked = value.Type() != VarType::Empty && value.ToBool();
+        } catch (const AutomationError&) {
+            // A value that is no truth value leaves the box clear.
+        }
+        box.state = QStyle::State_Enabled | (checked ? QStyle::State_On : QStyle::State_Off);
+        style->drawPrimitive(QStyle::PE_IndicatorCheckBox, &box, &painter, widget);
+    } else if (kind == "Button") {
+        QStyleOptionButton face;
+        face.initFrom(widget);
+        face.rect = cell;
+        face.state = QStyle::State_Enabled | QStyle::State_Raised;
+        // The cell's value is the button's caption.
+        face.text = value.IsString() ? QString::fromStdString(value.ToString()) : QString();
+        style->drawControl(QStyle::CE_PushButton, &face, &painter, widget);
+    } else if (kind == "SpinButton") {
+        option.rect = QRect(button.left(), button.top(), side, side / 2);
+        style->drawPrimitive(QStyle::PE_IndicatorSpinUp, &option, &painter, widget);
+        option.rect.translate(0, side / 2);
+        style->drawPrimitive(QStyle::PE_IndicatorSpinDown, &option, &painter, widget);
+    } else if (!kind.empty()) {
+        // The drop-down list, the date picker and any other kind: a drop-down button.
+        QStyleOptionButton face;
+        face.initFrom(widget);
+        face.rect = button;
+        face.state = QStyle::State_Enabled | QStyle::State_Raised;
+        style->drawControl(QStyle::CE_PushButtonBevel, &face, &painter, widget);
+        option.rect = button.adjusted(4, 4, -4, -4);
+        style->drawPrimitive(QStyle::PE_IndicatorArrowDown, &option, &painter, widget);
+    }
+    painter.restore();
+}
+
+QRectF CellPainter::ControlTextRect(const QRectF& rect, const std::string& kind) {
+    const qreal side = std::min(rect.height() - 2, 18.0);
+    if (kind == "CheckBox") {
+        return rect.adjusted(std::min(rect.height() - 2, 14.0) + 3, 0, 0, 0);
+    }
+    if (kind == "Button" || kind.empty()) {
+        return rect;
+    }
+    return rect.adjusted(0, 0, -side - 1, 0);
 }
 
 void CellPainter::PaintNoteMark(QPainter& painter, const QRectF& rect) {

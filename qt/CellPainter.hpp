@@ -10,6 +10,7 @@
 
 class QPainter;
 class QPaintDevice;
+class QWidget;
 
 namespace vantor::qt {
 
@@ -57,6 +58,12 @@ public:
                     bool date1904 = false);
     // The cell's own top and left edges and its diagonals.
     static void PaintBorders(QPainter& painter, const QRectF& rect, const model::Style& style);
+    // A cell's embedded control, drawn (not live) in the cell by its kind's
+    // name in the look of `widget`'s style.
+    static void PaintControl(QPainter& painter, const QRectF& rect, const std::string& kind,
+                             const Variant& value, const QWidget* widget);
+    // What a cell with a control of that kind leaves for its text.
+    static QRectF ControlTextRect(const QRectF& rect, const std::string& kind);
     // A note's mark: a small red triangle in the top right corner.
     static void PaintNoteMark(QPainter& painter, const QRectF& rect);
 

@@ -17,7 +17,7 @@ void CheckBoxPeer::nextCheckState() {
 }
 
 void CheckBoxPeer::Refresh() {
-    setText(CaptionText(m_control.Caption(), true));
+    setText(CaptionText(m_control.Caption(), true, this));
     switch (m_control.Value()) {
     case 1:
         setCheckState(Qt::Checked);

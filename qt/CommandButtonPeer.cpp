@@ -12,7 +12,7 @@ CommandButtonPeer::CommandButtonPeer(CommandButton& control, double dpi, QWidget
     setAutoDefault(true);
     setDefault(control.Default());
     m_pBinding = new PeerBinding(this, control, dpi,
-                                 [this] { setText(CaptionText(m_control.Caption(), true)); });
+                                 [this] { setText(CaptionText(m_control.Caption(), true, this)); });
     // The caption keeps a pixel clear of the button's one-pixel frame.
     m_pBinding->FitText([this] {
         return fontMetrics().horizontalAdvance(CaptionText(m_control.Caption(), false)) + 4;

@@ -14,6 +14,7 @@ DialogPageWindow::DialogPageWindow(std::shared_ptr<DialogPage> page, double dpi,
     m_pPage->GetCaption(caption);
     setWindowTitle(QString::fromStdString(caption));
     m_pView = new FormView(*m_pPage, dpi, this);
+    m_pView->AssignAccessKeys({});
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_pView);
     setFixedSize(sizeHint());

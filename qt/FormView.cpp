@@ -1,5 +1,6 @@
 #include "qt/FormView.hpp"
 
+#include "qt/AccessKeys.hpp"
 #include "qt/CheckBoxPeer.hpp"
 #include "qt/ColorSelBoxPeer.hpp"
 #include "qt/ComboBoxPeer.hpp"
@@ -12,6 +13,7 @@
 #include "qt/ListBoxPeer.hpp"
 #include "qt/NumberEditPeer.hpp"
 #include "qt/OptionButtonPeer.hpp"
+#include "qt/PeerBinding.hpp"
 #include "qt/PictureBoxPeer.hpp"
 #include "qt/QvFrameStylePeer.hpp"
 #include "qt/TextBoxPeer.hpp"
@@ -27,6 +29,14 @@
 namespace vantor::qt {
 
 namespace {
+
+// A peer made of several widgets takes the focus through its proxy.
+QWidget* Focusable(QWidget* peer) {
+    while (peer != nullptr && peer->focusProxy() != nullptr) {
+        peer = peer->focusProxy();
+    }
+    return peer;
+}
 
 std::string Key(const std::string& name) {
     std::string key = name;
@@ -81,36 +91,37 @@ void FormView::OrderTabs() {
     static const std::map<std::string, std::vector<std::string>> enabled = {
         {"chkfixrowcol", {"nberownumber", "nbecolnumber"}},
     };
-    struct Stop {
-        QWidget* widget;
-        QPoint at;
-    };
-    // A peer made of several widgets takes the focus through its proxy.
-    const auto focusable = [](QWidget* peer) {
-        while (peer != nullptr && peer->focusProxy() != nullptr) {
-            peer = peer->focusProxy();
-        }
-        return peer;
-    };
-    std::vector<Stop> stops;
-    for (const auto& [name, peer] : m_peers) {
-        if (focusable(peer)->focusPolicy() & Qt::TabFocus) {
-            stops.push_back({focusable(peer), peer->mapTo(this, QPoint(0, 0))});
+    for (const auto& control : m_form.Controls()) {
+        if (QWidget* peer = Peer(control->Name())) {
+            m_reading.emplace_back(control.get(), peer);
         }
     }
-    // Controls whose tops lie within half a line count as one row.
+    // Rows from the top, controls whose tops lie within half a line of the
+    // row's first counting as one row; left to right within a row.
     const int line = std::max(1, fontMetrics().height() / 2);
-    std::sort(stops.begin(), stops.end(), [line](const Stop& a, const Stop& b) {
-        if (std::abs(a.at.y() - b.at.y()) > line) {
-            return a.at.y() < b.at.y();
+    const auto at = [this](QWidget* peer) { return peer->mapTo(this, QPoint(0, 0)); };
+    std::stable_sort(m_reading.begin(), m_reading.end(),
+                     [&](const auto& a, const auto& b) { return at(a.second).y() < at(b.second).y(); });
+    std::map<QWidget*, int> rowOf;
+    int row = 0;
+    int rowTop = m_reading.empty() ? 0 : at(m_reading.front().second).y();
+    for (const auto& entry : m_reading) {
+        if (at(entry.second).y() - rowTop > line) {
+            ++row;
+            rowTop = at(entry.second).y();
         }
-        return a.at.x() < b.at.x();
+        rowOf[entry.second] = row;
+    }
+    std::stable_sort(m_reading.begin(), m_reading.end(), [&](const auto& a, const auto& b) {
+        return std::pair(rowOf[a.second], at(a.second).x()) < std::pair(rowOf[b.second], at(b.second).x());
     });
-    for (const Stop& stop : stops) {
-        m_tabOrder.push_back(stop.widget);
+    for (const auto& [control, peer] : m_reading) {
+        if (Focusable(peer)->focusPolicy() & Qt::TabFocus) {
+            m_tabOrder.push_back(Focusable(peer));
+        }
     }
     for (const auto& [box, controls] : enabled) {
-        const auto boxAt = std::find(m_tabOrder.begin(), m_tabOrder.end(), focusable(Peer(box)));
+        const auto boxAt = std::find(m_tabOrder.begin(), m_tabOrder.end(), Focusable(Peer(box)));
         if (boxAt == m_tabOrder.end()) {
             continue;
         }
@@ -120,12 +131,56 @@ void FormView::OrderTabs() {
         auto first = m_tabOrder.end();
         for (const std::string& control : controls) {
             first = std::min(first, std::find(m_tabOrder.begin(), m_tabOrder.end(),
-                                              focusable(Peer(control))));
+                                              Focusable(Peer(control))));
         }
         m_tabOrder.insert(first, boxWidget);
     }
     for (size_t i = 1; i < m_tabOrder.size(); ++i) {
         setTabOrder(m_tabOrder[i - 1], m_tabOrder[i]);
+    }
+}
+
+void FormView::AssignAccessKeys(QSet<QChar> used) {
+    for (size_t i = 0; i < m_reading.size(); ++i) {
+        const auto [control, peer] = m_reading[i];
+        const bool label = dynamic_cast<LabelPeer*>(peer) != nullptr;
+        if (peer->isHidden() || control->Caption().empty() ||
+            !(label || dynamic_cast<CheckBoxPeer*>(peer) || dynamic_cast<OptionButtonPeer*>(peer) ||
+              dynamic_cast<CommandButtonPeer*>(peer))) {
+            continue;
+        }
+        QWidget* buddy = nullptr;
+        if (label) {
+            // The control beside the label in its row, or the one below it.
+            const QRect own(peer->mapTo(this, QPoint(0, 0)), peer->size());
+            const int line = std::max(1, fontMetrics().height() / 2);
+            for (size_t j = i + 1; j < m_reading.size() && buddy == nullptr; ++j) {
+                QWidget* other = m_reading[j].second;
+                QWidget* next = Focusable(other);
+                const QPoint at = other->mapTo(this, QPoint(0, 0));
+                const bool beside = std::abs(at.y() - own.top()) <= line && at.x() > own.left();
+                const bool below = at.x() >= own.left() - line && at.x() <= own.right();
+                if (dynamic_cast<LabelPeer*>(other) == nullptr && (beside || below) &&
+                    (next->focusPolicy() & Qt::TabFocus)) {
+                    buddy = next;
+                }
+            }
+            if (buddy == nullptr) {
+                continue; // a letter would lead nowhere
+            }
+        }
+        const QString caption = QString::fromStdString(control->Caption());
+        const QString marked = accesskeys::Assign(CaptionText(control->Caption(), true), used);
+        if (label && accesskeys::MarkedLetter(marked).isNull()) {
+            continue; // every letter of it is taken
+        }
+        peer->setProperty("AccessText", QStringList{caption, marked});
+        if (auto* binding = peer->findChild<PeerBinding*>(QString(), Qt::FindDirectChildrenOnly)) {
+            binding->Sync();
+        }
+        if (label) {
+            static_cast<QLabel*>(peer)->setBuddy(buddy);
+        }
     }
 }
 

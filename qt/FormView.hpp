@@ -1,6 +1,7 @@
 #pragma once
 #include "vantor/ui/Form.hpp"
 
+#include <QSet>
 #include <QWidget>
 
 #include <map>
@@ -25,6 +26,11 @@ public:
     QSize sizeHint() const override;
     // The first widget the Tab key reaches, or null.
     QWidget* FirstFocus() const;
+    // Gives the captions of labels, check boxes, option buttons and buttons
+    // access letters unique among themselves and `used` (what the window shows
+    // beside the form); a label's letter takes the focus to the control
+    // after it in reading order, its buddy.
+    void AssignAccessKeys(QSet<QChar> used);
     // Leaves the control that has the focus, as moving the focus away would:
     // false when its Validate keeps the focus there.
     bool LeaveFocusedControl() const;
@@ -39,6 +45,8 @@ private:
     double m_dDpi;
     std::map<std::string, QWidget*> m_peers;
     std::vector<QWidget*> m_tabOrder;
+    // Every control with its peer, in reading order.
+    std::vector<std::pair<Control*, QWidget*>> m_reading;
 };
 
 } // namespace vantor::qt

@@ -10,7 +10,7 @@ LabelPeer::LabelPeer(Label& control, double dpi, QWidget* parent) : QLabel(paren
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setTextFormat(Qt::PlainText);
     new PeerBinding(
-        this, control, dpi, [this, &control] { setText(CaptionText(control.Caption(), false)); },
+        this, control, dpi, [this, &control] { setText(CaptionText(control.Caption(), false, this)); },
         true);
 }
 

@@ -17,7 +17,7 @@ void OptionButtonPeer::nextCheckState() {
 }
 
 void OptionButtonPeer::Refresh() {
-    setText(CaptionText(m_control.Caption(), true));
+    setText(CaptionText(m_control.Caption(), true, this));
     setChecked(m_control.Value());
 }
 

@@ -1,5 +1,6 @@
 #include "qt/PropertyDialogWindow.hpp"
 
+#include "qt/AccessKeys.hpp"
 #include "qt/FormView.hpp"
 #include "vantor/framework/ClassTable.hpp"
 
@@ -70,6 +71,19 @@ PropertyDialogWindow::PropertyDialogWindow(const std::string& name,
     connect(m_pOk, &QPushButton::clicked, this, [this] { accept(); });
     connect(m_pCancel, &QPushButton::clicked, this, [this] { reject(); });
     connect(m_pApply, &QPushButton::clicked, this, [this] { ApplyPages(); });
+
+    // Access letters unique among what shows at once: the buttons, the tab
+    // titles and the controls of one tab.
+    QSet<QChar> used;
+    for (const QPushButton* button : {m_pOk, m_pCancel, m_pApply}) {
+        used.insert(accesskeys::MarkedLetter(button->text()));
+    }
+    for (int i = 0; i < m_pTabs->count(); ++i) {
+        m_pTabs->setTabText(i, accesskeys::Assign(m_pTabs->tabText(i), used));
+    }
+    for (int i = 0; i < m_pTabs->count(); ++i) {
+        View(i)->AssignAccessKeys(used);
+    }
 
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(m_pStatus, 1);

@@ -24,7 +24,7 @@ namespace {
 // "Format Cells - 2 - Alignment" gives "format-cells-2-alignment.png".
 QString FileName(const QString& name) {
     QString file;
-    for (const QChar c : name.toLower()) {
+    for (const QChar c : QString(name).remove('&').toLower()) {
         file += c.isLetterOrNumber() ? c : QChar('-');
     }
     while (file.contains("--")) {

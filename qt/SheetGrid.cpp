@@ -2,6 +2,7 @@
 
 #include "model/Application.hpp"
 #include "model/CellEntry.hpp"
+#include "model/ControlKinds.hpp"
 #include "model/Range.hpp"
 #include "model/StyleTable.hpp"
 #include "model/Workbook.hpp"
@@ -294,6 +295,7 @@ void SheetGrid::paintEvent(QPaintEvent* event) {
         }
     }
     PaintValues(painter, firstRow, lastRow, firstColumn, lastColumn, ys);
+    const model::ControlKinds& controls = *m_pSheet->Book()->App()->Controls();
     // A cell keeps its top and left edges; the row and column past the last
     // visible ones close the bottom and right.
     for (int32_t r = firstRow; r <= lastRow + 1; ++r) {
@@ -310,6 +312,13 @@ void SheetGrid::paintEvent(QPaintEvent* event) {
             }
             if (r <= lastRow && c <= lastColumn && store.NoteAt(r, c) != nullptr) {
                 CellPainter::PaintNoteMark(painter, cellRect(r, c));
+            }
+            // A control that hides when its cell is not active shows only on the active cell.
+            if (r <= lastRow && c <= lastColumn && style.controlKind != 0 &&
+                (!style.hideOnDeactivate || (r == m_nActiveRow && c == m_nActiveColumn))) {
+                const Variant* value = store.ValueAt(r, c);
+                CellPainter::PaintControl(painter, cellRect(r, c), controls.NameOf(style.controlKind),
+                                          value ? *value : Variant(), this);
             }
         }
     }
@@ -379,6 +388,7 @@ void SheetGrid::PaintValues(QPainter& painter, int32_t firstRow, int32_t lastRow
     const model::CellStore& store = m_pSheet->Store();
     const model::StyleTable& table = store.Table();
     const bool date1904 = m_pSheet->Book()->Date1904();
+    const model::ControlKinds& controls = *m_pSheet->Book()->App()->Controls();
     // Text may spill in from columns beside the view, so they are laid out too.
     const int32_t scanFirst = std::max(0, firstColumn - SpillColumns);
     const int32_t scanLast = std::min(LastColumn, lastColumn + SpillColumns);
@@ -415,7 +425,17 @@ void SheetGrid::PaintValues(QPainter& painter, int32_t firstRow, int32_t lastRow
             if (shown.text.isEmpty()) {
                 continue;
             }
-            const QRectF cell(left(c), top, left(c + 1) - left(c), height);
+            QRectF cell(left(c), top, left(c + 1) - left(c), height);
+            if (style.controlKind != 0 &&
+                (!style.hideOnDeactivate || (r == m_nActiveRow && c == m_nActiveColumn))) {
+                // The text keeps clear of the cell's control and stays in its cell.
+                const std::string kind = controls.NameOf(style.controlKind);
+                if (kind == "Button") {
+                    continue; // the value is the button's caption
+                }
+                cell = CellPainter::ControlTextRect(cell, kind);
+                shown.spills = false;
+            }
             QRectF rect = cell;
             int32_t from = c;
             int32_t to = c;
@@ -435,7 +455,8 @@ void SheetGrid::PaintValues(QPainter& painter, int32_t firstRow, int32_t lastRow
                 }
                 rect = cell.adjusted(-wantLeft, 0, wantRight, 0);
             }
-            const QRectF clip(left(from), top, left(to + 1) - left(from), height);
+            const QRectF clip =
+                from == to ? cell : QRectF(left(from), top, left(to + 1) - left(from), height);
             if (to < firstColumn || from > lastColumn) {
                 continue;
             }

@@ -4,6 +4,7 @@
 #include "model/Application.hpp"
 #include "model/Workbook.hpp"
 #include "model/Worksheet.hpp"
+#include "qt/AccessKeys.hpp"
 #include "qt/DialogPageWindow.hpp"
 #include "qt/PropertyDialogWindow.hpp"
 #include "qt/SheetGrid.hpp"
@@ -110,10 +111,17 @@ void StudioWindow::BuildMenus() {
     m_pRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence::Redo});
 
     QMenu* format = menuBar()->addMenu(tr("F&ormat"));
+    // Each item gets an access letter unique within its menu.
+    QSet<QChar> formatLetters;
+    QSet<QChar> toolsLetters;
     QMenu* tools = menuBar()->addMenu(tr("&Tools"));
     for (const host::CatalogueDialog& dialog : host::DialogCatalogue::Dialogs()) {
-        QMenu* menu = dialog.target == host::TargetKind::Application ? tools : format;
-        QAction* action = menu->addAction(QString::fromStdString(dialog.name + "..."), this,
+        const bool application = dialog.target == host::TargetKind::Application;
+        QMenu* menu = application ? tools : format;
+        QAction* action = menu->addAction(
+            accesskeys::Assign(QString::fromStdString(dialog.name + "..."),
+                               application ? toolsLetters : formatLetters),
+            this,
                                           [this, &dialog] { RunDialog(dialog); });
         if (dialog.name == "Format Cells") {
             action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_1));
@@ -124,7 +132,8 @@ void StudioWindow::BuildMenus() {
         if (const auto page = CreatePage(className)) {
             std::string caption;
             page->GetCaption(caption);
-            format->addAction(QString::fromStdString(caption + "..."), this,
+            format->addAction(accesskeys::Assign(QString::fromStdString(caption + "..."), formatLetters),
+                              this,
                               [this, className] { RunDialogPage(className); });
         }
     }

@@ -1,5 +1,8 @@
 #include "qt/Twips.hpp"
 
+#include <QVariant>
+#include <QWidget>
+
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -70,8 +73,15 @@ QFont FittedFont(QFont font, const std::function<bool(const QFont&)>& fits) {
     return font;
 }
 
-QString CaptionText(const std::string& caption, bool keepAccessKey) {
+QString CaptionText(const std::string& caption, bool keepAccessKey, const QWidget* peer) {
     QString text = QString::fromStdString(caption);
+    if (peer != nullptr) {
+        const QStringList marked = peer->property("AccessText").toStringList();
+        // The marking holds for the caption it was made from.
+        if (marked.size() == 2 && marked[0] == text) {
+            return marked[1];
+        }
+    }
     if (keepAccessKey) {
         return text;
     }

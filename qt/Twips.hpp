@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <functional>
 
+class QWidget;
+
 namespace vantor::qt {
 
 // The screen's logical dots per inch (96 when there is no screen).
@@ -30,7 +32,9 @@ int32_t RgbOf(const QColor& color);
 QFont FittedFont(QFont font, const std::function<bool(const QFont&)>& fits);
 
 // A caption's text as Qt shows it on buttons: '&' marks the access key in
-// both worlds, so it is kept; on plain labels it is dropped.
-QString CaptionText(const std::string& caption, bool keepAccessKey);
+// both worlds, so it is kept; on plain labels it is dropped. A peer given an
+// access letter by its window (the property AccessText, the caption as
+// marked) shows that instead while its caption stays the same.
+QString CaptionText(const std::string& caption, bool keepAccessKey, const QWidget* peer = nullptr);
 
 } // namespace vantor::qt

@@ -1,6 +1,7 @@
 #include "host/HostVariantConverter.hpp"
 #include "model/Application.hpp"
 #include "model/Range.hpp"
+#include "qt/AccessKeys.hpp"
 #include "qt/FontPreviewPeer.hpp"
 #include "qt/FormView.hpp"
 #include "qt/PropertyDialogWindow.hpp"
@@ -9,7 +10,10 @@
 #include "qt/SheetGrid.hpp"
 #include "qt/StudioWindow.hpp"
 
+#include <QAbstractButton>
 #include <QComboBox>
+#include <QMenu>
+#include <QMenuBar>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -92,6 +96,75 @@ TEST_F(DialogKeyboard, TabFollowsReadingOrderWithTheEnablingBoxFirst) {
             next = next->nextInFocusChain();
         }
         EXPECT_EQ(next, order[i]) << i;
+    }
+}
+
+TEST_F(DialogKeyboard, AccessLettersAreUniqueAmongWhatShowsAndLabelsLeadToTheirControls) {
+    const auto dialog = Open("Format Cells");
+    QSet<QChar> shared;
+    for (const QPushButton* button :
+         {dialog->OkButton(), dialog->CancelButton(), dialog->ApplyButton()}) {
+        shared.insert(accesskeys::MarkedLetter(button->text()));
+    }
+    for (int i = 0; i < dialog->Tabs()->count(); ++i) {
+        const QChar letter = accesskeys::MarkedLetter(dialog->Tabs()->tabText(i));
+        EXPECT_FALSE(letter.isNull() || shared.contains(letter)) << i;
+        shared.insert(letter);
+    }
+    for (int i = 0; i < dialog->Tabs()->count(); ++i) {
+        QSet<QChar> used = shared;
+        int marked = 0;
+        for (const QAbstractButton* button : dialog->View(i)->findChildren<QAbstractButton*>()) {
+            const QChar letter = accesskeys::MarkedLetter(button->text());
+            if (!letter.isNull()) {
+                EXPECT_FALSE(used.contains(letter)) << button->text().toStdString();
+                used.insert(letter);
+                ++marked;
+            }
+        }
+        for (const QLabel* label : dialog->View(i)->findChildren<QLabel*>()) {
+            const QChar letter = accesskeys::MarkedLetter(label->text());
+            if (label->buddy() != nullptr) {
+                EXPECT_FALSE(letter.isNull() || used.contains(letter)) << label->text().toStdString();
+                used.insert(letter);
+                ++marked;
+            }
+        }
+        EXPECT_GT(marked, 0) << dialog->Tabs()->tabText(i).toStdString();
+    }
+    // The page's captions stay as they were.
+    const int font = TabOf(*dialog, "CellPropFont");
+    EXPECT_EQ(dialog->View(font)->Model().Control("chkBold").Caption().find('&'), std::string::npos);
+
+    // Alt and a label's letter take the focus to its control.
+    const auto* label = dialog->View(font)->findChild<QLabel*>();
+    for (const QLabel* l : dialog->View(font)->findChildren<QLabel*>()) {
+        if (l->buddy() != nullptr) {
+            label = l;
+            break;
+        }
+    }
+    ASSERT_NE(label->buddy(), nullptr);
+    const QChar letter = accesskeys::MarkedLetter(label->text());
+    QTest::keyClick(dialog.get(), letter.toLatin1(), Qt::AltModifier);
+    EXPECT_EQ(dialog->focusWidget(), label->buddy());
+}
+
+TEST_F(DialogKeyboard, EveryFormatMenuItemHasItsOwnLetter) {
+    QMenu* format = nullptr;
+    for (QAction* action : window->menuBar()->actions()) {
+        if (action->text() == "F&ormat") {
+            format = action->menu();
+        }
+    }
+    ASSERT_NE(format, nullptr);
+    QSet<QChar> used;
+    for (const QAction* item : format->actions()) {
+        if (!item->isSeparator()) {
+            const QChar letter = accesskeys::MarkedLetter(item->text());
+            EXPECT_FALSE(letter.isNull() || used.contains(letter)) << item->text().toStdString();
+            used.insert(letter);
+        }
     }
 }
 

@@ -185,6 +185,26 @@ TEST_F(Grid, TextSpillsIntoEmptyNeighboursByItsAlignment) {
     EXPECT_EQ(Ink(6, 2), 0);
 }
 
+TEST_F(Grid, EmbeddedControlsAreDrawnAndHideWhenTheirCellIsNotActive) {
+    for (const auto& [address, hides] : {std::pair{"B2", true}, std::pair{"C2", false}}) {
+        const ObjectRef range(app->RangeOf(address));
+        range.Get("Control").ToObject().Put("Name", Variant(hides ? "CheckBox" : "DropDownList"));
+        range.Get("Control").ToObject().Put("HideOnDeactivate", Variant(hides));
+        range.Call("Apply");
+    }
+    const auto inside = [&](int32_t row, int32_t column) {
+        grid().viewport()->update();
+        return grid().viewport()->grab().toImage().copy(
+            grid().CellRect(row, column).adjusted(3, 3, -3, -3));
+    };
+    grid().Select({5, 5, 5, 5});
+    const QImage bare = inside(1, 3);
+    EXPECT_EQ(inside(1, 1), bare) << "the check box hides";
+    EXPECT_NE(inside(1, 2), bare) << "the drop-down stays";
+    grid().Select({1, 1, 1, 1});
+    EXPECT_NE(inside(1, 1), bare) << "the active cell shows its check box";
+}
+
 TEST(CellPainter, ANumberOrDateTooWideShowsHashesAcrossTheCell) {
     CellPainter painter;
     const QRectF cell(0, 0, 60, 20);
