@@ -60,6 +60,7 @@ const UserAction UserActions[] = {
          c.UserPickColor(!a.quoted && a.text == "auto" ? ColorSelBox::Automatic : NumberOf(a));
      }},
     {"border", true, false, [](Control& c, const Token& a) { c.UserClickBorder(NumberOf(a)); }},
+    {"check", true, true, [](Control& c, const Token& a) { c.UserCheck(NumberOf(a)); }},
 };
 
 // The action of that name, refusing a wrong count of arguments.
@@ -559,6 +560,9 @@ void Session::Show(const std::string& name) {
     control.Describe(description);
     description.Add("enabled", Variant(control.Enabled()));
     description.Add("visible", Variant(control.Visible()));
+    if (!control.TabStop()) {
+        description.Add("tabstop", Variant(false));
+    }
     description.Add("focus", Variant(control.HasFocus()));
     Print(control.Name() + " " + control.Kind() + description.Text());
 }

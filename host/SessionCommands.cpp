@@ -45,7 +45,7 @@ const std::vector<SessionCommand>& SessionCommands() {
          [](Session& s, const Args&) { s.ClosePage(); }},
         {"user", "CONTROL ACTION [ARG]",
          "act as the user: click, select I, type TEXT, focus, leave, value V, pick COLOR|auto, "
-         "border N",
+         "border N, check I",
          [](Session& s, const Args& a) { s.User(a); }},
         {"show", "CONTROL|page", "print the state of a control or of every control of the page",
          [](Session& s, const Args& a) { s.Show(a[0].text); }},
