@@ -164,7 +164,13 @@ std::unique_ptr<DialogPageWindow> StudioWindow::CreateDialogPage(const std::stri
     if (page == nullptr) {
         return nullptr;
     }
-    // Like the host, the page gets its site and no target.
+    // Like the host, the page gets no target; the cell styles dialog gets the
+    // selection and the sheet choice the workbook as its param.
+    const auto param = host::TargetsFor(m_pApp, host::DialogCatalogue::ParamOf(className),
+                                        m_pGrid->SelectionAddress(), {});
+    if (param->Count() > 0) {
+        page->SetParam(param->Item(0));
+    }
     return std::make_unique<DialogPageWindow>(std::move(page), m_dDpi, this);
 }
 

@@ -378,6 +378,20 @@ TEST_F(DialogTest, TheStudioRunsADialogStylePageUntilItsOwnOkEndsIt) {
     EXPECT_EQ(window->statusBar()->currentMessage().toStdString(), "Choose Sheet: OK");
 }
 
+TEST_F(DialogTest, TheDialogStylePagesGetTheSelectionOrTheWorkbook) {
+    window->Grid()->Select({0, 0, 0, 0});
+    const auto styles = OpenPage("CellStyles");
+    ASSERT_NE(styles, nullptr);
+    const ListItems* list = styles->Page().Control("cbxStyles").Items();
+    ASSERT_NE(list, nullptr);
+    EXPECT_GE(list->Count(), 6); // the built-in styles at least
+    const auto sheets = OpenPage("SheetChoice");
+    ASSERT_NE(sheets, nullptr);
+    const ListItems* names = sheets->Page().Control("lstSheets").Items();
+    ASSERT_NE(names, nullptr);
+    EXPECT_GE(names->Count(), 1);
+}
+
 TEST_F(DialogTest, TheFontPreviewRepaintsWhenTheFontPageChangesTheFont) {
     window->Grid()->Select({0, 0, 0, 0});
     const auto dialog = Open("Format Cells");
