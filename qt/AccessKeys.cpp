@@ -1,5 +1,7 @@
 #include "qt/AccessKeys.hpp"
 
+#include "qt/Twips.hpp"
+
 namespace vantor::qt::accesskeys {
 
 QChar MarkedLetter(const QString& text) {
@@ -20,13 +22,7 @@ QString Assign(const QString& text, QSet<QChar>& used) {
         used.insert(marked);
         return text;
     }
-    QString plain;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == '&' && i + 1 < text.size()) {
-            ++i;
-        }
-        plain += text[i];
-    }
+    const QString plain = CaptionText(text.toStdString(), false);
     const auto free = [&](qsizetype i) {
         return plain[i].isLetterOrNumber() && !used.contains(plain[i].toLower());
     };
