@@ -4,6 +4,8 @@
 # make demo            build and run `vantor demo`; the workbook it saves goes to the build folder
 # make fuzz            build the libFuzzer targets in fuzz/ and run each FUZZ_SECONDS (60)
 # make soak            the chaos run of CHAOS_ACTIONS (1,000,000) under the sanitizers
+# make install         build and install the kit under PREFIX (/usr/local)
+# make package         build the Debian packages into build/
 SANITIZE ?= 0
 JOBS := $(shell nproc)
 
@@ -18,8 +20,9 @@ endif
 FUZZ_SECONDS ?= 60
 CHAOS_ACTIONS ?= 1000000
 CHAOS_SEED ?= $(shell date +%s)
+PREFIX ?= /usr/local
 
-.PHONY: all deps configure build test bench demo fuzz soak clean
+.PHONY: all deps configure build test install package bench demo fuzz soak clean
 
 all: build
 
@@ -34,6 +37,12 @@ build: configure
 
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+install: build
+	@cmake --install $(BUILD) --prefix $(PREFIX)
+
+package: build
+	@cd $(BUILD) && cpack -G DEB
 
 bench: deps
 	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DVANTOR_BENCH=ON >/dev/null

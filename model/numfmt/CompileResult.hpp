@@ -1,4 +1,5 @@
 #pragma once
+#include "vantor/Export.h"
 
 #include "model/numfmt/FormatError.hpp"
 
@@ -9,7 +10,7 @@ namespace vantor::numfmt {
 class FormatCode;
 
 // What compiling a format code gives: the compiled code, or why it was refused.
-class CompileResult {
+class VANTOR_API CompileResult {
 public:
     explicit CompileResult(std::shared_ptr<const FormatCode> code) : m_code(std::move(code)) {}
     explicit CompileResult(FormatError error) : m_error(std::move(error)) {}

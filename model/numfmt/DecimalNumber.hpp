@@ -1,11 +1,12 @@
 #pragma once
+#include "vantor/Export.h"
 
 namespace vantor::numfmt {
 
 // A non-negative value as decimal digits, kept to the 15 significant digits spreadsheets hold,
 // so that rounding for display works on the decimal value shown and not on binary artefacts
 // (2.675 is 2.67499999999999982236431605997495353221893310546875 in binary but shows 2.68).
-class DecimalNumber {
+class VANTOR_API DecimalNumber {
 public:
     // absValue >= 0 and finite; the value is multiplied by 10^scalePower exactly.
     static DecimalNumber FromDouble(double absValue, int scalePower);

@@ -1,4 +1,5 @@
 #pragma once
+#include "vantor/Export.h"
 
 #include "model/numfmt/CompileResult.hpp"
 #include "model/numfmt/FormatSection.hpp"
@@ -13,7 +14,7 @@ namespace vantor::numfmt {
 
 // A number format code compiled once into sections, ready to render any number of values.
 // Immutable after construction, so one instance may be shared freely.
-class FormatCode {
+class VANTOR_API FormatCode {
 public:
     // How many '#' stand for a value the code cannot show (a negative date, a date after
     // 9999-12-31, a value no conditional section takes, infinity) when no width is given;

@@ -1,4 +1,5 @@
 #pragma once
+#include "vantor/Export.h"
 
 #include "model/numfmt/CompileResult.hpp"
 
@@ -14,7 +15,7 @@ namespace vantor::numfmt {
 // too. The cache holds at most its capacity of codes and forgets the least recently used one
 // beyond that; codes too long to be valid are refused without being kept. Not synchronised:
 // one owner, or the owner's lock, per cache.
-class FormatCodeCache {
+class VANTOR_API FormatCodeCache {
 public:
     // A compiled code of 255 characters takes a few kilobytes at most, so the default bounds
     // the cache to some megabytes.

@@ -1,4 +1,5 @@
 #pragma once
+#include "vantor/Export.h"
 
 #include <string>
 
@@ -6,7 +7,7 @@ namespace vantor::numfmt {
 
 // Why a format code was refused: a readable description, the 1-based character position
 // (Unicode characters, not bytes) it points at and how many characters the bad part spans.
-class FormatError {
+class VANTOR_API FormatError {
 public:
     FormatError() = default;
     FormatError(std::string description, int position, int length = 1)

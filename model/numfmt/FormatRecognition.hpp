@@ -1,4 +1,5 @@
 #pragma once
+#include "vantor/Export.h"
 
 #include "vantor/automation/Enumerations.hpp"
 
@@ -11,7 +12,7 @@ class FormatCode;
 
 // What a format code is, as the number format page reads it back: the category and the
 // options the code would have been built from.
-struct FormatInfo {
+struct VANTOR_API FormatInfo {
     std::int32_t m_category = enums::FormatCategory::Custom;
     std::int32_t m_fixedDecimalPlaces = 0;
     bool m_useComma = false;
@@ -22,6 +23,6 @@ struct FormatInfo {
 // Recognises the category and options of a compiled code. Codes of several sections are
 // recognised by their first section when that is a Number or Currency pattern (so
 // "#,##0.00;[Red]-#,##0.00" is Number with 2 places); other several-section codes are Custom.
-FormatInfo Recognize(const FormatCode& code);
+VANTOR_API FormatInfo Recognize(const FormatCode& code);
 
 } // namespace vantor::numfmt

@@ -1,4 +1,5 @@
 #pragma once
+#include "vantor/Export.h"
 
 #include <string_view>
 
@@ -6,7 +7,7 @@ namespace vantor::numfmt {
 
 // The value handed to a format code for rendering. Text is a view: the value is a short-lived
 // argument and the caller keeps the text alive for the call.
-class FormatValue {
+class VANTOR_API FormatValue {
 public:
     enum class Kind { Empty, Number, Date, Boolean, Text, Error };
 

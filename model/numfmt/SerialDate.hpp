@@ -1,10 +1,11 @@
 #pragma once
+#include "vantor/Export.h"
 
 namespace vantor::numfmt {
 
 // The fields of a serial date-time in the 1900 date system: serial 1 is 1900-01-01, 60 is the
 // nonexistent 1900-02-29 spreadsheets keep for compatibility, 0 shows as 1900-01-00.
-struct DateTimeFields {
+struct VANTOR_API DateTimeFields {
     int m_year = 1900;
     int m_month = 1;
     int m_day = 0;
@@ -21,6 +22,6 @@ constexpr double MaxSerialDate = 2958465.0;
 
 // Splits a serial, rounded to the nearest second (or to the shown fraction of a second).
 // Returns false for values that are no date: negative or after 9999-12-31.
-bool SplitSerial(double serial, int subSecondDigits, DateTimeFields& fields);
+VANTOR_API bool SplitSerial(double serial, int subSecondDigits, DateTimeFields& fields);
 
 } // namespace vantor::numfmt

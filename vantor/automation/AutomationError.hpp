@@ -1,4 +1,5 @@
 #pragma once
+#include "vantor/Export.h"
 #include <stdexcept>
 #include <string>
 
@@ -6,7 +7,7 @@ namespace vantor {
 
 // The error of the automation world: a number and a description.
 // Negative numbers are failure codes of other components.
-class AutomationError : public std::runtime_error {
+class VANTOR_API AutomationError : public std::runtime_error {
 public:
     explicit AutomationError(int number);
     AutomationError(int number, const std::string& description);

@@ -1,4 +1,5 @@
 #pragma once
+#include "vantor/Export.h"
 #include "vantor/automation/AutomationError.hpp"
 
 #include <new>
@@ -11,7 +12,7 @@ namespace vantor {
 // "Go on with the next statement": each statement runs through the trap; a
 // failing one is skipped and its error stays pending (the last one wins)
 // until the owner reports and clears it.
-class ErrorTrap {
+class VANTOR_API ErrorTrap {
 public:
     // Runs one statement; false when it failed.
     template <typename Statement> bool operator()(Statement&& statement) noexcept {

@@ -1,4 +1,5 @@
 #pragma once
+#include "vantor/Export.h"
 #include "vantor/automation/Variant.hpp"
 
 #include <cstdint>
@@ -12,11 +13,11 @@ namespace vantor {
 
 enum class InvokeKind { Get, Put, Call };
 
-const char* InvokeKindName(InvokeKind kind);
+VANTOR_API const char* InvokeKindName(InvokeKind kind);
 
 // The late-bound interface. Member names match without regard to case; an
 // unknown member raises 438. For Put the value is the last argument.
-class Object : public std::enable_shared_from_this<Object> {
+class VANTOR_API Object : public std::enable_shared_from_this<Object> {
 public:
     virtual ~Object() = default;
 
@@ -35,7 +36,7 @@ public:
 };
 
 // A reference to an object, or Nothing. Every access to Nothing raises 91.
-class ObjectRef {
+class VANTOR_API ObjectRef {
 public:
     ObjectRef() = default;
     ObjectRef(std::nullptr_t) {}

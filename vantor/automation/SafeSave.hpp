@@ -1,4 +1,5 @@
 #pragma once
+#include "vantor/Export.h"
 #include <sys/types.h>
 
 #include <functional>
@@ -18,16 +19,16 @@ namespace vantor {
 // Calls write(tempPath), which must leave the new contents in the file at
 // tempPath (it may write it in place or replace it), then puts that file in
 // the target's place. A new file is created with newFileMode less the umask.
-void SafeSave(const std::string& path, const std::function<void(const std::string& tempPath)>& write,
+VANTOR_API void SafeSave(const std::string& path, const std::function<void(const std::string& tempPath)>& write,
               mode_t newFileMode);
 
 // The file a save of `path` writes: the path with every symbolic link
 // followed, the last one possibly dangling. Raises 1004 for a loop of links.
-std::string ResolveSaveTarget(const std::string& path);
+VANTOR_API std::string ResolveSaveTarget(const std::string& path);
 
 // Removes the temporary files that saves of `path` left behind when their
 // process died. Only a process holding the target's own lock may call it, as
 // it would also remove the file of a save running at the same time.
-void RemoveStaleSaveFiles(const std::string& path) noexcept;
+VANTOR_API void RemoveStaleSaveFiles(const std::string& path) noexcept;
 
 } // namespace vantor

@@ -1,4 +1,5 @@
 #pragma once
+#include "vantor/Export.h"
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -33,7 +34,7 @@ constexpr int32_t VbFalse = 0;
 // A value of the automation world with its classic conversion rules:
 // to Long rounds halves to even and raises 6 out of range, 13 for a text that
 // is no number, 94 for Null. Strings are UTF-8.
-class Variant {
+class VANTOR_API Variant {
 public:
     Variant() = default; // Empty
     Variant(int16_t v) : m_value(v) {}
@@ -124,16 +125,16 @@ private:
 
 // Date serials of the automation world: days since 1899-12-30, the time as
 // the fraction of a day.
-double DateSerial(int year, int month, int day);
-double TimeSerial(int hour, int minute, int second);
-struct DateParts {
+VANTOR_API double DateSerial(int year, int month, int day);
+VANTOR_API double TimeSerial(int hour, int minute, int second);
+struct VANTOR_API DateParts {
     int year, month, day, hour, minute, second;
 };
-DateParts SplitDate(double serial);
+VANTOR_API DateParts SplitDate(double serial);
 
 // The value plus 1, as the automation addition gives it (Null stays Null;
 // a whole number past the Long range raises 6).
-Variant PlusOne(const Variant& value);
+VANTOR_API Variant PlusOne(const Variant& value);
 
 } // namespace vantor
 

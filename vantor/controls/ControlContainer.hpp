@@ -1,4 +1,5 @@
 #pragma once
+#include "vantor/Export.h"
 #include "vantor/controls/FontObject.hpp"
 
 #include <memory>
@@ -9,7 +10,7 @@ namespace vantor {
 // What the container of a control offers it: the ambient font (the font
 // the container itself shows), and a notice that a saved property changed,
 // so that the container knows its saved state is stale.
-class ControlContainer {
+class VANTOR_API ControlContainer {
 public:
     virtual ~ControlContainer() = default;
 

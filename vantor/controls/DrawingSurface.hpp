@@ -1,4 +1,5 @@
 #pragma once
+#include "vantor/Export.h"
 #include "vantor/controls/FontObject.hpp"
 
 #include <cstdint>
@@ -11,7 +12,7 @@ namespace vantor {
 // current font and a drawing position, in scale units of the surface's own.
 // Colours are the platform's: an RGB value (red in the low byte) or a system
 // colour 0x800000nn; a value that is neither raises 380.
-class DrawingSurface {
+class VANTOR_API DrawingSurface {
 public:
     virtual ~DrawingSurface() = default;
 

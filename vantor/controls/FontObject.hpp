@@ -1,4 +1,5 @@
 #pragma once
+#include "vantor/Export.h"
 #include "vantor/automation/MemberTable.hpp"
 
 #include <cstdint>
@@ -8,7 +9,7 @@
 namespace vantor {
 
 // The attributes of one font, as a drawing surface uses them.
-struct FontAttributes {
+struct VANTOR_API FontAttributes {
     std::string name;
     float size = 9.0f; // points
     bool bold = false;
@@ -24,7 +25,7 @@ struct FontAttributes {
 // control and its caller can share it ("Name", "Size", "Bold", "Italic",
 // "Underline", "Strikethrough", "Charset"). A name must not be empty and a
 // size must lie between 1 and 1638 points; anything else raises 380.
-class FontObject : public DispatchObject<FontObject> {
+class VANTOR_API FontObject : public DispatchObject<FontObject> {
 public:
     explicit FontObject(FontAttributes attributes = {});
 

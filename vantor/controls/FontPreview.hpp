@@ -1,4 +1,5 @@
 #pragma once
+#include "vantor/Export.h"
 #include "vantor/controls/ControlContainer.hpp"
 #include "vantor/controls/DrawingSurface.hpp"
 #include "vantor/controls/PropertyBag.hpp"
@@ -19,7 +20,7 @@ namespace vantor {
 // changed and redraws; a failing step is skipped and the setter returns
 // normally, except for the two alignment setters, whose failures reach the
 // caller. Members are reachable by name and by dispatch identifier.
-class FontPreview : public DispatchObject<FontPreview, Control>, public LibraryObject {
+class VANTOR_API FontPreview : public DispatchObject<FontPreview, Control>, public LibraryObject {
 public:
     static constexpr int32_t DispBackColor = 0x6803000C;
     static constexpr int32_t DispForeColor = 0x6803000B;

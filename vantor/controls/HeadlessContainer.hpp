@@ -1,4 +1,5 @@
 #pragma once
+#include "vantor/Export.h"
 #include "vantor/controls/ControlContainer.hpp"
 
 #include <vector>
@@ -7,7 +8,7 @@ namespace vantor {
 
 // A container without a window: a fixed ambient font, and a record of the
 // change notices in the order they came.
-class HeadlessContainer : public ControlContainer {
+class VANTOR_API HeadlessContainer : public ControlContainer {
 public:
     explicit HeadlessContainer(FontAttributes ambientFont)
         : m_ambientFont(std::move(ambientFont)) {}

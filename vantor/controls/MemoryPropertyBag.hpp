@@ -1,4 +1,5 @@
 #pragma once
+#include "vantor/Export.h"
 #include "vantor/controls/PropertyBag.hpp"
 
 #include <map>
@@ -10,7 +11,7 @@ namespace vantor {
 // A property bag in memory. Font objects are kept as copies, written and
 // read, so that the saved state never changes behind the bag's back; two
 // fonts are equal when their attributes are. Key names match with case.
-class MemoryPropertyBag : public PropertyBag {
+class VANTOR_API MemoryPropertyBag : public PropertyBag {
 public:
     Variant ReadProperty(const std::string& key, const Variant& defaultValue) const override;
     void WriteProperty(const std::string& key, const Variant& value,

@@ -1,4 +1,5 @@
 #pragma once
+#include "vantor/Export.h"
 #include "vantor/automation/Variant.hpp"
 
 #include <string>
@@ -6,7 +7,7 @@
 namespace vantor {
 
 // The saved state of a control, kept by its container: a value per key.
-class PropertyBag {
+class VANTOR_API PropertyBag {
 public:
     virtual ~PropertyBag() = default;
 

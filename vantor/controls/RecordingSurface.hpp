@@ -1,4 +1,5 @@
 #pragma once
+#include "vantor/Export.h"
 #include "vantor/controls/DrawingSurface.hpp"
 
 #include <vector>
@@ -9,7 +10,7 @@ namespace vantor {
 // positions of a drawing can be checked exactly. Its scale unit is the twip.
 // Text is measured by a fixed rule: every character is half an em wide and
 // a line is one em high (an em being the font size, 20 twips a point).
-class RecordingSurface : public DrawingSurface {
+class VANTOR_API RecordingSurface : public DrawingSurface {
 public:
     // One line of text as it was drawn.
     struct PrintedLine {

@@ -1,10 +1,11 @@
 #pragma once
+#include "vantor/Export.h"
 #include "vantor/framework/ClassTable.hpp"
 
 namespace vantor {
 
 // What DllGetClassObject hands out: the factory of one class.
-class ClassFactory {
+class VANTOR_API ClassFactory {
 public:
     explicit ClassFactory(const ClassInfo& info) : m_info(info) {}
     const ClassInfo& Info() const { return m_info; }

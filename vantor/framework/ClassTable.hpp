@@ -1,4 +1,5 @@
 #pragma once
+#include "vantor/Export.h"
 #include "vantor/framework/LibraryObject.hpp"
 
 #include <functional>
@@ -10,7 +11,7 @@
 namespace vantor {
 
 // One creatable class of the type library.
-struct ClassInfo {
+struct VANTOR_API ClassInfo {
     std::string name;        // "CellPropAlign"
     std::string classId;     // "{7DC6D336-...}"
     std::string defaultIid;  // the default interface "_CellPropAlign"
@@ -31,7 +32,7 @@ ClassCreators ControlCreators();
 
 // The classes of the library and their creation by class name ("CellPropAlign"
 // or "Vantor.CellPropAlign") or by class identity.
-class ClassTable {
+class VANTOR_API ClassTable {
 public:
     static const std::vector<ClassInfo>& Classes();
     // Matches names without regard to case, identities with or without braces;

@@ -1,4 +1,5 @@
 #pragma once
+#include "vantor/Export.h"
 #include "vantor/automation/Variant.hpp"
 #include "vantor/framework/DialogSite.hpp"
 #include "vantor/framework/LibraryObject.hpp"
@@ -13,7 +14,7 @@ namespace vantor {
 // The base of the dialog-style pages: the content of a small modal dialog
 // that ends its dialog through the typed site instead of applying to a
 // target. No error leaves a protocol operation.
-class DialogPage : public Form, public LibraryObject {
+class VANTOR_API DialogPage : public Form, public LibraryObject {
 public:
     ~DialogPage() override;
 

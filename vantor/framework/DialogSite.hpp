@@ -1,4 +1,5 @@
 #pragma once
+#include "vantor/Export.h"
 #include "vantor/automation/AutomationError.hpp"
 #include "vantor/automation/Variant.hpp"
 
@@ -9,7 +10,7 @@ namespace vantor {
 
 // The typed site of the dialog-style pages: they end their dialog through it,
 // -1 for OK and -2 for Cancel, and ask the host for another of its dialogs.
-class DialogSite {
+class VANTOR_API DialogSite {
 public:
     static constexpr int32_t ResultOk = -1;
     static constexpr int32_t ResultCancel = -2;

@@ -1,5 +1,6 @@
 #include "vantor/framework/EntryPoints.hpp"
 
+#include "vantor/automation/AutomationError.hpp"
 #include "vantor/automation/TextFunctions.hpp"
 #include "vantor/framework/ClassFactory.hpp"
 #include "vantor/framework/LibraryInfo.hpp"
@@ -8,14 +9,13 @@
 #include <dlfcn.h>
 
 #include <deque>
+#include <memory>
 
 using namespace vantor;
 
 namespace {
 
 constexpr const char* ClassesKey = "HKEY_CURRENT_USER\\Software\\Classes";
-constexpr const char* ClassFactoryIid = "{00000001-0000-0000-C000-000000000046}";
-constexpr const char* BaseInterfaceIid = "{00000000-0000-0000-C000-000000000046}";
 
 std::string LibraryPath() {
     Dl_info info{};
@@ -103,7 +103,8 @@ extern "C" int32_t DllGetClassObject(const char* classId, const char* interfaceI
         if (info == nullptr || !EqualsIgnoreCase(info->classId, classId)) {
             return result::ClassNotAvailable;
         }
-        if (!EqualsIgnoreCase(interfaceId, ClassFactoryIid) && !EqualsIgnoreCase(interfaceId, BaseInterfaceIid)) {
+        if (!EqualsIgnoreCase(interfaceId, VANTOR_IID_CLASS_FACTORY) &&
+            !EqualsIgnoreCase(interfaceId, VANTOR_IID_BASE_INTERFACE)) {
             return result::NoInterface;
         }
         static std::deque<ClassFactory> factories = [] {
@@ -126,3 +127,41 @@ extern "C" int32_t DllGetClassObject(const char* classId, const char* interfaceI
 }
 
 extern "C" int32_t DllCanUnloadNow(void) { return LibraryObject::Alive() == 0 ? result::Ok : result::False; }
+
+namespace {
+
+// What a C host holds for an object: its share of the object.
+struct ObjectHandle {
+    std::shared_ptr<LibraryObject> object;
+    const ClassInfo& info;
+};
+
+} // namespace
+
+extern "C" int32_t VantorCreateInstance(void* factory, void** object) {
+    if (object == nullptr) {
+        return result::Pointer;
+    }
+    *object = nullptr;
+    if (factory == nullptr) {
+        return result::Pointer;
+    }
+    try {
+        const auto& classFactory = *static_cast<const ClassFactory*>(factory);
+        auto handle = std::make_unique<ObjectHandle>(ObjectHandle{classFactory.CreateInstance(), classFactory.Info()});
+        *object = handle.release();
+        return result::Ok;
+    } catch (const AutomationError&) {
+        return result::ClassNotAvailable;
+    } catch (...) {
+        return result::Fail;
+    }
+}
+
+extern "C" const char* VantorClassId(const void* object) {
+    return object == nullptr ? nullptr : static_cast<const ObjectHandle*>(object)->info.classId.c_str();
+}
+
+extern "C" void VantorRelease(void* object) {
+    const std::unique_ptr<ObjectHandle> owned(static_cast<ObjectHandle*>(object));
+}

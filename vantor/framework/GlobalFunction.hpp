@@ -1,4 +1,5 @@
 #pragma once
+#include "vantor/Export.h"
 #include "vantor/automation/ErrorTrap.hpp"
 #include "vantor/automation/Variant.hpp"
 
@@ -31,52 +32,52 @@ constexpr const char* LogVariable = "TaboDialogControlLog";
 
 // Appends the message and CR LF to the log file, when the variable names a
 // directory; every failure is swallowed.
-void WriteLog(const std::string& message) noexcept;
+VANTOR_API void WriteLog(const std::string& message) noexcept;
 
 // Logs the pending error of the trap, if its number is positive, as
 // "<tag> - Error: <number>,<description>" ("Error: ..." with an empty tag).
 // The trap keeps its error.
-void ReportError(const std::string& tag, const ErrorTrap& trap) noexcept;
+VANTOR_API void ReportError(const std::string& tag, const ErrorTrap& trap) noexcept;
 // ReportError, then clears the error.
-void CheckError(const std::string& tag, ErrorTrap& trap) noexcept;
+VANTOR_API void CheckError(const std::string& tag, ErrorTrap& trap) noexcept;
 // Clears a pending error 5 (invalid procedure call or argument), which the
 // model raises for the Null that means keep; other errors stay pending.
-void DropInvalidCallError(ErrorTrap& trap) noexcept;
+VANTOR_API void DropInvalidCallError(ErrorTrap& trap) noexcept;
 
 // True only when a and b have the same type and are equal (texts with case);
 // a comparison with Null is never true.
-bool SafeCompare(const Variant& a, const Variant& b) noexcept;
+VANTOR_API bool SafeCompare(const Variant& a, const Variant& b) noexcept;
 // The value to write: the new value, or Null when nothing changed.
-Variant SafeSetting(const Variant& newValue, const Variant& current) noexcept;
+VANTOR_API Variant SafeSetting(const Variant& newValue, const Variant& current) noexcept;
 // The Boolean to write for a check box (0, 1, 2), or Null.
-Variant SafeSettingCheckBox(int32_t check, const Variant& current) noexcept;
+VANTOR_API Variant SafeSettingCheckBox(int32_t check, const Variant& current) noexcept;
 
-void LoadSettingCheckbox(CheckBox& box, const Variant& value) noexcept;
+VANTOR_API void LoadSettingCheckbox(CheckBox& box, const Variant& value) noexcept;
 // Sets the control's "Text" by name, so any control with one serves.
-void LoadSettingText(Control& control, const Variant& value) noexcept;
-void LoadSettingCombo(ComboBox& box, const Variant& value, bool byItemData) noexcept;
-void LoadSettingList(ListBox& box, const Variant& value, bool byItemData) noexcept;
-void LoadSettingColor(ColorSelBox& box, const Variant& color, const Variant& colorIndex) noexcept;
+VANTOR_API void LoadSettingText(Control& control, const Variant& value) noexcept;
+VANTOR_API void LoadSettingCombo(ComboBox& box, const Variant& value, bool byItemData) noexcept;
+VANTOR_API void LoadSettingList(ListBox& box, const Variant& value, bool byItemData) noexcept;
+VANTOR_API void LoadSettingColor(ColorSelBox& box, const Variant& color, const Variant& colorIndex) noexcept;
 // A value outside the box's range shows as undecided (Null).
-void LoadSettingNumber(NumberEdit& box, const Variant& value) noexcept;
+VANTOR_API void LoadSettingNumber(NumberEdit& box, const Variant& value) noexcept;
 
 // The apply twins: each reads the target's property and writes back what the
 // safe setting of the control gives (Null, meaning keep, when the user left
 // it alone). They have no trap of their own: a failing read or write reaches
 // the caller's trap and is logged under the caller's tag.
-void ApplySettingCheckbox(const ObjectRef& target, std::string_view property, const CheckBox& box);
+VANTOR_API void ApplySettingCheckbox(const ObjectRef& target, std::string_view property, const CheckBox& box);
 // Sets the control's "Text" by name, like LoadSettingText.
-void ApplySettingText(const ObjectRef& target, std::string_view property, Control& control);
+VANTOR_API void ApplySettingText(const ObjectRef& target, std::string_view property, Control& control);
 // The selected item's data (or text); with nothing selected nothing is read or written.
-void ApplySettingCombo(const ObjectRef& target, std::string_view property, const ComboBox& box,
+VANTOR_API void ApplySettingCombo(const ObjectRef& target, std::string_view property, const ComboBox& box,
                        bool byItemData);
-void ApplySettingList(const ObjectRef& target, std::string_view property, const ListBox& box,
+VANTOR_API void ApplySettingList(const ObjectRef& target, std::string_view property, const ListBox& box,
                       bool byItemData);
-void ApplySettingNumber(const ObjectRef& target, std::string_view property, const NumberEdit& box);
+VANTOR_API void ApplySettingNumber(const ObjectRef& target, std::string_view property, const NumberEdit& box);
 // A colour written to a colour and its colour index, whether or not it changed:
 // automatic as the automatic index, a colour as the colour, no uniform colour
 // not at all.
-void ApplySettingColor(const ObjectRef& target, std::string_view color, std::string_view colorIndex,
+VANTOR_API void ApplySettingColor(const ObjectRef& target, std::string_view color, std::string_view colorIndex,
                        const ColorSelBox& box);
 
 } // namespace vantor

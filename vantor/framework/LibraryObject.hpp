@@ -1,4 +1,5 @@
 #pragma once
+#include "vantor/Export.h"
 #include <cstdint>
 #include <string>
 
@@ -7,7 +8,7 @@ namespace vantor {
 // Base of every object the library creates for a host (pages, dialog-style
 // pages, the font preview); it counts the live ones so that the library can
 // tell whether it may be unloaded.
-class LibraryObject {
+class VANTOR_API LibraryObject {
 public:
     LibraryObject();
     LibraryObject(const LibraryObject&);

@@ -1,4 +1,5 @@
 #pragma once
+#include "vantor/Export.h"
 #include "vantor/automation/ErrorTrap.hpp"
 #include "vantor/automation/Object.hpp"
 #include "vantor/framework/LibraryObject.hpp"
@@ -17,7 +18,7 @@ enum class PageCounter { None, CellFormat };
 
 // What a page writes to the log: the line that starts loading, the tag of a
 // loading error, and the apply tag (its line and the tag of its errors).
-struct LogTags {
+struct VANTOR_API LogTags {
     std::string resetLine;
     std::string resetTag;
     std::string applyTag;
@@ -36,7 +37,7 @@ struct LogTags {
 //
 // No error leaves a protocol operation: each runs its statements through a
 // trap of its own, reports the pending error under its tag and returns 0.
-class PropertyPage : public Form, public LibraryObject {
+class VANTOR_API PropertyPage : public Form, public LibraryObject {
 public:
     ~PropertyPage() override;
 

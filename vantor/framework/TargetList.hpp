@@ -1,4 +1,5 @@
 #pragma once
+#include "vantor/Export.h"
 #include "vantor/automation/Variant.hpp"
 
 #include <cstdint>
@@ -7,7 +8,7 @@ namespace vantor {
 
 // The host's list of targets, handed to a page by SetTargets. Element 0
 // holds the page's target; later elements are never read.
-class TargetList {
+class VANTOR_API TargetList {
 public:
     virtual ~TargetList() = default;
     virtual Variant Item(int32_t index) = 0;

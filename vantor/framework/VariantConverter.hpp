@@ -1,4 +1,5 @@
 #pragma once
+#include "vantor/Export.h"
 #include "vantor/automation/Variant.hpp"
 
 #include <cstdint>
@@ -9,7 +10,7 @@ namespace vantor {
 
 // The host's variant converter: a page creates one in each SetTargets to turn
 // the list's element into an object reference.
-class VariantConverter {
+class VANTOR_API VariantConverter {
 public:
     using Factory = std::function<std::shared_ptr<VariantConverter>()>;
 

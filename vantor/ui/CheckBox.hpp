@@ -1,11 +1,12 @@
 #pragma once
+#include "vantor/Export.h"
 #include "vantor/ui/Control.hpp"
 
 namespace vantor {
 
 // A check box: 0 cleared, 1 checked, 2 grey (undecided). In push-button
 // style it is a toggle button with two states.
-class CheckBox : public DispatchObject<CheckBox, Control> {
+class VANTOR_API CheckBox : public DispatchObject<CheckBox, Control> {
 public:
     using DispatchObject::DispatchObject;
     std::string Kind() const override { return "CheckBox"; }

@@ -1,4 +1,5 @@
 #pragma once
+#include "vantor/Export.h"
 #include "vantor/ui/Control.hpp"
 
 #include <array>
@@ -9,7 +10,7 @@ namespace vantor {
 // is an RGB colour (red in the low byte), -1 for automatic or 0x8FFFFFFF when
 // the selection has no uniform colour. A change raises event 9 (value
 // changed) and then event 10 (colour picked).
-class ColorSelBox : public DispatchObject<ColorSelBox, Control> {
+class VANTOR_API ColorSelBox : public DispatchObject<ColorSelBox, Control> {
 public:
     static constexpr int32_t Automatic = -1;
     static constexpr int32_t NoColor = static_cast<int32_t>(0x8FFFFFFF);

@@ -1,4 +1,5 @@
 #pragma once
+#include "vantor/Export.h"
 #include "vantor/ui/ListControl.hpp"
 
 namespace vantor {
@@ -12,7 +13,7 @@ enum class ComboStyle {
 // A combo box. Selecting an item (by code or by the user) raises Click and
 // puts the item's text in the edit field; a change of the text by typing or
 // by code raises Change.
-class ComboBox : public DispatchObject<ComboBox, ListControl> {
+class VANTOR_API ComboBox : public DispatchObject<ComboBox, ListControl> {
 public:
     using DispatchObject::DispatchObject;
     std::string Kind() const override { return "ComboBox"; }

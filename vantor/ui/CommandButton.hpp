@@ -1,4 +1,5 @@
 #pragma once
+#include "vantor/Export.h"
 #include "vantor/ui/Control.hpp"
 
 namespace vantor {
@@ -6,7 +7,7 @@ namespace vantor {
 // A push button; the user's click raises Click. The default button of a
 // form is the one that Enter presses when no other button has the focus; its
 // cancel button is the one that Esc presses.
-class CommandButton : public DispatchObject<CommandButton, Control> {
+class VANTOR_API CommandButton : public DispatchObject<CommandButton, Control> {
 public:
     using DispatchObject::DispatchObject;
     std::string Kind() const override { return "CommandButton"; }

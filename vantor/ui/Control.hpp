@@ -1,4 +1,5 @@
 #pragma once
+#include "vantor/Export.h"
 #include "vantor/automation/MemberTable.hpp"
 
 #include <cstdint>
@@ -13,7 +14,7 @@ class Form;
 class ListItems;
 
 // Position and size in twips (1/1440 inch).
-struct Rect {
+struct VANTOR_API Rect {
     int32_t left = 0;
     int32_t top = 0;
     int32_t width = 0;
@@ -33,7 +34,7 @@ constexpr int LostFocus = 103;
 constexpr int Validate = 104;
 } // namespace ev
 
-struct EventArgs {
+struct VANTOR_API EventArgs {
     std::vector<Variant> params;
     bool cancel = false; // a Validate handler refuses the focus change
 };
@@ -43,7 +44,7 @@ using EventHandler = std::function<void(EventArgs&)>;
 // state changes through code (raising the same events as a user's change,
 // only when the value really changes) or through the user actions, which is
 // how people, the Qt front, scripts and tests drive a page.
-class Control : public Object {
+class VANTOR_API Control : public Object {
 public:
     Control(std::string name, Rect rect);
     ~Control() override;

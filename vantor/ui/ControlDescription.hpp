@@ -1,4 +1,5 @@
 #pragma once
+#include "vantor/Export.h"
 #include "vantor/automation/Variant.hpp"
 
 #include <functional>
@@ -10,7 +11,7 @@ namespace vantor {
 // A control's state as " name=value" items, in the order the control gives
 // them. Values are written by the caller's rule, so that a host shows them
 // as it shows every other value.
-class ControlDescription {
+class VANTOR_API ControlDescription {
 public:
     using Formatter = std::function<std::string(const Variant&)>;
 

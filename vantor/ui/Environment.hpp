@@ -1,4 +1,5 @@
 #pragma once
+#include "vantor/Export.h"
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -34,7 +35,7 @@ constexpr int32_t No = 7;
 // The platform seen from a page: message boxes, one pass of the event loop,
 // the folder chooser and modal forms. One environment is current per thread;
 // a headless one serves until another is installed.
-class Environment {
+class VANTOR_API Environment {
 public:
     virtual ~Environment() = default;
 
@@ -69,7 +70,7 @@ private:
 };
 
 // Installs an environment for a scope and restores the previous one.
-class EnvironmentScope {
+class VANTOR_API EnvironmentScope {
 public:
     explicit EnvironmentScope(Environment& env) : m_pPrevious(Environment::Install(&env)) {}
     ~EnvironmentScope() { Environment::Install(m_pPrevious); }

@@ -1,4 +1,5 @@
 #pragma once
+#include "vantor/Export.h"
 #include "vantor/ui/Control.hpp"
 
 #include <memory>
@@ -11,7 +12,7 @@ namespace vantor {
 // A surface that owns controls: a page, a dialog-style page or a small form.
 // Its controls, captions and positions are its design, declared in one place
 // by the derived class; the Qt front only renders that design.
-class Form {
+class VANTOR_API Form {
 public:
     explicit Form(std::string caption = "", Rect size = {});
     virtual ~Form();

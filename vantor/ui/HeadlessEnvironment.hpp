@@ -1,4 +1,5 @@
 #pragma once
+#include "vantor/Export.h"
 #include "vantor/ui/Environment.hpp"
 
 #include <deque>
@@ -9,7 +10,7 @@ namespace vantor {
 // The environment without a screen: message boxes are recorded and answered
 // from a queue, posted work runs on DoEvents, the folder chooser and modal
 // forms answer from scripts.
-class HeadlessEnvironment : public Environment {
+class VANTOR_API HeadlessEnvironment : public Environment {
 public:
     struct Message {
         std::string prompt;

@@ -1,4 +1,5 @@
 #pragma once
+#include "vantor/Export.h"
 #include "vantor/ui/RegFile.hpp"
 #include "vantor/ui/RegistryKey.hpp"
 
@@ -20,7 +21,7 @@ namespace vantor {
 // loses the other's values. Only regular files up to MaxFileSize are read; a
 // file that is no registry file raises 1004 naming it and is never rewritten.
 // A missing file is an empty store.
-class KeyStore {
+class VANTOR_API KeyStore {
 public:
     static constexpr size_t MaxFileSize = size_t{64} << 20;
 

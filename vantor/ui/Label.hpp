@@ -1,11 +1,12 @@
 #pragma once
+#include "vantor/Export.h"
 #include "vantor/ui/ControlDescription.hpp"
 #include "vantor/ui/PlainControl.hpp"
 
 namespace vantor {
 
 // A static text.
-class Label : public PlainControl<Label> {
+class VANTOR_API Label : public PlainControl<Label> {
 public:
     using PlainControl::PlainControl;
     std::string Kind() const override { return "Label"; }

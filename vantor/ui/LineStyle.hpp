@@ -1,4 +1,5 @@
 #pragma once
+#include "vantor/Export.h"
 #include "vantor/ui/Control.hpp"
 
 #include <vector>
@@ -10,7 +11,7 @@ namespace vantor {
 // 1 MaxIndex, 2 SelIndex, 3 Columns, 4 Rows, 5 LineColor, 8 AddStyle(style,
 // weight, look), 9 StyleOf(i), 10 WeightOf(i). A change of the selection
 // raises event 9.
-class LineStyle : public DispatchObject<LineStyle, Control> {
+class VANTOR_API LineStyle : public DispatchObject<LineStyle, Control> {
 public:
     using DispatchObject::DispatchObject;
     std::string Kind() const override { return "LineStyle"; }

@@ -1,4 +1,5 @@
 #pragma once
+#include "vantor/Export.h"
 #include "vantor/ui/ListControl.hpp"
 
 #include <vector>
@@ -11,7 +12,7 @@ enum class ListStyle { Standard, CheckBox };
 // A list box with one selection; selecting an item raises Click. In the
 // check-box style each item also has a tick ("Selected"), which the user
 // turns over with UserCheck; a change of a tick raises ItemCheck (the item's index).
-class ListBox : public DispatchObject<ListBox, ListControl> {
+class VANTOR_API ListBox : public DispatchObject<ListBox, ListControl> {
 public:
     static constexpr int ItemCheck = 105;
 

@@ -1,4 +1,5 @@
 #pragma once
+#include "vantor/Export.h"
 #include "vantor/ui/Control.hpp"
 #include "vantor/ui/ListItems.hpp"
 
@@ -6,7 +7,7 @@ namespace vantor {
 
 // What a list box and a combo box share: the items and the selection of one
 // of them. Selecting an item (by code or by the user) raises Click.
-class ListControl : public Control {
+class VANTOR_API ListControl : public Control {
 public:
     using Control::Control;
 

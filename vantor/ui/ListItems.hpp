@@ -1,4 +1,5 @@
 #pragma once
+#include "vantor/Export.h"
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -7,7 +8,7 @@ namespace vantor {
 
 // The items of a list box or combo box: a text and a 32-bit item data each,
 // in insertion order (no list sorts).
-class ListItems {
+class VANTOR_API ListItems {
 public:
     struct Item {
         std::string text;

@@ -1,11 +1,12 @@
 #pragma once
+#include "vantor/Export.h"
 #include "vantor/ui/Control.hpp"
 
 namespace vantor {
 
 // The number box of the base control library: a whole number between a
 // minimum and a maximum, or Null (shown empty). A change raises event 9.
-class NumberEdit : public DispatchObject<NumberEdit, Control> {
+class VANTOR_API NumberEdit : public DispatchObject<NumberEdit, Control> {
 public:
     using DispatchObject::DispatchObject;
     std::string Kind() const override { return "NumberEdit"; }

@@ -1,11 +1,12 @@
 #pragma once
+#include "vantor/Export.h"
 #include "vantor/ui/Control.hpp"
 
 namespace vantor {
 
 // An option button; the option buttons of one container form a group of
 // which at most one is on.
-class OptionButton : public DispatchObject<OptionButton, Control> {
+class VANTOR_API OptionButton : public DispatchObject<OptionButton, Control> {
 public:
     using DispatchObject::DispatchObject;
     std::string Kind() const override { return "OptionButton"; }

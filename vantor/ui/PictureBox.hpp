@@ -1,4 +1,5 @@
 #pragma once
+#include "vantor/Export.h"
 #include "vantor/automation/Object.hpp"
 #include "vantor/ui/ControlDescription.hpp"
 #include "vantor/ui/PlainControl.hpp"
@@ -7,7 +8,7 @@ namespace vantor {
 
 // A plain surface, for pictures or a hosted control. It may show a sheet,
 // which a front draws as a small picture of its top-left cells.
-class PictureBox : public PlainControl<PictureBox> {
+class VANTOR_API PictureBox : public PlainControl<PictureBox> {
 public:
     using PlainControl::PlainControl;
     std::string Kind() const override { return "PictureBox"; }

@@ -1,4 +1,5 @@
 #pragma once
+#include "vantor/Export.h"
 #include "vantor/automation/Enumerations.hpp"
 #include "vantor/ui/Control.hpp"
 
@@ -13,7 +14,7 @@ namespace vantor {
 // horizontal only, 2 inside vertical only, 3 both), 2 BorderLineStyle(n),
 // 3 BorderWeight(n), 4 BorderColor(n). A click on a border raises event 9
 // with its index.
-class QvFrameStyle : public DispatchObject<QvFrameStyle, Control> {
+class VANTOR_API QvFrameStyle : public DispatchObject<QvFrameStyle, Control> {
 public:
     static constexpr int32_t FirstBorder = 5;
     static constexpr int32_t LastBorder = 12;

@@ -1,4 +1,5 @@
 #pragma once
+#include "vantor/Export.h"
 #include <cstdint>
 #include <deque>
 #include <optional>
@@ -18,7 +19,7 @@ namespace vantor {
 // own line ending. Key and value names match without regard to case and keep
 // the spelling they were first written with. A key also exists when only its
 // subkeys are listed.
-class RegFile {
+class VANTOR_API RegFile {
 public:
     // Parses a file's text; empty or blank text is an empty file. A text that
     // is no registry file at all (no REGEDIT4 first line, NUL bytes, UTF-16)

@@ -1,4 +1,5 @@
 #pragma once
+#include "vantor/Export.h"
 #include <memory>
 #include <optional>
 #include <string>
@@ -15,7 +16,7 @@ enum class KeyAccess { Read, Write };
 // An open key of a KeyStore. Every call goes to the store's file, so a handle
 // sees values written meanwhile by other handles and processes. After Close()
 // (or on a moved-from handle) every call raises 5.
-class RegistryKey {
+class VANTOR_API RegistryKey {
 public:
     RegistryKey(RegistryKey&&) noexcept = default;
     RegistryKey& operator=(RegistryKey&&) noexcept = default;

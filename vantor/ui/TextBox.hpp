@@ -1,10 +1,11 @@
 #pragma once
+#include "vantor/Export.h"
 #include "vantor/ui/Control.hpp"
 
 namespace vantor {
 
 // A text box. Lengths and the selection count Unicode characters.
-class TextBox : public DispatchObject<TextBox, Control> {
+class VANTOR_API TextBox : public DispatchObject<TextBox, Control> {
 public:
     using DispatchObject::DispatchObject;
     std::string Kind() const override { return "TextBox"; }
