@@ -217,10 +217,11 @@ bool DesktopAssociation::IsOn() const {
 void DesktopAssociation::Set(bool on) {
     const std::string list = ReadFile(ListPath());
     if (on) {
+        // The installed entry of the same id says the same, with the installed program.
         WriteFile(EntryPath(), "[Desktop Entry]\nType=Application\nName=Vantor Studio\n"
                                "Comment=Edit workbook files (.xlsx)\nExec=" +
-                                   ExecValue(m_studio.string()) +
-                                   "\nMimeType=" + MimeType + ";\nTerminal=false\n");
+                                   ExecValue(m_studio.string()) + "\nIcon=vantor-studio\nMimeType=" + MimeType +
+                                   ";\nTerminal=false\nCategories=Office;Spreadsheet;\n");
     }
     const std::string edited = Edited(list, on);
     if (edited != list) {
