@@ -90,7 +90,7 @@ public:
 
     // Strict identity of type and value (objects by identity). Null equals Null
     // here; the comparison rules of the pages live in SafeCompare.
-    friend bool operator==(const Variant& a, const Variant& b);
+    friend VANTOR_API bool operator==(const Variant& a, const Variant& b);
 
     // A readable form for traces and test messages: Long(5), String("a"), Null.
     std::string Describe() const;
