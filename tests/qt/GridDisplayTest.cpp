@@ -222,6 +222,40 @@ TEST_F(GridDisplay, SheetDisplayOptionsHideZerosAndErrorsAndColourTheGridlines) 
     EXPECT_EQ(Picture().pixelColor(onGridline), QColor(255, 0, 0));
 }
 
+TEST_F(GridDisplay, ShrunkWrappedAndMergedTextStaysInItsCell) {
+    const Variant text("A text far wider than its cell");
+    // Row 8: shrunk, row 9: wrapped, row 10: merged B10:C10, row 11: plain.
+    ObjectRef(app->RangeOf("8:9")).Put("RowHeight", Variant(45.0));
+    for (const char* address : {"B8", "B9", "B10", "B11"}) {
+        ObjectRef(app->RangeOf(address)).Put("Value", text);
+    }
+    Put("B8", "ShrinkToFit", Variant(true));
+    Put("B9", "WrapText", Variant(true));
+    ObjectRef(app->RangeOf("B10:C10")).Call("Merge");
+    EXPECT_EQ(Ink(7, 2), 0);
+    EXPECT_EQ(Ink(8, 2), 0);
+    EXPECT_EQ(Ink(9, 3), 0);
+    EXPECT_GT(Ink(10, 2), 0) << "plain text still spills";
+    // Shrunk to one line, its ink is lower than the wrapped lines'.
+    const QImage image = Picture();
+    const auto inkHeight = [&](int32_t row) {
+        const QRect cell = grid().CellRect(row, 1).adjusted(2, 2, -2, -2);
+        int top = cell.bottom();
+        int bottom = cell.top();
+        for (int y = cell.top(); y <= cell.bottom(); ++y) {
+            for (int x = cell.left(); x <= cell.right(); ++x) {
+                if (qGray(image.pixel(x, y)) < 160) {
+                    top = std::min(top, y);
+                    bottom = std::max(bottom, y);
+                }
+            }
+        }
+        return bottom - top;
+    };
+    EXPECT_GT(inkHeight(7), 0);
+    EXPECT_LT(inkHeight(7), inkHeight(8));
+}
+
 // A value drawn alone in a cell of the given width.
 QImage Draw(const Variant& value, const model::Style& style, int width) {
     CellPainter painter;
