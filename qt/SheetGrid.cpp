@@ -753,8 +753,12 @@ bool SheetGrid::EnterText(int32_t row, int32_t column, const QString& text) {
     if (!m_pSheet) {
         return false;
     }
-    const model::CellEntry entry = model::CellEntry::Recognize(text.toStdString());
     const auto app = m_pSheet->Book()->App();
+    const ObjectRef options(app);
+    const model::CellEntry entry = model::CellEntry::Recognize(
+        text.toStdString(), options.Get("FixedDecimal").ToBool()
+                                ? std::optional(options.Get("FixedDecimalPlaces").ToLong())
+                                : std::nullopt);
     bool written = false;
     app->BeginUndoGroup("Typing");
     try {
