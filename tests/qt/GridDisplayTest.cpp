@@ -301,6 +301,7 @@ TEST(CellPainterFit, ShrinkDrawsSmallerThanWrapAndLongWordsBreak) {
     EXPECT_LT(shrunk.height(), InkBox(Draw(text, plain, width)).height());
     EXPECT_LT(shrunk.height(), wrapped.height());
     EXPECT_EQ(Draw(text, both, width), Draw(text, wrap, width)) << "wrap wins";
+    EXPECT_GT(InkBox(Draw(Variant("ab"), wrap, width)).top(), 30) << "wrapped text keeps to the bottom";
     // A word longer than the line goes on to the next line instead of being cut.
     const QRect broken = InkBox(Draw(Variant("Unbreakableword"), wrap, width));
     EXPECT_GT(broken.height(), 2 * InkBox(Draw(Variant("Unbreakableword"), plain, width)).height() - 4);
