@@ -112,6 +112,9 @@ void StudioWindow::BuildMenus() {
     m_pUndo->setShortcut(QKeySequence::Undo);
     m_pRedo = edit->addAction(tr("&Redo"), this, [this] { Redo(); });
     m_pRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence::Redo});
+    edit->addSeparator();
+    edit->addAction(tr("&Go to Sheet..."), QKeySequence(Qt::CTRL | Qt::Key_G), this,
+                    [this] { RunDialogPage("SheetChoice"); });
 
     QMenu* format = menuBar()->addMenu(tr("F&ormat"));
     // Each item gets an access letter unique within its menu.
@@ -132,6 +135,9 @@ void StudioWindow::BuildMenus() {
     }
     format->addSeparator();
     for (const std::string& className : host::DialogCatalogue::DialogStylePages()) {
+        if (className == "SheetChoice") {
+            continue; // Edit > Go to Sheet...
+        }
         if (const auto page = CreatePage(className)) {
             std::string caption;
             page->GetCaption(caption);
@@ -213,7 +219,32 @@ void StudioWindow::RunDialogPage(const std::string& className) {
     statusBar()->showMessage(window->windowTitle() + (window->Result() == DialogSite::ResultOk
                                                           ? tr(": OK")
                                                           : tr(": cancelled")));
+    // The sheet choice answers the chosen sheet's name.
+    if (className == "SheetChoice" && window->Result() == DialogSite::ResultOk &&
+        !window->Site().Calls().empty()) {
+        GoToSheet(window->Site().Calls().back().second.ToString());
+    }
     Refresh();
+}
+
+void StudioWindow::GoToSheet(const std::string& name) {
+    const auto book = m_pApp->ActiveWorkbook();
+    if (book == nullptr) {
+        return;
+    }
+    for (const auto& sheet : book->Sheets()) {
+        if (!EqualsIgnoreCase(sheet->Name(), name)) {
+            continue;
+        }
+        // Going to a hidden sheet shows it: a sheet without a tab could not
+        // be left again by its tab.
+        if (!sheet->Visible()) {
+            const model::UndoHistory::Scope step(*m_pApp->History(), "Show Sheet");
+            ObjectRef(sheet).Put("Visible", Variant(true));
+        }
+        book->ActivateSheet(sheet);
+        return;
+    }
 }
 
 void StudioWindow::NewWorkbook() {
@@ -449,9 +480,10 @@ void StudioWindow::Redo() {
     Refresh();
 }
 
-void StudioWindow::ShowSheet(int index) {
+void StudioWindow::ShowSheet(int tab) {
     const auto book = m_pApp->ActiveWorkbook();
-    if (book == nullptr || index < 0 || index >= static_cast<int>(book->Sheets().size())) {
+    const int index = m_pSheetTabs->tabData(tab).toInt();
+    if (book == nullptr || tab < 0 || index >= static_cast<int>(book->Sheets().size())) {
         return;
     }
     book->ActivateSheet(book->Sheet(index));
@@ -465,11 +497,17 @@ void StudioWindow::Refresh() {
         while (m_pSheetTabs->count() > 0) {
             m_pSheetTabs->removeTab(0);
         }
+        // Hidden sheets have no tab; each tab knows its sheet's index.
         int active = 0;
         for (size_t i = 0; i < book->Sheets().size(); ++i) {
-            m_pSheetTabs->addTab(QString::fromStdString(book->Sheets()[i]->Name()));
-            if (book->Sheets()[i] == book->ActiveSheet()) {
-                active = static_cast<int>(i);
+            const auto& sheet = book->Sheets()[i];
+            if (!sheet->Visible()) {
+                continue;
+            }
+            const int tab = m_pSheetTabs->addTab(QString::fromStdString(sheet->Name()));
+            m_pSheetTabs->setTabData(tab, static_cast<int>(i));
+            if (sheet == book->ActiveSheet()) {
+                active = tab;
             }
         }
         m_pSheetTabs->setCurrentIndex(active);

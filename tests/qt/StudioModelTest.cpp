@@ -4,6 +4,7 @@
 #include "model/Application.hpp"
 #include "model/Range.hpp"
 #include "model/Workbook.hpp"
+#include "model/Worksheet.hpp"
 #include "qt/DialogPageWindow.hpp"
 #include "qt/FormView.hpp"
 #include "qt/PropertyDialogWindow.hpp"
@@ -15,6 +16,7 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QApplication>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -153,6 +155,50 @@ TEST_F(StudioModel, OptionsChosenInTheDialogSurviveARestartAndAreHonoured) {
     EXPECT_TRUE(cell("B1").IsEmpty());
     qunsetenv("XDG_DATA_HOME");
     qunsetenv("XDG_CONFIG_HOME");
+}
+
+TEST_F(StudioModel, HiddenSheetsHaveNoTabAndGoToSheetActivatesTheChosenOne) {
+    const auto tabs = [&] {
+        QStringList names;
+        for (int i = 0; i < window->SheetTabs()->count(); ++i) {
+            names << window->SheetTabs()->tabText(i);
+        }
+        return names.join(",");
+    };
+    const auto& sheets = app->ActiveWorkbook()->Sheets();
+    ASSERT_EQ(sheets.size(), 3u);
+    const ObjectRef first(sheets[0]);
+    first.Put("Visible", Variant(false));
+    window->Refresh();
+    EXPECT_EQ(tabs(), "Sheet2,Sheet3");
+    // A tab shows the sheet it names, not the one at its position.
+    window->SheetTabs()->setCurrentIndex(1);
+    EXPECT_EQ(window->Grid()->Sheet()->Name(), "Sheet3");
+
+    // The preview draws the chosen sheet's cells: a filled A1 shows in its corner.
+    const ObjectRef a1 = first.Call("Range", Variant("A1")).ToObject();
+    a1.Get("Interior").ToObject().Put("Color", Variant(0x0000FF));
+    a1.Call("Apply");
+    const auto goTo = [&](int32_t item, QRgb* corner) {
+        WhenShown<DialogPageWindow>([item, corner](DialogPageWindow& dialog) {
+            dialog.Page().Control("lstSheets").UserSelect(item);
+            QWidget* preview = dialog.View()->Peer("picPreview");
+            *corner = preview->grab().toImage().pixel(preview->contentsRect().topLeft() + QPoint(4, 4));
+            QTest::mouseClick(dialog.View()->Peer("cmdOK"), Qt::LeftButton);
+        });
+        window->RunDialogPage("SheetChoice");
+    };
+    QRgb corner = 0;
+    goTo(1, &corner);
+    EXPECT_EQ(window->App()->ActiveSheet()->Name(), "Sheet2");
+    EXPECT_EQ(window->SheetTabs()->tabText(window->SheetTabs()->currentIndex()), "Sheet2");
+    EXPECT_EQ(corner, qRgb(255, 255, 255));
+    // The hidden sheet chosen comes back with its tab.
+    goTo(0, &corner);
+    EXPECT_EQ(corner, qRgb(255, 0, 0));
+    EXPECT_EQ(window->Grid()->Sheet()->Name(), "Sheet1");
+    EXPECT_EQ(tabs(), "Sheet1,Sheet2,Sheet3");
+    EXPECT_EQ(app->History()->UndoNames().front(), "Show Sheet");
 }
 
 } // namespace
