@@ -278,18 +278,24 @@ bool StudioWindow::SaveAs(const QString& path) {
     if (book == nullptr) {
         return false;
     }
-    std::string losses;
+    // Under another name, what the file would lose is said before anything
+    // is written; over its own file the save itself refuses such a loss.
+    const std::string losses = xlsx::SaveLosses(*book);
+    if (!losses.empty() && QFileInfo(path) != QFileInfo(QString::fromStdString(book->FullName()))) {
+        const int32_t answer = Environment::Current().MessageBox(
+            "Saving as " + QFileInfo(path).fileName().toStdString() + " will not keep:\n" + losses +
+                "Save anyway?",
+            msgbox::OkCancel | msgbox::Exclamation, "Vantor Studio");
+        if (answer != msgbox::Ok) {
+            return false;
+        }
+    }
     try {
         RunWithProgress(tr("Saving %1...").arg(QFileInfo(path).fileName()),
-                        [&] { losses = xlsx::SaveWorkbook(*book, path.toStdString()); });
+                        [&] { xlsx::SaveWorkbook(*book, path.toStdString()); });
     } catch (const AutomationError& error) {
         ShowError(error);
         return false;
-    }
-    if (!losses.empty()) {
-        Environment::Current().MessageBox("Saved as " + path.toStdString() +
-                                              ", without what it could not carry: " + losses,
-                                          msgbox::Information, "Vantor Studio");
     }
     RememberFile(path);
     Refresh();

@@ -14,7 +14,9 @@
 #include "vantor/ui/HeadlessEnvironment.hpp"
 
 #include <QAction>
+#include <QFile>
 #include <QLineEdit>
+#include <QProcess>
 #include <QApplication>
 #include <QTabBar>
 #include <QTabWidget>
@@ -199,6 +201,40 @@ TEST_F(StudioModel, HiddenSheetsHaveNoTabAndGoToSheetActivatesTheChosenOne) {
     EXPECT_EQ(window->Grid()->Sheet()->Name(), "Sheet1");
     EXPECT_EQ(tabs(), "Sheet1,Sheet2,Sheet3");
     EXPECT_EQ(app->History()->UndoNames().front(), "Show Sheet");
+}
+
+TEST_F(StudioModel, SaveAsSaysWhatTheFileWillLoseBeforeWritingAndCancelWritesNothing) {
+    const QTemporaryDir dir;
+    ObjectRef(app->RangeOf("A1")).Call("AddComment", Variant("First"));
+    ASSERT_TRUE(window->SaveAs(dir.filePath("notes.xlsx")));
+    // Another program's shape in the drawing that also holds the notes.
+    const char* addShape =
+        "import sys, zipfile\n"
+        "src, dst = zipfile.ZipFile(sys.argv[1]), zipfile.ZipFile(sys.argv[2], 'w')\n"
+        "for item in src.infolist():\n"
+        "    data = src.read(item.filename)\n"
+        "    if item.filename.endswith('.vml'):\n"
+        "        data = data.replace(b'</xml>', b'<v:shape id=\"s9\" type=\"#_x0000_t202\">"
+        "<x:ClientData ObjectType=\"Rect\"/></v:shape></xml>')\n"
+        "    dst.writestr(item, data)\n"
+        "dst.close()\n";
+    ASSERT_EQ(QProcess::execute("/usr/bin/python3", {"-c", addShape, dir.filePath("notes.xlsx"),
+                                                     dir.filePath("shapes.xlsx")}),
+              0);
+    ASSERT_TRUE(window->OpenFile(dir.filePath("shapes.xlsx")));
+    ObjectRef(app->RangeOf("A1")).Get("Comment").ToObject().Put("Text", Variant("Changed"));
+
+    const QString copy = dir.filePath("copy.xlsx");
+    env.QueueAnswer(msgbox::Cancel);
+    EXPECT_FALSE(window->SaveAs(copy));
+    EXPECT_FALSE(QFile::exists(copy));
+    ASSERT_EQ(env.Messages().size(), 1u);
+    EXPECT_NE(env.Messages()[0].prompt.find("shapes beside the notes"), std::string::npos)
+        << env.Messages()[0].prompt;
+    env.QueueAnswer(msgbox::Ok);
+    EXPECT_TRUE(window->SaveAs(copy));
+    EXPECT_TRUE(QFile::exists(copy));
+    EXPECT_EQ(env.Messages().size(), 2u);
 }
 
 } // namespace
