@@ -1,5 +1,7 @@
 #include "qt/StudioWindow.hpp"
 
+#include "host/HostTargetList.hpp"
+#include "host/OptionsStore.hpp"
 #include "host/Targets.hpp"
 #include "model/Application.hpp"
 #include "model/Workbook.hpp"
@@ -9,6 +11,7 @@
 #include "qt/PropertyDialogWindow.hpp"
 #include "qt/SheetGrid.hpp"
 #include "vantor/automation/AutomationError.hpp"
+#include "vantor/automation/TextFunctions.hpp"
 #include "vantor/framework/ClassTable.hpp"
 #include "vantor/ui/Environment.hpp"
 #include "vantor/ui/KeyStore.hpp"
@@ -143,8 +146,11 @@ std::unique_ptr<PropertyDialogWindow>
 StudioWindow::CreateDialog(const host::CatalogueDialog& dialog) {
     host::PropertyDialog::Hooks hooks{
         [this](const std::string& name) { m_pApp->BeginUndoGroup(name); },
-        [this] {
+        [this, target = dialog.target] {
             m_pApp->EndUndoGroup();
+            if (m_pOptions != nullptr && target == host::TargetKind::Application) {
+                m_pOptions->Save(ObjectRef(m_pApp));
+            }
             Refresh();
         },
         {}};
@@ -171,7 +177,31 @@ std::unique_ptr<DialogPageWindow> StudioWindow::CreateDialogPage(const std::stri
     if (param->Count() > 0) {
         page->SetParam(param->Item(0));
     }
-    return std::make_unique<DialogPageWindow>(std::move(page), m_dDpi, this);
+    return std::make_unique<DialogPageWindow>(
+        std::move(page), m_dDpi, this,
+        [this](const std::string& name, const Variant& target) { return ShowHostDialog(name, target); });
+}
+
+int32_t StudioWindow::ShowHostDialog(const std::string& name, const Variant& target) {
+    if (!EqualsIgnoreCase(name, "Format Cells") || !target.IsObject()) {
+        throw AutomationError(err::InvalidCall, "This host has no dialog " + name);
+    }
+    // Over the page that asked, so that it stays behind until this one ends.
+    QWidget* owner = QApplication::activeModalWidget();
+    bool ok = false;
+    {
+        const model::UndoHistory::Scope group(*m_pApp->History(), "Modify Style");
+        const host::PropertyDialog::Hooks hooks{
+            [this](const std::string& step) { m_pApp->BeginUndoGroup(step); },
+            [this] { m_pApp->EndUndoGroup(); },
+            {}};
+        PropertyDialogWindow window(name, host::DialogCatalogue::StylePages(),
+                                    std::make_shared<host::HostTargetList>(std::vector<Variant>{target}),
+                                    hooks, m_dDpi, owner != nullptr ? owner : this);
+        ok = window.exec() == QDialog::Accepted;
+    }
+    Refresh();
+    return ok ? DialogSite::ResultOk : DialogSite::ResultCancel;
 }
 
 void StudioWindow::RunDialogPage(const std::string& className) {
