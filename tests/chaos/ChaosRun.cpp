@@ -451,43 +451,30 @@ void ChaosRun::UserAction(Form& form) {
     const int32_t color = RandomColor();
     const int32_t border = static_cast<int32_t>(m_rng() % 16);
     const Variant value = RandomValue();
-    static const char* const names[] = {"click", "select", "type", "pick", "border", "value", "focus", "leave"};
-    m_strAction += " " + control.Name() + " " + names[action];
-    if (action == Select || action == Type || action == PickColor || action == ClickBorder || action == SetValue) {
-        m_strAction += " " + (action == Select        ? std::to_string(index)
-                              : action == Type        ? Variant(text).Describe()
-                              : action == PickColor   ? std::to_string(color)
-                              : action == ClickBorder ? std::to_string(border)
-                                                      : value.Describe());
+    struct Act {
+        const char* name;
+        std::string argument;
+        std::function<void()> run;
+    };
+    const Act acts[Count] = {
+        {"click", "", [&] { control.UserClick(); }},
+        {"select", std::to_string(index), [&] { control.UserSelect(index); }},
+        {"type", Variant(text).Describe(), [&] { control.UserType(text); }},
+        {"pick", std::to_string(color), [&] { control.UserPickColor(color); }},
+        {"border", std::to_string(border), [&] { control.UserClickBorder(border); }},
+        {"value", value.Describe(), [&] { control.UserSetValue(value); }},
+        {"focus", "", [&] { form.SetFocus(&control); }},
+        {"leave", "", [&] { control.Leave(); }},
+    };
+    const Act& act = acts[action];
+    m_strAction += " " + control.Name() + " " + act.name;
+    if (!act.argument.empty()) {
+        m_strAction += " " + act.argument;
     }
     std::snprintf(tWhere, sizeof tWhere, "seed %llu, action %ld: %s", static_cast<unsigned long long>(m_nSeed),
                   m_nAction, m_strAction.c_str());
     try {
-        switch (action) {
-        case Click:
-            control.UserClick();
-            break;
-        case Select:
-            control.UserSelect(index);
-            break;
-        case Type:
-            control.UserType(text);
-            break;
-        case PickColor:
-            control.UserPickColor(color);
-            break;
-        case ClickBorder:
-            control.UserClickBorder(border);
-            break;
-        case SetValue:
-            control.UserSetValue(value);
-            break;
-        case Focus:
-            form.SetFocus(&control);
-            break;
-        default:
-            control.Leave();
-        }
+        act.run();
     } catch (const AutomationError&) {
         ++m_figures.refused; // a refused action, or a handler without a guard passing an error on
     } catch (const std::exception& e) {
