@@ -42,7 +42,7 @@ install: build
 	@cmake --install $(BUILD) --prefix $(PREFIX)
 
 package: build
-	@cd $(BUILD) && cpack -G DEB
+	@cd $(BUILD) && umask 022 && cpack -G DEB
 
 bench: deps
 	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DVANTOR_BENCH=ON >/dev/null

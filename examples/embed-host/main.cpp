@@ -45,11 +45,10 @@ public:
     }
 
     Variant Invoke(std::string_view member, InvokeKind kind, std::span<const Variant> args) override {
-        const std::string key = FoldCase(member);
         if (kind == InvokeKind::Call) {
-            return Call(key);
+            return Call(std::string(member));
         }
-        const auto it = m_values.find(key);
+        const auto it = m_values.find(FoldCase(member));
         if (it == m_values.end()) {
             throw AutomationError(err::NotSupported, m_name + " has no " + std::string(member));
         }
@@ -102,9 +101,11 @@ public:
 
 private:
     Variant Call(const std::string& method) override {
-        if (method == "apply" || method == "autofitrowsheight" || method == "autofitcolswidth") {
-            std::printf("  Cells.%s()\n", method.c_str());
-            return Variant();
+        for (const char* known : {"Apply", "AutoFitRowsHeight", "AutoFitColsWidth"}) {
+            if (EqualsIgnoreCase(method, known)) {
+                std::printf("  Cells.%s()\n", known);
+                return Variant();
+            }
         }
         return ModelObject::Call(method);
     }
