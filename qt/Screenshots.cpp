@@ -99,7 +99,7 @@ int WriteGridDisplays(const std::shared_ptr<model::Application>& app, StudioWind
 int WriteGridLayouts(const std::shared_ptr<model::Application>& app, StudioWindow& window,
                      const QDir& dir) {
     app->AddWorkbook("Layouts");
-    ObjectRef(app->RangeOf("A:A")).Put("ColumnWidth", Variant(16.0));
+    ObjectRef(app->RangeOf("A:A")).Put("ColumnWidth", Variant(22.0));
     ObjectRef(app->RangeOf("B:C")).Put("ColumnWidth", Variant(9.0));
     Put(app, "B2", Variant("Merged B2:D4, centred"),
         {{"HorizontalAlignment", Variant(enums::HAlign::Center)},
