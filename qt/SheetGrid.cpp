@@ -1140,7 +1140,8 @@ void SheetGrid::keyPressEvent(QKeyEvent* event) {
         break;
     }
     case Qt::Key_Home:
-        MoveTo(control ? 0 : row, 0, extend);
+        // Home is the first cell that scrolls, so the view goes back to its start.
+        MoveTo(control ? FrozenRows() : row, FrozenColumns(), extend);
         break;
     case Qt::Key_End:
         if (control && m_pSheet) {

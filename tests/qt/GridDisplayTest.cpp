@@ -158,6 +158,7 @@ TEST_F(GridDisplay, CentredTextIsCentredAcrossTheArea) {
 }
 
 TEST_F(GridDisplay, FrozenRowsAndColumnsStayWhileTheRestScrolls) {
+    ObjectRef(app->RangeOf("A1:E5")).Call("UnMerge");
     ObjectRef(grid().Sheet()).Put("SplitRow", Variant(2));
     ObjectRef(grid().Sheet()).Put("SplitColumn", Variant(1));
     ObjectRef(app->RangeOf("A1")).Put("Value", Variant("Title"));
@@ -189,6 +190,10 @@ TEST_F(GridDisplay, FrozenRowsAndColumnsStayWhileTheRestScrolls) {
         QTest::mouseClick(grid().viewport(), Qt::LeftButton, Qt::NoModifier, inFrozen);
         EXPECT_EQ(grid().Selection(), (CellRect{1, 0, 1, 0}));
     }
+    // Ctrl+Home takes the view back to its start and the cursor to the first cell that scrolls.
+    QTest::keyClick(&grid(), Qt::Key_Home, Qt::ControlModifier);
+    EXPECT_EQ(grid().Selection(), (CellRect{2, 1, 2, 1}));
+    EXPECT_EQ(grid().TopRow(), 2);
     // The scrolled part never slides under the frozen one, and a dark line ends it.
     grid().verticalScrollBar()->setValue(0);
     EXPECT_EQ(grid().TopRow(), 2);
@@ -296,6 +301,7 @@ TEST(CellPainterFit, ShrinkDrawsSmallerThanWrapAndLongWordsBreak) {
     EXPECT_LT(shrunk.height(), InkBox(Draw(text, plain, width)).height());
     EXPECT_LT(shrunk.height(), wrapped.height());
     EXPECT_EQ(Draw(text, both, width), Draw(text, wrap, width)) << "wrap wins";
+    EXPECT_GT(InkBox(Draw(Variant("ab"), wrap, width)).top(), 30) << "wrapped text keeps to the bottom";
     // A word longer than the line goes on to the next line instead of being cut.
     const QRect broken = InkBox(Draw(Variant("Unbreakableword"), wrap, width));
     EXPECT_GT(broken.height(), 2 * InkBox(Draw(Variant("Unbreakableword"), plain, width)).height() - 4);
