@@ -434,14 +434,6 @@ TEST(Targets, EachKindGivesItsTargetTracedOnRequest) {
     EXPECT_EQ(trace->size(), 1u); // untraced without a log
 }
 
-TEST(Session, ShowGivesALabelsCaptionAsItsText) {
-    const Outcome run = Script("set A1 NumberFormat \"0.00\"\nset A1 Value 3.5\n"
-                               "open CellPropFormat\nshow lblPreview\nshow Label8\n");
-    EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_NE(run.out.find("lblPreview Label text=\"3.50\" "), std::string::npos) << run.out;
-    EXPECT_NE(run.out.find("Label8 Label text=\"Format code:\" "), std::string::npos) << run.out;
-}
-
 TEST(Session, TraceOnShowsAPageOpenedBeforeIt) {
     for (const char* opening : {"open CellPropAlign\n", "dialog \"Format Cells\"\ntab 2\n"}) {
         const Outcome run = Script(std::string(opening) +
