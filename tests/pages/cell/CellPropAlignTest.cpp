@@ -144,20 +144,6 @@ TEST(CellPropAlignModel, ChangesReachTheCells) {
     EXPECT_EQ(m.h.LogLines(), (Lines{"Align Reset", "Align Apply"}));
 }
 
-TEST(CellPropAlignModel, WrappingLongTextFitsTheRowHeight) {
-    CellPageModel m;
-    m.Range("A1").Put(
-        "Value", Variant(std::string(400, 'w') + " and more words to wrap across several lines"));
-    m.Range("A1").Put("ColumnWidth", Variant(8.0));
-    const Variant before = m.Range("A1").Get("RowHeight");
-    CellPropAlign page;
-    m.Open(page, "A1");
-    page.chkAutoNewLine->UserClick();
-    page.OnApply();
-    EXPECT_EQ(m.Range("A1").Get("WrapText"), Variant(true));
-    EXPECT_GT(m.Range("A1").Get("RowHeight").ToDouble(), before.ToDouble());
-}
-
 TEST(CellPropAlignReset, AnAlignmentTheListsDoNotOfferIsKeptAfterAReset) {
     // Justify and centre across the selection are in neither list: a reset
     // must not leave the user's earlier pick showing, or an untouched OK
