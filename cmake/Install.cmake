@@ -12,7 +12,8 @@ install(TARGETS vantor EXPORT VantorPages
           COMPONENT runtime NAMELINK_COMPONENT dev)
 install(DIRECTORY vantor/automation vantor/ui vantor/framework vantor/controls
   DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/vantor COMPONENT dev
-  FILES_MATCHING PATTERN "*.hpp" PATTERN "*.h" PATTERN "TracingObject.hpp" EXCLUDE)
+  FILES_MATCHING PATTERN "*.hpp" PATTERN "*.h" PATTERN "TracingObject.hpp" EXCLUDE
+  PATTERN "ModalDialogSite.hpp" EXCLUDE)
 install(EXPORT VantorPages FILE VantorPagesTargets.cmake NAMESPACE Vantor:: DESTINATION ${VANTOR_CMAKE_DIR} COMPONENT dev)
 
 # NumberFormats: the shared libvantor-numfmt, with the package's common files.
@@ -53,7 +54,12 @@ if(NOT VANTOR_LIBRARY_ONLY)
   if(TARGET vantor_qt)
     install(TARGETS vantor_host vantor_qt EXPORT VantorQt ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT dev)
     install(EXPORT VantorQt FILE VantorQtTargets.cmake NAMESPACE Vantor:: DESTINATION ${VANTOR_CMAKE_DIR} COMPONENT dev)
-    install(DIRECTORY host qt DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/vantor COMPONENT dev FILES_MATCHING PATTERN "*.hpp")
+    # The host library carries the tracing decorator it uses; the sessions stay in the tree.
+    install(DIRECTORY host qt DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/vantor COMPONENT dev FILES_MATCHING
+      PATTERN "*.hpp" PATTERN "Session.hpp" EXCLUDE PATTERN "SessionCommands.hpp" EXCLUDE
+      PATTERN "SessionEnvironment.hpp" EXCLUDE PATTERN "SessionLog.hpp" EXCLUDE PATTERN "VantorCommand.hpp" EXCLUDE)
+    install(FILES vantor/automation/TracingObject.hpp DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/vantor/automation
+      COMPONENT dev)
     install(TARGETS vantor-studio RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT programs)
     install(FILES packaging/vantor-studio.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications
       COMPONENT programs)
