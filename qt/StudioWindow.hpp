@@ -86,7 +86,10 @@ protected:
 
 private:
     void BuildMenus();
-    void ShowSheet(int index);
+    // The sheet of that tab, in the grid.
+    void ShowSheet(int tab);
+    // Activates the sheet of that name, showing it when it is hidden.
+    void GoToSheet(const std::string& name);
     void OpenChosenFile();
     bool SaveChosenFile();
     void RememberFile(const QString& path);

@@ -4,6 +4,7 @@
 #include "model/Application.hpp"
 #include "model/Range.hpp"
 #include "model/Workbook.hpp"
+#include "model/Worksheet.hpp"
 #include "qt/DialogPageWindow.hpp"
 #include "qt/FormView.hpp"
 #include "qt/PropertyDialogWindow.hpp"
@@ -13,8 +14,11 @@
 #include "vantor/ui/HeadlessEnvironment.hpp"
 
 #include <QAction>
+#include <QFile>
 #include <QLineEdit>
+#include <QProcess>
 #include <QApplication>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -153,6 +157,84 @@ TEST_F(StudioModel, OptionsChosenInTheDialogSurviveARestartAndAreHonoured) {
     EXPECT_TRUE(cell("B1").IsEmpty());
     qunsetenv("XDG_DATA_HOME");
     qunsetenv("XDG_CONFIG_HOME");
+}
+
+TEST_F(StudioModel, HiddenSheetsHaveNoTabAndGoToSheetActivatesTheChosenOne) {
+    const auto tabs = [&] {
+        QStringList names;
+        for (int i = 0; i < window->SheetTabs()->count(); ++i) {
+            names << window->SheetTabs()->tabText(i);
+        }
+        return names.join(",");
+    };
+    const auto& sheets = app->ActiveWorkbook()->Sheets();
+    ASSERT_EQ(sheets.size(), 3u);
+    const ObjectRef first(sheets[0]);
+    first.Put("Visible", Variant(false));
+    window->Refresh();
+    EXPECT_EQ(tabs(), "Sheet2,Sheet3");
+    // A tab shows the sheet it names, not the one at its position.
+    window->SheetTabs()->setCurrentIndex(1);
+    EXPECT_EQ(window->Grid()->Sheet()->Name(), "Sheet3");
+
+    // The preview draws the chosen sheet's cells: a filled A1 shows in its corner.
+    const ObjectRef a1 = first.Call("Range", Variant("A1")).ToObject();
+    a1.Get("Interior").ToObject().Put("Color", Variant(0x0000FF));
+    a1.Call("Apply");
+    const auto goTo = [&](int32_t item, QRgb* corner) {
+        WhenShown<DialogPageWindow>([item, corner](DialogPageWindow& dialog) {
+            dialog.Page().Control("lstSheets").UserSelect(item);
+            QWidget* preview = dialog.View()->Peer("picPreview");
+            *corner = preview->grab().toImage().pixel(preview->contentsRect().topLeft() + QPoint(4, 4));
+            QTest::mouseClick(dialog.View()->Peer("cmdOK"), Qt::LeftButton);
+        });
+        window->RunDialogPage("SheetChoice");
+    };
+    QRgb corner = 0;
+    goTo(1, &corner);
+    EXPECT_EQ(window->App()->ActiveSheet()->Name(), "Sheet2");
+    EXPECT_EQ(window->SheetTabs()->tabText(window->SheetTabs()->currentIndex()), "Sheet2");
+    EXPECT_EQ(corner, qRgb(255, 255, 255));
+    // The hidden sheet chosen comes back with its tab.
+    goTo(0, &corner);
+    EXPECT_EQ(corner, qRgb(255, 0, 0));
+    EXPECT_EQ(window->Grid()->Sheet()->Name(), "Sheet1");
+    EXPECT_EQ(tabs(), "Sheet1,Sheet2,Sheet3");
+    EXPECT_EQ(app->History()->UndoNames().front(), "Show Sheet");
+}
+
+TEST_F(StudioModel, SaveAsSaysWhatTheFileWillLoseBeforeWritingAndCancelWritesNothing) {
+    const QTemporaryDir dir;
+    ObjectRef(app->RangeOf("A1")).Call("AddComment", Variant("First"));
+    ASSERT_TRUE(window->SaveAs(dir.filePath("notes.xlsx")));
+    // Another program's shape in the drawing that also holds the notes.
+    const char* addShape =
+        "import sys, zipfile\n"
+        "src, dst = zipfile.ZipFile(sys.argv[1]), zipfile.ZipFile(sys.argv[2], 'w')\n"
+        "for item in src.infolist():\n"
+        "    data = src.read(item.filename)\n"
+        "    if item.filename.endswith('.vml'):\n"
+        "        data = data.replace(b'</xml>', b'<v:shape id=\"s9\" type=\"#_x0000_t202\">"
+        "<x:ClientData ObjectType=\"Rect\"/></v:shape></xml>')\n"
+        "    dst.writestr(item, data)\n"
+        "dst.close()\n";
+    ASSERT_EQ(QProcess::execute("/usr/bin/python3", {"-c", addShape, dir.filePath("notes.xlsx"),
+                                                     dir.filePath("shapes.xlsx")}),
+              0);
+    ASSERT_TRUE(window->OpenFile(dir.filePath("shapes.xlsx")));
+    ObjectRef(app->RangeOf("A1")).Get("Comment").ToObject().Put("Text", Variant("Changed"));
+
+    const QString copy = dir.filePath("copy.xlsx");
+    env.QueueAnswer(msgbox::Cancel);
+    EXPECT_FALSE(window->SaveAs(copy));
+    EXPECT_FALSE(QFile::exists(copy));
+    ASSERT_EQ(env.Messages().size(), 1u);
+    EXPECT_NE(env.Messages()[0].prompt.find("shapes beside the notes"), std::string::npos)
+        << env.Messages()[0].prompt;
+    env.QueueAnswer(msgbox::Ok);
+    EXPECT_TRUE(window->SaveAs(copy));
+    EXPECT_TRUE(QFile::exists(copy));
+    EXPECT_EQ(env.Messages().size(), 2u);
 }
 
 } // namespace
