@@ -89,10 +89,10 @@ TEST_F(LargePart, DamageFarIntoTheUnpackingIsRefused) {
         }
     }
     // Packed data that does not unpack to what its checksum says.
-    std::string bytes = FileBytes(m_file);
+    std::string bytes = ReadText(m_file);
     const size_t at = bytes.find("xl/worksheets/sheet1.xml") + 200000;
     bytes[at] = static_cast<char>(bytes[at] ^ 0x55);
-    std::ofstream(damaged, std::ios::binary | std::ios::trunc) << bytes;
+    WriteText(damaged, bytes);
     try {
         xlsx::OpenWorkbook(m_app, damaged);
         ADD_FAILURE() << "damaged data opened";
