@@ -11,15 +11,20 @@ namespace {
 // The quickest level: a part this large is mostly repeated markup.
 constexpr int kLevel = 1;
 
-// Raw deflate of one piece, ended by a sync flush; false when zlib fails.
-bool Pack(const std::string& text, std::string& out) {
+// Raw deflate of one piece, ended by a sync flush, through the packing
+// thread's buffer (grown, not cleared again, so its pages are touched once);
+// false when zlib fails.
+bool Pack(const std::string& text, std::string& out, std::vector<char>& buffer) {
     z_stream z{};
     if (deflateInit2(&z, kLevel, Z_DEFLATED, -MAX_WBITS, 8, Z_DEFAULT_STRATEGY) != Z_OK) {
         return false;
     }
-    out.resize(deflateBound(&z, text.size()) + 16);
+    const size_t bound = deflateBound(&z, text.size()) + 16;
+    if (buffer.size() < bound) {
+        buffer.resize(bound);
+    }
     z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(text.data()));
-    z.next_out = reinterpret_cast<Bytef*>(out.data());
+    z.next_out = reinterpret_cast<Bytef*>(buffer.data());
     // zlib counts in 32 bits: the text goes in slices.
     constexpr size_t kSlice = size_t{1} << 30;
     size_t left = text.size();
@@ -28,11 +33,11 @@ bool Pack(const std::string& text, std::string& out) {
         const size_t slice = std::min(left, kSlice);
         left -= slice;
         z.avail_in = static_cast<uInt>(slice);
-        z.avail_out = static_cast<uInt>(std::min<size_t>(out.size() - z.total_out, kSlice * 2));
+        z.avail_out = static_cast<uInt>(std::min<size_t>(bound - z.total_out, kSlice * 2));
         result = deflate(&z, left == 0 ? Z_SYNC_FLUSH : Z_NO_FLUSH);
     } while (result == Z_OK && z.avail_in == 0 && left > 0);
     const bool ok = result == Z_OK && z.avail_in == 0;
-    out.resize(z.total_out);
+    out.assign(buffer.data(), z.total_out);
     deflateEnd(&z);
     return ok;
 }
@@ -61,14 +66,16 @@ void PartDeflater::Add(std::string piece) {
     m_changed.notify_all();
 }
 
-bool PartDeflater::PackNext(std::unique_lock<std::mutex>& lock) {
+bool PartDeflater::PackNext(std::unique_lock<std::mutex>& lock, std::vector<char>& buffer) {
     if (m_next == m_pieces.size()) {
         return false;
     }
     Piece& piece = m_pieces[m_next++];
     lock.unlock();
-    const bool ok = Pack(piece.text, piece.packed);
+    const bool ok = Pack(piece.text, piece.packed, buffer);
     piece.crc = static_cast<uint32_t>(crc32_z(0, reinterpret_cast<const Bytef*>(piece.text.data()), piece.text.size()));
+    piece.size = piece.text.size();
+    std::string().swap(piece.text);
     lock.lock();
     piece.failed = !ok;
     piece.done = true;
@@ -77,19 +84,21 @@ bool PartDeflater::PackNext(std::unique_lock<std::mutex>& lock) {
 }
 
 void PartDeflater::Work() {
+    std::vector<char> buffer;
     std::unique_lock lock(m_mutex);
     for (;;) {
         m_changed.wait(lock, [this] { return m_bClosing || m_next < m_pieces.size(); });
         if (m_bClosing) {
             return;
         }
-        PackNext(lock);
+        PackNext(lock, buffer);
     }
 }
 
 PartDeflater::Packed PartDeflater::Finish() {
+    std::vector<char> buffer;
     std::unique_lock lock(m_mutex);
-    while (PackNext(lock)) {
+    while (PackNext(lock, buffer)) {
     }
     m_changed.wait(lock, [this] {
         for (const Piece& p : m_pieces) {
@@ -110,8 +119,8 @@ PartDeflater::Packed PartDeflater::Finish() {
             throw std::bad_alloc();
         }
         out.data += p.packed;
-        out.crc = static_cast<uint32_t>(crc32_combine(out.crc, p.crc, static_cast<z_off_t>(p.text.size())));
-        out.size += p.text.size();
+        out.crc = static_cast<uint32_t>(crc32_combine(out.crc, p.crc, static_cast<z_off_t>(p.size)));
+        out.size += p.size;
         p = Piece{};
     }
     // An empty last block ends the stream.
