@@ -42,7 +42,7 @@ private:
     };
     void Work();
     // Packs the next waiting piece through the buffer; false when none waits.
-    bool PackNext(std::unique_lock<std::mutex>& lock, std::vector<char>& buffer);
+    bool PackNext(std::unique_lock<std::mutex>& lock, std::vector<uint8_t>& buffer);
 
     std::mutex m_mutex;
     std::condition_variable m_changed;
