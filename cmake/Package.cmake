@@ -41,7 +41,7 @@ set(CPACK_DEBIAN_DEV_PACKAGE_SECTION libdevel)
 set(CPACK_DEBIAN_NUMFMT_DEV_PACKAGE_SECTION libdevel)
 set(CPACK_DEBIAN_PROGRAMS_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_DEV_PACKAGE_DEPENDS
-  "libvantor1 (= ${PROJECT_VERSION}), libvantor-numfmt-dev (= ${PROJECT_VERSION}), libicu-dev, libfontconfig-dev, libssl-dev, libzip-dev, zlib1g-dev, libpugixml-dev")
+  "libvantor1 (= ${PROJECT_VERSION}), libvantor-numfmt-dev (= ${PROJECT_VERSION}), libicu-dev, libfontconfig-dev, libssl-dev, libzip-dev, zlib1g-dev, libisal-dev, libpugixml-dev")
 set(CPACK_DEBIAN_DEV_PACKAGE_SUGGESTS "qt6-base-dev")
 set(CPACK_DEBIAN_NUMFMT_DEV_PACKAGE_DEPENDS "libvantor-numfmt1 (= ${PROJECT_VERSION})")
 
