@@ -1,7 +1,6 @@
 #include "host/Session.hpp"
 
 #include "host/DialogCatalogue.hpp"
-#include "host/HostVariantConverter.hpp"
 #include "host/MemberPath.hpp"
 #include "host/MergeCover.hpp"
 #include "host/SessionCommands.hpp"
@@ -112,7 +111,6 @@ void PressButton(Form& form, const char* role) {
 
 Session::Session(std::ostream& out, std::ostream& err)
     : m_out(out), m_err(err), m_env([this](const std::string& line) { Print(line); }) {
-    HostVariantConverter::Install();
     OpenWorkbook(Token{"empty"});
 }
 

@@ -1,4 +1,3 @@
-#include "host/HostVariantConverter.hpp"
 #include "model/Application.hpp"
 #include "qt/QtEnvironment.hpp"
 #include "qt/Screenshots.hpp"
@@ -29,7 +28,6 @@ int main(int argc, char** argv) {
     }
     QApplication application(argc, argv);
     QApplication::setApplicationName("Vantor Studio");
-    vantor::host::HostVariantConverter::Install();
 
     if (screenshots != nullptr) {
         const int written = vantor::qt::WriteScreenshots(QString::fromLocal8Bit(screenshots));

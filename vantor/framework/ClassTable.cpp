@@ -95,10 +95,10 @@ const ClassInfo* ClassTable::Find(std::string_view nameOrId) {
 std::shared_ptr<LibraryObject> ClassTable::Create(std::string_view nameOrId) {
     const ClassInfo* info = Find(nameOrId);
     if (info == nullptr) {
-        throw AutomationError(429, "The library has no class " + std::string(nameOrId));
+        throw AutomationError(err::CannotCreateObject, "The library has no class " + std::string(nameOrId));
     }
     if (!info->create) {
-        throw AutomationError(429, "The class " + info->ProgId() + " is not available in this build");
+        throw AutomationError(err::CannotCreateObject, "The class " + info->ProgId() + " is not available in this build");
     }
     return info->create();
 }
