@@ -81,4 +81,10 @@ TargetKind DialogCatalogue::ParamOf(std::string_view className) {
     return TargetKind::None;
 }
 
+const std::vector<std::string>& DialogCatalogue::StylePages() {
+    static const std::vector<std::string> pages = {"CellPropFormat", "CellPropAlign", "CellPropFont",
+                                                   "CellPropBorder", "CellPropBackGround"};
+    return pages;
+}
+
 } // namespace vantor::host

@@ -37,6 +37,9 @@ public:
     // What a dialog-style page is given through SetParam: the selection for
     // the cell styles, the workbook for the sheet choice, else nothing.
     static TargetKind ParamOf(std::string_view className);
+    // The Format Cells pages shown over a named cell style: those of the
+    // formats a style holds.
+    static const std::vector<std::string>& StylePages();
 };
 
 } // namespace vantor::host

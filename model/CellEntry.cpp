@@ -158,7 +158,7 @@ bool EqualsNoCase(std::string_view text, std::string_view upper) {
 
 } // namespace
 
-CellEntry CellEntry::Recognize(std::string_view typed) {
+CellEntry CellEntry::Recognize(std::string_view typed, std::optional<int32_t> fixedPlaces) {
     if (!typed.empty() && typed.front() == '\'') {
         return CellEntry(Variant(std::string(typed.substr(1))), "");
     }
@@ -168,6 +168,15 @@ CellEntry CellEntry::Recognize(std::string_view typed) {
     }
     bool decimals = false;
     if (const auto number = ParseNumber(text, decimals)) {
+        if (fixedPlaces && *fixedPlaces != 0 && text.find('.') == std::string_view::npos) {
+            // Divided by a power of ten, not multiplied by its inverse, so that
+            // 1234 with 2 places is the 12.34 a user types.
+            const double scale = std::pow(10.0, std::abs(*fixedPlaces));
+            const double value = *fixedPlaces > 0 ? *number / scale : *number * scale;
+            // Too large a number once scaled stays the text typed, not infinity.
+            return std::isfinite(value) ? CellEntry(Variant(value), "")
+                                        : CellEntry(Variant(std::string(typed)), "");
+        }
         return CellEntry(Variant(*number), "");
     }
     if (text.back() == '%') {

@@ -1,6 +1,8 @@
 #pragma once
 #include "vantor/automation/Variant.hpp"
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,10 +17,12 @@ namespace vantor::model {
 // ("2026-12-07", format "yyyy-mm-dd"), a time ("9:05" or "09:05:30", format
 // "hh:mm" or "hh:mm:ss"), TRUE or FALSE in any case. Anything else is text as
 // typed; a leading apostrophe forces text and is not kept. An empty entry
-// empties the cell.
+// empties the cell. With fixed decimal places, a number typed without a
+// decimal point is taken as that many places ("1234" with 2 is 12.34; -2
+// gives 123400).
 class CellEntry {
 public:
-    static CellEntry Recognize(std::string_view typed);
+    static CellEntry Recognize(std::string_view typed, std::optional<int32_t> fixedPlaces = {});
 
     const Variant& Value() const { return m_vtValue; }
     const std::string& NumberFormat() const { return m_strFormat; }

@@ -11,9 +11,11 @@
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QTextLayout>
 #include <QWidget>
 
 #include <algorithm>
+#include <cmath>
 
 namespace vantor::qt {
 
@@ -125,7 +127,12 @@ CellPainter::Shown CellPainter::Show(const model::Style& style, const std::strin
     const VarType type = value.Type();
     shown.numeric = type == VarType::Integer || type == VarType::Long || type == VarType::Single ||
                     type == VarType::Double || type == VarType::Date;
-    shown.spills = value.IsString() && !style.wrapText;
+    // Wrapping wins over shrinking when a cell asks for both.
+    shown.shrink = style.shrinkToFit && !style.wrapText;
+    shown.spills = value.IsString() && !style.wrapText && !shown.shrink;
+    shown.general = shown.numeric && type != VarType::Date &&
+                    (code.empty() || QString::fromStdString(code).compare("General", Qt::CaseInsensitive) == 0);
+    shown.number = shown.general ? value.ToDouble() : 0.0;
     shown.font = QFont(QString::fromStdString(fontName));
     shown.font.setPointSizeF(style.fontSize);
     shown.font.setBold(style.bold);
@@ -183,23 +190,110 @@ qreal CellPainter::TextWidth(const Shown& shown, QPaintDevice* device) {
     return QFontMetricsF(shown.font, device).horizontalAdvance(shown.text) + 2 * TextPadding;
 }
 
+QString CellPainter::FitGeneral(double number, const QString& text,
+                               const std::function<bool(const QString&)>& fits) {
+    if (fits(text)) {
+        return text;
+    }
+    // General shows no trailing zeros after the point, nor in a mantissa.
+    const auto trimmed = [](const QString& shown) {
+        const qsizetype e = shown.indexOf('E');
+        QString digits = e < 0 ? shown : shown.left(e);
+        if (digits.contains('.')) {
+            while (digits.endsWith('0')) {
+                digits.chop(1);
+            }
+            if (digits.endsWith('.')) {
+                digits.chop(1);
+            }
+        }
+        return e < 0 ? digits : digits + shown.mid(e);
+    };
+    const qsizetype point = text.indexOf('.');
+    if (!text.contains('E') && point >= 0) {
+        // Fewer decimals, rounded, as long as something other than zero shows.
+        for (auto decimals = static_cast<int>(text.size() - point - 2); decimals >= 0; --decimals) {
+            const QString fixed = trimmed(QString::number(number, 'f', decimals));
+            if (fits(fixed) && (fixed.toDouble() != 0.0 || number == 0.0)) {
+                return fixed;
+            }
+        }
+    }
+    for (int digits = 14; digits >= 0; --digits) {
+        const QString scientific = trimmed(QString::number(number, 'E', digits));
+        if (fits(scientific)) {
+            return scientific;
+        }
+    }
+    return QString();
+}
+
 void CellPainter::PaintShown(QPainter& painter, const QRectF& rect, const QRectF& clip,
                              const Shown& shown) {
     if (shown.text.isEmpty()) {
         return;
     }
     QString text = shown.text;
-    if (shown.numeric && TextWidth(shown, painter.device()) > rect.width()) {
-        // Never a part of a number: "#" across the cell instead.
-        const qreal hash = QFontMetricsF(shown.font, painter.device()).horizontalAdvance('#');
-        const int count = std::max(1, static_cast<int>((rect.width() - 2 * TextPadding) / hash));
-        text = QString(count, '#');
+    QFont font = shown.font;
+    int flags = shown.flags;
+    const qreal room = rect.width() - 2 * TextPadding;
+    const auto width = [&painter](const QFont& f, const QString& t) {
+        return QFontMetricsF(f, painter.device()).horizontalAdvance(t);
+    };
+    if (shown.shrink && room > 0 && width(font, text) > room) {
+        // The width grows with the size: start from the proportional size,
+        // then settle on the largest half-point size that fits, down to 1 pt.
+        const qreal full = font.pointSizeF();
+        qreal size = std::clamp(std::floor(full * room / width(font, text) * 2) / 2, 1.0, full);
+        const auto fitsAt = [&](qreal s) {
+            QFont f = font;
+            f.setPointSizeF(s);
+            return width(f, text) <= room;
+        };
+        while (size > 1.0 && !fitsAt(size)) {
+            size = std::max(1.0, size - 0.5);
+        }
+        while (size + 0.5 < full && fitsAt(size + 0.5)) {
+            size += 0.5;
+        }
+        font.setPointSizeF(size);
+    }
+    if (shown.numeric && width(font, text) > room) {
+        // Never a part of a number: a General number may show fewer digits,
+        // anything else "#" across the cell.
+        const QString fitted =
+            shown.general ? FitGeneral(shown.number, text,
+                                       [&](const QString& t) { return width(font, t) <= room; })
+                          : QString();
+        if (fitted.isEmpty()) {
+            const qreal hash = QFontMetricsF(font, painter.device()).horizontalAdvance('#');
+            text = QString(std::max(1, static_cast<int>(room / hash)), '#');
+        } else {
+            text = fitted;
+        }
+    }
+    if ((flags & Qt::TextWordWrap) != 0 && room > 0) {
+        // Lines break between words, and inside a word longer than a line.
+        text.replace('\n', QChar::LineSeparator);
+        QTextLayout layout(text, font, painter.device());
+        QTextOption option;
+        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        layout.setTextOption(option);
+        QStringList lines;
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(room);
+            lines << text.mid(line.textStart(), line.textLength()).trimmed();
+        }
+        layout.endLayout();
+        text = lines.join('\n');
+        flags &= ~Qt::TextWordWrap;
     }
     painter.save();
     painter.setClipRect(clip, Qt::IntersectClip);
-    painter.setFont(shown.font);
+    painter.setFont(font);
     painter.setPen(shown.color);
-    painter.drawText(rect.adjusted(TextPadding, 1, -TextPadding, -1), shown.flags, text);
+    painter.drawText(rect.adjusted(TextPadding, 1, -TextPadding, -1), flags, text);
     painter.restore();
 }
 

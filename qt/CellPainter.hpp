@@ -8,6 +8,8 @@
 #include <QRectF>
 #include <QString>
 
+#include <functional>
+
 class QPainter;
 class QPaintDevice;
 class QWidget;
@@ -34,6 +36,12 @@ public:
         bool numeric = false;
         // Text on one line: it may spill into empty neighbours.
         bool spills = false;
+        // Drawn at the largest size that fits the cell's width.
+        bool shrink = false;
+        // A number shown in General: too wide, it gives up decimals, then
+        // takes the scientific form, before it shows "#".
+        bool general = false;
+        double number = 0.0;
     };
 
     // The text a value shows through a format code ("" for General), and the
@@ -45,10 +53,17 @@ public:
                const Variant& value, bool date1904);
     // The width the text needs on one line, padding included.
     static qreal TextWidth(const Shown& shown, QPaintDevice* device);
-    // Draws the value aligned in `rect` and cut to `clip`; a number or date
-    // wider than `rect` shows as "#" across it.
+    // Draws the value aligned in `rect` and cut to `clip`: wrapped text
+    // breaks a word longer than a line, shrunk text takes a smaller size, and
+    // a number or date wider than `rect` shows as "#" across it.
     static void PaintShown(QPainter& painter, const QRectF& rect, const QRectF& clip,
                            const Shown& shown);
+
+    // A General number's text that `fits`: the text itself, or the number
+    // with fewer decimals, or in scientific form with fewer digits; empty
+    // when none fits.
+    static QString FitGeneral(double number, const QString& text,
+                              const std::function<bool(const QString&)>& fits);
 
     // The background of a cell: its fill and pattern.
     static void PaintFill(QPainter& painter, const QRectF& rect, const model::Style& style);

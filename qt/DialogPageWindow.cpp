@@ -6,9 +6,11 @@
 
 namespace vantor::qt {
 
-DialogPageWindow::DialogPageWindow(std::shared_ptr<DialogPage> page, double dpi, QWidget* parent)
+DialogPageWindow::DialogPageWindow(std::shared_ptr<DialogPage> page, double dpi, QWidget* parent,
+                                   host::HostDialogSite::ShowDialogHandler showDialog)
     : QDialog(parent), m_pPage(std::move(page)) {
-    m_pSite = std::make_shared<host::HostDialogSite>([this](int32_t result) { End(result); });
+    m_pSite = std::make_shared<host::HostDialogSite>([this](int32_t result) { End(result); },
+                                                     std::move(showDialog));
     m_pPage->SetSite(m_pSite);
     std::string caption;
     m_pPage->GetCaption(caption);

@@ -12,10 +12,12 @@ class FormView;
 
 // A dialog-style page on screen: a modal dialog that holds the page's form
 // and nothing else. The page's own buttons end it through its dialog site
-// (-1 OK, -2 Cancel); closing the window is Cancel.
+// (-1 OK, -2 Cancel); closing the window is Cancel. The page asks for the
+// host's dialogs through `showDialog`; without it the site refuses them.
 class DialogPageWindow : public QDialog {
 public:
-    DialogPageWindow(std::shared_ptr<DialogPage> page, double dpi, QWidget* parent = nullptr);
+    DialogPageWindow(std::shared_ptr<DialogPage> page, double dpi, QWidget* parent = nullptr,
+                     host::HostDialogSite::ShowDialogHandler showDialog = {});
     ~DialogPageWindow() override;
 
     DialogPage& Page() const { return *m_pPage; }

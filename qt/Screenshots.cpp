@@ -2,6 +2,8 @@
 
 #include "model/Application.hpp"
 #include "model/Range.hpp"
+#include "model/Workbook.hpp"
+#include "model/Worksheet.hpp"
 #include "qt/DialogPageWindow.hpp"
 #include "qt/PropertyDialogWindow.hpp"
 #include "qt/QtEnvironment.hpp"
@@ -13,6 +15,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QHelpEvent>
+#include <QScrollBar>
 #include <QTabWidget>
 
 #include <cstdio>
@@ -83,6 +86,73 @@ int WriteGridDisplays(const std::shared_ptr<model::Application>& app, StudioWind
     return written;
 }
 
+// Merge areas, shrunk and wrapped text, General numbers in a narrow column,
+// and frozen panes with coloured gridlines.
+int WriteGridLayouts(const std::shared_ptr<model::Application>& app, StudioWindow& window,
+                     const QDir& dir) {
+    app->AddWorkbook("Layouts");
+    ObjectRef(app->RangeOf("A:A")).Put("ColumnWidth", Variant(16.0));
+    ObjectRef(app->RangeOf("B:C")).Put("ColumnWidth", Variant(9.0));
+    Put(app, "B2", Variant("Merged B2:D4, centred"),
+        {{"HorizontalAlignment", Variant(enums::HAlign::Center)},
+         {"VerticalAlignment", Variant(enums::VAlign::Center)}});
+    {
+        const ObjectRef title(app->RangeOf("B2"));
+        title.Get("Interior").ToObject().Put("Color", Variant(0xF2E6D9));
+        title.Get("Font").ToObject().Put("Bold", Variant(true));
+        title.Call("Apply");
+    }
+    Put(app, "C3", Variant("hidden under the area"));
+    ObjectRef(app->RangeOf("B2:D4")).Call("Merge");
+    {
+        const ObjectRef outline(app->RangeOf("B2:D4"));
+        for (const int edge : {enums::BorderIndex::EdgeTop, enums::BorderIndex::EdgeBottom,
+                               enums::BorderIndex::EdgeLeft, enums::BorderIndex::EdgeRight}) {
+            outline.Get("Borders").ToObject().Call("Item", Variant(edge)).ToObject().Put(
+                "LineStyle", Variant(enums::LineStyle::Continuous));
+        }
+        outline.Call("Apply");
+    }
+    Put(app, "A6", Variant("Shrink to fit:"));
+    Put(app, "B6", Variant("Shrunk to fit its cell"), {{"ShrinkToFit", Variant(true)}});
+    Put(app, "A7", Variant("The same, wrapped:"));
+    Put(app, "B7", Variant("Shrunk to fit its cell"), {{"WrapText", Variant(true)}});
+    ObjectRef(app->RangeOf("B7")).Call("AutoFitRowsHeight");
+    Put(app, "A8", Variant("A long word, wrapped:"));
+    Put(app, "B8", Variant("Extraordinarily"), {{"WrapText", Variant(true)}});
+    ObjectRef(app->RangeOf("8:8")).Put("RowHeight", Variant(30.0));
+    Put(app, "A9", Variant("General, too wide:"));
+    Put(app, "B9", Variant(3.14159265358979));
+    Put(app, "C9", Variant(123456789012.0));
+    Put(app, "A10", Variant("Fixed format, too wide:"));
+    Put(app, "B10", Variant(123456789.0), {{"NumberFormat", Variant("#,##0.00")}});
+    window.Refresh();
+    window.Grid()->Select({11, 0, 11, 0});
+    int written = Save(window, dir, "grid-merged-shrunk-wrapped.png") ? 1 : 0;
+
+    app->AddWorkbook("Frozen");
+    for (int32_t r = 1; r <= 60; ++r) {
+        Put(app, "A" + std::to_string(r + 1), Variant("Item " + std::to_string(r)));
+        for (int32_t c = 1; c <= 12; ++c) {
+            Put(app, model::ColumnName(c) + std::to_string(r + 1), Variant(double(r * c)));
+        }
+    }
+    for (int32_t c = 1; c <= 12; ++c) {
+        Put(app, model::ColumnName(c) + "1", Variant("Month " + std::to_string(c)),
+            {{"HorizontalAlignment", Variant(enums::HAlign::Center)}});
+    }
+    const ObjectRef sheet(app->ActiveWorkbook()->ActiveSheet());
+    sheet.Put("SplitRow", Variant(1));
+    sheet.Put("SplitColumn", Variant(1));
+    sheet.Put("GridlineColorIndex", Variant(41)); // a light blue
+    window.Refresh();
+    window.Grid()->Select({30, 5, 30, 5});
+    window.Grid()->verticalScrollBar()->setValue(20);
+    window.Grid()->horizontalScrollBar()->setValue(4);
+    written += Save(window, dir, "grid-frozen-panes.png") ? 1 : 0;
+    return written;
+}
+
 } // namespace
 
 int WriteScreenshots(const QString& path) {
@@ -127,6 +197,7 @@ int WriteScreenshots(const QString& path) {
         pageWindow->reject();
     }
     written += WriteGridDisplays(app, window, dir);
+    written += WriteGridLayouts(app, window, dir);
     return written;
 }
 

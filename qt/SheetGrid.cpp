@@ -1,5 +1,6 @@
 #include "qt/SheetGrid.hpp"
 
+#include "host/MergeCover.hpp"
 #include "model/Application.hpp"
 #include "model/CellEntry.hpp"
 #include "model/ControlKinds.hpp"
@@ -108,9 +109,9 @@ void SheetGrid::SetSheet(std::shared_ptr<model::Worksheet> sheet) {
 }
 
 void SheetGrid::Select(const model::CellRect& selection) {
-    m_selection = selection;
-    m_nAnchorRow = m_nActiveRow = selection.firstRow;
-    m_nAnchorColumn = m_nActiveColumn = selection.firstColumn;
+    m_selection = Covered(selection);
+    m_nAnchorRow = m_nActiveRow = m_selection.firstRow;
+    m_nAnchorColumn = m_nActiveColumn = m_selection.firstColumn;
     m_nTabColumn = -1;
     SelectionMoved();
 }
@@ -159,6 +160,37 @@ int SheetGrid::RowHeight(int32_t row) const {
     return static_cast<int>(std::lround(points * logicalDpiY() / 72.0));
 }
 
+int SheetGrid::ColumnsWidth(int32_t first, int32_t end) const {
+    int width = 0;
+    for (int32_t c = first; c < end; ++c) {
+        width += ColumnWidth(c);
+    }
+    return width;
+}
+
+int SheetGrid::RowsHeight(int32_t first, int32_t end) const {
+    // By runs of equal heights: a merge area or a selection may span a million rows.
+    const auto pixels = [this](double points) {
+        return static_cast<int>(std::lround(points * logicalDpiY() / 72.0));
+    };
+    if (end <= first) {
+        return 0;
+    }
+    int height = 0;
+    int32_t sized = first;
+    if (m_pSheet) {
+        const auto& heights = m_pSheet->Store().State().rowHeights;
+        if (first < heights.Size()) {
+            heights.ForEach(first, std::min(end, heights.Size()) - 1,
+                            [&](int32_t from, int32_t to, double points) {
+                                height += (to - from + 1) * pixels(points);
+                            });
+            sized = std::min(end, heights.Size());
+        }
+    }
+    return height + (end - sized) * pixels(DefaultRowHeight);
+}
+
 int SheetGrid::HeaderWidth() const {
     return m_pSheet && !m_pSheet->DisplayHeadings() ? 0
                                                     : fontMetrics().horizontalAdvance("00000") + 8;
@@ -168,22 +200,57 @@ int SheetGrid::HeaderHeight() const {
     return m_pSheet && !m_pSheet->DisplayHeadings() ? 0 : fontMetrics().height() + 6;
 }
 
+int32_t SheetGrid::FrozenRows() const {
+    return m_pSheet ? m_pSheet->SplitRow() : 0;
+}
+
+int32_t SheetGrid::FrozenColumns() const {
+    return m_pSheet ? m_pSheet->SplitColumn() : 0;
+}
+
+SheetGrid::Pane SheetGrid::PaneOf(int32_t row, int32_t column) const {
+    Pane pane;
+    const bool frozenRow = row < FrozenRows();
+    const bool frozenColumn = column < FrozenColumns();
+    pane.firstRow = frozenRow ? 0 : TopRow();
+    pane.firstColumn = frozenColumn ? 0 : LeftColumn();
+    const int top = HeaderHeight() + (frozenRow ? 0 : RowsHeight(0, FrozenRows()));
+    const int left = HeaderWidth() + (frozenColumn ? 0 : ColumnsWidth(0, FrozenColumns()));
+    pane.area = QRect(left, top, 0, 0);
+    return pane;
+}
+
+QRect SheetGrid::BlockRect(const Pane& pane, const model::CellRect& block) const {
+    const int x = block.firstColumn >= pane.firstColumn
+                      ? ColumnsWidth(pane.firstColumn, block.firstColumn)
+                      : -ColumnsWidth(block.firstColumn, pane.firstColumn);
+    const int y = block.firstRow >= pane.firstRow ? RowsHeight(pane.firstRow, block.firstRow)
+                                                  : -RowsHeight(block.firstRow, pane.firstRow);
+    return QRect(pane.area.left() + x, pane.area.top() + y,
+                 ColumnsWidth(block.firstColumn, block.lastColumn + 1),
+                 RowsHeight(block.firstRow, block.lastRow + 1));
+}
+
+QRect SheetGrid::BlockRect(const model::CellRect& block) const {
+    return BlockRect(PaneOf(block.firstRow, block.firstColumn), block);
+}
+
 QRect SheetGrid::CellRect(int32_t row, int32_t column) const {
-    int x = HeaderWidth();
-    for (int32_t c = horizontalScrollBar()->value(); c < column; ++c) {
-        x += ColumnWidth(c);
-    }
-    int y = HeaderHeight();
-    for (int32_t r = verticalScrollBar()->value(); r < row; ++r) {
-        y += RowHeight(r);
-    }
-    return QRect(x, y, ColumnWidth(column), RowHeight(row));
+    return BlockRect({row, column, row, column});
 }
 
 int32_t SheetGrid::RowAt(int y) const {
+    const int32_t frozen = FrozenRows();
+    const int frozenHeight = RowsHeight(0, frozen);
     int top = HeaderHeight();
-    int32_t row = verticalScrollBar()->value();
-    while (top + RowHeight(row) <= y && row < model::constants::kRowCount - 1) {
+    int32_t row = 0;
+    int32_t last = frozen - 1;
+    if (frozen == 0 || y >= top + frozenHeight) {
+        top += frozenHeight;
+        row = TopRow();
+        last = LastRow;
+    }
+    while (top + RowHeight(row) <= y && row < last) {
         top += RowHeight(row);
         ++row;
     }
@@ -191,31 +258,52 @@ int32_t SheetGrid::RowAt(int y) const {
 }
 
 int32_t SheetGrid::ColumnAt(int x) const {
+    const int32_t frozen = FrozenColumns();
+    const int frozenWidth = ColumnsWidth(0, frozen);
     int left = HeaderWidth();
-    int32_t column = horizontalScrollBar()->value();
-    while (left + ColumnWidth(column) <= x && column < model::constants::kColumnCount - 1) {
+    int32_t column = 0;
+    int32_t last = frozen - 1;
+    if (frozen == 0 || x >= left + frozenWidth) {
+        left += frozenWidth;
+        column = LeftColumn();
+        last = LastColumn;
+    }
+    while (left + ColumnWidth(column) <= x && column < last) {
         left += ColumnWidth(column);
         ++column;
     }
     return column;
 }
 
+model::CellRect SheetGrid::AreaOf(int32_t row, int32_t column) const {
+    const model::CellRect* area = m_pSheet ? m_pSheet->Store().Merges().Find(row, column) : nullptr;
+    return area != nullptr ? *area : model::CellRect{row, column, row, column};
+}
+
+model::CellRect SheetGrid::Covered(const model::CellRect& block) const {
+    return m_pSheet ? host::CoverMergeAreas(*m_pSheet->RangeOf(block)) : block;
+}
+
 void SheetGrid::UpdateScrollBars(int32_t reachRow, int32_t reachColumn) {
     // The bars reach a little past the active cell and the view, so that the
-    // keyboard can take the view anywhere in the sheet.
+    // keyboard can take the view anywhere in the sheet; they start after the
+    // frozen rows and columns.
     const model::SheetView view = m_pSheet ? m_pSheet->View() : model::SheetView{};
+    const int32_t frozenRows = std::min(FrozenRows(), LastRow);
+    const int32_t frozenColumns = std::min(FrozenColumns(), LastColumn);
     verticalScrollBar()->setRange(
-        0, std::min(LastRow, std::max({ScrollRows, m_nActiveRow + 100, view.topRow + 100,
-                                       TopRow(), reachRow})));
+        frozenRows, std::min(LastRow, std::max({ScrollRows, frozenRows, m_nActiveRow + 100,
+                                                view.topRow + 100, TopRow(), reachRow})));
     verticalScrollBar()->setPageStep(std::max(1, VisibleRows()));
     horizontalScrollBar()->setRange(
-        0, std::min(LastColumn, std::max({ScrollColumns, m_nActiveColumn + 10,
-                                          view.leftColumn + 10, LeftColumn(), reachColumn})));
+        frozenColumns,
+        std::min(LastColumn, std::max({ScrollColumns, frozenColumns, m_nActiveColumn + 10,
+                                       view.leftColumn + 10, LeftColumn(), reachColumn})));
     horizontalScrollBar()->setPageStep(std::max(1, viewport()->width() / 64));
 }
 
 int SheetGrid::VisibleRows() const {
-    const int height = viewport()->height() - HeaderHeight();
+    const int height = viewport()->height() - HeaderHeight() - RowsHeight(0, FrozenRows());
     int used = 0;
     int rows = 0;
     for (int32_t r = TopRow(); r <= LastRow; ++r) {
@@ -240,7 +328,7 @@ void SheetGrid::scrollContentsBy(int dx, int dy) {
         m_pSheet->SetView({m_selection, m_nActiveRow, m_nActiveColumn, TopRow(), LeftColumn()});
     }
     if (Editing()) {
-        m_pEditor->setGeometry(CellRect(m_nActiveRow, m_nActiveColumn));
+        m_pEditor->setGeometry(BlockRect(AreaOf(m_nActiveRow, m_nActiveColumn)));
     }
     viewport()->update();
 }
@@ -248,105 +336,67 @@ void SheetGrid::scrollContentsBy(int dx, int dy) {
 void SheetGrid::paintEvent(QPaintEvent* event) {
     (void)event;
     QPainter painter(viewport());
-    const QRect area = viewport()->rect();
-    painter.fillRect(area, Qt::white);
+    const QRect view = viewport()->rect();
+    painter.fillRect(view, Qt::white);
     if (!m_pSheet) {
         return;
     }
-    const model::CellStore& store = m_pSheet->Store();
-    const model::StyleTable& table = store.Table();
-    const int32_t firstRow = verticalScrollBar()->value();
-    const int32_t firstColumn = horizontalScrollBar()->value();
-    const int32_t lastRow = RowAt(area.bottom());
-    const int32_t lastColumn = ColumnAt(area.right());
+    m_bDisplayErrors = ObjectRef(m_pSheet->Book()).Get("DisplayErrors").ToBool();
     const int left = HeaderWidth();
     const int top = HeaderHeight();
+    const int frozenWidth = ColumnsWidth(0, FrozenColumns());
+    const int frozenHeight = RowsHeight(0, FrozenRows());
 
-    // Edges of the visible rows and columns, one past the last.
-    std::vector<int> xs{left};
-    for (int32_t c = firstColumn; c <= lastColumn + 1; ++c) {
-        xs.push_back(xs.back() + ColumnWidth(c));
-    }
-    std::vector<int> ys{top};
-    for (int32_t r = firstRow; r <= lastRow + 1; ++r) {
-        ys.push_back(ys.back() + RowHeight(r));
-    }
-    const auto cellRect = [&](int32_t r, int32_t c) {
-        const size_t i = static_cast<size_t>(c - firstColumn);
-        const size_t j = static_cast<size_t>(r - firstRow);
-        return QRectF(xs[i], ys[j], xs[i + 1] - xs[i], ys[j + 1] - ys[j]);
+    // The rows, and the columns, that show: the frozen ones, then those that scroll.
+    struct Band {
+        int32_t first;
+        int32_t last;
+        int start;
+        int end;
     };
-
+    const auto bands = [](int32_t frozen, int32_t scrolled, int32_t limit, int start,
+                          int frozenSize, int end, const std::function<int(int32_t)>& sizeOf) {
+        std::vector<Band> out;
+        const auto add = [&](int32_t first, int32_t last, int from, int to) {
+            if (from >= to) {
+                return;
+            }
+            int32_t shown = first;
+            for (int edge = from + sizeOf(first); edge < to && shown < last; edge += sizeOf(shown)) {
+                ++shown;
+            }
+            out.push_back({first, shown, from, to});
+        };
+        if (frozen > 0) {
+            add(0, frozen - 1, start, std::min(start + frozenSize, end));
+        }
+        add(scrolled, limit, start + frozenSize, end);
+        return out;
+    };
+    const std::vector<Band> rowBands =
+        bands(FrozenRows(), TopRow(), LastRow, top, frozenHeight, view.height(),
+              [this](int32_t r) { return RowHeight(r); });
+    const std::vector<Band> columnBands =
+        bands(FrozenColumns(), LeftColumn(), LastColumn, left, frozenWidth, view.width(),
+              [this](int32_t c) { return ColumnWidth(c); });
+    for (const Band& rows : rowBands) {
+        for (const Band& columns : columnBands) {
+            PaintPane(painter, {rows.first, columns.first, rows.last, columns.last,
+                                QRect(columns.start, rows.start, columns.end - columns.start,
+                                      rows.end - rows.start)});
+        }
+    }
+    // The frozen part ends at a dark line.
+    painter.setPen(QColor(64, 64, 64));
+    if (FrozenRows() > 0 && top + frozenHeight < view.height()) {
+        painter.drawLine(left, top + frozenHeight, view.width(), top + frozenHeight);
+    }
+    if (FrozenColumns() > 0 && left + frozenWidth < view.width()) {
+        painter.drawLine(left + frozenWidth, top, left + frozenWidth, view.height());
+    }
     painter.save();
-    painter.setClipRect(QRect(left, top, area.width() - left, area.height() - top));
-    for (int32_t r = firstRow; r <= lastRow; ++r) {
-        for (int32_t c = firstColumn; c <= lastColumn; ++c) {
-            CellPainter::PaintFill(painter, cellRect(r, c), table.Get(store.StyleAt(r, c)));
-        }
-    }
-    if (m_pSheet->DisplayGridlines()) {
-        const int32_t grid = m_pSheet->GridlineColor();
-        painter.setPen(CellPainter::ColorOf(static_cast<uint32_t>(grid), QColor(218, 220, 224)));
-        for (int x : xs) {
-            painter.drawLine(x, top, x, ys.back());
-        }
-        for (int y : ys) {
-            painter.drawLine(left, y, xs.back(), y);
-        }
-    }
-    PaintValues(painter, firstRow, lastRow, firstColumn, lastColumn, ys);
-    const model::ControlKinds& controls = *m_pSheet->Book()->App()->Controls();
-    // A cell keeps its top and left edges; the row and column past the last
-    // visible ones close the bottom and right.
-    for (int32_t r = firstRow; r <= lastRow + 1; ++r) {
-        for (int32_t c = firstColumn; c <= lastColumn + 1; ++c) {
-            const model::Style& style = table.Get(store.StyleAt(r, c));
-            if (r > lastRow || c > lastColumn) {
-                // Only the shared edge reaches into the visible area.
-                model::Style edges;
-                edges.top = c <= lastColumn ? style.top : model::BorderLine{};
-                edges.left = r <= lastRow ? style.left : model::BorderLine{};
-                CellPainter::PaintBorders(painter, cellRect(r, c), edges);
-            } else {
-                CellPainter::PaintBorders(painter, cellRect(r, c), style);
-            }
-            if (r <= lastRow && c <= lastColumn && store.NoteAt(r, c) != nullptr) {
-                CellPainter::PaintNoteMark(painter, cellRect(r, c));
-            }
-            // A control that hides when its cell is not active shows only on the active cell.
-            if (r <= lastRow && c <= lastColumn && style.controlKind != 0 &&
-                (!style.hideOnDeactivate || (r == m_nActiveRow && c == m_nActiveColumn))) {
-                const Variant* value = store.ValueAt(r, c);
-                CellPainter::PaintControl(painter, cellRect(r, c), controls.NameOf(style.controlKind),
-                                          value ? *value : Variant(), this);
-            }
-        }
-    }
-
-    // The selection: tinted, the active cell left clear, a frame around it all.
-    const int32_t selTop = std::max(m_selection.firstRow, firstRow);
-    const int32_t selLeft = std::max(m_selection.firstColumn, firstColumn);
-    const int32_t selBottom = std::min(m_selection.lastRow, lastRow);
-    const int32_t selRight = std::min(m_selection.lastColumn, lastColumn);
-    if (selTop <= selBottom && selLeft <= selRight) {
-        const QRectF box = cellRect(selTop, selLeft).united(cellRect(selBottom, selRight));
-        QColor tint = palette().color(QPalette::Highlight);
-        tint.setAlpha(40);
-        // The active cell shows without the tint.
-        QRegion tinted(box.toRect());
-        if (m_nActiveRow >= firstRow && m_nActiveRow <= lastRow && m_nActiveColumn >= firstColumn &&
-            m_nActiveColumn <= lastColumn) {
-            tinted = tinted.subtracted(QRegion(cellRect(m_nActiveRow, m_nActiveColumn).toRect()));
-        }
-        painter.save();
-        painter.setClipRegion(tinted, Qt::IntersectClip);
-        painter.fillRect(box, tint);
-        painter.restore();
-        painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(box.adjusted(0, 0, -1, -1));
-    }
-    PaintNote(painter, xs, ys);
+    painter.setClipRect(QRect(left, top, view.width() - left, view.height() - top));
+    PaintNote(painter);
     painter.restore();
 
     if (!m_pSheet->DisplayHeadings()) {
@@ -355,54 +405,203 @@ void SheetGrid::paintEvent(QPaintEvent* event) {
     // Headings, the selected ones shaded.
     const QColor face = palette().color(QPalette::Button);
     const QColor selectedFace = face.darker(112);
-    painter.setPen(palette().color(QPalette::Mid));
+    const auto heading = [&](const QRect& h, const QString& text, bool selected) {
+        painter.fillRect(h, selected ? selectedFace : face);
+        painter.setPen(palette().color(QPalette::Mid));
+        painter.drawRect(h);
+        painter.setPen(palette().color(QPalette::ButtonText));
+        painter.drawText(h, Qt::AlignCenter, text);
+    };
     painter.setFont(font());
-    for (int32_t c = firstColumn; c <= lastColumn; ++c) {
-        const QRectF h(xs[static_cast<size_t>(c - firstColumn)], 0,
-                       xs[static_cast<size_t>(c - firstColumn) + 1] -
-                           xs[static_cast<size_t>(c - firstColumn)],
-                       top);
-        const bool selected = c >= m_selection.firstColumn && c <= m_selection.lastColumn;
-        painter.fillRect(h, selected ? selectedFace : face);
-        painter.setPen(palette().color(QPalette::Mid));
-        painter.drawRect(h);
-        painter.setPen(palette().color(QPalette::ButtonText));
-        painter.drawText(h, Qt::AlignCenter, QString::fromStdString(model::ColumnName(c)));
+    for (const Band& columns : columnBands) {
+        painter.save();
+        painter.setClipRect(QRect(columns.start, 0, columns.end - columns.start, top));
+        for (int32_t c = columns.first, x = columns.start; c <= columns.last; x += ColumnWidth(c++)) {
+            heading(QRect(x, 0, ColumnWidth(c), top), QString::fromStdString(model::ColumnName(c)),
+                    c >= m_selection.firstColumn && c <= m_selection.lastColumn);
+        }
+        painter.restore();
     }
-    for (int32_t r = firstRow; r <= lastRow; ++r) {
-        const QRectF h(0, ys[static_cast<size_t>(r - firstRow)], left,
-                       ys[static_cast<size_t>(r - firstRow) + 1] -
-                           ys[static_cast<size_t>(r - firstRow)]);
-        const bool selected = r >= m_selection.firstRow && r <= m_selection.lastRow;
-        painter.fillRect(h, selected ? selectedFace : face);
-        painter.setPen(palette().color(QPalette::Mid));
-        painter.drawRect(h);
-        painter.setPen(palette().color(QPalette::ButtonText));
-        painter.drawText(h, Qt::AlignCenter, QString::number(r + 1));
+    for (const Band& rows : rowBands) {
+        painter.save();
+        painter.setClipRect(QRect(0, rows.start, left, rows.end - rows.start));
+        for (int32_t r = rows.first, y = rows.start; r <= rows.last; y += RowHeight(r++)) {
+            heading(QRect(0, y, left, RowHeight(r)), QString::number(r + 1),
+                    r >= m_selection.firstRow && r <= m_selection.lastRow);
+        }
+        painter.restore();
     }
     painter.fillRect(QRect(0, 0, left, top), face);
 }
 
-void SheetGrid::PaintValues(QPainter& painter, int32_t firstRow, int32_t lastRow,
-                            int32_t firstColumn, int32_t lastColumn, const std::vector<int>& ys) {
+void SheetGrid::PaintPane(QPainter& painter, const Pane& pane) {
     const model::CellStore& store = m_pSheet->Store();
     const model::StyleTable& table = store.Table();
+    const model::MergeAreas& merges = store.Merges();
+    const model::ControlKinds& controls = *m_pSheet->Book()->App()->Controls();
+    const int32_t firstRow = pane.firstRow;
+    const int32_t lastRow = pane.lastRow;
+    const int32_t firstColumn = pane.firstColumn;
+    const int32_t lastColumn = pane.lastColumn;
+    // Edges of the pane's rows and columns, one past the last.
+    std::vector<int> xs{pane.area.left()};
+    for (int32_t c = firstColumn; c <= lastColumn + 1; ++c) {
+        xs.push_back(xs.back() + ColumnWidth(c));
+    }
+    std::vector<int> ys{pane.area.top()};
+    for (int32_t r = firstRow; r <= lastRow + 1; ++r) {
+        ys.push_back(ys.back() + RowHeight(r));
+    }
+    const auto cellRect = [&](int32_t r, int32_t c) {
+        const size_t i = static_cast<size_t>(c - firstColumn);
+        const size_t j = static_cast<size_t>(r - firstRow);
+        return QRectF(xs[i], ys[j], xs[i + 1] - xs[i], ys[j + 1] - ys[j]);
+    };
+    // A merge area shows as one cell with its top left cell's format.
+    const std::vector<model::CellRect> areas =
+        merges.Touching({firstRow, firstColumn, lastRow, lastColumn});
+    const auto styleAt = [&](int32_t r, int32_t c) -> const model::Style& {
+        return table.Get(store.StyleAt(r, c));
+    };
+
+    painter.save();
+    painter.setClipRect(pane.area);
+    for (int32_t r = firstRow; r <= lastRow; ++r) {
+        for (int32_t c = firstColumn; c <= lastColumn; ++c) {
+            if (merges.Find(r, c) == nullptr) {
+                CellPainter::PaintFill(painter, cellRect(r, c), styleAt(r, c));
+            }
+        }
+    }
+    for (const model::CellRect& a : areas) {
+        CellPainter::PaintFill(painter, BlockRect(pane, a), styleAt(a.firstRow, a.firstColumn));
+    }
+    if (m_pSheet->DisplayGridlines()) {
+        const uint32_t grid = m_pSheet->GridlineColorValue();
+        painter.setPen(CellPainter::ColorOf(grid, QColor(218, 220, 224)));
+        for (int x : xs) {
+            painter.drawLine(x, ys.front(), x, ys.back());
+        }
+        for (int y : ys) {
+            painter.drawLine(xs.front(), y, xs.back(), y);
+        }
+        // No gridline inside a merge area.
+        for (const model::CellRect& a : areas) {
+            const QRect inside = BlockRect(pane, a).adjusted(1, 1, 0, 0);
+            painter.fillRect(inside, Qt::white);
+            CellPainter::PaintFill(painter, inside, styleAt(a.firstRow, a.firstColumn));
+        }
+    }
+    PaintValues(painter, pane, ys, areas);
+    // A cell keeps its top and left edges, the row and column past the last
+    // close the bottom and right; inside a merge area only its outline shows.
+    for (int32_t r = firstRow; r <= lastRow + 1; ++r) {
+        for (int32_t c = firstColumn; c <= lastColumn + 1; ++c) {
+            const model::Style& style = styleAt(r, c);
+            const model::CellRect* area = merges.Find(r, c);
+            const bool inPane = r <= lastRow && c <= lastColumn;
+            model::Style edges;
+            if (c <= lastColumn && (area == nullptr || r == area->firstRow)) {
+                edges.top = style.top;
+            }
+            if (r <= lastRow && (area == nullptr || c == area->firstColumn)) {
+                edges.left = style.left;
+            }
+            if (inPane && area == nullptr) {
+                edges.diagonalDown = style.diagonalDown;
+                edges.diagonalUp = style.diagonalUp;
+            }
+            CellPainter::PaintBorders(painter, cellRect(r, c), edges);
+        }
+    }
+    // Notes' marks and embedded controls, a merge area's from its top left
+    // cell; a control that hides when its cell is not active shows only on
+    // the active cell.
+    const auto marks = [&](int32_t r, int32_t c, const QRectF& rect) {
+        if (store.NoteAt(r, c) != nullptr) {
+            CellPainter::PaintNoteMark(painter, rect);
+        }
+        const model::Style& style = styleAt(r, c);
+        if (style.controlKind != 0 &&
+            (!style.hideOnDeactivate || (r == m_nActiveRow && c == m_nActiveColumn))) {
+            const Variant* value = store.ValueAt(r, c);
+            CellPainter::PaintControl(painter, rect, controls.NameOf(style.controlKind),
+                                      value ? *value : Variant(), this);
+        }
+    };
+    for (int32_t r = firstRow; r <= lastRow; ++r) {
+        for (int32_t c = firstColumn; c <= lastColumn; ++c) {
+            if (merges.Find(r, c) == nullptr) {
+                marks(r, c, cellRect(r, c));
+            }
+        }
+    }
+    for (const model::CellRect& a : areas) {
+        model::Style diagonals;
+        diagonals.diagonalDown = styleAt(a.firstRow, a.firstColumn).diagonalDown;
+        diagonals.diagonalUp = styleAt(a.firstRow, a.firstColumn).diagonalUp;
+        CellPainter::PaintBorders(painter, BlockRect(pane, a), diagonals);
+        marks(a.firstRow, a.firstColumn, BlockRect(pane, a));
+    }
+
+    // The selection: tinted, the active cell left clear, a frame around it
+    // all. Cut to a cell past the pane, so that edges outside do not show.
+    const model::CellRect selection{
+        std::max(m_selection.firstRow, firstRow - 1), std::max(m_selection.firstColumn, firstColumn - 1),
+        std::min(m_selection.lastRow, lastRow + 1), std::min(m_selection.lastColumn, lastColumn + 1)};
+    if (selection.firstRow <= selection.lastRow && selection.firstColumn <= selection.lastColumn) {
+        const QRect box = BlockRect(pane, selection);
+        QColor tint = palette().color(QPalette::Highlight);
+        tint.setAlpha(40);
+        const QRegion tinted = QRegion(box).subtracted(
+            QRegion(BlockRect(pane, AreaOf(m_nActiveRow, m_nActiveColumn))));
+        painter.save();
+        painter.setClipRegion(tinted, Qt::IntersectClip);
+        painter.fillRect(box, tint);
+        painter.restore();
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRectF(box).adjusted(0, 0, -1, -1));
+    }
+    painter.restore();
+}
+
+bool SheetGrid::Hidden(const Variant& value) const {
+    switch (value.Type()) {
+    case VarType::Integer:
+    case VarType::Long:
+    case VarType::Single:
+    case VarType::Double:
+    case VarType::Date:
+        return !m_pSheet->DisplayZeros() && value.ToDouble() == 0.0;
+    case VarType::Error:
+        return !m_bDisplayErrors;
+    default:
+        return false;
+    }
+}
+
+void SheetGrid::PaintValues(QPainter& painter, const Pane& pane, const std::vector<int>& ys,
+                            const std::vector<model::CellRect>& areas) {
+    const model::CellStore& store = m_pSheet->Store();
+    const model::StyleTable& table = store.Table();
+    const model::MergeAreas& merges = store.Merges();
     const bool date1904 = m_pSheet->Book()->Date1904();
     const model::ControlKinds& controls = *m_pSheet->Book()->App()->Controls();
-    // Text may spill in from columns beside the view, so they are laid out too.
+    const int32_t firstColumn = pane.firstColumn;
+    const int32_t lastColumn = pane.lastColumn;
+    // Text may spill in from columns beside the pane, so they are laid out too.
     const int32_t scanFirst = std::max(0, firstColumn - SpillColumns);
     const int32_t scanLast = std::min(LastColumn, lastColumn + SpillColumns);
-    std::vector<qreal> xs{static_cast<qreal>(HeaderWidth())};
-    for (int32_t c = firstColumn - 1; c >= scanFirst; --c) {
-        xs.front() -= ColumnWidth(c);
-    }
+    std::vector<qreal> xs{static_cast<qreal>(pane.area.left() - ColumnsWidth(scanFirst, firstColumn))};
     for (int32_t c = scanFirst; c <= scanLast; ++c) {
         xs.push_back(xs.back() + ColumnWidth(c));
     }
     const auto left = [&](int32_t c) { return xs[static_cast<size_t>(c - scanFirst)]; };
+    // A merge area stops spilled text as a filled cell does.
     const auto filled = [&](int32_t r, int32_t c) {
         const Variant* value = store.ValueAt(r, c);
-        return value != nullptr && !value->IsEmpty();
+        return (value != nullptr && !value->IsEmpty()) || merges.Find(r, c) != nullptr;
     };
     struct Placed {
         QRectF rect;
@@ -410,31 +609,39 @@ void SheetGrid::PaintValues(QPainter& painter, int32_t firstRow, int32_t lastRow
         CellPainter::Shown shown;
     };
     std::vector<Placed> placed;
-    for (int32_t r = firstRow; r <= lastRow; ++r) {
-        const qreal top = ys[static_cast<size_t>(r - firstRow)];
-        const qreal height = ys[static_cast<size_t>(r - firstRow) + 1] - top;
-        for (int32_t c = scanFirst; c <= scanLast; ++c) {
-            const Variant* value = store.ValueAt(r, c);
-            if (value == nullptr || value->IsEmpty()) {
-                continue;
-            }
-            const model::Style& style = table.Get(store.StyleAt(r, c));
-            CellPainter::Shown shown =
-                m_painter.Show(style, table.FontNames().Text(style.fontName),
+    // How a cell's value shows in `cell`, with room kept for its control;
+    // false when nothing shows.
+    const auto show = [&](int32_t r, int32_t c, QRectF& cell, CellPainter::Shown& shown) {
+        const Variant* value = store.ValueAt(r, c);
+        if (value == nullptr || value->IsEmpty() || Hidden(*value)) {
+            return false;
+        }
+        const model::Style& style = table.Get(store.StyleAt(r, c));
+        shown = m_painter.Show(style, table.FontNames().Text(style.fontName),
                                table.NumberFormats().Text(style.numberFormat), *value, date1904);
-            if (shown.text.isEmpty()) {
-                continue;
+        if (shown.text.isEmpty()) {
+            return false;
+        }
+        if (style.controlKind != 0 &&
+            (!style.hideOnDeactivate || (r == m_nActiveRow && c == m_nActiveColumn))) {
+            // The text keeps clear of the cell's control and stays in its cell.
+            const std::string kind = controls.NameOf(style.controlKind);
+            if (kind == "Button") {
+                return false; // the value is the button's caption
             }
+            cell = CellPainter::ControlTextRect(cell, kind);
+            shown.spills = false;
+        }
+        return true;
+    };
+    for (int32_t r = pane.firstRow; r <= pane.lastRow; ++r) {
+        const qreal top = ys[static_cast<size_t>(r - pane.firstRow)];
+        const qreal height = ys[static_cast<size_t>(r - pane.firstRow) + 1] - top;
+        for (int32_t c = scanFirst; c <= scanLast; ++c) {
             QRectF cell(left(c), top, left(c + 1) - left(c), height);
-            if (style.controlKind != 0 &&
-                (!style.hideOnDeactivate || (r == m_nActiveRow && c == m_nActiveColumn))) {
-                // The text keeps clear of the cell's control and stays in its cell.
-                const std::string kind = controls.NameOf(style.controlKind);
-                if (kind == "Button") {
-                    continue; // the value is the button's caption
-                }
-                cell = CellPainter::ControlTextRect(cell, kind);
-                shown.spills = false;
+            CellPainter::Shown shown;
+            if (merges.Find(r, c) != nullptr || !show(r, c, cell, shown)) {
+                continue;
             }
             QRectF rect = cell;
             int32_t from = c;
@@ -469,27 +676,30 @@ void SheetGrid::PaintValues(QPainter& painter, int32_t firstRow, int32_t lastRow
             placed.push_back({rect, clip, std::move(shown)});
         }
     }
+    // A merge area's value is its top left cell's, across the whole area.
+    for (const model::CellRect& a : areas) {
+        QRectF rect = BlockRect(pane, a);
+        CellPainter::Shown shown;
+        if (show(a.firstRow, a.firstColumn, rect, shown)) {
+            placed.push_back({rect, rect, std::move(shown)});
+        }
+    }
     for (const Placed& p : placed) {
         CellPainter::PaintShown(painter, p.rect, p.clip, p.shown);
     }
 }
 
-void SheetGrid::PaintNote(QPainter& painter, const std::vector<int>& xs,
-                          const std::vector<int>& ys) {
+void SheetGrid::PaintNote(QPainter& painter) {
     if (m_nNoteRow < 0) {
         return;
     }
     const std::string* note = m_pSheet->Store().NoteAt(m_nNoteRow, m_nNoteColumn);
-    const int32_t top = TopRow();
-    const int32_t left = LeftColumn();
-    if (note == nullptr || m_nNoteRow < top || m_nNoteColumn < left ||
-        static_cast<size_t>(m_nNoteRow - top + 1) >= ys.size() ||
-        static_cast<size_t>(m_nNoteColumn - left + 1) >= xs.size()) {
+    if (note == nullptr) {
         return;
     }
     // A yellow box beside the cell's corner, joined to it by a short line.
-    const QPoint corner(xs[static_cast<size_t>(m_nNoteColumn - left) + 1],
-                        ys[static_cast<size_t>(m_nNoteRow - top)]);
+    const QRect cell = BlockRect(AreaOf(m_nNoteRow, m_nNoteColumn));
+    const QPoint corner(cell.right() + 1, cell.top());
     const QString text = QString::fromStdString(*note);
     const QFontMetrics metrics(font());
     const int width = 180;
@@ -515,7 +725,7 @@ void SheetGrid::BeginEdit(const QString& text) {
         return;
     }
     ScrollTo(m_nActiveRow, m_nActiveColumn);
-    m_pEditor->setGeometry(CellRect(m_nActiveRow, m_nActiveColumn).adjusted(1, 1, 0, 0));
+    m_pEditor->setGeometry(BlockRect(AreaOf(m_nActiveRow, m_nActiveColumn)).adjusted(1, 1, 0, 0));
     m_pEditor->setText(text);
     m_pEditor->show();
     m_pEditor->setFocus();
@@ -543,8 +753,12 @@ bool SheetGrid::EnterText(int32_t row, int32_t column, const QString& text) {
     if (!m_pSheet) {
         return false;
     }
-    const model::CellEntry entry = model::CellEntry::Recognize(text.toStdString());
     const auto app = m_pSheet->Book()->App();
+    const ObjectRef options(app);
+    const model::CellEntry entry = model::CellEntry::Recognize(
+        text.toStdString(), options.Get("FixedDecimal").ToBool()
+                                ? std::optional(options.Get("FixedDecimalPlaces").ToLong())
+                                : std::nullopt);
     bool written = false;
     app->BeginUndoGroup("Typing");
     try {
@@ -603,31 +817,36 @@ void SheetGrid::ClearContents() {
 
 void SheetGrid::ScrollTo(int32_t row, int32_t column) {
     UpdateScrollBars(row, column);
-    if (row < TopRow()) {
-        verticalScrollBar()->setValue(row);
-    } else {
-        // The top row that shows `row` as the last whole row.
-        const int height = viewport()->height() - HeaderHeight();
-        int used = RowHeight(row);
-        int32_t top = row;
-        while (top > 0 && used + RowHeight(top - 1) <= height) {
-            used += RowHeight(--top);
-        }
-        if (top > TopRow()) {
-            verticalScrollBar()->setValue(top);
+    // Frozen rows and columns always show; the rest scrolls into what is left.
+    if (row >= FrozenRows()) {
+        if (row < TopRow()) {
+            verticalScrollBar()->setValue(row);
+        } else {
+            // The top row that shows `row` as the last whole row.
+            const int height = viewport()->height() - HeaderHeight() - RowsHeight(0, FrozenRows());
+            int used = RowHeight(row);
+            int32_t top = row;
+            while (top > FrozenRows() && used + RowHeight(top - 1) <= height) {
+                used += RowHeight(--top);
+            }
+            if (top > TopRow()) {
+                verticalScrollBar()->setValue(top);
+            }
         }
     }
-    if (column < LeftColumn()) {
-        horizontalScrollBar()->setValue(column);
-    } else {
-        const int width = viewport()->width() - HeaderWidth();
-        int used = ColumnWidth(column);
-        int32_t left = column;
-        while (left > 0 && used + ColumnWidth(left - 1) <= width) {
-            used += ColumnWidth(--left);
-        }
-        if (left > LeftColumn()) {
-            horizontalScrollBar()->setValue(left);
+    if (column >= FrozenColumns()) {
+        if (column < LeftColumn()) {
+            horizontalScrollBar()->setValue(column);
+        } else {
+            const int width = viewport()->width() - HeaderWidth() - ColumnsWidth(0, FrozenColumns());
+            int used = ColumnWidth(column);
+            int32_t left = column;
+            while (left > FrozenColumns() && used + ColumnWidth(left - 1) <= width) {
+                used += ColumnWidth(--left);
+            }
+            if (left > LeftColumn()) {
+                horizontalScrollBar()->setValue(left);
+            }
         }
     }
 }
@@ -636,16 +855,40 @@ void SheetGrid::MoveTo(int32_t row, int32_t column, bool extend) {
     row = std::clamp(row, 0, LastRow);
     column = std::clamp(column, 0, LastColumn);
     if (!extend) {
-        m_nAnchorRow = m_nActiveRow = row;
-        m_nAnchorColumn = m_nActiveColumn = column;
-        m_selection = {row, column, row, column};
+        // A merge area is one cell: its top left cell is the active one.
+        m_selection = AreaOf(row, column);
+        m_nAnchorRow = m_nActiveRow = m_selection.firstRow;
+        m_nAnchorColumn = m_nActiveColumn = m_selection.firstColumn;
     } else {
-        m_selection = {std::min(m_nAnchorRow, row), std::min(m_nAnchorColumn, column),
-                       std::max(m_nAnchorRow, row), std::max(m_nAnchorColumn, column)};
+        m_selection = Covered({std::min(m_nAnchorRow, row), std::min(m_nAnchorColumn, column),
+                               std::max(m_nAnchorRow, row), std::max(m_nAnchorColumn, column)});
     }
     // Keep the moving corner in view.
     ScrollTo(row, column);
     SelectionMoved();
+}
+
+void SheetGrid::Step(int dRow, int dColumn, bool extend) {
+    if (!extend) {
+        const model::CellRect area = AreaOf(m_nActiveRow, m_nActiveColumn);
+        MoveTo(dRow > 0 ? area.lastRow + 1 : dRow < 0 ? area.firstRow - 1 : m_nActiveRow,
+               dColumn > 0 ? area.lastColumn + 1 : dColumn < 0 ? area.firstColumn - 1 : m_nActiveColumn,
+               false);
+        return;
+    }
+    // The far corner from the anchor moves; a step that a merge area takes
+    // back is followed by the next.
+    int32_t row = m_selection.firstRow == m_nAnchorRow ? m_selection.lastRow : m_selection.firstRow;
+    int32_t column = m_selection.firstColumn == m_nAnchorColumn ? m_selection.lastColumn
+                                                                : m_selection.firstColumn;
+    const model::CellRect before = m_selection;
+    bool edge = false;
+    while (m_selection == before && !edge) {
+        row += dRow;
+        column += dColumn;
+        edge = dRow != 0 ? row <= 0 || row >= LastRow : column <= 0 || column >= LastColumn;
+        MoveTo(row, column, true);
+    }
 }
 
 void SheetGrid::SelectHeadings(int32_t row, int32_t column, bool extend) {
@@ -655,15 +898,15 @@ void SheetGrid::SelectHeadings(int32_t row, int32_t column, bool extend) {
             m_nAnchorRow = 0;
             m_nActiveRow = TopRow();
         }
-        m_selection = {0, std::min(m_nAnchorColumn, column), LastRow,
-                       std::max(m_nAnchorColumn, column)};
+        m_selection = Covered({0, std::min(m_nAnchorColumn, column), LastRow,
+                               std::max(m_nAnchorColumn, column)});
     } else {
         if (!extend) {
             m_nAnchorRow = m_nActiveRow = row;
             m_nAnchorColumn = 0;
             m_nActiveColumn = LeftColumn();
         }
-        m_selection = {std::min(m_nAnchorRow, row), 0, std::max(m_nAnchorRow, row), LastColumn};
+        m_selection = Covered({std::min(m_nAnchorRow, row), 0, std::max(m_nAnchorRow, row), LastColumn});
     }
     m_nTabColumn = -1;
     SelectionMoved();
@@ -713,8 +956,9 @@ bool SheetGrid::viewportEvent(QEvent* event) {
         int32_t row = -1;
         int32_t column = -1;
         if (p.x() >= HeaderWidth() && p.y() >= HeaderHeight()) {
-            row = RowAt(p.y());
-            column = ColumnAt(p.x());
+            const model::CellRect area = AreaOf(RowAt(p.y()), ColumnAt(p.x()));
+            row = area.firstRow;
+            column = area.firstColumn;
             if (m_pSheet->Store().NoteAt(row, column) == nullptr) {
                 row = column = -1;
             }
@@ -731,7 +975,8 @@ bool SheetGrid::viewportEvent(QEvent* event) {
             event->type() == QEvent::Leave ||
             [&] {
                 const QPoint p = static_cast<QMouseEvent*>(event)->position().toPoint();
-                return RowAt(p.y()) != m_nNoteRow || ColumnAt(p.x()) != m_nNoteColumn;
+                const model::CellRect area = AreaOf(RowAt(p.y()), ColumnAt(p.x()));
+                return area.firstRow != m_nNoteRow || area.firstColumn != m_nNoteColumn;
             }();
         if (away) {
             m_nNoteRow = m_nNoteColumn = -1;
@@ -824,18 +1069,20 @@ void SheetGrid::MoveAfterEnter(bool backwards) {
         column = m_nTabColumn;
     }
     m_nTabColumn = -1;
+    // Off the active cell's merge area, as an arrow moves.
+    const model::CellRect area = AreaOf(m_nActiveRow, m_nActiveColumn);
     switch (direction) {
     case enums::Direction::Up:
-        MoveTo(m_nActiveRow - 1, column, false);
+        MoveTo(area.firstRow - 1, column, false);
         break;
     case enums::Direction::Left:
-        MoveTo(m_nActiveRow, column - 1, false);
+        MoveTo(m_nActiveRow, area.firstColumn - 1, false);
         break;
     case enums::Direction::Right:
-        MoveTo(m_nActiveRow, column + 1, false);
+        MoveTo(m_nActiveRow, area.lastColumn + 1, false);
         break;
     default:
-        MoveTo(m_nActiveRow + 1, column, false);
+        MoveTo(area.lastRow + 1, column, false);
         break;
     }
 }
@@ -879,17 +1126,19 @@ void SheetGrid::keyPressEvent(QKeyEvent* event) {
     }
     switch (key) {
     case Qt::Key_Up:
-        MoveTo(control ? DataEdge(row, column, -1, 0) : row - 1, column, extend);
-        break;
     case Qt::Key_Down:
-        MoveTo(control ? DataEdge(row, column, 1, 0) : row + 1, column, extend);
-        break;
     case Qt::Key_Left:
-        MoveTo(row, control ? DataEdge(row, column, 0, -1) : column - 1, extend);
+    case Qt::Key_Right: {
+        const int dRow = key == Qt::Key_Up ? -1 : key == Qt::Key_Down ? 1 : 0;
+        const int dColumn = key == Qt::Key_Left ? -1 : key == Qt::Key_Right ? 1 : 0;
+        if (control) {
+            MoveTo(dRow != 0 ? DataEdge(row, column, dRow, 0) : row,
+                   dColumn != 0 ? DataEdge(row, column, 0, dColumn) : column, extend);
+        } else {
+            Step(dRow, dColumn, extend);
+        }
         break;
-    case Qt::Key_Right:
-        MoveTo(row, control ? DataEdge(row, column, 0, 1) : column + 1, extend);
-        break;
+    }
     case Qt::Key_Home:
         MoveTo(control ? 0 : row, 0, extend);
         break;
@@ -933,7 +1182,7 @@ void SheetGrid::keyPressEvent(QKeyEvent* event) {
             m_nTabColumn = m_nActiveColumn;
         }
         const int32_t tabColumn = m_nTabColumn;
-        MoveTo(m_nActiveRow, m_nActiveColumn + (key == Qt::Key_Tab && !extend ? 1 : -1), false);
+        Step(0, key == Qt::Key_Tab && !extend ? 1 : -1, false);
         m_nTabColumn = tabColumn;
         break;
     }

@@ -48,8 +48,10 @@ public:
     QLineEdit* Editor() const { return m_pEditor; }
     bool Editing() const;
 
-    // Where a cell lies in the viewport, in pixels.
+    // Where a cell, or a block of cells, lies in the viewport, in pixels.
+    // A block is placed by its first cell's pane: frozen or scrolling.
     QRect CellRect(int32_t row, int32_t column) const;
+    QRect BlockRect(const model::CellRect& block) const;
     int32_t RowAt(int y) const;
     int32_t ColumnAt(int x) const;
     int32_t TopRow() const;
@@ -73,14 +75,40 @@ protected:
 private:
     // What a press on the headings selects while the mouse is held.
     enum class HeadingDrag { None, Rows, Columns };
+    // One part of the view: the frozen rows or columns, or the part that
+    // scrolls. `area` is where it shows; its top left is the top left of
+    // the first row and column.
+    struct Pane {
+        int32_t firstRow = 0;
+        int32_t firstColumn = 0;
+        int32_t lastRow = 0;
+        int32_t lastColumn = 0;
+        QRect area;
+    };
 
     int ColumnWidth(int32_t column) const;
     int RowHeight(int32_t row) const;
+    // Pixels of the columns [first, end) and of the rows [first, end).
+    int ColumnsWidth(int32_t first, int32_t end) const;
+    int RowsHeight(int32_t first, int32_t end) const;
     int HeaderWidth() const;
     int HeaderHeight() const;
+    // Frozen panes: the rows above and the columns left of the sheet's split.
+    int32_t FrozenRows() const;
+    int32_t FrozenColumns() const;
+    // The pane that shows the cell (its area left empty).
+    Pane PaneOf(int32_t row, int32_t column) const;
+    QRect BlockRect(const Pane& pane, const model::CellRect& block) const;
+    // The merge area holding the cell, or the cell itself.
+    model::CellRect AreaOf(int32_t row, int32_t column) const;
+    // The block grown until no merge area crosses its edge.
+    model::CellRect Covered(const model::CellRect& block) const;
     // Ranges reaching at least the given row and column.
     void UpdateScrollBars(int32_t reachRow = 0, int32_t reachColumn = 0);
     void MoveTo(int32_t row, int32_t column, bool extend);
+    // An arrow key: the cursor steps off its merge area; with Shift the far
+    // corner steps on until the selection changes.
+    void Step(int dRow, int dColumn, bool extend);
     void SelectHeadings(int32_t row, int32_t column, bool extend);
     void ScrollTo(int32_t row, int32_t column);
     void SelectionMoved();
@@ -95,10 +123,15 @@ private:
     void BeginEdit(const QString& text);
     void CommitEdit();
     void CancelEdit();
-    // The values of the visible cells, text spilling into empty neighbours.
-    void PaintValues(QPainter& painter, int32_t firstRow, int32_t lastRow, int32_t firstColumn,
-                     int32_t lastColumn, const std::vector<int>& ys);
-    void PaintNote(QPainter& painter, const std::vector<int>& xs, const std::vector<int>& ys);
+    // One pane: fills, gridlines, values, borders, marks and the selection.
+    void PaintPane(QPainter& painter, const Pane& pane);
+    // The values of the pane's cells, text spilling into empty neighbours,
+    // and of its merge areas, each across its area.
+    void PaintValues(QPainter& painter, const Pane& pane, const std::vector<int>& ys,
+                     const std::vector<model::CellRect>& areas);
+    // Whether the sheet's display options hide the value: zeros, errors.
+    bool Hidden(const Variant& value) const;
+    void PaintNote(QPainter& painter);
 
     std::shared_ptr<model::Worksheet> m_pSheet;
     model::CellRect m_selection{};
@@ -115,6 +148,8 @@ private:
     std::function<void()> m_cellsChanged;
     QLineEdit* m_pEditor = nullptr;
     bool m_bForwarding = false;
+    // The workbook's "DisplayErrors", read once per paint.
+    bool m_bDisplayErrors = true;
     CellPainter m_painter;
 };
 

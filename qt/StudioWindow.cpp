@@ -1,5 +1,6 @@
 #include "qt/StudioWindow.hpp"
 
+#include "host/OptionsStore.hpp"
 #include "host/Targets.hpp"
 #include "model/Application.hpp"
 #include "model/Workbook.hpp"
@@ -9,7 +10,9 @@
 #include "qt/PropertyDialogWindow.hpp"
 #include "qt/SheetGrid.hpp"
 #include "vantor/automation/AutomationError.hpp"
+#include "vantor/automation/TextFunctions.hpp"
 #include "vantor/framework/ClassTable.hpp"
+#include "vantor/framework/DefaultTargetList.hpp"
 #include "vantor/ui/Environment.hpp"
 #include "vantor/ui/KeyStore.hpp"
 #include "xlsx/WorkbookFile.hpp"
@@ -109,6 +112,9 @@ void StudioWindow::BuildMenus() {
     m_pUndo->setShortcut(QKeySequence::Undo);
     m_pRedo = edit->addAction(tr("&Redo"), this, [this] { Redo(); });
     m_pRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence::Redo});
+    edit->addSeparator();
+    edit->addAction(tr("&Go to Sheet..."), QKeySequence(Qt::CTRL | Qt::Key_G), this,
+                    [this] { RunDialogPage("SheetChoice"); });
 
     QMenu* format = menuBar()->addMenu(tr("F&ormat"));
     // Each item gets an access letter unique within its menu.
@@ -129,6 +135,9 @@ void StudioWindow::BuildMenus() {
     }
     format->addSeparator();
     for (const std::string& className : host::DialogCatalogue::DialogStylePages()) {
+        if (className == "SheetChoice") {
+            continue; // Edit > Go to Sheet...
+        }
         if (const auto page = CreatePage(className)) {
             std::string caption;
             page->GetCaption(caption);
@@ -143,8 +152,11 @@ std::unique_ptr<PropertyDialogWindow>
 StudioWindow::CreateDialog(const host::CatalogueDialog& dialog) {
     host::PropertyDialog::Hooks hooks{
         [this](const std::string& name) { m_pApp->BeginUndoGroup(name); },
-        [this] {
+        [this, target = dialog.target] {
             m_pApp->EndUndoGroup();
+            if (m_pOptions != nullptr && target == host::TargetKind::Application) {
+                m_pOptions->Save(ObjectRef(m_pApp));
+            }
             Refresh();
         },
         {}};
@@ -171,7 +183,31 @@ std::unique_ptr<DialogPageWindow> StudioWindow::CreateDialogPage(const std::stri
     if (param->Count() > 0) {
         page->SetParam(param->Item(0));
     }
-    return std::make_unique<DialogPageWindow>(std::move(page), m_dDpi, this);
+    return std::make_unique<DialogPageWindow>(
+        std::move(page), m_dDpi, this,
+        [this](const std::string& name, const Variant& target) { return ShowHostDialog(name, target); });
+}
+
+int32_t StudioWindow::ShowHostDialog(const std::string& name, const Variant& target) {
+    if (!EqualsIgnoreCase(name, "Format Cells") || !target.IsObject()) {
+        throw AutomationError(err::InvalidCall, "This host has no dialog " + name);
+    }
+    // Over the page that asked, so that it stays behind until this one ends.
+    QWidget* owner = QApplication::activeModalWidget();
+    bool ok = false;
+    {
+        const model::UndoHistory::Scope group(*m_pApp->History(), "Modify Style");
+        const host::PropertyDialog::Hooks hooks{
+            [this](const std::string& step) { m_pApp->BeginUndoGroup(step); },
+            [this] { m_pApp->EndUndoGroup(); },
+            {}};
+        PropertyDialogWindow window(name, host::DialogCatalogue::StylePages(),
+                                    std::make_shared<DefaultTargetList>(std::vector<Variant>{target}),
+                                    hooks, m_dDpi, owner != nullptr ? owner : this);
+        ok = window.exec() == QDialog::Accepted;
+    }
+    Refresh();
+    return ok ? DialogSite::ResultOk : DialogSite::ResultCancel;
 }
 
 void StudioWindow::RunDialogPage(const std::string& className) {
@@ -183,7 +219,32 @@ void StudioWindow::RunDialogPage(const std::string& className) {
     statusBar()->showMessage(window->windowTitle() + (window->Result() == DialogSite::ResultOk
                                                           ? tr(": OK")
                                                           : tr(": cancelled")));
+    // The sheet choice answers the chosen sheet's name.
+    if (className == "SheetChoice" && window->Result() == DialogSite::ResultOk &&
+        !window->Site().Calls().empty()) {
+        GoToSheet(window->Site().Calls().back().second.ToString());
+    }
     Refresh();
+}
+
+void StudioWindow::GoToSheet(const std::string& name) {
+    const auto book = m_pApp->ActiveWorkbook();
+    if (book == nullptr) {
+        return;
+    }
+    for (const auto& sheet : book->Sheets()) {
+        if (!EqualsIgnoreCase(sheet->Name(), name)) {
+            continue;
+        }
+        // Going to a hidden sheet shows it: a sheet without a tab could not
+        // be left again by its tab.
+        if (!sheet->Visible()) {
+            const model::UndoHistory::Scope step(*m_pApp->History(), "Show Sheet");
+            ObjectRef(sheet).Put("Visible", Variant(true));
+        }
+        book->ActivateSheet(sheet);
+        return;
+    }
 }
 
 void StudioWindow::NewWorkbook() {
@@ -217,18 +278,24 @@ bool StudioWindow::SaveAs(const QString& path) {
     if (book == nullptr) {
         return false;
     }
-    std::string losses;
+    // Under another name, what the file would lose is said before anything
+    // is written; over its own file the save itself refuses such a loss.
+    const std::string losses = xlsx::SaveLosses(*book);
+    if (!losses.empty() && QFileInfo(path) != QFileInfo(QString::fromStdString(book->FullName()))) {
+        const int32_t answer = Environment::Current().MessageBox(
+            "Saving as " + QFileInfo(path).fileName().toStdString() + " will not keep:\n" + losses +
+                "Save anyway?",
+            msgbox::OkCancel | msgbox::Exclamation, "Vantor Studio");
+        if (answer != msgbox::Ok) {
+            return false;
+        }
+    }
     try {
         RunWithProgress(tr("Saving %1...").arg(QFileInfo(path).fileName()),
-                        [&] { losses = xlsx::SaveWorkbook(*book, path.toStdString()); });
+                        [&] { xlsx::SaveWorkbook(*book, path.toStdString()); });
     } catch (const AutomationError& error) {
         ShowError(error);
         return false;
-    }
-    if (!losses.empty()) {
-        Environment::Current().MessageBox("Saved as " + path.toStdString() +
-                                              ", without what it could not carry: " + losses,
-                                          msgbox::Information, "Vantor Studio");
     }
     RememberFile(path);
     Refresh();
@@ -419,9 +486,10 @@ void StudioWindow::Redo() {
     Refresh();
 }
 
-void StudioWindow::ShowSheet(int index) {
+void StudioWindow::ShowSheet(int tab) {
     const auto book = m_pApp->ActiveWorkbook();
-    if (book == nullptr || index < 0 || index >= static_cast<int>(book->Sheets().size())) {
+    const int index = m_pSheetTabs->tabData(tab).toInt();
+    if (book == nullptr || tab < 0 || index >= static_cast<int>(book->Sheets().size())) {
         return;
     }
     book->ActivateSheet(book->Sheet(index));
@@ -435,11 +503,17 @@ void StudioWindow::Refresh() {
         while (m_pSheetTabs->count() > 0) {
             m_pSheetTabs->removeTab(0);
         }
+        // Hidden sheets have no tab; each tab knows its sheet's index.
         int active = 0;
         for (size_t i = 0; i < book->Sheets().size(); ++i) {
-            m_pSheetTabs->addTab(QString::fromStdString(book->Sheets()[i]->Name()));
-            if (book->Sheets()[i] == book->ActiveSheet()) {
-                active = static_cast<int>(i);
+            const auto& sheet = book->Sheets()[i];
+            if (!sheet->Visible()) {
+                continue;
+            }
+            const int tab = m_pSheetTabs->addTab(QString::fromStdString(sheet->Name()));
+            m_pSheetTabs->setTabData(tab, static_cast<int>(i));
+            if (sheet == book->ActiveSheet()) {
+                active = tab;
             }
         }
         m_pSheetTabs->setCurrentIndex(active);

@@ -15,6 +15,9 @@ class QTabBar;
 namespace vantor::model {
 class Application;
 }
+namespace vantor::host {
+class OptionsStore;
+}
 
 namespace vantor::qt {
 
@@ -35,6 +38,12 @@ public:
 
     StudioWindow(std::shared_ptr<model::Application> app, double dpi, QWidget* parent = nullptr);
 
+    // Keeps the application's options in `options` each time a dialog over
+    // the application applies (Options, New Workbook Defaults).
+    void UseStoredOptions(std::shared_ptr<host::OptionsStore> options) {
+        m_pOptions = std::move(options);
+    }
+
     SheetGrid* Grid() const { return m_pGrid; }
     QTabBar* SheetTabs() const { return m_pSheetTabs; }
     const std::shared_ptr<model::Application>& App() const { return m_pApp; }
@@ -48,6 +57,10 @@ public:
     std::unique_ptr<DialogPageWindow> CreateDialogPage(const std::string& className);
     // Shows it modally and tells in the status bar how it ended.
     void RunDialogPage(const std::string& className);
+    // A dialog a dialog-style page asks for: "Format Cells" over a named
+    // style, with the tabs of the formats a style holds, as one undo step.
+    // -1 when it ended with OK, -2 otherwise; 5 for any other dialog.
+    int32_t ShowHostDialog(const std::string& name, const Variant& target);
 
     void Undo();
     void Redo();
@@ -73,7 +86,10 @@ protected:
 
 private:
     void BuildMenus();
-    void ShowSheet(int index);
+    // The sheet of that tab, in the grid.
+    void ShowSheet(int tab);
+    // Activates the sheet of that name, showing it when it is hidden.
+    void GoToSheet(const std::string& name);
     void OpenChosenFile();
     bool SaveChosenFile();
     void RememberFile(const QString& path);
@@ -85,6 +101,7 @@ private:
     void StoreGeometry();
 
     std::shared_ptr<model::Application> m_pApp;
+    std::shared_ptr<host::OptionsStore> m_pOptions;
     double m_dDpi;
     SheetGrid* m_pGrid = nullptr;
     QTabBar* m_pSheetTabs = nullptr;

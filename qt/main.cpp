@@ -1,3 +1,5 @@
+#include "host/DesktopAssociation.hpp"
+#include "host/OptionsStore.hpp"
 #include "model/Application.hpp"
 #include "qt/QtEnvironment.hpp"
 #include "qt/Screenshots.hpp"
@@ -42,6 +44,12 @@ int main(int argc, char** argv) {
     vantor::qt::QtEnvironment env;
     vantor::EnvironmentScope scope(env);
     const auto app = vantor::model::Application::Create();
+    // The options the user chose in earlier runs, before the first workbook
+    // takes its sheet count and gridlines from them.
+    app->SetFileAssociation(std::make_shared<vantor::host::DesktopAssociation>(
+        vantor::host::DesktopAssociation::ForUser()));
+    const auto options = std::make_shared<vantor::host::OptionsStore>(vantor::KeyStore::Default());
+    options->Load(vantor::ObjectRef(app));
     if (file == nullptr) {
         vantor::qt::OpenStartWorkbook(app);
     } else {
@@ -49,6 +57,7 @@ int main(int argc, char** argv) {
         app->AddWorkbook("Book1");
     }
     vantor::qt::StudioWindow window(app, vantor::qt::ScreenDpi());
+    window.UseStoredOptions(options);
     window.show();
     if (file != nullptr) {
         window.OpenFile(QString::fromLocal8Bit(file));

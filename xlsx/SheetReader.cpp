@@ -16,7 +16,10 @@
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <functional>
 #include <map>
+#include <optional>
+#include <queue>
 
 namespace vantor::xlsx {
 
@@ -72,6 +75,32 @@ bool ParseIsoDate(const char* text, double& serial) {
     }
     serial = DateSerial(y, mo, d) + (h * 3600 + mi * 60 + s) / 86400.0;
     return true;
+}
+
+// Two areas that share a cell, or nothing. The areas come sorted by first
+// row; a sweep down the rows keeps the areas crossing the current row by
+// first column, where they cannot overlap one another, so each new area
+// meets at most its left neighbour or the one it would precede.
+std::optional<std::pair<model::CellRect, model::CellRect>> FirstOverlap(const std::vector<model::CellRect>& areas) {
+    std::map<int32_t, model::CellRect> open; // by first column
+    using Ending = std::pair<int32_t, int32_t>; // last row, first column
+    std::priority_queue<Ending, std::vector<Ending>, std::greater<>> endings;
+    for (const model::CellRect& a : areas) {
+        while (!endings.empty() && endings.top().first < a.firstRow) {
+            open.erase(endings.top().second);
+            endings.pop();
+        }
+        auto next = open.lower_bound(a.firstColumn);
+        if (next != open.end() && next->second.firstColumn <= a.lastColumn) {
+            return std::pair{next->second, a};
+        }
+        if (next != open.begin() && std::prev(next)->second.lastColumn >= a.firstColumn) {
+            return std::pair{std::prev(next)->second, a};
+        }
+        open.emplace(a.firstColumn, a);
+        endings.emplace(a.lastRow, a.firstColumn);
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -402,8 +431,7 @@ void SheetReader::ReadLayout() {
                               ModelWidth(DoubleAttr(col, "width", 0.0))});
         }
     }
-    // Merge areas; one cell merges nothing. Areas that overlap, as far as
-    // one holds a corner of another, refuse the file.
+    // Merge areas; one cell merges nothing. Areas that share a cell refuse the file.
     std::vector<model::CellRect> areas;
     for (pugi::xml_node merge : Child(root, "mergeCells").children()) {
         if (!Is(merge, "mergeCell")) {
@@ -421,16 +449,9 @@ void SheetReader::ReadLayout() {
         }
     }
     const model::MergeAreas merges(areas);
-    for (const model::CellRect& a : merges.Areas()) {
-        for (const auto& [row, column] : {std::pair{a.firstRow, a.firstColumn},
-                                          {a.firstRow, a.lastColumn},
-                                          {a.lastRow, a.firstColumn},
-                                          {a.lastRow, a.lastColumn}}) {
-            const model::CellRect* holder = merges.Find(row, column);
-            if (holder == nullptr || !(*holder == a)) {
-                Fail("merge areas overlap at " + model::FormatAddress(a));
-            }
-        }
+    if (const auto crossing = FirstOverlap(merges.Areas())) {
+        Fail("merge areas " + model::FormatAddress(crossing->first) + " and " +
+             model::FormatAddress(crossing->second) + " overlap");
     }
     m_sheet.ChangeCells([&](model::CellStore& cells) {
         if (!merges.Empty()) {

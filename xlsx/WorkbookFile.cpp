@@ -46,4 +46,8 @@ std::string SaveWorkbook(model::Workbook& book, const std::string& path) {
     return losses;
 }
 
+std::string SaveLosses(const model::Workbook& book) {
+    return WorkbookWriter(book).Losses();
+}
+
 } // namespace vantor::xlsx

@@ -22,4 +22,9 @@ std::shared_ptr<model::Workbook> OpenWorkbook(const std::shared_ptr<model::Appli
 // ahead and the answer says what was not carried (empty when nothing).
 std::string SaveWorkbook(model::Workbook& book, const std::string& path);
 
+// What saving the workbook would not carry through from the file it came
+// from, one description a line (empty when nothing), without writing: a
+// front asks before it saves under another name.
+std::string SaveLosses(const model::Workbook& book);
+
 } // namespace vantor::xlsx

@@ -13,7 +13,10 @@ public:
     std::string Kind() const override { return "PictureBox"; }
 
     const ObjectRef& Sheet() const { return m_oSheet; }
-    void SetSheet(ObjectRef sheet) { m_oSheet = std::move(sheet); }
+    void SetSheet(ObjectRef sheet) {
+        m_oSheet = std::move(sheet);
+        Changed();
+    }
     // The sheet shown, by name.
     void Describe(ControlDescription& description) const override {
         if (m_oSheet) {
