@@ -1,11 +1,11 @@
 #include "host/Targets.hpp"
 
-#include "vantor/framework/DefaultTargetList.hpp"
 #include "model/Application.hpp"
 #include "model/Range.hpp"
 #include "model/SheetSelection.hpp"
 #include "model/Workbook.hpp"
 #include "model/Worksheet.hpp"
+#include "vantor/framework/DefaultTargetList.hpp"
 
 namespace vantor::host {
 

@@ -1,4 +1,5 @@
 #include "tests/support/PageHarness.hpp"
+#include "vantor/framework/ClassTable.hpp"
 #include "vantor/framework/DefaultVariantConverter.hpp"
 #include "vantor/framework/DialogPage.hpp"
 #include "vantor/framework/GlobalFunction.hpp"
@@ -7,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
 #include <thread>
 
 using namespace vantor;
@@ -168,4 +171,46 @@ TEST(PageLastError, IsKeptWithTheLogOffAndOnDialogPagesToo) {
     EXPECT_EQ(dialog.LastError().number, err::ObjectNotSet);
     dialog.OnReset();
     EXPECT_EQ(dialog.LastError().number, 0);
+}
+
+TEST(ClassTable, TypedCreationAnswersThePageOfTheProtocolTheClassSpeaks) {
+    std::map<ClassProtocol, int> counts;
+    for (const ClassInfo& info : ClassTable::Classes()) {
+        ++counts[info.protocol];
+        const bool page = ClassTable::CreatePropertyPage(info.name) != nullptr;
+        const bool dialog = ClassTable::CreateDialogPage(info.classId) != nullptr;
+        EXPECT_EQ(page, info.protocol == ClassProtocol::PropertyPage) << info.name;
+        EXPECT_EQ(dialog, info.protocol == ClassProtocol::DialogPage) << info.name;
+    }
+    EXPECT_EQ(counts[ClassProtocol::PropertyPage], 16);
+    EXPECT_EQ(counts[ClassProtocol::DialogPage], 3);
+    EXPECT_EQ(counts[ClassProtocol::Control], 1);
+    EXPECT_EQ(ClassTable::CreatePropertyPage("vantor.cellpropalign")->ClassName(), "CellPropAlign");
+    EXPECT_EQ(ClassTable::CreatePropertyPage("NoSuchPage"), nullptr);
+    EXPECT_EQ(ClassTable::CreateDialogPage(""), nullptr);
+}
+
+TEST(Environment, WithNoneInstalledABoxAnswersItsNegativeButtonAndIsReportedOnce) {
+    struct Case {
+        int32_t buttons;
+        int32_t negative;
+    };
+    const Case cases[] = {{msgbox::OkOnly, msgbox::Ok},           {msgbox::OkCancel, msgbox::Cancel},
+                          {msgbox::AbortRetryIgnore, msgbox::Abort}, {msgbox::YesNoCancel, msgbox::Cancel},
+                          {msgbox::YesNo | msgbox::Question, msgbox::No}, {msgbox::RetryCancel, msgbox::Cancel}};
+    std::vector<int32_t> answers;
+    testing::internal::CaptureStderr();
+    // A thread of its own: nothing is installed there.
+    std::thread([&] {
+        for (const Case& c : cases) {
+            answers.push_back(Environment::Current().MessageBox("Merge?", c.buttons, "T"));
+        }
+    }).join();
+    const std::string report = testing::internal::GetCapturedStderr();
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        EXPECT_EQ(answers[i], cases[i].negative) << cases[i].buttons;
+        EXPECT_EQ(Environment::NegativeAnswer(cases[i].buttons), cases[i].negative);
+    }
+    EXPECT_EQ(std::count(report.begin(), report.end(), '\n'), 1) << report;
+    EXPECT_NE(report.find("Merge?"), std::string::npos);
 }
