@@ -24,18 +24,19 @@ bool AnyMerged(model::Worksheet& sheet, const CellRect& block) {
 }
 
 // Adds to `rect` every merge area that holds a cell of `part`, halving the
-// part until it is one cell or touches no area: a few lookups an area.
+// part until it touches no area or lies in the area of its first cell: a few
+// lookups an area, also when one area covers a whole column.
 void GrowBy(model::Worksheet& sheet, const CellRect& part, CellRect& rect) {
     if (!AnyMerged(sheet, part)) {
         return;
     }
-    if (part.CellCount() == 1) {
-        const auto area =
-            ObjectRef(sheet.RangeOf(part)).Get("MergeArea").ToObject().As<model::Range>();
-        if (area == nullptr) {
-            throw AutomationError(err::TypeMismatch, "MergeArea answered no range");
-        }
-        const CellRect& a = area->Rect();
+    const auto area = ObjectRef(sheet.RangeOf(part)).Get("MergeArea").ToObject().As<model::Range>();
+    if (area == nullptr) {
+        throw AutomationError(err::TypeMismatch, "MergeArea answered no range");
+    }
+    const CellRect& a = area->Rect();
+    if (a.firstRow <= part.firstRow && a.firstColumn <= part.firstColumn &&
+        part.lastRow <= a.lastRow && part.lastColumn <= a.lastColumn) {
         rect = {std::min(rect.firstRow, a.firstRow), std::min(rect.firstColumn, a.firstColumn),
                 std::max(rect.lastRow, a.lastRow), std::max(rect.lastColumn, a.lastColumn)};
         return;

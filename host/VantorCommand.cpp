@@ -486,7 +486,9 @@ int SaveNew(std::shared_ptr<model::Workbook> (*make)(const std::shared_ptr<model
             const std::string& source, const std::string& path, std::ostream& out,
             std::ostream& err) {
     try {
-        const auto book = make(model::Application::Create(), source);
+        // The workbook knows its application only weakly: it must outlive the save.
+        const auto app = model::Application::Create();
+        const auto book = make(app, source);
         const std::string notice = xlsx::SaveWorkbook(*book, path);
         if (!notice.empty()) {
             err << "vantor: not carried through: " << notice;

@@ -32,8 +32,8 @@ public:
         if (chunk == m_chunks.end()) {
             return nullptr;
         }
-        const auto it = chunk->second->find(key);
-        return it == chunk->second->end() ? nullptr : &it->second;
+        const auto it = LowerBound(*chunk->second, key);
+        return it == chunk->second->end() || it->first != key ? nullptr : &it->second;
     }
 
     // Calls f(key, value) for each cell of the block that holds something,
@@ -55,7 +55,7 @@ public:
                 continue;
             }
             const Chunk& cells = *it->second;
-            for (auto cell = cells.lower_bound(KeyOf(std::max(top, rect.firstRow), column));
+            for (auto cell = LowerBound(cells, KeyOf(std::max(top, rect.firstRow), column));
                  cell != cells.end() && RowOf(cell->first) <= rect.lastRow; ++cell) {
                 f(cell->first, cell->second);
             }
@@ -63,17 +63,35 @@ public:
         }
     }
 
-    void Set(CellKey key, const V& value) { Writable(key)[key] = value; }
+    void Set(CellKey key, V value) {
+        Chunk& cells = Writable(key);
+        // Cells mostly come down the column: then they go at the end.
+        if (cells.empty() || cells.back().first < key) {
+            cells.emplace_back(key, std::move(value));
+            return;
+        }
+        const auto it = LowerBound(cells, key);
+        if (it->first == key) {
+            it->second = std::move(value);
+        } else {
+            cells.emplace(it, key, std::move(value));
+        }
+    }
 
     void Erase(CellKey key) {
         const auto chunk = m_chunks.find(ChunkOf(key));
-        if (chunk == m_chunks.end() || chunk->second->count(key) == 0) {
+        if (chunk == m_chunks.end()) {
+            return;
+        }
+        const auto it = LowerBound(*chunk->second, key);
+        if (it == chunk->second->end() || it->first != key) {
             return;
         }
         if (chunk->second->size() == 1) {
             m_chunks.erase(chunk);
         } else {
-            Writable(key).erase(key);
+            Chunk& cells = Writable(key);
+            cells.erase(LowerBound(cells, key));
         }
     }
 
@@ -86,7 +104,13 @@ public:
 
 private:
     static constexpr uint32_t kChunkRows = 1024;
-    using Chunk = std::map<CellKey, V>;
+    // The cells of a chunk sorted by key: a copy or a walk is one block of memory.
+    using Chunk = std::vector<std::pair<CellKey, V>>;
+
+    template <typename C> static auto LowerBound(C& cells, CellKey key) {
+        return std::lower_bound(cells.begin(), cells.end(), key,
+                                [](const auto& cell, CellKey k) { return cell.first < k; });
+    }
 
     static CellKey ChunkOf(CellKey key) { return key & ~CellKey{kChunkRows - 1}; }
 

@@ -239,12 +239,17 @@ void Range::Merge() {
     if (grown.CellCount() == 1 || (inside.size() == 1 && inside.front() == grown)) {
         return;
     }
-    m_pSheet->ChangeCells([&](CellStore& store) { store.SetMerges(merges.With(grown)); });
+    m_pSheet->ChangeCells(grown, [&](CellStore& store) { store.SetMerges(merges.With(grown)); });
 }
 
 void Range::UnMerge() {
     const MergeAreas& merges = m_pSheet->Store().Merges();
-    if (!merges.Touching(m_rect).empty()) {
+    const std::vector<CellRect> touched = merges.Touching(m_rect);
+    // Unmerging changes every cell of each area touched, as a protected sheet sees it.
+    for (const CellRect& area : touched) {
+        m_pSheet->CheckEditable(area);
+    }
+    if (!touched.empty()) {
         m_pSheet->ChangeCells([&](CellStore& store) { store.SetMerges(merges.Without(m_rect)); });
     }
 }

@@ -11,7 +11,7 @@
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionButton>
-#include <QTextLayout>
+#include <QTextOption>
 #include <QWidget>
 
 #include <algorithm>
@@ -272,28 +272,19 @@ void CellPainter::PaintShown(QPainter& painter, const QRectF& rect, const QRectF
             text = fitted;
         }
     }
-    if ((flags & Qt::TextWordWrap) != 0 && room > 0) {
-        // Lines break between words, and inside a word longer than a line.
-        text.replace('\n', QChar::LineSeparator);
-        QTextLayout layout(text, font, painter.device());
-        QTextOption option;
-        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-        layout.setTextOption(option);
-        QStringList lines;
-        layout.beginLayout();
-        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-            line.setLineWidth(room);
-            lines << text.mid(line.textStart(), line.textLength()).trimmed();
-        }
-        layout.endLayout();
-        text = lines.join('\n');
-        flags &= ~Qt::TextWordWrap;
-    }
     painter.save();
     painter.setClipRect(clip, Qt::IntersectClip);
     painter.setFont(font);
     painter.setPen(shown.color);
-    painter.drawText(rect.adjusted(TextPadding, 1, -TextPadding, -1), flags, text);
+    const QRectF inside = rect.adjusted(TextPadding, 1, -TextPadding, -1);
+    if ((flags & Qt::TextWordWrap) != 0) {
+        // Lines break between words, and inside a word longer than a line.
+        QTextOption option(Qt::Alignment(flags & (Qt::AlignHorizontal_Mask | Qt::AlignVertical_Mask)));
+        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        painter.drawText(inside, text, option);
+    } else {
+        painter.drawText(inside, flags, text);
+    }
     painter.restore();
 }
 

@@ -4,7 +4,9 @@
 #include "model/Range.hpp"
 #include "model/Workbook.hpp"
 #include "model/Worksheet.hpp"
+#include "qt/ComboBoxPeer.hpp"
 #include "qt/DialogPageWindow.hpp"
+#include "qt/FormView.hpp"
 #include "qt/PropertyDialogWindow.hpp"
 #include "qt/QtEnvironment.hpp"
 #include "qt/SheetGrid.hpp"
@@ -12,7 +14,13 @@
 #include "qt/StudioWorkbook.hpp"
 #include "qt/Twips.hpp"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QTimer>
 #include <QDir>
 #include <QHelpEvent>
 #include <QScrollBar>
@@ -91,7 +99,7 @@ int WriteGridDisplays(const std::shared_ptr<model::Application>& app, StudioWind
 int WriteGridLayouts(const std::shared_ptr<model::Application>& app, StudioWindow& window,
                      const QDir& dir) {
     app->AddWorkbook("Layouts");
-    ObjectRef(app->RangeOf("A:A")).Put("ColumnWidth", Variant(16.0));
+    ObjectRef(app->RangeOf("A:A")).Put("ColumnWidth", Variant(22.0));
     ObjectRef(app->RangeOf("B:C")).Put("ColumnWidth", Variant(9.0));
     Put(app, "B2", Variant("Merged B2:D4, centred"),
         {{"HorizontalAlignment", Variant(enums::HAlign::Center)},
@@ -153,6 +161,98 @@ int WriteGridLayouts(const std::shared_ptr<model::Application>& app, StudioWindo
     return written;
 }
 
+// A format code the number page refuses: the dialog stays open with the bad
+// part of the code selected, and the message says what is wrong. The message
+// box is a window of its own, so it is drawn over the dialog as a desktop
+// shows it.
+int WriteRefusedCode(StudioWindow& window, const QDir& dir) {
+    window.Grid()->Select({1, 1, 1, 1});
+    const auto dialog = window.CreateDialog(*host::DialogCatalogue::Find("Format Cells"));
+    dialog->show();
+    QApplication::processEvents();
+    dialog->View(0)->Model().Control("txtFormatCode").UserType("0.00\"abc");
+    QPixmap message;
+    {
+        // A message box shown for real, grabbed and closed at once.
+        QtEnvironment shown;
+        EnvironmentScope scope(shown);
+        QTimer::singleShot(0, [&message] {
+            if (auto* box = dynamic_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                message = box->grab();
+                box->accept();
+            }
+        });
+        dialog->OkButton()->click();
+    }
+    QApplication::processEvents();
+    QPixmap picture = dialog->grab();
+    if (!message.isNull()) {
+        QPainter painter(&picture);
+        const QPoint corner((picture.width() - message.width()) / 2,
+                            (picture.height() - message.height()) / 2);
+        painter.fillRect(QRect(corner + QPoint(3, 3), message.size()), QColor(0, 0, 0, 60));
+        painter.drawPixmap(corner, message);
+        painter.setPen(QColor(120, 120, 120));
+        painter.drawRect(QRect(corner, message.size()).adjusted(0, 0, -1, -1));
+    }
+    dialog->reject();
+    const bool saved = !message.isNull() && picture.save(dir.filePath("format-code-refused.png"));
+    if (!saved) {
+        std::fprintf(stderr, "could not write %s\n", qPrintable(dir.filePath("format-code-refused.png")));
+    }
+    return saved ? 1 : 0;
+}
+
+// The cell styles dialog over a cell of a style of the workbook's own, its
+// list of styles dropped down. The list is a window of its own, so it is
+// drawn under its box as a desktop shows it.
+int WriteStylesListed(const std::shared_ptr<model::Application>& app, StudioWindow& window,
+                      const QDir& dir) {
+    app->AddWorkbook("Styles");
+    Put(app, "B2", Variant(1250.5));
+    const ObjectRef styles = ObjectRef(app->ActiveWorkbook()).Get("Styles").ToObject();
+    for (const char* name : {"Heading", "Highlight"}) {
+        const ObjectRef style = styles.Call("Add", Variant(name)).ToObject();
+        style.Get("Font").ToObject().Put("Bold", Variant(true));
+        style.Get("Interior").ToObject().Put("Color", Variant(0x99FFFF));
+        style.Call("Apply");
+    }
+    ObjectRef(app->RangeOf("B2")).Put("Style", Variant("Highlight"));
+    window.Refresh();
+    window.Grid()->Select({1, 1, 1, 1});
+    const auto page = window.CreateDialogPage("CellStyles");
+    if (page == nullptr) {
+        return 0;
+    }
+    page->show();
+    QApplication::processEvents();
+    auto* peer = dynamic_cast<ComboBoxPeer*>(page->View()->Peer("cbxStyles"));
+    if (peer == nullptr || peer->DropDown() == nullptr) {
+        return 0;
+    }
+    QComboBox* box = peer->DropDown();
+    box->showPopup();
+    QApplication::processEvents();
+    const QPixmap dialog = page->grab();
+    const QPixmap dropped = box->view()->window()->grab();
+    const QPoint under = box->mapTo(page.get(), QPoint(0, box->height()));
+    // A list longer than the dialog hangs below it, as on a desktop.
+    QPixmap picture(dialog.rect().united(QRect(under, dropped.size())).size());
+    picture.fill(Qt::transparent);
+    {
+        QPainter painter(&picture);
+        painter.drawPixmap(0, 0, dialog);
+        painter.drawPixmap(under, dropped);
+    }
+    box->hidePopup();
+    page->reject();
+    const bool saved = picture.save(dir.filePath("cell-styles-listed.png"));
+    if (!saved) {
+        std::fprintf(stderr, "could not write %s\n", qPrintable(dir.filePath("cell-styles-listed.png")));
+    }
+    return saved ? 1 : 0;
+}
+
 } // namespace
 
 int WriteScreenshots(const QString& path) {
@@ -196,6 +296,8 @@ int WriteScreenshots(const QString& path) {
         written += Save(*pageWindow, dir, FileName(pageWindow->windowTitle())) ? 1 : 0;
         pageWindow->reject();
     }
+    written += WriteRefusedCode(window, dir);
+    written += WriteStylesListed(app, window, dir);
     written += WriteGridDisplays(app, window, dir);
     written += WriteGridLayouts(app, window, dir);
     return written;

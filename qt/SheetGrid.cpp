@@ -1,6 +1,5 @@
 #include "qt/SheetGrid.hpp"
 
-#include "host/MergeCover.hpp"
 #include "model/Application.hpp"
 #include "model/CellEntry.hpp"
 #include "model/ControlKinds.hpp"
@@ -281,7 +280,9 @@ model::CellRect SheetGrid::AreaOf(int32_t row, int32_t column) const {
 }
 
 model::CellRect SheetGrid::Covered(const model::CellRect& block) const {
-    return m_pSheet ? host::CoverMergeAreas(*m_pSheet->RangeOf(block)) : block;
+    // The sheet's own areas, as the grid draws them: a walk over the areas,
+    // whatever their size, on every move of a drag.
+    return m_pSheet ? m_pSheet->Store().Merges().Grown(block) : block;
 }
 
 void SheetGrid::UpdateScrollBars(int32_t reachRow, int32_t reachColumn) {
@@ -1140,7 +1141,8 @@ void SheetGrid::keyPressEvent(QKeyEvent* event) {
         break;
     }
     case Qt::Key_Home:
-        MoveTo(control ? 0 : row, 0, extend);
+        // Home is the first cell that scrolls, so the view goes back to its start.
+        MoveTo(control ? FrozenRows() : row, FrozenColumns(), extend);
         break;
     case Qt::Key_End:
         if (control && m_pSheet) {

@@ -3,7 +3,11 @@
 #include "xlsx/Refusal.hpp"
 
 #include <algorithm>
+#include <condition_variable>
+#include <deque>
 #include <memory>
+#include <mutex>
+#include <thread>
 #include <zip.h>
 
 namespace vantor::xlsx {
@@ -87,26 +91,89 @@ void PackageReader::Stream(const std::string& name, size_t pieceSize,
         Refuse(m_strPath, name, std::string("cannot be unpacked: ") + zip_strerror(m_pZip));
     }
     // No larger than the part (and one byte to see data beyond it): most parts are small.
-    std::string piece(static_cast<size_t>(std::min<uint64_t>(pieceSize, st.size + 1)), '\0');
+    const size_t size = static_cast<size_t>(std::min<uint64_t>(pieceSize, st.size + 1));
     uint64_t total = 0;
-    for (;;) {
+    // The next piece into `piece` (empty at the end); what is wrong, or "".
+    auto next = [&](std::string& piece) -> std::string {
+        piece.resize(size);
         const zip_int64_t n = zip_fread(file.get(), piece.data(), piece.size());
         if (n < 0) {
-            Refuse(m_strPath, name,
-                   std::string("damaged data: ") + zip_error_strerror(zip_file_get_error(file.get())));
+            return std::string("damaged data: ") + zip_error_strerror(zip_file_get_error(file.get()));
         }
-        if (n == 0) {
-            break;
-        }
+        piece.resize(static_cast<size_t>(n));
         total += static_cast<uint64_t>(n);
         // The declared size bounds what is unpacked, whatever the data says.
         if (total > st.size) {
-            Refuse(m_strPath, name, "damaged data: more than its declared size");
+            return "damaged data: more than its declared size";
         }
-        sink(std::string_view(piece.data(), static_cast<size_t>(n)));
+        if (n == 0 && total != st.size) {
+            return "damaged data: shorter than its declared size";
+        }
+        return "";
+    };
+    if (st.size < pieceSize * 2) {
+        std::string piece;
+        for (;;) {
+            if (const std::string wrong = next(piece); !wrong.empty()) {
+                Refuse(m_strPath, name, wrong);
+            }
+            if (piece.empty()) {
+                return;
+            }
+            sink(piece);
+        }
     }
-    if (total != st.size) {
-        Refuse(m_strPath, name, "damaged data: shorter than its declared size");
+    // A large part is unpacked on a second thread while the pieces before are read.
+    struct Shared {
+        std::mutex mutex;
+        std::condition_variable changed;
+        std::deque<std::string> ready;
+        std::string wrong;
+        bool end = false;
+        bool stop = false;
+    } shared;
+    std::thread unpacker([&shared, &next] {
+        for (;;) {
+            std::string piece;
+            std::string wrong = next(piece);
+            std::unique_lock lock(shared.mutex);
+            shared.changed.wait(lock, [&shared] { return shared.stop || shared.ready.size() < 2; });
+            if (shared.stop) {
+                return;
+            }
+            if (!wrong.empty() || piece.empty()) {
+                shared.wrong = std::move(wrong);
+                shared.end = true;
+                shared.changed.notify_all();
+                return;
+            }
+            shared.ready.push_back(std::move(piece));
+            shared.changed.notify_all();
+        }
+    });
+    // Stops the unpacker however the reading ends.
+    const std::unique_ptr<std::thread, std::function<void(std::thread*)>> joined(&unpacker, [&shared](std::thread* t) {
+        {
+            const std::lock_guard lock(shared.mutex);
+            shared.stop = true;
+        }
+        shared.changed.notify_all();
+        t->join();
+    });
+    for (;;) {
+        std::unique_lock lock(shared.mutex);
+        shared.changed.wait(lock, [&shared] { return shared.end || !shared.ready.empty(); });
+        if (shared.ready.empty()) {
+            if (!shared.wrong.empty()) {
+                Refuse(m_strPath, name, shared.wrong);
+            }
+            return;
+        }
+        const std::string piece = std::move(shared.ready.front());
+        shared.ready.pop_front();
+        shared.changed.notify_all();
+        lock.unlock();
+        sink(piece);
     }
 }
 

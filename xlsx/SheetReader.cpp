@@ -283,9 +283,35 @@ void SheetReader::ReadRow(const pugi::xml_node& row) {
 }
 
 void SheetReader::ReadCell(const pugi::xml_node& cell, int32_t row, int32_t& column) {
+    // One pass over the cell's attributes and children: a sheet has millions of cells.
+    pugi::xml_attribute ref, style, typeAttr;
+    for (pugi::xml_attribute a = cell.first_attribute(); a; a = a.next_attribute()) {
+        const std::string_view name = LocalName(a.name());
+        if (name == "r") {
+            ref = a;
+        } else if (name == "s") {
+            style = a;
+        } else if (name == "t") {
+            typeAttr = a;
+        }
+    }
+    pugi::xml_node v, f, is;
+    for (pugi::xml_node n = cell.first_child(); n; n = n.next_sibling()) {
+        if (n.type() != pugi::node_element) {
+            continue;
+        }
+        const std::string_view name = LocalName(n.name());
+        if (name == "v" && !v) {
+            v = n;
+        } else if (name == "f" && !f) {
+            f = n;
+        } else if (name == "is" && !is) {
+            is = n;
+        }
+    }
     int32_t r = row;
     int32_t c = column + 1;
-    if (const pugi::xml_attribute ref = Attr(cell, "r")) {
+    if (ref) {
         if (!ParseCellReference(ref.value(), r, c)) {
             Fail(std::string("cell reference \"") + ref.value() + "\" is not a cell address");
         }
@@ -298,14 +324,17 @@ void SheetReader::ReadCell(const pugi::xml_node& cell, int32_t row, int32_t& col
         Fail("a cell past the last column of a sheet (" + std::to_string(kColumnCount) + ")");
     }
     column = c;
-    const std::string where = model::ColumnName(c) + std::to_string(r + 1);
+    const auto where = [&] { return model::ColumnName(c) + std::to_string(r + 1); };
 
     uint32_t format = 0;
-    if (const pugi::xml_attribute s = Attr(cell, "s")) {
-        const int64_t index = IntAttr(cell, "s", -1);
+    if (style) {
+        const std::string_view text = style.value();
+        int64_t index = -1;
+        const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), index);
         const size_t count = m_pStyles ? m_pStyles->StyleIds().size() : 0;
-        if (index < 0 || (static_cast<size_t>(index) >= count && !(count == 0 && index == 0))) {
-            Fail("cell " + where + " has style " + s.value() + ", but the workbook has " +
+        if (ec != std::errc() || end != text.data() + text.size() || index < 0 ||
+            (static_cast<size_t>(index) >= count && !(count == 0 && index == 0))) {
+            Fail("cell " + where() + " has style " + style.value() + ", but the workbook has " +
                  std::to_string(count) + " cell formats");
         }
         format = static_cast<uint32_t>(index);
@@ -315,8 +344,7 @@ void SheetReader::ReadCell(const pugi::xml_node& cell, int32_t row, int32_t& col
     }
     m_columns[static_cast<size_t>(c)].push_back(Entry{r, format});
 
-    const std::string_view type = Attr(cell, "t").value();
-    const pugi::xml_node v = Child(cell, "v");
+    const std::string_view type = typeAttr.value();
     const char* text = v.text().get();
     Variant value;
     if (type == "s") {
@@ -326,13 +354,13 @@ void SheetReader::ReadCell(const pugi::xml_node& cell, int32_t row, int32_t& col
             const auto [end, ec] = std::from_chars(t.data(), t.data() + t.size(), n);
             if (ec != std::errc() || end != t.data() + t.size() || n < 0 ||
                 static_cast<size_t>(n) >= m_strings.size()) {
-                Fail("cell " + where + " refers to shared string \"" + std::string(t) +
+                Fail("cell " + where() + " refers to shared string \"" + std::string(t) +
                      "\", but the workbook has " + std::to_string(m_strings.size()));
             }
             value = Variant(m_strings[static_cast<size_t>(n)]);
         }
     } else if (type == "inlineStr") {
-        value = Variant(ItemText(Child(cell, "is")));
+        value = Variant(ItemText(is));
     } else if (type == "str") {
         if (v) {
             value = Variant(std::string(text));
@@ -345,24 +373,32 @@ void SheetReader::ReadCell(const pugi::xml_node& cell, int32_t row, int32_t& col
         if (v) {
             const int32_t code = model::errorvalues::CodeOf(text);
             if (code == 0) {
-                Fail("cell " + where + " holds the unknown error value \"" + std::string(text) + "\"");
+                Fail("cell " + where() + " holds the unknown error value \"" + std::string(text) + "\"");
             }
             value = Variant::Error(code);
         }
     } else if (type == "d") {
         double serial = 0;
         if (v && !ParseIsoDate(text, serial)) {
-            Fail("cell " + where + " holds \"" + std::string(text) + "\", which is no date");
+            Fail("cell " + where() + " holds \"" + std::string(text) + "\", which is no date");
         }
         if (v) {
             value = Variant::Date(serial);
         }
     } else if (type.empty() || type == "n") {
         if (v) {
-            char* end = nullptr;
-            const double number = std::strtod(text, &end);
-            if (end == text || *end != '\0' || !std::isfinite(number)) {
-                Fail("cell " + where + " holds \"" + std::string(text) + "\", which is no number");
+            double number = 0;
+            const char* const textEnd = text + std::strlen(text);
+            if (const auto [end, ec] = std::from_chars(text, textEnd, number); ec != std::errc() || end != textEnd) {
+                // What the quick parse does not take (a sign, spaces), the C library may.
+                char* stop = nullptr;
+                number = std::strtod(text, &stop);
+                if (stop == text || *stop != '\0') {
+                    number = NAN;
+                }
+            }
+            if (!std::isfinite(number)) {
+                Fail("cell " + where() + " holds \"" + std::string(text) + "\", which is no number");
             }
             const bool date = m_pStyles && format < m_pStyles->DateFormats().size() &&
                               m_pStyles->DateFormats()[format];
@@ -381,10 +417,10 @@ void SheetReader::ReadCell(const pugi::xml_node& cell, int32_t row, int32_t& col
             }
         }
     } else {
-        Fail("cell " + where + " has the unknown type \"" + std::string(type) + "\"");
+        Fail("cell " + where() + " has the unknown type \"" + std::string(type) + "\"");
     }
 
-    if (const pugi::xml_node f = Child(cell, "f")) {
+    if (f) {
         std::string attributes;
         for (pugi::xml_attribute a = f.first_attribute(); a; a = a.next_attribute()) {
             attributes += ' ';

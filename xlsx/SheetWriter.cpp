@@ -25,6 +25,8 @@ using model::constants::kRowCount;
 namespace {
 
 constexpr int32_t kBlockRows = 1024;
+// The text handed on at a time, when it is handed on while written.
+constexpr size_t kPieceSize = size_t{4} << 20;
 
 constexpr const char* kNewSheet =
     "<worksheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\" "
@@ -179,7 +181,7 @@ void SheetWriter::ComputeColumns() {
     }
 }
 
-void SheetWriter::WriteRows(std::string& out) {
+void SheetWriter::WriteRows(std::string& out, const std::function<void(std::string)>& take) {
     const model::CellStore& store = m_sheet.Store();
     const model::StyleTable& table = store.Table();
     const model::CellState& state = store.State();
@@ -202,6 +204,10 @@ void SheetWriter::WriteRows(std::string& out) {
     }
     std::vector<double> heights(kBlockRows);
     for (int32_t r0 = 0; r0 <= m_lastRow; r0 += kBlockRows) {
+        if (take && out.size() >= kPieceSize) {
+            take(std::exchange(out, std::string()));
+            out.reserve(kPieceSize * 2);
+        }
         const int32_t r1 = std::min(r0 + kBlockRows - 1, m_lastRow);
         const int32_t count = r1 - r0 + 1;
         for (auto& row : rows) {
@@ -565,7 +571,7 @@ void SheetWriter::UpdateProtection(pugi::xml_node root, const std::string& prefi
     }
 }
 
-std::string SheetWriter::Text(const std::string& drawingId) {
+std::string SheetWriter::Text(const std::string& drawingId, const std::function<void(std::string)>& take) {
     ComputeColumns();
     pugi::xml_document part;
     if (m_pSource && m_pSource->part) {
@@ -658,15 +664,15 @@ std::string SheetWriter::Text(const std::string& drawingId) {
     const std::string skeleton = ToText(part);
     const size_t at = skeleton.find(sheetDataTag);
     std::string out;
-    out.reserve(std::min<size_t>(size_t{1} << 28, static_cast<size_t>(std::max(m_lastRow, 0)) * 48 *
-                                                       static_cast<size_t>(m_lastColumn + 1)));
+    out.reserve(std::min<size_t>(take ? kPieceSize * 2 : size_t{1} << 28,
+                                 static_cast<size_t>(std::max(m_lastRow, 0)) * 48 * static_cast<size_t>(m_lastColumn + 1)));
     std::string head = skeleton.substr(0, at);
     if (const size_t colsAt = head.find(colsTag); colsAt != std::string::npos) {
         head.replace(colsAt, colsTag.size(), "<" + prefix + "cols>" + columns + "</" + prefix + "cols>");
     }
     out += head;
     out += "<" + prefix + "sheetData>";
-    WriteRows(out);
+    WriteRows(out, take);
     out += "</" + prefix + "sheetData>";
     out.append(skeleton, at + sheetDataTag.size());
     return out;

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -42,14 +43,16 @@ public:
                 SharedStrings& strings, bool date1904, bool active);
 
     // The part's text; `drawingId` names the relationship of the notes' drawing ("" for none).
-    std::string Text(const std::string& drawingId);
+    // With `take`, the text is handed to it a few megabytes at a time as it
+    // is written, and what is returned is the rest.
+    std::string Text(const std::string& drawingId, const std::function<void(std::string)>& take = {});
     // The format record of the sheet's empty cells at the top left, the one
     // every cell without one of its own has.
     static uint32_t BackgroundFormat(const model::Worksheet& sheet, StylesWriter& styles);
 
 private:
     void ComputeColumns();
-    void WriteRows(std::string& out);
+    void WriteRows(std::string& out, const std::function<void(std::string)>& take);
     void UpdatePane(pugi::xml_node view, const std::string& prefix);
     void UpdateProtection(pugi::xml_node root, const std::string& prefix);
     void UpdateView(pugi::xml_node root);

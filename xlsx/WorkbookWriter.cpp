@@ -20,7 +20,10 @@
 #include "xlsx/XmlText.hpp"
 
 #include <algorithm>
+#include <map>
+#include <optional>
 #include <set>
+#include <utility>
 
 namespace vantor::xlsx {
 
@@ -198,6 +201,7 @@ void WorkbookWriter::Write(const std::string& path) {
     std::vector<std::pair<std::string, std::string>> written; // name, content type ("" for a default)
     std::vector<std::pair<std::string, std::string>> parts;   // name, text
     std::set<std::string> dropped; // kept parts no longer wanted
+    std::map<std::string, PartDeflater::Packed> deflated; // parts packed as they were written
 
     // Sheets: their parts, notes and relationships.
     StylesWriter styles(source, table, m_book.CellStyles().get());
@@ -252,7 +256,19 @@ void WorkbookWriter::Write(const std::string& path) {
             }
         }
         SheetWriter writer(*sheet, kept, styles, strings, m_book.Date1904(), sheet == m_book.ActiveSheet());
-        parts.emplace_back(part, writer.Text(drawingId));
+        // A large sheet is packed on a second thread while the rest of it is written.
+        std::optional<PartDeflater> deflater;
+        std::string text = writer.Text(drawingId, [&deflater](std::string piece) {
+            if (!deflater) {
+                deflater.emplace();
+            }
+            deflater->Add(std::move(piece));
+        });
+        if (deflater) {
+            deflater->Add(std::exchange(text, std::string()));
+            deflated.emplace(part, deflater->Finish());
+        }
+        parts.emplace_back(part, std::move(text));
         written.emplace_back(part, std::string(kTypePrefix) + "worksheet+xml");
         if (rels.document_element().first_child()) {
             parts.emplace_back(paths::RelsOf(part), ToText(rels));
@@ -535,6 +551,10 @@ void WorkbookWriter::Write(const std::string& path) {
     PackageWriter package(path);
     package.Add("[Content_Types].xml", ToText(contentTypes));
     for (auto& [name, text] : all) {
+        if (const auto packed = deflated.find(name); packed != deflated.end()) {
+            package.AddDeflated(name, std::move(packed->second));
+            continue;
+        }
         const bool large = text.size() > (size_t{1} << 20);
         package.Add(name, std::move(text), large);
     }

@@ -166,7 +166,7 @@ void ChaosRun::ExpectQuiet(const OpenPage& open, const char* operation,
 
 int32_t ChaosRun::Validate(const OpenPage& open) {
     const long messages = m_env.Messages();
-    const int32_t status = open.page != nullptr ? open.page->ValidateData() : open.dialogPage->ValidateData();
+    const int32_t status = open.Either([](auto& page) { return page.ValidateData(); });
     Expect(status == 0 || status == RefusalOf(open.className),
            open.className + ".ValidateData answered " + std::to_string(status));
     Expect(status == 0 || m_env.Messages() > messages, open.className + " refused without telling the user");
@@ -202,7 +202,7 @@ void ChaosRun::Step() {
     } else {
         OpenPage& open = m_open[m_rng() % m_open.size()];
         m_strAction = open.className;
-        UserAction(open.page != nullptr ? static_cast<Form&>(*open.page) : *open.dialogPage);
+        UserAction(open.Either([](Form& form) -> Form& { return form; }));
     }
 }
 
@@ -223,20 +223,23 @@ void ChaosRun::OpenDialog() {
         open.page = dynamic_cast<PropertyPage*>(open.object.get());
         open.dialogPage = dynamic_cast<DialogPage*>(open.object.get());
         Expect(open.page != nullptr || open.dialogPage != nullptr, className + " is no page");
-        m_open.push_back(std::move(open));
+        if (open.page != nullptr || open.dialogPage != nullptr) {
+            m_open.push_back(std::move(open));
+        }
     }
     // The host's order: the site, the targets (the page loads), the caption.
     for (OpenPage& open : m_open) {
-        std::string caption;
         if (open.page != nullptr) {
             open.site = std::make_shared<host::PageSite>();
             ExpectStatus(open, "SetSite", open.page->SetSite(ChaosObject::Wrap(ObjectRef(open.site), m_pPlan)));
             ExpectQuiet(open, "SetTargets", [&] { return open.page->SetTargets(m_pTargets); });
-            ExpectStatus(open, "GetCaption", open.page->GetCaption(caption));
-        } else if (open.dialogPage != nullptr) {
-            ExpectStatus(open, "SetSite", open.dialogPage->SetSite(std::make_shared<host::HostDialogSite>()));
-            ExpectStatus(open, "GetCaption", open.dialogPage->GetCaption(caption));
+        } else {
+            ExpectStatus(open, "SetSite",
+                         open.dialogPage->SetSite(std::make_shared<host::HostDialogSite>()));
         }
+        std::string caption;
+        ExpectStatus(open, "GetCaption",
+                     open.Either([&](auto& page) { return page.GetCaption(caption); }));
     }
 }
 
@@ -256,7 +259,7 @@ void ChaosRun::PressButton() {
     }
     m_pApp->BeginUndoGroup(m_pDialog->name);
     for (OpenPage& open : m_open) {
-        ExpectStatus(open, "OnApply", open.page != nullptr ? open.page->OnApply() : open.dialogPage->OnApply());
+        ExpectStatus(open, "OnApply", open.Either([](auto& page) { return page.OnApply(); }));
     }
     m_pApp->EndUndoGroup();
     if (button == 1) {
@@ -345,105 +348,69 @@ std::shared_ptr<TargetList> ChaosRun::RandomTargets() {
 }
 
 void ChaosRun::Protocol(OpenPage& open) {
-    if (open.page != nullptr) {
-        PageProtocol(open);
-    } else if (open.dialogPage != nullptr) {
-        DialogProtocol(open);
-    }
-}
-
-void ChaosRun::PageProtocol(OpenPage& open) {
-    PropertyPage& page = *open.page;
     const std::string name = open.className + ".";
-    switch (m_rng() % 8) {
-    case 0: {
-        m_strAction = name + "SetTargets";
-        const auto targets = RandomTargets();
-        ExpectQuiet(open, "SetTargets", [&] { return page.SetTargets(targets); });
+    const unsigned operation = static_cast<unsigned>(m_rng() % 8);
+    switch (operation) {
+    case 0:
+        m_strAction = name + "SetSite";
+        if (open.page != nullptr) {
+            open.site = m_rng() % 4 == 0 ? nullptr : std::make_shared<host::PageSite>();
+            ExpectStatus(open, "SetSite",
+                         open.page->SetSite(open.site
+                                                ? ChaosObject::Wrap(ObjectRef(open.site), m_pPlan)
+                                                : ObjectRef()));
+        } else {
+            ExpectStatus(open, "SetSite",
+                         open.dialogPage->SetSite(m_rng() % 4 == 0
+                                                      ? nullptr
+                                                      : std::make_shared<host::HostDialogSite>()));
+        }
         break;
-    }
     case 1: {
         const Variant param = RandomValue();
         m_strAction = name + "SetParam " + param.Describe();
-        ExpectStatus(open, "SetParam", page.SetParam(param));
+        ExpectStatus(open, "SetParam",
+                     open.Either([&](auto& page) { return page.SetParam(param); }));
         break;
     }
     case 2: {
         m_strAction = name + "GetCaption";
         std::string caption = "old";
-        ExpectStatus(open, "GetCaption", page.GetCaption(caption));
+        ExpectStatus(open, "GetCaption",
+                     open.Either([&](auto& page) { return page.GetCaption(caption); }));
         break;
     }
-    case 3: {
+    case 3:
         m_strAction = name + "ValidateData";
         Validate(open);
         break;
-    }
     case 4:
         m_strAction = name + "OnReset";
-        ExpectQuiet(open, "OnReset", [&] { return page.OnReset(); });
-        Expect(!page.Loading(), name + "OnReset left the page loading");
+        ExpectQuiet(open, "OnReset",
+                    [&] { return open.Either([](auto& page) { return page.OnReset(); }); });
+        Expect(open.page == nullptr || !open.page->Loading(),
+               name + "OnReset left the page loading");
         break;
     case 5:
         m_strAction = name + "OnApply";
-        ExpectStatus(open, "OnApply", page.OnApply());
-        break;
-    case 6: {
-        const int32_t id = static_cast<int32_t>(m_rng() % 3 == 0 ? m_rng() : m_rng() % 16);
-        const Variant param = RandomValue();
-        Variant passed = param;
-        m_strAction = name + "OnPageUserEvent " + std::to_string(id) + " " + param.Describe();
-        ExpectStatus(open, "OnPageUserEvent", page.OnPageUserEvent(id, passed));
-        Expect(passed == param, name + "OnPageUserEvent changed its parameter");
-        break;
-    }
-    default:
-        m_strAction = name + "SetSite";
-        open.site = m_rng() % 4 == 0 ? nullptr : std::make_shared<host::PageSite>();
-        ExpectStatus(open, "SetSite",
-                     page.SetSite(open.site ? ChaosObject::Wrap(ObjectRef(open.site), m_pPlan) : ObjectRef()));
-    }
-}
-
-void ChaosRun::DialogProtocol(OpenPage& open) {
-    DialogPage& page = *open.dialogPage;
-    const std::string name = open.className + ".";
-    switch (m_rng() % 7) {
-    case 0:
-        m_strAction = name + "SetSite";
-        ExpectStatus(open, "SetSite",
-                     page.SetSite(m_rng() % 4 == 0 ? nullptr : std::make_shared<host::HostDialogSite>()));
-        break;
-    case 1: {
-        const Variant param = RandomValue();
-        m_strAction = name + "SetParam " + param.Describe();
-        ExpectStatus(open, "SetParam", page.SetParam(param));
-        break;
-    }
-    case 2: {
-        m_strAction = name + "GetCaption";
-        std::string caption;
-        ExpectStatus(open, "GetCaption", page.GetCaption(caption));
-        break;
-    }
-    case 3: {
-        m_strAction = name + "ValidateData";
-        Validate(open);
-        break;
-    }
-    case 4:
-        m_strAction = name + "OnReset";
-        ExpectStatus(open, "OnReset", page.OnReset());
-        break;
-    case 5:
-        m_strAction = name + "OnApply";
-        ExpectStatus(open, "OnApply", page.OnApply());
+        ExpectStatus(open, "OnApply", open.Either([](auto& page) { return page.OnApply(); }));
         break;
     default:
-        if (auto* pass = dynamic_cast<SheetProtectPass*>(&page)) {
+        if (auto* pass = dynamic_cast<SheetProtectPass*>(open.dialogPage)) {
             m_strAction = name + "GetPasswords";
             Variant oldPassword, newPassword, verify;
             ExpectStatus(open, "GetPasswords", pass->GetPasswords(oldPassword, newPassword, verify));
+        } else if (open.page != nullptr && operation == 6) {
+            m_strAction = name + "SetTargets";
+            const auto targets = RandomTargets();
+            ExpectQuiet(open, "SetTargets", [&] { return open.page->SetTargets(targets); });
+        } else if (open.page != nullptr) {
+            const int32_t id = static_cast<int32_t>(m_rng() % 3 == 0 ? m_rng() : m_rng() % 16);
+            const Variant param = RandomValue();
+            Variant passed = param;
+            m_strAction = name + "OnPageUserEvent " + std::to_string(id) + " " + param.Describe();
+            ExpectStatus(open, "OnPageUserEvent", open.page->OnPageUserEvent(id, passed));
+            Expect(passed == param, name + "OnPageUserEvent changed its parameter");
         }
     }
 }
@@ -481,43 +448,30 @@ void ChaosRun::UserAction(Form& form) {
     const int32_t color = RandomColor();
     const int32_t border = static_cast<int32_t>(m_rng() % 16);
     const Variant value = RandomValue();
-    static const char* const names[] = {"click", "select", "type", "pick", "border", "value", "focus", "leave"};
-    m_strAction += " " + control.Name() + " " + names[action];
-    if (action == Select || action == Type || action == PickColor || action == ClickBorder || action == SetValue) {
-        m_strAction += " " + (action == Select        ? std::to_string(index)
-                              : action == Type        ? Variant(text).Describe()
-                              : action == PickColor   ? std::to_string(color)
-                              : action == ClickBorder ? std::to_string(border)
-                                                      : value.Describe());
+    struct Act {
+        const char* name;
+        std::string argument;
+        std::function<void()> run;
+    };
+    const Act acts[Count] = {
+        {"click", "", [&] { control.UserClick(); }},
+        {"select", std::to_string(index), [&] { control.UserSelect(index); }},
+        {"type", Variant(text).Describe(), [&] { control.UserType(text); }},
+        {"pick", std::to_string(color), [&] { control.UserPickColor(color); }},
+        {"border", std::to_string(border), [&] { control.UserClickBorder(border); }},
+        {"value", value.Describe(), [&] { control.UserSetValue(value); }},
+        {"focus", "", [&] { form.SetFocus(&control); }},
+        {"leave", "", [&] { control.Leave(); }},
+    };
+    const Act& act = acts[action];
+    m_strAction += " " + control.Name() + " " + act.name;
+    if (!act.argument.empty()) {
+        m_strAction += " " + act.argument;
     }
     std::snprintf(tWhere, sizeof tWhere, "seed %llu, action %ld: %s", static_cast<unsigned long long>(m_nSeed),
                   m_nAction, m_strAction.c_str());
     try {
-        switch (action) {
-        case Click:
-            control.UserClick();
-            break;
-        case Select:
-            control.UserSelect(index);
-            break;
-        case Type:
-            control.UserType(text);
-            break;
-        case PickColor:
-            control.UserPickColor(color);
-            break;
-        case ClickBorder:
-            control.UserClickBorder(border);
-            break;
-        case SetValue:
-            control.UserSetValue(value);
-            break;
-        case Focus:
-            form.SetFocus(&control);
-            break;
-        default:
-            control.Leave();
-        }
+        act.run();
     } catch (const AutomationError&) {
         ++m_figures.refused; // a refused action, or a handler without a guard passing an error on
     } catch (const std::exception& e) {

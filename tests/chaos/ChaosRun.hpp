@@ -67,6 +67,11 @@ private:
         PropertyPage* page = nullptr;
         DialogPage* dialogPage = nullptr;
         std::shared_ptr<host::PageSite> site;
+
+        // Runs an operation that both kinds of page have on this one.
+        template <typename F> decltype(auto) Either(F&& operation) const {
+            return page != nullptr ? operation(*page) : operation(*dialogPage);
+        }
     };
 
     void Step();
@@ -74,8 +79,6 @@ private:
     void PressButton();
     void HostChange();
     void Protocol(OpenPage& open);
-    void PageProtocol(OpenPage& open);
-    void DialogProtocol(OpenPage& open);
     void UserAction(Form& form);
 
     // Records the first broken rule.

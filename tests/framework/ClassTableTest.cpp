@@ -5,34 +5,16 @@
 
 #include "tests/support/ErrorOf.hpp"
 #include "tests/support/PageHarness.hpp"
+#include "tests/support/RegistryFile.hpp"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <set>
 
 using namespace vantor;
 using vantor::test::ErrorOf;
 
 namespace {
-
-// Points the key store at a file of the test's own.
-class RegistryFile {
-public:
-    RegistryFile() {
-        std::string dir = (std::filesystem::temp_directory_path() / "vantor-reg-XXXXXX").string();
-        m_dir = ::mkdtemp(dir.data());
-        ::setenv("VANTOR_REGISTRY", (m_dir / "registry.reg").c_str(), 1);
-    }
-    ~RegistryFile() {
-        ::unsetenv("VANTOR_REGISTRY");
-        std::error_code ignored;
-        std::filesystem::remove_all(m_dir, ignored);
-    }
-
-private:
-    std::filesystem::path m_dir;
-};
 
 constexpr const char* AlignId = "{7DC6D336-3DF2-494F-B77E-E472A834CA69}";
 constexpr const char* FactoryIid = "{00000001-0000-0000-C000-000000000046}";
@@ -94,7 +76,7 @@ TEST(EntryPoints, HandOutClassFactoriesByIdentity) {
 
 TEST(EntryPoints, EveryCreatedObjectIsCountedWhileItLives) {
     vantor::test::PageHarness h;
-    RegistryFile registry;
+    const test::RegistryFile registry;
     ASSERT_EQ(LibraryObject::Alive(), 0);
     EXPECT_EQ(DllCanUnloadNow(), result::Ok);
     for (const ClassInfo& c : ClassTable::Classes()) {
@@ -110,7 +92,7 @@ TEST(EntryPoints, EveryCreatedObjectIsCountedWhileItLives) {
 }
 
 TEST(EntryPoints, RegisterAndUnregisterTheClasses) {
-    RegistryFile registry;
+    const test::RegistryFile registry;
     ASSERT_EQ(DllRegisterServer(), result::Ok);
     const KeyStore store = KeyStore::Default();
     const std::string classes = "HKEY_CURRENT_USER\\Software\\Classes\\";

@@ -1,5 +1,6 @@
-#include "tests/support/PageHarness.hpp"
 #include "vantor/framework/GlobalFunction.hpp"
+#include "tests/support/Files.hpp"
+#include "tests/support/PageHarness.hpp"
 #include "vantor/ui/CheckBox.hpp"
 #include "vantor/ui/ColorSelBox.hpp"
 #include "vantor/ui/ComboBox.hpp"
@@ -11,7 +12,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <fstream>
 
 using namespace vantor;
 using vantor::test::PageHarness;
@@ -34,9 +34,7 @@ TEST(WriteLog, IsOffUnlessTheVariableNamesADirectory) {
     WriteLog("Align Reset");
     WriteLog("Align Apply");
     EXPECT_EQ(h.LogLines(), (Lines{"Align Reset", "Align Apply"}));
-    std::ifstream raw(h.LogDir() / "Tabo Vantor.log", std::ios::binary);
-    const std::string bytes((std::istreambuf_iterator<char>(raw)), std::istreambuf_iterator<char>());
-    EXPECT_EQ(bytes, "Align Reset\r\nAlign Apply\r\n");
+    EXPECT_EQ(test::ReadText(h.LogDir() / "Tabo Vantor.log"), "Align Reset\r\nAlign Apply\r\n");
 }
 
 TEST(ReportError, FormatsPositiveErrorsAndKeepsThemPending) {

@@ -50,6 +50,8 @@ TEST(SessionSelection, GrowsOverTheMergeAreasItTouches) {
     for (const auto& [select, expected] : cases) {
         EXPECT_EQ(Script(merged + select + "\n"), expected) << select;
     }
+    // An area over a whole column is taken in whole, by the area of the first cell touched.
+    EXPECT_EQ(Script("set F:F MergeCells true\nselect E3:F4\n"), "selected $E:$F\n");
     // The pages get the grown selection.
     EXPECT_EQ(Script(merged + "select B2:C2\nopen CellPropAlign\nget target Address\n"),
               "selected $A$2:$D$4\nopened CellPropAlign \"Alignment\"\ntarget Address = \"$A$2:$D$4\"\n");

@@ -21,17 +21,8 @@ inline void PrintTo(const Variant& value, std::ostream* out) {
 
 namespace vantor::model::test {
 
+using vantor::test::DescriptionOf;
 using vantor::test::ErrorOf;
-
-// The description of the automation error that f raises, "" when it raises none.
-inline std::string DescriptionOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const AutomationError& e) {
-        return e.Description();
-    }
-    return "";
-}
 
 // A new application with a fixed font list and one new workbook.
 struct ModelFixture {

@@ -57,6 +57,7 @@ const std::pair<const char*, std::function<void(const ObjectRef&)>> kWrites[] = 
     {"ReadOnly", [](const ObjectRef& r) { r.Put("ReadOnly", false); }},
     {"AddComment", [](const ObjectRef& r) { r.Call("AddComment", "note"); }},
     {"ClearComments", [](const ObjectRef& r) { r.Call("ClearComments"); }},
+    {"MergeCells", [](const ObjectRef& r) { r.Put("MergeCells", true); }},
 };
 
 TEST(SheetProtection, RefusesEveryWriteTouchingReadOnlyCellsWholeAndAllowsOthers) {
@@ -72,6 +73,18 @@ TEST(SheetProtection, RefusesEveryWriteTouchingReadOnlyCellsWholeAndAllowsOthers
         ObjectRef(f.sheet).Call("Unprotect", "pw");
         EXPECT_EQ(ErrorOf([&] { write(f.At("A1:B2")); }), 0) << name << " once unprotected";
     }
+}
+
+TEST(SheetProtection, UnmergingAnAreaThatHoldsAReadOnlyCellIsRefused) {
+    ModelFixture f;
+    f.At("A1:B2").Put("ReadOnly", true);
+    f.At("B2:C3").Call("Merge");
+    f.At("E1:F1").Call("Merge");
+    ObjectRef(f.sheet).Call("Protect", "pw");
+    EXPECT_EQ(ErrorOf([&] { f.At("C3").Call("UnMerge"); }), 1004); // its area holds B2
+    EXPECT_EQ(f.At("B2:C3").Get("MergeCells"), Variant(true));
+    EXPECT_EQ(ErrorOf([&] { f.At("E1").Call("UnMerge"); }), 0);
+    EXPECT_EQ(f.At("E1:F1").Get("MergeCells"), Variant(false));
 }
 
 TEST(SheetProtection, NullWritesAndBordersOutsideTheCellsAreNotRefused) {

@@ -54,14 +54,17 @@ protected:
         QApplication::processEvents();
         return dialog;
     }
-    static int TabOf(const PropertyDialogWindow& dialog, const std::string& className) {
+    // Shows a page's tab; its view, or nothing when the dialog has no such page.
+    static FormView* ShowTab(const PropertyDialogWindow& dialog, const std::string& className) {
         const auto& tabs = dialog.Dialog().Tabs();
         for (size_t i = 0; i < tabs.size(); ++i) {
             if (tabs[i].className == className) {
-                return static_cast<int>(i);
+                dialog.Tabs()->setCurrentIndex(static_cast<int>(i));
+                QApplication::processEvents();
+                return dialog.View(static_cast<int>(i));
             }
         }
-        return -1;
+        return nullptr;
     }
     std::unique_ptr<DialogPageWindow> OpenPage(const std::string& className) {
         auto dialog = window->CreateDialogPage(className);
@@ -114,21 +117,23 @@ TEST_F(DialogTest, TabsAreTitledByTheCaptionsAndApplyWaitsForAChange) {
     }
     // Loading raised the controls' events, but only the user's change counts.
     EXPECT_FALSE(dialog->ApplyButton()->isEnabled());
-    const int align = TabOf(*dialog, "CellPropAlign");
-    ASSERT_GE(align, 0);
-    dialog->Tabs()->setCurrentIndex(align);
-    QWidget* wrap = dialog->View(align)->Peer("chkAutoNewLine");
+    FormView* align = ShowTab(*dialog, "CellPropAlign");
+    ASSERT_NE(align, nullptr);
+    QWidget* wrap = align->Peer("chkAutoNewLine");
     QTest::mouseClick(wrap, Qt::LeftButton, {}, QPoint(6, wrap->height() / 2));
     EXPECT_TRUE(dialog->Dialog().Changed());
     EXPECT_TRUE(dialog->ApplyButton()->isEnabled());
+    // Cancel leaves the model alone.
+    QTest::mouseClick(dialog->CancelButton(), Qt::LeftButton);
+    EXPECT_TRUE(ObjectRef(app->RangeOf("A1")).Get("WrapText").ToBool());
+    EXPECT_FALSE(app->CanUndo());
 }
 
 TEST_F(DialogTest, AMixedSelectionShowsGreyBoxesAndNoListSelection) {
     window->Grid()->Select({0, 0, 1, 0});
     const auto dialog = Open("Format Cells");
-    const int align = TabOf(*dialog, "CellPropAlign");
-    ASSERT_GE(align, 0);
-    FormView* view = dialog->View(align);
+    FormView* view = ShowTab(*dialog, "CellPropAlign");
+    ASSERT_NE(view, nullptr);
     EXPECT_EQ(dynamic_cast<CheckBoxPeer*>(view->Peer("chkAutoNewLine"))->checkState(),
               Qt::PartiallyChecked);
     QComboBox* horizontal = dynamic_cast<ComboBoxPeer*>(view->Peer("cbxHorizonAlign"))->DropDown();
@@ -140,10 +145,9 @@ TEST_F(DialogTest, OkWritesToTheModelTheGridRepaintsAndUndoTakesItBack) {
     window->Grid()->Select({0, 1, 0, 1}); // B1
     const QRgb before = Pixel(0, 1);
     const auto dialog = Open("Format Cells");
-    const int background = TabOf(*dialog, "CellPropBackGround");
-    ASSERT_GE(background, 0);
-    dialog->Tabs()->setCurrentIndex(background);
-    dynamic_cast<ColorSelBoxPeer*>(dialog->View(background)->Peer("csxBackColor"))->Pick(0x0000FF);
+    FormView* background = ShowTab(*dialog, "CellPropBackGround");
+    ASSERT_NE(background, nullptr);
+    dynamic_cast<ColorSelBoxPeer*>(background->Peer("csxBackColor"))->Pick(0x0000FF);
     QTest::mouseClick(dialog->OkButton(), Qt::LeftButton);
 
     EXPECT_FALSE(dialog->Dialog().Open());
@@ -155,18 +159,6 @@ TEST_F(DialogTest, OkWritesToTheModelTheGridRepaintsAndUndoTakesItBack) {
     EXPECT_EQ(Pixel(0, 1), before);
     window->Redo();
     EXPECT_EQ(Pixel(0, 1), qRgb(255, 0, 0));
-}
-
-TEST_F(DialogTest, CancelLeavesTheModelAlone) {
-    window->Grid()->Select({0, 0, 0, 0});
-    const auto dialog = Open("Format Cells");
-    const int align = TabOf(*dialog, "CellPropAlign");
-    ASSERT_GE(align, 0);
-    QWidget* wrap = dialog->View(align)->Peer("chkAutoNewLine");
-    QTest::mouseClick(wrap, Qt::LeftButton, {}, QPoint(6, wrap->height() / 2));
-    QTest::mouseClick(dialog->CancelButton(), Qt::LeftButton);
-    EXPECT_TRUE(ObjectRef(app->RangeOf("A1")).Get("WrapText").ToBool());
-    EXPECT_FALSE(app->CanUndo());
 }
 
 // Every page of every dialog: each shown control lies inside its page (or
@@ -247,18 +239,13 @@ TEST_F(DialogTest, EveryPagesControlsLieInsideThePageAndDoNotOverlap) {
     }
 }
 
-TEST_F(DialogTest, PasswordDialogEndsWithOkOnlyWhenTheNewEntriesAgree) {
+// The page's own rules (entries that differ are refused) are its tests';
+// here the window: its title, the page's OK ending it, and what was typed.
+TEST_F(DialogTest, PasswordDialogEndsThroughItsOwnOkWithWhatWasTyped) {
     const auto dialog = OpenPage("SheetProtectPass");
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(dialog->windowTitle().toStdString(), "Sheet Password");
     Type(*dialog, "txtNew", "abc");
-    Type(*dialog, "txtVerify", "ABC");
-    Click(*dialog, "cmdOK");
-    EXPECT_TRUE(dialog->isVisible());
-    EXPECT_TRUE(dialog->Site().Calls().empty());
-    ASSERT_FALSE(env.Messages().empty());
-    EXPECT_EQ(env.Messages().back().prompt, SheetProtectPass::Mismatch);
-
     Type(*dialog, "txtVerify", "abc");
     Click(*dialog, "cmdOK");
     EXPECT_FALSE(dialog->isVisible());
@@ -267,12 +254,9 @@ TEST_F(DialogTest, PasswordDialogEndsWithOkOnlyWhenTheNewEntriesAgree) {
     ASSERT_EQ(dialog->Site().Calls().size(), 1u);
     EXPECT_EQ(dialog->Site().Calls()[0].first, DialogSite::ResultOk);
     EXPECT_EQ(dialog->Site().Calls()[0].second.ToLong(), 0);
-    // The host reads what was typed; the old entry was not touched.
     Variant old, fresh, verify;
     dynamic_cast<SheetProtectPass&>(dialog->Page()).GetPasswords(old, fresh, verify);
-    EXPECT_TRUE(old.IsNull());
     EXPECT_EQ(fresh.ToString(), "abc");
-    EXPECT_EQ(verify.ToString(), "abc");
 }
 
 TEST_F(DialogTest, DialogStylePagesEndOnlyThroughTheirOwnButtonsAndClosingIsCancel) {
@@ -393,16 +377,14 @@ TEST_F(DialogTest, TheDialogStylePagesGetTheSelectionOrTheWorkbook) {
 TEST_F(DialogTest, TheFontPreviewRepaintsWhenTheFontPageChangesTheFont) {
     window->Grid()->Select({0, 0, 0, 0});
     const auto dialog = Open("Format Cells");
-    const int font = TabOf(*dialog, "CellPropFont");
-    ASSERT_GE(font, 0);
-    dialog->Tabs()->setCurrentIndex(font);
-    QApplication::processEvents();
-    auto* preview = dynamic_cast<FontPreviewPeer*>(dialog->View(font)->Peer("prvPreview"));
+    FormView* font = ShowTab(*dialog, "CellPropFont");
+    ASSERT_NE(font, nullptr);
+    auto* preview = dynamic_cast<FontPreviewPeer*>(font->Peer("prvPreview"));
     ASSERT_NE(preview, nullptr);
     const double before = preview->Surface().LastTextPosition().x();
     // Bold text is wider, so the centred sample starts further left once
     // the preview has been painted again.
-    QWidget* bold = dialog->View(font)->Peer("chkBold");
+    QWidget* bold = font->Peer("chkBold");
     QTest::mouseClick(bold, Qt::LeftButton, {}, QPoint(6, bold->height() / 2));
     QApplication::processEvents();
     EXPECT_TRUE(preview->Surface().CurrentFont().bold());

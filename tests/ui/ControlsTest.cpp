@@ -214,6 +214,12 @@ TEST(Controls, BaseLibraryPenAndDiagram) {
     EXPECT_EQ(pen.WeightOf(2), -4138);
     EXPECT_EQ(pen.StyleOf(3), -4118);
     EXPECT_EQ(ErrorOf([&] { pen.StyleOf(5); }), 9);
+    // A selection stays within the entries; not narrowed to 16 bits first, or
+    // 65536 would select entry 0.
+    pen.UserSelect(1);
+    EXPECT_EQ(ErrorOf([&] { pen.UserSelect(65536); }), 380);
+    EXPECT_EQ(ErrorOf([&] { pen.UserSelect(5); }), 380);
+    EXPECT_EQ(pen.SelIndex(), 1);
 
     QvFrameStyle diagram("bdfBorders", {});
     EventCounter clicks(diagram, ev::ValueChanged);
@@ -363,18 +369,6 @@ TEST(Controls, DescribeTheirStateWithTheHostsValueFormat) {
     Label label("lbl", {});
     label.SetCaption("Preview");
     EXPECT_EQ(describe(label), " text=String(\"Preview\")");
-}
-
-TEST(Controls, PenSelectionStaysWithinItsEntries) {
-    LineStyle pen("lnsLineStyle", {});
-    pen.AddStyle(1, 2, 1);
-    pen.AddStyle(-4115, 2, 2);
-    pen.UserSelect(1);
-    EXPECT_EQ(pen.SelIndex(), 1);
-    // Not narrowed to 16 bits first: 65536 would otherwise select entry 0.
-    EXPECT_EQ(ErrorOf([&] { pen.UserSelect(65536); }), 380);
-    EXPECT_EQ(ErrorOf([&] { pen.UserSelect(2); }), 380);
-    EXPECT_EQ(pen.SelIndex(), 1);
 }
 
 TEST(HeadlessEnvironment, AnswersMessagesFoldersAndRunsPostedWork) {

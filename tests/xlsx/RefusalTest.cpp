@@ -124,7 +124,7 @@ TEST_F(RefusalTest, FilesThatAreNoPackageOrDamagedOnes) {
 
     // A package cut short loses its directory.
     const std::string good = Crafted(Parts(""));
-    const std::string bytes = FileBytes(good);
+    const std::string bytes = ReadText(good);
     const std::string cut = m_dir / "cut.xlsx";
     std::ofstream(cut, std::ios::binary) << bytes.substr(0, bytes.size() - 30);
     EXPECT_NE(Refusal(cut), "");

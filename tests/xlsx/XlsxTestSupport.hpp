@@ -1,4 +1,5 @@
 #pragma once
+#include "tests/support/Files.hpp"
 #include "xlsx/PackageReader.hpp"
 #include "xlsx/PackageWriter.hpp"
 
@@ -82,11 +83,6 @@ inline void WriteParts(const std::string& path, const std::map<std::string, std:
         package.Add(name, data);
     }
     package.Close();
-}
-
-inline std::string FileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 } // namespace vantor::test

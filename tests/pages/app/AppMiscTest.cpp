@@ -1,7 +1,7 @@
 #include "vantor/pages/app/AppMisc.hpp"
-#include "tests/pages/app/RegistryFile.hpp"
 #include "tests/support/Files.hpp"
 #include "tests/support/PageHarness.hpp"
+#include "tests/support/RegistryFile.hpp"
 
 #include <gtest/gtest.h>
 
@@ -195,22 +195,42 @@ TEST(AppMisc, AnApplyWritesOnlyWhatTheUserChangedSoTwoDialogsLoseNothing) {
     EXPECT_TRUE(f.h.env.Messages().empty());
 }
 
-TEST(AppMisc, AnApplyIsStoredWholeOrNotAtAll) {
-    Fixture f;
-    f.reg.Store("Book.BackupPath", "/b");
-    const std::string before = ReadText(f.reg.File());
-    AppMisc page;
-    page.SetSite(f.site);
-    page.DefaultBookName->UserType("Ledger %1");
-    page.DefaultSheetName->UserType("Tab\r%1"); // cannot be stored
-    page.BackupBeforeSave->UserClick();
-    EXPECT_EQ(page.OnApply(), 0);
-    EXPECT_EQ(ReadText(f.reg.File()), before);
-    ASSERT_EQ(f.h.env.Messages().size(), 1u);
-    EXPECT_EQ(f.h.env.Messages()[0].prompt.rfind(AppMisc::NotSaved, 0), 0u);
-    EXPECT_NE(f.h.env.Messages()[0].prompt.find("Book.DefaultSheetName"), std::string::npos);
-    ASSERT_EQ(f.h.LogLines().size(), 1u) << ::testing::PrintToString(f.h.LogLines());
-    EXPECT_EQ(f.h.LogLines()[0].rfind("Error: 1004,", 0), 0u) << f.h.LogLines()[0];
+TEST(AppMisc, AnApplyIsStoredWholeOrNotAtAllAndAFailureSaysWhy) {
+    struct Case {
+        const char* name;
+        const char* sheetName; // what the user types
+        const char* why;       // in the message and the log
+    };
+    for (const Case& c : {Case{"a value that cannot be stored", "Tab\r%1", "Book.DefaultSheetName"},
+                          Case{"a store of another kind", "Tab%1", "not a registry file"},
+                          Case{"a read-only store", "Tab%1", "read-only"}}) {
+        SCOPED_TRACE(c.name);
+        Fixture f;
+        if (c.why == std::string("not a registry file")) {
+            WriteText(f.reg.File(), "not a registry file\n");
+        } else {
+            f.reg.Store("Book.BackupPath", "/b");
+        }
+        if (c.why == std::string("read-only")) {
+            ::chmod(f.reg.File().c_str(), 0444);
+        }
+        const std::string before = ReadText(f.reg.File());
+        AppMisc page;
+        page.SetSite(f.site);
+        const size_t messages = f.h.env.Messages().size(); // the unreadable store said so at load
+        page.DefaultBookName->UserType("Ledger %1");
+        page.DefaultSheetName->UserType(c.sheetName);
+        page.BackupBeforeSave->UserClick();
+        EXPECT_EQ(page.OnApply(), 0);
+        EXPECT_EQ(ReadText(f.reg.File()), before);
+        ASSERT_EQ(f.h.env.Messages().size(), messages + 1);
+        const std::string prompt = f.h.env.Messages().back().prompt;
+        EXPECT_EQ(prompt.rfind(AppMisc::NotSaved, 0), 0u) << prompt;
+        EXPECT_NE(prompt.find(c.why), std::string::npos) << prompt;
+        ASSERT_FALSE(f.h.LogLines().empty());
+        EXPECT_EQ(f.h.LogLines().back().rfind("Error: 1004,", 0), 0u) << f.h.LogLines().back();
+        EXPECT_NE(f.h.LogLines().back().find(c.why), std::string::npos) << f.h.LogLines().back();
+    }
 }
 
 TEST(AppMisc, AStoreThatCannotBeReadShowsDefaultsAndSaysSoOncePerProcess) {
@@ -247,32 +267,4 @@ TEST(AppMisc, AStoreThatCannotBeReadShowsDefaultsAndSaysSoOncePerProcess) {
         ASSERT_EQ(f.h.LogLines().size(), 1u);
         EXPECT_NE(f.h.LogLines()[0].find(f.reg.File().string()), std::string::npos) << f.h.LogLines()[0];
     }
-}
-
-TEST(AppMisc, AStoreThatCannotBeWrittenIsReportedAndLeftAlone) {
-    Fixture f;
-    WriteText(f.reg.File(), "not a registry file\n");
-    AppMisc page;
-    EXPECT_EQ(page.DefaultBookName->Text(), "Book %1");
-    page.DefaultSheetName->UserType("Page%1");
-    EXPECT_EQ(page.OnApply(), 0);
-    ASSERT_EQ(f.h.env.Messages().size(), 2u);
-    EXPECT_EQ(f.h.env.Messages()[1].prompt.rfind(AppMisc::NotSaved, 0), 0u);
-    EXPECT_EQ(ReadText(f.reg.File()), "not a registry file\n");
-}
-
-TEST(AppMisc, ARefusedSaveShowsWhyAndLeavesTheStoreAsItWas) {
-    Fixture f;
-    f.reg.Store("Book.BackupPath", "/b");
-    ::chmod(f.reg.File().c_str(), 0444);
-    AppMisc page;
-    page.SetSite(f.site);
-    page.DefaultBookName->UserType("Ledger %1");
-    EXPECT_EQ(page.OnApply(), 0);
-    ASSERT_EQ(f.h.env.Messages().size(), 1u);
-    EXPECT_NE(f.h.env.Messages()[0].prompt.find("read-only"), std::string::npos) << f.h.env.Messages()[0].prompt;
-    EXPECT_NE(f.h.env.Messages()[0].prompt.find(f.reg.File().string()), std::string::npos);
-    ASSERT_EQ(f.h.LogLines().size(), 1u);
-    EXPECT_NE(f.h.LogLines()[0].find("read-only"), std::string::npos);
-    EXPECT_EQ(f.reg.Read("App.DefaultBookName"), std::nullopt);
 }

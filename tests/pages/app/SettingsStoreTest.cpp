@@ -1,5 +1,5 @@
 #include "vantor/pages/app/SettingsStore.hpp"
-#include "tests/pages/app/RegistryFile.hpp"
+#include "tests/support/RegistryFile.hpp"
 #include "vantor/pages/app/AppMisc.hpp"
 #include "vantor/pages/app/AppProp.hpp"
 #include "vantor/pages/app/AppPropDefault.hpp"

@@ -83,18 +83,30 @@ TEST(BookPropCalc, AutomaticRecalculatesOnEveryApplyAndOnTheButton) {
     EXPECT_EQ(t.h.LogLines().back(), "Recalc - Error: 1004,Busy");
 }
 
-TEST(BookPropCalc, PrecisionTextIsReadByItsLeadingNumber) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"abc", "Put MaxChange = Double(0)"}, {"0.5abc", "Put MaxChange = Double(0.5)"},
-        {"1E-3", "Put MaxChange = Null"}, // the current 0.001: unchanged
-        {"1E-4", "Put MaxChange = Double(0.0001)"},
+TEST(BookPropCalc, TypedLimitsAreReadAndHeldToWhatTheWorkbookTakes) {
+    struct Case {
+        const char* box;
+        const char* typed;
+        size_t index;
+        const char* write;
     };
-    for (const auto& [text, write] : cases) {
+    // The precision text is read by its leading number; 1E-3 is the current 0.001, unchanged.
+    const Case cases[] = {
+        {"txtLoopPrecision", "abc", 4, "Put MaxChange = Double(0)"},
+        {"txtLoopPrecision", "0.5abc", 4, "Put MaxChange = Double(0.5)"},
+        {"txtLoopPrecision", "1E-3", 4, "Put MaxChange = Null"},
+        {"txtLoopPrecision", "1E-4", 4, "Put MaxChange = Double(0.0001)"},
+        {"nbeLoopDegree", "50000", 3, "Put MaxIterations = Long(32767)"},
+        {"nbeLoopDegree", "0", 3, "Put MaxIterations = Long(1)"},
+        {"nbeLoopDegree", "250", 3, "Put MaxIterations = Long(250)"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
         Loaded t;
         t.Load();
-        t.page.txtLoopPrecision->UserType(text);
+        t.page.Control(c.box).UserType(c.typed);
         t.page.OnApply();
-        EXPECT_EQ(t.book->Writes().at(4), write) << text;
+        EXPECT_EQ(t.book->Writes().at(c.index), c.write);
         EXPECT_EQ(t.site->modified, 1);
     }
 }
@@ -158,20 +170,6 @@ TEST(BookPropCalc, OpeningAndConfirmingKeepsATinyMaximumChange) {
     EXPECT_EQ(target.Get("MaxChange"), Variant(0.25));
     EXPECT_EQ(book->CalculationCount(), 1);
     EXPECT_EQ(h.LogLines(), (Lines{"Calc Reset", "Calc Apply", "Calc Apply"}));
-}
-
-TEST(BookPropCalc, IterationsAreHeldToWhatTheWorkbookTakes) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"50000", "Put MaxIterations = Long(32767)"}, {"0", "Put MaxIterations = Long(1)"},
-        {"250", "Put MaxIterations = Long(250)"},
-    };
-    for (const auto& [typed, write] : cases) {
-        Loaded t;
-        t.Load();
-        t.page.nbeLoopDegree->UserType(typed);
-        t.page.OnApply();
-        EXPECT_EQ(t.book->Writes().at(3), write) << typed;
-    }
 }
 
 TEST(BookPropCalc, AMaximumChangeTheWorkbookRefusesKeepsTheDialogOpen) {

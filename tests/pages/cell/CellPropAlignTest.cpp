@@ -104,22 +104,6 @@ TEST(CellPropAlignShrink, LoadsAndWritesTheSafeSettingAndFitsNoRows) {
     }
 }
 
-TEST(CellPropAlignModel, ShrinkToFitReachesTheCellsAndOneUndoTakesItBack) {
-    CellPageModel m;
-    m.Format("A2", "ShrinkToFit", Variant(true));
-    CellPropAlign page;
-    m.Open(page, "A1:A2");
-    EXPECT_EQ(page.chkAutoDrecreaseFont->Value(), 2);
-    page.chkAutoDrecreaseFont->UserClick();
-    m.app->BeginUndoGroup("Format Cells");
-    page.OnApply();
-    m.app->EndUndoGroup();
-    EXPECT_EQ(m.Range("A1:A2").Get("ShrinkToFit"), Variant(true));
-    EXPECT_EQ(m.Range("A1:A2").Get("WrapText"), Variant(false));
-    m.app->Undo();
-    EXPECT_TRUE(m.Range("A1:A2").Get("ShrinkToFit").IsNull());
-}
-
 TEST(CellPropAlignNotify, EveryControlMarksThePageAndCountsOnce) {
     AlignFixture f(Variant(1), Variant(-4107), Variant(false));
     f.page.chkAutoDrecreaseFont->UserClick();
@@ -151,25 +135,13 @@ TEST(CellPropAlignModel, ChangesReachTheCells) {
     EXPECT_EQ(page.cbxVerticalAlign->ListIndex(), 0);
     EXPECT_EQ(page.chkAutoNewLine->Value(), 0);
     page.cbxVerticalAlign->UserSelect(1);
+    page.chkAutoDrecreaseFont->UserClick();
     page.OnApply();
+    EXPECT_EQ(m.Range("A1:B3").Get("ShrinkToFit"), Variant(true));
     EXPECT_EQ(m.Range("A1").Get("HorizontalAlignment"), Variant(-4131));
     EXPECT_EQ(m.Range("B2").Get("HorizontalAlignment"), Variant(-4152));
     EXPECT_EQ(m.Range("A1:B3").Get("VerticalAlignment"), Variant(-4108));
     EXPECT_EQ(m.h.LogLines(), (Lines{"Align Reset", "Align Apply"}));
-}
-
-TEST(CellPropAlignModel, WrappingLongTextFitsTheRowHeight) {
-    CellPageModel m;
-    m.Range("A1").Put(
-        "Value", Variant(std::string(400, 'w') + " and more words to wrap across several lines"));
-    m.Range("A1").Put("ColumnWidth", Variant(8.0));
-    const Variant before = m.Range("A1").Get("RowHeight");
-    CellPropAlign page;
-    m.Open(page, "A1");
-    page.chkAutoNewLine->UserClick();
-    page.OnApply();
-    EXPECT_EQ(m.Range("A1").Get("WrapText"), Variant(true));
-    EXPECT_GT(m.Range("A1").Get("RowHeight").ToDouble(), before.ToDouble());
 }
 
 TEST(CellPropAlignReset, AnAlignmentTheListsDoNotOfferIsKeptAfterAReset) {

@@ -141,39 +141,3 @@ TEST(CellPropBackGroundModel, AFillPickedOverEmptyCellsIsSolid) {
     EXPECT_EQ(m.Range("A1").Get("Interior").Get("Pattern"), Variant(-4142));
     EXPECT_EQ(m.h.LogLines(), (Lines{"Background Reset", "Background Apply"}));
 }
-
-TEST(CellPropBackGroundModel, MixedFillsLeftAloneStayAsTheyWere) {
-    CellPageModel m;
-    const ObjectRef a1 = m.Range("A1");
-    a1.Get("Interior").ToObject().Put("color", Variant(Red));
-    a1.Get("Interior").ToObject().Put("Pattern", Variant(15));
-    a1.Call("Apply");
-    CellPropBackGround page;
-    m.Open(page, "A1:A2");
-    EXPECT_EQ(page.cbxPatternStyle->ListIndex(), -1);
-    page.csxPatternColor->UserPickColor(Yellow);
-    page.OnApply();
-    EXPECT_EQ(m.Range("A1").Get("Interior").Get("color"), Variant(Red));
-    EXPECT_EQ(m.Range("A1").Get("Interior").Get("Pattern"), Variant(15));
-    EXPECT_EQ(m.Range("A2").Get("Interior").Get("Pattern"), Variant(-4142));
-    // The model gives cells without a pattern no pattern colour.
-    EXPECT_EQ(m.Range("A1").Get("Interior").Get("PatternColor"), Variant(Yellow));
-    EXPECT_EQ(m.Range("A2").Get("Interior").Get("PatternColorIndex"), Variant(-4105));
-}
-
-TEST(CellPropBackGroundLoad, ColoursAreReadBeforeTheirIndexes) {
-    // Two reads passed to one call would run in whatever order the compiler
-    // picks; the page reads each colour before its index.
-    CellPageModel m;
-    auto trace = std::make_shared<TraceLog>();
-    CellPropBackGround page;
-    page.SetTargets(PageHarness::Targets(TracingObject::Wrap(m.Range("A1"), trace)));
-    std::vector<std::string> reads;
-    for (const TraceEntry& e : *trace) {
-        const std::string member = e.path.substr(e.path.rfind('.') + 1);
-        if (e.kind == InvokeKind::Get && member.find("olor") != std::string::npos) {
-            reads.push_back(member);
-        }
-    }
-    EXPECT_EQ(reads, (Lines{"color", "ColorIndex", "PatternColor", "PatternColorIndex"}));
-}

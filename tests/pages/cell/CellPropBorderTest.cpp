@@ -341,21 +341,3 @@ TEST(CellPropBorderModel, AnOutlineAndAnInsideGridReachTheCells) {
     again.OnApply();
     EXPECT_EQ(m.Range("F6").Get("Borders").Get("Item", Variant(8)).Get("color"), Variant(Red));
 }
-
-TEST(CellPropBorderModel, MixedTopBordersLeftAloneStayAsTheyWere) {
-    CellPageModel m;
-    const ObjectRef a1 = m.Range("A1");
-    a1.Get("Borders").Get("Item", Variant(8)).ToObject().Put("LineStyle", Variant(Dot));
-    a1.Call("Apply");
-    CellPropBorder page;
-    m.Open(page, "A1:B1");
-    EXPECT_EQ(page.bdfBorders->Layout(), 2);
-    EXPECT_EQ(page.bdfBorders->BorderLineStyle(8), -1);
-    EXPECT_EQ(page.cmdTop->Value(), 0);
-    page.cmdBottom->UserClick();
-    page.OnApply();
-    EXPECT_EQ(m.Range("A1").Get("Borders").Get("Item", Variant(8)).Get("LineStyle"), Variant(Dot));
-    EXPECT_EQ(m.Range("B1").Get("Borders").Get("Item", Variant(8)).Get("LineStyle"), Variant(None));
-    EXPECT_EQ(m.Range("A1:B1").Get("Borders").Get("Item", Variant(9)).Get("LineStyle"),
-              Variant(Continuous));
-}

@@ -94,7 +94,8 @@ TEST(CellPropControlLoad, NoControlOrAnUnknownKindLeavesNoSelectionIsLoggedAndWr
     };
     for (const Case& c :
          {Case{Variant(""), true, "Control Reset - Error: 1004,No control"},
-          Case{Variant("Slider"), false, "LoadSettingControl - Error: 9,Subscript out of range"}}) {
+          Case{Variant("Slider"), false, "LoadSettingControl - Error: 9,Subscript out of range"},
+          Case{Variant::Null(), false, "Control Reset - Error: 94,Invalid use of Null"}}) {
         ControlFixture f(c.name, Variant(false));
         if (c.noControl) {
             f.target->Fail("Control", 1004, "No control");
@@ -178,23 +179,4 @@ TEST(CellPropControlModel, AKindChosenForEmptyCellsReachesThem) {
     again.lstControl->UserSelect(0);
     again.OnApply();
     EXPECT_EQ(m.Range("C3").Get("Control").Get("Name"), Variant(""));
-}
-
-TEST(CellPropControlModel, CellsOfDifferentKindsShowNoKindAndKeepTheirOwn) {
-    CellPageModel m;
-    const ObjectRef a1 = m.Range("A1");
-    a1.Get("Control").ToObject().Put("Name", Variant("Button"));
-    a1.Call("Apply");
-    CellPropControl page;
-    m.Open(page, "A1:A2");
-    EXPECT_EQ(page.lstControl->ListIndex(), -1);
-    EXPECT_EQ(page.lblDescription->Caption(), "");
-    page.chkHideOnDeactive->UserClick();
-    page.OnApply();
-    EXPECT_EQ(m.Range("A1").Get("Control").Get("Name"), Variant("Button"));
-    EXPECT_EQ(m.Range("A2").Get("Control").Get("Name"), Variant(""));
-    // The mixed kind cannot be shown as one name; that is logged, not shown.
-    EXPECT_EQ(
-        m.h.LogLines(),
-        (Lines{"Control Reset", "Control Reset - Error: 94,Invalid use of Null", "Control Apply"}));
 }

@@ -316,22 +316,3 @@ TEST(CellPropFontLoad, TheColourIsReadBeforeItsIndex) {
     }
     EXPECT_EQ(reads, (Lines{"color", "ColorIndex"}));
 }
-
-TEST(CellPropFontApply, FittingTheColumnsNeverNarrowsThem) {
-    // A wide column of a long date, and a short text chosen below it: the fit
-    // of the apply must not cut what the other cells show.
-    CellPageModel m;
-    m.Format("B1", "Value", Variant("2000-10-30 and more"));
-    m.Range("B:B").Put("ColumnWidth", Variant(30));
-    m.Format("B5", "Value", Variant("x"));
-    CellPropFont page;
-    m.Open(page, "B5");
-    page.chkBold->UserClick();
-    page.OnApply();
-    EXPECT_EQ(m.Range("B5").Get("Font").Get("Bold"), Variant(true));
-    EXPECT_EQ(m.Range("B1").Get("ColumnWidth"), Variant(30.0));
-    // A text wider than its column still widens it.
-    m.Format("B5", "Value", Variant(std::string(80, 'w')));
-    page.OnApply();
-    EXPECT_GT(m.Range("B1").Get("ColumnWidth").ToDouble(), 30.0);
-}
