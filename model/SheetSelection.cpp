@@ -60,10 +60,12 @@ const MemberTable<SheetSelection>& SheetSelection::Members() {
             }
             return Variant();
         });
-        // Checked on every sheet first, so that a wrong password changes none.
+        // Checked on every protected sheet first, so that a wrong password
+        // changes none; a sheet not protected has no password to check.
         t.Method("Unprotect", [](S& s, auto args) {
             for (const auto& sheet : s.m_sheets) {
-                if (!ObjectRef(sheet).Invoke("CheckPassword", InvokeKind::Call, args).ToBool()) {
+                if (sheet->Protection().on &&
+                    !ObjectRef(sheet).Invoke("CheckPassword", InvokeKind::Call, args).ToBool()) {
                     throw AutomationError(err::ApplicationDefined,
                                           "The password is wrong for the sheet " + sheet->Name() +
                                               ": the sheets stay protected");
@@ -76,7 +78,8 @@ const MemberTable<SheetSelection>& SheetSelection::Members() {
         });
         t.Method("CheckPassword", [](S& s, auto args) {
             for (const auto& sheet : s.m_sheets) {
-                if (!ObjectRef(sheet).Invoke("CheckPassword", InvokeKind::Call, args).ToBool()) {
+                if (sheet->Protection().on &&
+                    !ObjectRef(sheet).Invoke("CheckPassword", InvokeKind::Call, args).ToBool()) {
                     return Variant(false);
                 }
             }

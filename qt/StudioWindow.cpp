@@ -138,6 +138,9 @@ void StudioWindow::BuildMenus() {
         if (className == "SheetChoice") {
             continue; // Edit > Go to Sheet...
         }
+        if (className == "SheetProtectPass") {
+            continue; // shown by the Worksheet dialog's protection tab, which uses what is typed
+        }
         if (const auto page = CreatePage(className)) {
             std::string caption;
             page->GetCaption(caption);

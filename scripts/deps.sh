@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(cmake make g++ pkg-config ccache libgtest-dev libgmock-dev libbenchmark-dev
           libicu-dev libfontconfig-dev qt6-base-dev fonts-liberation2 fonts-wqy-microhei
           clang-14 libclang-rt-14-dev
-          libzip-dev zlib1g-dev libpugixml-dev libssl-dev python3-openpyxl python3-xlsxwriter)
+          libzip-dev zlib1g-dev libisal-dev libpugixml-dev libssl-dev python3-openpyxl python3-xlsxwriter)
 
 missing=()
 for p in "${packages[@]}"; do

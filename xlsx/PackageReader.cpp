@@ -128,6 +128,7 @@ void PackageReader::Stream(const std::string& name, size_t pieceSize,
         std::mutex mutex;
         std::condition_variable changed;
         std::deque<std::string> ready;
+        std::vector<std::string> spare; // pieces read, whose memory is used again
         std::string wrong;
         bool end = false;
         bool stop = false;
@@ -135,6 +136,13 @@ void PackageReader::Stream(const std::string& name, size_t pieceSize,
     std::thread unpacker([&shared, &next] {
         for (;;) {
             std::string piece;
+            {
+                const std::lock_guard lock(shared.mutex);
+                if (!shared.spare.empty()) {
+                    piece = std::move(shared.spare.back());
+                    shared.spare.pop_back();
+                }
+            }
             std::string wrong = next(piece);
             std::unique_lock lock(shared.mutex);
             shared.changed.wait(lock, [&shared] { return shared.stop || shared.ready.size() < 2; });
@@ -169,11 +177,13 @@ void PackageReader::Stream(const std::string& name, size_t pieceSize,
             }
             return;
         }
-        const std::string piece = std::move(shared.ready.front());
+        std::string piece = std::move(shared.ready.front());
         shared.ready.pop_front();
         shared.changed.notify_all();
         lock.unlock();
         sink(piece);
+        lock.lock();
+        shared.spare.push_back(std::move(piece));
     }
 }
 

@@ -33,15 +33,16 @@ public:
 
 private:
     struct Piece {
-        std::string text;
+        std::string text; // freed once packed
+        uint64_t size = 0;
         std::string packed;
         uint32_t crc = 0;
         bool done = false;
         bool failed = false;
     };
     void Work();
-    // Packs the next waiting piece; false when none waits.
-    bool PackNext(std::unique_lock<std::mutex>& lock);
+    // Packs the next waiting piece through the buffer; false when none waits.
+    bool PackNext(std::unique_lock<std::mutex>& lock, std::vector<uint8_t>& buffer);
 
     std::mutex m_mutex;
     std::condition_variable m_changed;

@@ -8,6 +8,8 @@
 #include "vantor/ui/KeyStore.hpp"
 
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QScreen>
 #include <QTest>
 
@@ -82,6 +84,22 @@ TEST_F(StudioWindowTest, TheWindowFitsTheScreenAndComesBackWhereItWasClosed) {
     EXPECT_EQ(window->size(), QSize(420, 310));
     EXPECT_EQ(window->pos(), available.topLeft() + QPoint(17, 11));
     window->close();
+}
+
+// A menu item opens only what uses its answers: the password dialog alone
+// would throw its entries away, so it is reached through the protection tab.
+TEST_F(StudioWindowTest, TheFormatMenuOffersCellStylesButNoBarePasswordDialog) {
+    const auto window = Open();
+    QStringList items;
+    for (QAction* menu : window->menuBar()->actions()) {
+        if (menu->text() == "F&ormat") {
+            for (const QAction* item : menu->menu()->actions()) {
+                items << QString(item->text()).remove('&');
+            }
+        }
+    }
+    EXPECT_TRUE(items.contains("Cell Styles...")) << items.join('|').toStdString();
+    EXPECT_FALSE(items.contains("Sheet Password...")) << items.join('|').toStdString();
 }
 
 } // namespace

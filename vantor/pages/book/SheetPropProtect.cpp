@@ -36,10 +36,15 @@ SheetPropProtect::SheetPropProtect()
     });
 }
 
-void SheetPropProtect::PutLockedBack(int32_t value) {
+void SheetPropProtect::PutLockedBack() {
     m_bReverting = true;
-    chkLocked->SetValue(value);
+    chkLocked->SetValue(m_iLockedShown);
     m_bReverting = false;
+}
+
+bool SheetPropProtect::AnyProtected() const {
+    const Variant protectedNow = m_oTarget.Get("ProtectContents");
+    return protectedNow.IsNull() || protectedNow.ToBool();
 }
 
 bool SheetPropProtect::AskOldPassword() {
@@ -71,29 +76,36 @@ void SheetPropProtect::OnLockedClick() {
     }
     const int32_t value = chkLocked->Value();
     if (value == 1) {
+        // Over sheets of which only some are protected, those are unprotected
+        // first, with their password, so that all take the new one.
+        if (m_oTarget.Get("ProtectContents").IsNull() && !AskOldPassword()) {
+            PutLockedBack();
+            return;
+        }
         // Protecting: the new password, or none.
         SheetProtectPass dialog;
         dialog.txtOld->SetEnabled(false);
         if (ModalDialogSite::Show(dialog) != DialogSite::ResultOk) {
-            PutLockedBack(0);
+            PutLockedBack();
             return;
         }
         Variant oldEntry, verifyEntry;
         dialog.GetPasswords(oldEntry, m_vtNewPassword, verifyEntry);
         m_bPasswordChanged = true;
-    } else if (value == 0 && m_oTarget.Get("ProtectContents").ToBool()) {
+    } else if (value == 0 && AnyProtected()) {
         if (!AskOldPassword()) {
-            PutLockedBack(1);
+            PutLockedBack();
             return;
         }
     }
+    m_iLockedShown = value;
     cmdChgPass->SetEnabled(value != 0);
     NotifyModified(true);
 }
 
 void SheetPropProtect::OnChangePassword() {
     SheetProtectPass dialog;
-    const bool protectedNow = m_oTarget.Get("ProtectContents").ToBool();
+    const bool protectedNow = AnyProtected();
     dialog.txtOld->SetEnabled(protectedNow);
     if (ModalDialogSite::Show(dialog) != DialogSite::ResultOk) {
         return;
@@ -120,6 +132,7 @@ void SheetPropProtect::LoadControls(ErrorTrap& trap) {
     m_bPasswordChanged = false;
     trap([&] { LoadSettingCheckbox(*chkHide, Inverted(m_oTarget.Get("Visible"))); });
     trap([&] { LoadSettingCheckbox(*chkLocked, m_oTarget.Get("ProtectContents")); });
+    m_iLockedShown = chkLocked->Value();
     cmdChgPass->SetEnabled(chkLocked->Value() != 0);
 }
 
@@ -131,7 +144,7 @@ void SheetPropProtect::ApplyControls(ErrorTrap& trap) {
     const int32_t locked = chkLocked->Value();
     if (locked != 2 && (chkLocked->ChangedFromSaved() || m_bPasswordChanged)) {
         trap([&] {
-            if (m_oTarget.Get("ProtectContents").ToBool()) {
+            if (AnyProtected()) {
                 m_oTarget.Call("Unprotect", EntryText(m_vtOldPassword));
             }
             if (locked == 1) {

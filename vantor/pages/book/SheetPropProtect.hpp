@@ -41,8 +41,10 @@ private:
     // Asks for the old password when the sheets have one; false when the
     // user cancels or gives a wrong one (which is said).
     bool AskOldPassword();
-    // Sets the box without asking again.
-    void PutLockedBack(int32_t value);
+    // Puts the box back to what it showed before the click, without asking again.
+    void PutLockedBack();
+    // True when some of the sheets are protected (all, or a mixed selection).
+    bool AnyProtected() const;
 
     // What the apply writes: the old password that unprotects and the new one
     // that protects; Null when not given.
@@ -50,6 +52,7 @@ private:
     Variant m_vtNewPassword;
     bool m_bPasswordChanged = false;
     bool m_bReverting = false;
+    int32_t m_iLockedShown = 0;
 };
 
 } // namespace vantor
