@@ -22,7 +22,7 @@ CHAOS_ACTIONS ?= 1000000
 CHAOS_SEED ?= $(shell date +%s)
 PREFIX ?= /usr/local
 
-.PHONY: all deps configure build test install package bench demo fuzz soak clean
+.PHONY: all deps configure build test install package bench demo fuzz soak clean members
 
 all: build
 
@@ -48,6 +48,10 @@ bench: deps
 	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DVANTOR_BENCH=ON >/dev/null
 	@cmake --build build-bench -j $(JOBS)
 	@for b in build-bench/bench/bench_*; do echo "== $$b"; $$b; done
+
+# Regenerates the table of the members each page uses in the embedding guide.
+members: build
+	@$(BUILD)/bin/vantor members --update docs/embedding.md
 
 # Runs the main job: the Format Cells dialog over the sample workbook; the
 # workbook it formats and the screenshots stay in the build folder.

@@ -13,7 +13,7 @@ install(TARGETS vantor EXPORT VantorPages
 install(DIRECTORY vantor/automation vantor/ui vantor/framework vantor/controls
   DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/vantor COMPONENT dev
   FILES_MATCHING PATTERN "*.hpp" PATTERN "*.h" PATTERN "TracingObject.hpp" EXCLUDE
-  PATTERN "ModalDialogSite.hpp" EXCLUDE)
+  PATTERN "ModalDialogSite.hpp" EXCLUDE PATTERN "ClassCreators.hpp" EXCLUDE)
 install(EXPORT VantorPages FILE VantorPagesTargets.cmake NAMESPACE Vantor:: DESTINATION ${VANTOR_CMAKE_DIR} COMPONENT dev)
 
 # NumberFormats: the shared libvantor-numfmt, with the package's common files.

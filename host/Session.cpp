@@ -1,7 +1,6 @@
 #include "host/Session.hpp"
 
 #include "host/DialogCatalogue.hpp"
-#include "host/HostVariantConverter.hpp"
 #include "host/MemberPath.hpp"
 #include "host/MergeCover.hpp"
 #include "host/SessionCommands.hpp"
@@ -10,11 +9,13 @@
 #include "model/FileAssociation.hpp"
 #include "model/Range.hpp"
 #include "model/SampleWorkbook.hpp"
+#include "model/UndoHistory.hpp"
 #include "model/Workbook.hpp"
 #include "model/Worksheet.hpp"
 #include "vantor/automation/TextFunctions.hpp"
 #include "vantor/dialogs/SheetProtectPass.hpp"
 #include "vantor/framework/ClassTable.hpp"
+#include "vantor/framework/DefaultTargetList.hpp"
 #include "vantor/framework/DialogPage.hpp"
 #include "vantor/ui/ActionRefused.hpp"
 #include "vantor/ui/ColorSelBox.hpp"
@@ -112,7 +113,6 @@ void PressButton(Form& form, const char* role) {
 
 Session::Session(std::ostream& out, std::ostream& err)
     : m_out(out), m_err(err), m_env([this](const std::string& line) { Print(line); }) {
-    HostVariantConverter::Install();
     OpenWorkbook(Token{"empty"});
 }
 
@@ -532,7 +532,7 @@ void Session::AnswerForm(const Args& args) {
             throw ScriptError("usage: form ok|cancel or form CONTROL ACTION [ARG]");
         }
         const char* role = args[0].text == "ok" ? "Default" : "Cancel";
-        m_env.QueueFormAnswer({[role](Form& form) { PressButton(form, role); }, true});
+        m_env.QueueFormAnswer({[role](Form& form) { PressButton(form, role); }, true, "", args[0].text == "ok"});
         return;
     }
     const UserAction& action = FindUserAction(args[1].text, args.size() - 2);
@@ -545,7 +545,7 @@ void Session::AnswerForm(const Args& args) {
             throw ScriptError("no control " + name + " on the form " + form.Name());
         }
         Perform(*control, action, arg);
-    }});
+    }, false, args[0].text});
 }
 
 void Session::Show(const std::string& name) {
@@ -595,6 +595,22 @@ void Session::DialogEnded(int32_t result) {
         book->ActivateSheet(book->Sheet(answer.ToString()));
         m_selectedSheets.clear();
     }
+}
+
+int32_t Session::ShowHostDialog(const std::string& name, const Variant& target) {
+    // The one dialog a dialog-style page asks for: Format Cells over a named
+    // style (the cell styles dialog's Modify), with the pages of the formats
+    // a style holds.
+    if (!EqualsIgnoreCase(name, "Format Cells") || !target.IsObject()) {
+        throw AutomationError(err::InvalidCall, "This host has no dialog " + name);
+    }
+    const model::UndoHistory::Scope group(*m_pApp->History(), "Modify Style");
+    PropertyDialog::Hooks hooks{[this](const std::string& step) { m_pApp->BeginUndoGroup(step); },
+                                [this] { m_pApp->EndUndoGroup(); },
+                                [this] { ++m_nModified; }};
+    PropertyDialog dialog(name, DialogCatalogue::StylePages(),
+                          std::make_shared<DefaultTargetList>(std::vector<Variant>{target}), hooks);
+    return m_env.RunDialog(dialog) ? DialogSite::ResultOk : DialogSite::ResultCancel;
 }
 
 void Session::Passwords() {

@@ -105,6 +105,9 @@ private:
     // A dialog-style page ended its dialog: OK with a sheet's name (the sheet
     // choice) makes that sheet active.
     void DialogEnded(int32_t result);
+    // A dialog-style page asks for a dialog of the host: answered from the
+    // script's queued form answers. -1 for OK, -2 otherwise.
+    int32_t ShowHostDialog(const std::string& name, const Variant& target);
 
     // A range, "book", "sheet", "app" or "target" (the page's).
     ObjectRef Root(const std::string& target);
@@ -139,8 +142,9 @@ private:
     // A page opened alone (a property page or a dialog-style page).
     std::shared_ptr<LibraryObject> m_pPage;
     std::shared_ptr<PageSite> m_pSite;
-    std::shared_ptr<HostDialogSite> m_pDialogSite =
-        std::make_shared<HostDialogSite>([this](int32_t result) { DialogEnded(result); });
+    std::shared_ptr<HostDialogSite> m_pDialogSite = std::make_shared<HostDialogSite>(
+        [this](int32_t result) { DialogEnded(result); },
+        [this](const std::string& name, const Variant& target) { return ShowHostDialog(name, target); });
     // An open dialog and its chosen tab.
     std::unique_ptr<PropertyDialog> m_pDialog;
     size_t m_nTab = 0;

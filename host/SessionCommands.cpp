@@ -58,7 +58,8 @@ const std::vector<SessionCommand>& SessionCommands() {
                                 : std::optional<std::string>(a[0].text));
          }},
         {"form", "CONTROL|ok|cancel [ACTION] [ARG]",
-         "queue an answer of the next modal form: a user action on a control, then ok or cancel",
+         "queue an answer of the next modal form or nested dialog: a user action on a control "
+         "(of any of the dialog's pages), then ok or cancel",
          [](Session& s, const Args& a) { s.AnswerForm(a); }},
         {"reset", "", "reset the page", [](Session& s, const Args&) { s.Reset(); }},
         {"validate", "", "print the page's answer to validation",

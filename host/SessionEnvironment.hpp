@@ -1,4 +1,5 @@
 #pragma once
+#include "host/PropertyDialog.hpp"
 #include "vantor/ui/Environment.hpp"
 
 #include <deque>
@@ -8,8 +9,8 @@
 
 namespace vantor::host {
 
-// The environment of a scripted session: every message box, folder dialog and
-// modal form is printed as it happens. A message box takes its first button;
+// The environment of a scripted session: every message box, folder dialog,
+// modal form and nested property dialog is printed as it happens. A message box takes its first button;
 // a folder dialog takes the answer the script set (cancel when none); a modal
 // form takes the answers the script queued for it, up to the one that closes
 // it, and is then closed as by its window's close control if still open.
@@ -21,6 +22,11 @@ public:
     struct FormAnswer {
         std::function<void(Form&)> run;
         bool closes = false;
+        // How a property dialog takes it: the control acted on (empty for a
+        // closing answer), looked for across the dialog's pages, and whether
+        // a closing answer is OK.
+        std::string control;
+        bool ok = false;
     };
 
     explicit SessionEnvironment(std::function<void(const std::string&)> print)
@@ -31,6 +37,12 @@ public:
     std::optional<std::string> BrowseForFolder(const std::string& title,
                                                const std::string& initialPath) override;
     void ShowModal(Form& form) override;
+    // Shows a property dialog of the host modally, printing it as `dialog`
+    // does, and answers it with the queued form answers: actions on the
+    // controls of its pages, then OK (which applies) or Cancel. Without a
+    // closing answer, or when a page refuses OK, the dialog is cancelled.
+    // True when it ended with OK.
+    bool RunDialog(PropertyDialog& dialog);
 
     // The answer of the next folder dialog; nothing for cancel.
     void SetFolderAnswer(std::optional<std::string> folder) { m_folder = std::move(folder); }
@@ -46,6 +58,9 @@ public:
     static constexpr int MaxUnansweredForms = 100;
 
 private:
+    // Refuses to show `what` once it was shown too often without an answer.
+    void CountUnanswered(const std::string& what);
+
     std::function<void(const std::string&)> m_print;
     std::optional<std::string> m_folder;
     std::deque<FormAnswer> m_formAnswers;

@@ -1,11 +1,11 @@
 #include "host/Targets.hpp"
 
-#include "host/HostTargetList.hpp"
 #include "model/Application.hpp"
 #include "model/Range.hpp"
 #include "model/SheetSelection.hpp"
 #include "model/Workbook.hpp"
 #include "model/Worksheet.hpp"
+#include "vantor/framework/DefaultTargetList.hpp"
 
 namespace vantor::host {
 
@@ -29,12 +29,12 @@ std::shared_ptr<TargetList> TargetsFor(const std::shared_ptr<model::Application>
         target = Variant(app);
         break;
     case TargetKind::None:
-        return std::make_shared<HostTargetList>(std::vector<Variant>{});
+        return std::make_shared<DefaultTargetList>(std::vector<Variant>{});
     }
     if (trace != nullptr) {
         target = Variant(TracingObject::Wrap(target.ToObject(), trace));
     }
-    return std::make_shared<HostTargetList>(std::vector<Variant>{target});
+    return std::make_shared<DefaultTargetList>(std::vector<Variant>{target});
 }
 
 } // namespace vantor::host

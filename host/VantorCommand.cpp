@@ -4,6 +4,7 @@
 #include "host/OptionsStore.hpp"
 
 #include "host/DialogCatalogue.hpp"
+#include "host/MemberReference.hpp"
 #include "host/Session.hpp"
 #include "host/SessionCommands.hpp"
 #include "model/Application.hpp"
@@ -11,6 +12,7 @@
 #include "model/Workbook.hpp"
 #include "xlsx/WorkbookFile.hpp"
 #include "model/numfmt/FormatCode.hpp"
+#include "vantor/automation/SafeSave.hpp"
 #include "vantor/framework/ClassTable.hpp"
 #include "vantor/framework/PropertyPage.hpp"
 
@@ -84,6 +86,18 @@ constexpr const char* SampleUsage = R"(usage: vantor sample FILE.xlsx
 
 Writes the sample workbook (the one `vantor demo` and sessions start from) to
 FILE.xlsx and prints "saved FILE".
+)";
+
+constexpr const char* MembersUsage = R"(usage: vantor members [--check FILE | --update FILE]
+
+Prints, for every page and dialog-style page, the members of its target that
+it reads, writes and calls, the kinds of value it writes, and whether it
+accepts Null where it reads (a mixed selection reads as Null). Found by running
+each page against recording targets: loaded over a uniform and over a mixed
+target, every control acted on through each of its user actions, applied.
+  --check FILE   compare with the table between the marker lines of FILE:
+                 status 1 when it differs
+  --update FILE  write the table between the marker lines of FILE
 )";
 
 constexpr const char* HelpUsage = R"(usage: vantor help [COMMAND]
@@ -304,6 +318,62 @@ int RunDialogs(const Args& args, std::istream&, std::ostream& out, std::ostream&
 }
 
 
+// The part of `text` between the reference's marker lines, as offsets; 1004
+// when the file has no markers.
+std::pair<size_t, size_t> ReferenceSpan(const std::string& text, const std::string& file) {
+    const size_t begin = text.find(MemberReferenceBegin);
+    const size_t end = text.find(MemberReferenceEnd);
+    if (begin == std::string::npos || end == std::string::npos || end < begin) {
+        throw AutomationError(err::ApplicationDefined, file + " has no lines " + MemberReferenceBegin + " and " +
+                                                           MemberReferenceEnd);
+    }
+    const size_t start = text.find('\n', begin);
+    return {start == std::string::npos ? text.size() : start + 1, end};
+}
+
+int RunMembers(const Args& args, std::istream&, std::ostream& out, std::ostream& err) {
+    if (args.empty()) {
+        out << MemberReference();
+        return 0;
+    }
+    if (args.size() != 2 || (args[0] != "--check" && args[0] != "--update")) {
+        throw BadArguments(args.size() == 1 ? args[0] + " takes a value" : "unexpected argument " + args[0]);
+    }
+    const std::string& file = args[1];
+    try {
+        std::ifstream in(file, std::ios::binary);
+        if (!in) {
+            throw AutomationError(err::ApplicationDefined, "cannot read " + file);
+        }
+        const std::string text((std::istreambuf_iterator<char>(in)), {});
+        const auto [start, end] = ReferenceSpan(text, file);
+        const std::string reference = MemberReference();
+        if (args[0] == "--check") {
+            if (text.compare(start, end - start, reference) == 0) {
+                return 0;
+            }
+            err << "vantor: the member reference in " << file
+                << " differs from what the pages do; run vantor members --update " << file << '\n';
+            return 1;
+        }
+        const std::string updated = text.substr(0, start) + reference + text.substr(end);
+        SafeSave(
+            file,
+            [&updated](const std::string& temp) {
+                std::ofstream written(temp, std::ios::binary);
+                if (!(written << updated).flush()) {
+                    throw AutomationError(err::ApplicationDefined, "cannot write " + temp);
+                }
+            },
+            0644);
+        out << "updated " << file << '\n';
+        return 0;
+    } catch (const AutomationError& e) {
+        err << ErrorLine(e) << '\n';
+        return 2;
+    }
+}
+
 int RunSession(const Args& args, std::istream& in, std::ostream& out, std::ostream& err) {
     std::string workbook = "sample";
     bool trace = false;
@@ -480,6 +550,7 @@ const std::vector<VantorSubcommand>& VantorSubcommands() {
         {"convert", ConvertUsage, "open a workbook file and save it under another name",
          RunConvert},
         {"sample", SampleUsage, "write the sample workbook to a file", RunSample},
+        {"members", MembersUsage, "the target members each page reads, writes and calls", RunMembers},
         {"help", HelpUsage, "this text, or a command's own", RunHelp},
     };
     return commands;

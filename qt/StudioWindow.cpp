@@ -1,6 +1,5 @@
 #include "qt/StudioWindow.hpp"
 
-#include "host/HostTargetList.hpp"
 #include "host/OptionsStore.hpp"
 #include "host/Targets.hpp"
 #include "model/Application.hpp"
@@ -13,6 +12,7 @@
 #include "vantor/automation/AutomationError.hpp"
 #include "vantor/automation/TextFunctions.hpp"
 #include "vantor/framework/ClassTable.hpp"
+#include "vantor/framework/DefaultTargetList.hpp"
 #include "vantor/ui/Environment.hpp"
 #include "vantor/ui/KeyStore.hpp"
 #include "xlsx/WorkbookFile.hpp"
@@ -205,7 +205,7 @@ int32_t StudioWindow::ShowHostDialog(const std::string& name, const Variant& tar
             [this] { m_pApp->EndUndoGroup(); },
             {}};
         PropertyDialogWindow window(name, host::DialogCatalogue::StylePages(),
-                                    std::make_shared<host::HostTargetList>(std::vector<Variant>{target}),
+                                    std::make_shared<DefaultTargetList>(std::vector<Variant>{target}),
                                     hooks, m_dDpi, owner != nullptr ? owner : this);
         ok = window.exec() == QDialog::Accepted;
     }

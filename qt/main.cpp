@@ -1,5 +1,4 @@
 #include "host/DesktopAssociation.hpp"
-#include "host/HostVariantConverter.hpp"
 #include "host/OptionsStore.hpp"
 #include "model/Application.hpp"
 #include "qt/QtEnvironment.hpp"
@@ -31,7 +30,6 @@ int main(int argc, char** argv) {
     }
     QApplication application(argc, argv);
     QApplication::setApplicationName("Vantor Studio");
-    vantor::host::HostVariantConverter::Install();
 
     if (screenshots != nullptr) {
         const int written = vantor::qt::WriteScreenshots(QString::fromLocal8Bit(screenshots));

@@ -141,7 +141,10 @@ int main() {
 
     std::vector<std::shared_ptr<PropertyPage>> pages;
     for (const char* name : {"CellPropAlign", "CellPropFont"}) {
-        auto page = std::dynamic_pointer_cast<PropertyPage>(ClassTable::Create(name));
+        auto page = ClassTable::CreatePropertyPage(name);
+        if (page == nullptr) {
+            return 1;
+        }
         page->SetSite(ObjectRef(site));
         // Element 0 of the list is the page's target; the page loads from it here.
         page->SetTargets(std::make_shared<DefaultTargetList>(std::vector<Variant>{Variant(cells)}));

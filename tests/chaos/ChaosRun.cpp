@@ -1,7 +1,6 @@
 #include "tests/chaos/ChaosRun.hpp"
 
-#include "host/HostTargetList.hpp"
-#include "host/HostVariantConverter.hpp"
+#include "vantor/framework/DefaultTargetList.hpp"
 #include "model/Application.hpp"
 #include "model/Range.hpp"
 #include "model/SampleWorkbook.hpp"
@@ -102,7 +101,6 @@ ChaosRun::ChaosRun(uint64_t seed, std::vector<Dialog> dialogs, Creator create)
         m_create = [](const std::string& name) { return ClassTable::Create(name); };
     }
     InstallCrashReport();
-    host::HostVariantConverter::Install();
     ::setenv(LogVariable, m_scratch.c_str(), 1);
     ::setenv("VANTOR_REGISTRY", (m_scratch / "registry.reg").c_str(), 1);
     m_pApp = model::Application::Create({"Arial", "Courier New", "DejaVu Sans", "Times New Roman"});
@@ -113,7 +111,6 @@ ChaosRun::~ChaosRun() {
     m_open.clear();
     ::unsetenv(LogVariable);
     ::unsetenv("VANTOR_REGISTRY");
-    VariantConverter::InstallFactory({});
     std::error_code ignored;
     std::filesystem::remove_all(m_scratch, ignored);
 }
@@ -323,9 +320,9 @@ std::shared_ptr<TargetList> ChaosRun::Targets(host::TargetKind kind) {
         target = ObjectRef(m_pApp);
         break;
     case host::TargetKind::None:
-        return std::make_shared<host::HostTargetList>(std::vector<Variant>{});
+        return std::make_shared<DefaultTargetList>(std::vector<Variant>{});
     }
-    return std::make_shared<host::HostTargetList>(
+    return std::make_shared<DefaultTargetList>(
         std::vector<Variant>{Variant(ChaosObject::Wrap(target, m_pPlan))});
 }
 
@@ -334,11 +331,11 @@ std::shared_ptr<TargetList> ChaosRun::RandomTargets() {
     case 0:
         return nullptr;
     case 1:
-        return std::make_shared<host::HostTargetList>(std::vector<Variant>{});
+        return std::make_shared<DefaultTargetList>(std::vector<Variant>{});
     case 2:
-        return std::make_shared<host::HostTargetList>(std::vector<Variant>{Variant::Nothing()});
+        return std::make_shared<DefaultTargetList>(std::vector<Variant>{Variant::Nothing()});
     case 3:
-        return std::make_shared<host::HostTargetList>(std::vector<Variant>{RandomValue()});
+        return std::make_shared<DefaultTargetList>(std::vector<Variant>{RandomValue()});
     case 4: {
         // Another dialog's target: the wrong kind of object.
         const auto kinds = {host::TargetKind::Selection, host::TargetKind::Workbook, host::TargetKind::Sheets,

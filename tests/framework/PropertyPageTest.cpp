@@ -83,7 +83,7 @@ TEST(PropertyPage, LoadsInSetTargetsWithoutCountingOrNotifying) {
 TEST(PropertyPage, EmptyOrMissingTargetListsLoadNothing) {
     PageHarness h;
     SamplePage page;
-    page.SetTargets(std::make_shared<FakeTargetList>(std::vector<Variant>{}));
+    page.SetTargets(std::make_shared<DefaultTargetList>());
     page.SetTargets(nullptr);
     EXPECT_EQ(page.cbxHorizonAlign->ListIndex(), -1);
     EXPECT_TRUE(page.Target().IsNothing());
@@ -156,19 +156,4 @@ TEST(PropertyPage, ATargetWhoseEveryMemberFailsNeverFailsTheHost) {
     EXPECT_EQ(h.LogLines(), (Lines{"Align Reset", "Align Reset - Error: 1004,Broken",
                                    "Error: 91,Object variable or With block variable not set", "Align Apply",
                                    "Align Apply - Error: 1004,Broken"}));
-}
-
-TEST(PropertyPage, AFailingTargetListLeavesThePageWithoutTarget) {
-    PageHarness h;
-    SamplePage page;
-    auto list = std::make_shared<FakeTargetList>(std::vector<Variant>{Variant(5)}); // not an object
-    page.SetTargets(list);
-    EXPECT_TRUE(page.Target().IsNothing());
-    EXPECT_EQ(list->itemReads, 1);
-
-    VariantConverter::InstallFactory({}); // a host without a converter
-    page.SetTargets(PageHarness::Targets(CellTarget()));
-    EXPECT_TRUE(page.Target().IsNothing());
-    // The failure drops the list and is cleared before the report: no line, no load.
-    EXPECT_TRUE(h.LogLines().empty());
 }

@@ -1,8 +1,7 @@
 #include "host/PropertyDialog.hpp"
-#include "host/HostTargetList.hpp"
-#include "host/HostVariantConverter.hpp"
 #include "model/Application.hpp"
 #include "model/Range.hpp"
+#include "vantor/framework/DefaultTargetList.hpp"
 #include "vantor/framework/GlobalFunction.hpp"
 
 #include <gtest/gtest.h>
@@ -45,14 +44,12 @@ private:
 
 struct DialogTest : ::testing::Test {
     DialogTest() {
-        HostVariantConverter::Install();
         app->AddWorkbook("Book1");
         range = app->RangeOf("A1:B2");
     }
-    ~DialogTest() override { VariantConverter::InstallFactory({}); }
 
     std::unique_ptr<PropertyDialog> Open(std::vector<std::shared_ptr<PropertyPage>> pages) {
-        auto targets = std::make_shared<HostTargetList>(std::vector<Variant>{Variant(range)});
+        auto targets = std::make_shared<DefaultTargetList>(std::vector<Variant>{Variant(range)});
         PropertyDialog::Hooks hooks{[this](const std::string& name) { app->BeginUndoGroup(name); },
                                     [this] { app->EndUndoGroup(); }, [this] { ++modified; }};
         return std::make_unique<PropertyDialog>("Format Cells", std::move(pages), targets, hooks);

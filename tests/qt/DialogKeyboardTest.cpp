@@ -1,4 +1,3 @@
-#include "host/HostVariantConverter.hpp"
 #include "model/Application.hpp"
 #include "model/Range.hpp"
 #include "qt/AccessKeys.hpp"
@@ -28,7 +27,6 @@ namespace {
 class DialogKeyboard : public ::testing::Test {
 protected:
     DialogKeyboard() {
-        host::HostVariantConverter::Install();
         app->AddWorkbook("Book1");
         window = std::make_unique<StudioWindow>(app, 96.0);
         window->show();

@@ -1,4 +1,3 @@
-#include "host/HostVariantConverter.hpp"
 #include "model/Application.hpp"
 #include "model/Range.hpp"
 #include "model/Workbook.hpp"
@@ -37,7 +36,6 @@ constexpr double Dpi = 96.0;
 class DialogTest : public ::testing::Test {
 protected:
     DialogTest() {
-        host::HostVariantConverter::Install();
         app->AddWorkbook("Book1");
         ObjectRef a1(app->RangeOf("A1"));
         a1.Put("WrapText", Variant(true));

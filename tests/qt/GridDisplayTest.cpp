@@ -1,4 +1,3 @@
-#include "host/HostVariantConverter.hpp"
 #include "model/Application.hpp"
 #include "model/Range.hpp"
 #include "model/Workbook.hpp"
@@ -38,7 +37,6 @@ QRect InkBox(const QImage& image, const QRect& area) {
 class GridDisplay : public ::testing::Test {
 protected:
     GridDisplay() {
-        host::HostVariantConverter::Install();
         app->AddWorkbook("Book1");
         for (const char* area : {"B2:C3", "E2:E5"}) {
             ObjectRef(app->RangeOf(area)).Call("Merge");

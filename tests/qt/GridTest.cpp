@@ -1,4 +1,3 @@
-#include "host/HostVariantConverter.hpp"
 #include "model/Application.hpp"
 #include "model/Range.hpp"
 #include "model/Workbook.hpp"
@@ -27,7 +26,6 @@ constexpr int32_t LastColumn = model::constants::kColumnCount - 1;
 class Grid : public ::testing::Test {
 protected:
     Grid() {
-        host::HostVariantConverter::Install();
         app->AddWorkbook("Book1");
         for (const char* address : {"A1:A5", "A10", "C1"}) {
             Put(address, Variant(1.0));

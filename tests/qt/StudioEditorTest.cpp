@@ -1,4 +1,3 @@
-#include "host/HostVariantConverter.hpp"
 #include "model/Application.hpp"
 #include "model/Range.hpp"
 #include "model/Workbook.hpp"
@@ -21,7 +20,6 @@ namespace {
 class StudioEditor : public ::testing::Test {
 protected:
     StudioEditor() {
-        host::HostVariantConverter::Install();
         app->AddWorkbook("Book1");
         window = std::make_unique<StudioWindow>(app, 96.0);
         window->show();

@@ -1,5 +1,4 @@
 #include "host/DesktopAssociation.hpp"
-#include "host/HostVariantConverter.hpp"
 #include "host/OptionsStore.hpp"
 #include "model/Application.hpp"
 #include "model/Range.hpp"
@@ -44,7 +43,6 @@ std::string ReadFile(const std::string& path) {
 class StudioModel : public ::testing::Test {
 protected:
     StudioModel() {
-        host::HostVariantConverter::Install();
         book = ObjectRef(app->AddWorkbook("Book1"));
         book.Get("Styles").ToObject().Call("Add", Variant("Money"));
         ObjectRef(app->RangeOf("B2:C3")).Put("Style", Variant("Money"));

@@ -1,4 +1,3 @@
-#include "host/HostVariantConverter.hpp"
 #include "model/Application.hpp"
 #include "model/Range.hpp"
 #include "model/Workbook.hpp"
@@ -22,7 +21,6 @@ namespace {
 class StudioWindowTest : public ::testing::Test {
 protected:
     StudioWindowTest() {
-        host::HostVariantConverter::Install();
         app->AddWorkbook("Book1");
     }
     std::unique_ptr<StudioWindow> Open() {

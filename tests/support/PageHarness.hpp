@@ -1,7 +1,6 @@
 #pragma once
 #include "tests/support/FakeObject.hpp"
-#include "vantor/framework/TargetList.hpp"
-#include "vantor/framework/VariantConverter.hpp"
+#include "vantor/framework/DefaultTargetList.hpp"
 #include "vantor/ui/HeadlessEnvironment.hpp"
 
 #include <filesystem>
@@ -11,28 +10,8 @@
 
 namespace vantor::test {
 
-// A target list over a vector of values.
-class FakeTargetList : public TargetList {
-public:
-    explicit FakeTargetList(std::vector<Variant> items) : m_items(std::move(items)) {}
-    Variant Item(int32_t index) override;
-    int32_t Count() override { return static_cast<int32_t>(m_items.size()); }
-    int itemReads = 0;
-
-private:
-    std::vector<Variant> m_items;
-};
-
-// The host's converter as pages expect it: ChangeType to an object
-// reference, Clear empties.
-class FakeConverter : public VariantConverter {
-public:
-    void ChangeType(Variant& dest, Variant& source, int32_t type) override;
-    void Clear(Variant& value) override { value = Variant(); }
-};
-
-// What a page test needs around it: a headless environment, the converter
-// factory, and the diagnostic log in a temporary directory of its own.
+// What a page test needs around it: a headless environment and the
+// diagnostic log in a temporary directory of its own.
 class PageHarness {
 public:
     PageHarness();
@@ -41,7 +20,7 @@ public:
     PageHarness& operator=(const PageHarness&) = delete;
 
     // A one-element target list holding the object.
-    static std::shared_ptr<FakeTargetList> Targets(const ObjectRef& target);
+    static std::shared_ptr<DefaultTargetList> Targets(const ObjectRef& target);
 
     // The lines of the log file so far (without CR LF); none when there is no file.
     std::vector<std::string> LogLines() const;
@@ -51,7 +30,6 @@ public:
 
 private:
     EnvironmentScope m_scope{env};
-    VariantConverter::Factory m_previousFactory;
     std::filesystem::path m_logDir;
 };
 

@@ -20,7 +20,9 @@ std::string AutomationError::StandardDescription(int number) {
     case err::InvalidUseOfNull: return "Invalid use of Null";
     case err::InvalidPropertyValue: return "Invalid property value";
     case err::ObjectRequired: return "Object required";
+    case err::CannotCreateObject: return "The component cannot create the object";
     case err::NotSupported: return "Object doesn't support this property or method";
+    case err::WrongArguments: return "Wrong number of arguments or invalid property assignment";
     case err::ApplicationDefined: return "Application-defined or object-defined error";
     default: return "Automation error " + std::to_string(number);
     }

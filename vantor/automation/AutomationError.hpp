@@ -34,7 +34,9 @@ constexpr int ObjectNotSet = 91;
 constexpr int InvalidUseOfNull = 94;
 constexpr int InvalidPropertyValue = 380;
 constexpr int ObjectRequired = 424;
+constexpr int CannotCreateObject = 429;
 constexpr int NotSupported = 438;
+constexpr int WrongArguments = 450;
 constexpr int ApplicationDefined = 1004;
 } // namespace err
 

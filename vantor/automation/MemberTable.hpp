@@ -67,7 +67,7 @@ public:
     // Argument i of a call, 450 when the caller gave fewer.
     static const Variant& Arg(Args args, size_t i) {
         if (i >= args.size()) {
-            throw AutomationError(450, "Wrong number of arguments or invalid property assignment");
+            throw AutomationError(err::WrongArguments);
         }
         return args[i];
     }

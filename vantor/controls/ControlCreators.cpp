@@ -1,5 +1,5 @@
 #include "vantor/controls/FontPreview.hpp"
-#include "vantor/framework/ClassTable.hpp"
+#include "vantor/framework/ClassCreators.hpp"
 
 #include <memory>
 

@@ -3,6 +3,7 @@
 #include "vantor/automation/Enumerations.hpp"
 #include "vantor/automation/TextFunctions.hpp"
 #include "vantor/dialogs/CellStyleName.hpp"
+#include "vantor/framework/ErrorRecording.hpp"
 #include "vantor/framework/GlobalFunction.hpp"
 #include "vantor/ui/Environment.hpp"
 
@@ -84,6 +85,7 @@ CellStyles::CellStyles() : DialogPage("Cell Styles", {0, 0, 5535, 2730}) {
 }
 
 int32_t CellStyles::SetParam(const Variant& vtParam) noexcept {
+    const ErrorRecording recording(m_lastError);
     m_vtParam = vtParam;
     ErrorTrap trap;
     trap([&] {

@@ -1,7 +1,7 @@
 #include "vantor/dialogs/CellStyles.hpp"
 #include "vantor/dialogs/SheetChoice.hpp"
 #include "vantor/dialogs/SheetProtectPass.hpp"
-#include "vantor/framework/ClassTable.hpp"
+#include "vantor/framework/ClassCreators.hpp"
 
 namespace vantor {
 

@@ -1,5 +1,6 @@
 #include "vantor/dialogs/SheetChoice.hpp"
 
+#include "vantor/framework/ErrorRecording.hpp"
 #include "vantor/framework/GlobalFunction.hpp"
 
 namespace vantor {
@@ -21,6 +22,7 @@ SheetChoice::SheetChoice() : DialogPage("Choose Sheet", {0, 0, 4875, 3015}) {
 }
 
 int32_t SheetChoice::SetParam(const Variant& vtParam) noexcept {
+    const ErrorRecording recording(m_lastError);
     DialogPage::SetParam(vtParam);
     ErrorTrap trap;
     trap([&] {

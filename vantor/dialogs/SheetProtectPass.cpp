@@ -1,6 +1,7 @@
 #include "vantor/dialogs/SheetProtectPass.hpp"
 
 #include "vantor/automation/TextFunctions.hpp"
+#include "vantor/framework/ErrorRecording.hpp"
 #include "vantor/framework/GlobalFunction.hpp"
 #include "vantor/ui/Environment.hpp"
 
@@ -37,6 +38,7 @@ SheetProtectPass::SheetProtectPass() : DialogPage("Sheet Password", {0, 0, 4095,
 }
 
 int32_t SheetProtectPass::ValidateData() noexcept {
+    const ErrorRecording recording(m_lastError);
     if (txtNew->Text() == txtVerify->Text()) {
         return 0;
     }

@@ -2,6 +2,9 @@
 
 #include "vantor/automation/AutomationError.hpp"
 #include "vantor/automation/TextFunctions.hpp"
+#include "vantor/framework/ClassCreators.hpp"
+#include "vantor/framework/DialogPage.hpp"
+#include "vantor/framework/PropertyPage.hpp"
 
 namespace vantor {
 
@@ -27,8 +30,34 @@ std::function<std::shared_ptr<LibraryObject>()> CreatorOf(const std::string& nam
     return {};
 }
 
+ClassProtocol ProtocolOf(std::string_view name) {
+    if (name == "FontPreview") {
+        return ClassProtocol::Control;
+    }
+    for (const char* dialog : {"SheetProtectPass", "CellStyles", "SheetChoice"}) {
+        if (name == dialog) {
+            return ClassProtocol::DialogPage;
+        }
+    }
+    return ClassProtocol::PropertyPage;
+}
+
 ClassInfo Entry(const char* name, const char* classId, const char* defaultIid, const char* eventIid) {
-    return ClassInfo{name, classId, defaultIid, eventIid, CreatorOf(name)};
+    return ClassInfo{name, classId, defaultIid, eventIid, ProtocolOf(name), CreatorOf(name)};
+}
+
+// A new object of the class when it speaks the protocol, else null.
+template <typename Page>
+std::shared_ptr<Page> CreateSpeaking(std::string_view nameOrId, ClassProtocol protocol) noexcept {
+    try {
+        const ClassInfo* info = ClassTable::Find(nameOrId);
+        if (info == nullptr || info->protocol != protocol || !info->create) {
+            return nullptr;
+        }
+        return std::dynamic_pointer_cast<Page>(info->create());
+    } catch (...) {
+        return nullptr;
+    }
 }
 
 } // namespace
@@ -95,12 +124,20 @@ const ClassInfo* ClassTable::Find(std::string_view nameOrId) {
 std::shared_ptr<LibraryObject> ClassTable::Create(std::string_view nameOrId) {
     const ClassInfo* info = Find(nameOrId);
     if (info == nullptr) {
-        throw AutomationError(429, "The library has no class " + std::string(nameOrId));
+        throw AutomationError(err::CannotCreateObject, "The library has no class " + std::string(nameOrId));
     }
     if (!info->create) {
-        throw AutomationError(429, "The class " + info->ProgId() + " is not available in this build");
+        throw AutomationError(err::CannotCreateObject, "The class " + info->ProgId() + " is not available in this build");
     }
     return info->create();
+}
+
+std::shared_ptr<PropertyPage> ClassTable::CreatePropertyPage(std::string_view nameOrId) noexcept {
+    return CreateSpeaking<PropertyPage>(nameOrId, ClassProtocol::PropertyPage);
+}
+
+std::shared_ptr<DialogPage> ClassTable::CreateDialogPage(std::string_view nameOrId) noexcept {
+    return CreateSpeaking<DialogPage>(nameOrId, ClassProtocol::DialogPage);
 }
 
 } // namespace vantor

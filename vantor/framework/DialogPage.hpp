@@ -3,6 +3,7 @@
 #include "vantor/automation/Variant.hpp"
 #include "vantor/framework/DialogSite.hpp"
 #include "vantor/framework/LibraryObject.hpp"
+#include "vantor/framework/PageError.hpp"
 #include "vantor/ui/Form.hpp"
 
 #include <cstdint>
@@ -21,9 +22,13 @@ public:
     virtual int32_t SetSite(const std::shared_ptr<DialogSite>& stSite) noexcept;
     virtual int32_t SetParam(const Variant& vtParam) noexcept;
     virtual int32_t GetCaption(std::string& strCaption) noexcept;
-    virtual int32_t ValidateData() noexcept { return 0; }
-    virtual int32_t OnReset() noexcept { return 0; }
-    virtual int32_t OnApply() noexcept { return 0; }
+    virtual int32_t ValidateData() noexcept;
+    virtual int32_t OnReset() noexcept;
+    virtual int32_t OnApply() noexcept;
+
+    // The last error the dialog logged during its latest protocol operation,
+    // or since in ending the dialog (number 0: none); see PropertyPage.
+    const PageError& LastError() const { return m_lastError; }
 
 protected:
     DialogPage(std::string caption, Rect size);
@@ -35,6 +40,9 @@ protected:
 
     std::shared_ptr<DialogSite> m_stSite;
     Variant m_vtParam;
+    // What LastError answers; an operation a dialog overrides records into it
+    // with an ErrorRecording of its own.
+    PageError m_lastError;
 
 private:
     bool m_bEnded = false;

@@ -2,6 +2,7 @@
 
 #include "vantor/automation/Enumerations.hpp"
 #include "vantor/automation/TextFunctions.hpp"
+#include "vantor/framework/ErrorRecording.hpp"
 #include "vantor/framework/LibraryInfo.hpp"
 #include "vantor/ui/CheckBox.hpp"
 #include "vantor/ui/ColorSelBox.hpp"
@@ -86,6 +87,8 @@ void ReportError(const std::string& tag, const ErrorTrap& trap) noexcept {
         }
         const std::string prefix = tag.empty() ? std::string() : tag + " - ";
         WriteLog(prefix + "Error: " + std::to_string(trap.Number()) + "," + trap.Description());
+        // Kept for the page whose operation is running, also when the log is off.
+        ErrorRecording::Record(tag, trap.Number(), trap.Description());
     } catch (...) {
     }
 }

@@ -1,5 +1,6 @@
 #include "vantor/framework/PropertyPage.hpp"
 
+#include "vantor/framework/ErrorRecording.hpp"
 #include "vantor/framework/GlobalFunction.hpp"
 #include "vantor/framework/VariantConverter.hpp"
 #include "vantor/ui/Environment.hpp"
@@ -18,11 +19,13 @@ PropertyPage::~PropertyPage() {
 }
 
 int32_t PropertyPage::SetSite(const ObjectRef& stSite) noexcept {
+    const ErrorRecording recording(m_lastError);
     m_stSite = stSite;
     return 0;
 }
 
 int32_t PropertyPage::SetTargets(const std::shared_ptr<TargetList>& paTargets) noexcept {
+    const ErrorRecording recording(m_lastError);
     ErrorTrap trap;
     m_paTargets = paTargets;
     bool hasTarget = false;
@@ -51,20 +54,23 @@ int32_t PropertyPage::SetTargets(const std::shared_ptr<TargetList>& paTargets) n
             OnReset();
         }
     }
+    // The failure is logged before it is cleared (the skeleton cleared it
+    // unlogged), so that a host learns why the page has no target list.
     if (trap.Number() > 0) {
         m_paTargets = nullptr;
-        trap.Clear();
     }
     CheckError("", trap);
     return 0;
 }
 
 int32_t PropertyPage::SetParam(const Variant& vtParam) noexcept {
+    const ErrorRecording recording(m_lastError);
     m_vtParam = vtParam;
     return 0;
 }
 
 int32_t PropertyPage::GetCaption(std::string& strCaption) noexcept {
+    const ErrorRecording recording(m_lastError);
     ErrorTrap trap;
     trap([&] { strCaption = Caption(); });
     CheckError("", trap);
@@ -72,10 +78,12 @@ int32_t PropertyPage::GetCaption(std::string& strCaption) noexcept {
 }
 
 int32_t PropertyPage::ValidateData() noexcept {
+    const ErrorRecording recording(m_lastError);
     return 0;
 }
 
 int32_t PropertyPage::OnReset() noexcept {
+    const ErrorRecording recording(m_lastError);
     ErrorTrap trap;
     WriteLog(m_tags.resetLine);
     m_bLoading = true;
@@ -94,6 +102,7 @@ int32_t PropertyPage::OnReset() noexcept {
 }
 
 int32_t PropertyPage::OnApply() noexcept {
+    const ErrorRecording recording(m_lastError);
     ErrorTrap trap;
     WriteLog(ApplyTag());
     m_bCounted = false;
@@ -107,10 +116,13 @@ int32_t PropertyPage::OnApply() noexcept {
 }
 
 int32_t PropertyPage::OnPageUserEvent(int32_t, Variant&) noexcept {
+    const ErrorRecording recording(m_lastError);
     return 0;
 }
 
 void PropertyPage::NotifyModified(bool) noexcept {
+    // A user's change is no operation: what it logs is added to the last one's.
+    const ErrorRecording recording(m_lastError, false);
     ErrorTrap trap;
     if (m_counter == PageCounter::CellFormat && !m_bCounted && !m_bLoading) {
         m_bCounted = true;

@@ -3,6 +3,7 @@
 #include "vantor/automation/ErrorTrap.hpp"
 #include "vantor/automation/Object.hpp"
 #include "vantor/framework/LibraryObject.hpp"
+#include "vantor/framework/PageError.hpp"
 #include "vantor/framework/TargetList.hpp"
 #include "vantor/ui/Form.hpp"
 
@@ -52,6 +53,10 @@ public:
 
     // The page's target (for hosts and tests).
     const ObjectRef& Target() const { return m_oTarget; }
+    // The last error the page logged during its latest protocol operation, or
+    // since in its change notifier (number 0: none). Each operation starts
+    // with it cleared; the operations themselves still return 0.
+    const PageError& LastError() const { return m_lastError; }
     bool Loading() const { return m_bLoading; }
 
 protected:
@@ -86,6 +91,9 @@ protected:
     ObjectRef m_oTarget;
     bool m_bLoading = true;
     bool m_bCounted = false;
+    // What LastError answers; an operation a page overrides records into it
+    // with an ErrorRecording of its own.
+    PageError m_lastError;
 
 private:
     const LogTags m_tags;

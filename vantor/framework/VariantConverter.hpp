@@ -9,7 +9,8 @@
 namespace vantor {
 
 // The host's variant converter: a page creates one in each SetTargets to turn
-// the list's element into an object reference.
+// the list's element into an object reference. A host that needs nothing
+// special installs no factory and the pages use DefaultVariantConverter.
 class VANTOR_API VariantConverter {
 public:
     using Factory = std::function<std::shared_ptr<VariantConverter>()>;
@@ -20,10 +21,12 @@ public:
     // Empties the variant.
     virtual void Clear(Variant& value) = 0;
 
-    // A new converter from the factory that the host installed; 429 when the
-    // host installed none.
+    // A new converter from the factory installed on this thread, or a
+    // DefaultVariantConverter when none is; 429 when the factory answers none.
     static std::shared_ptr<VariantConverter> Create();
-    // Installs the host's factory and returns the one before (empty: none).
+    // Installs the factory for the calling thread (the pages live on the
+    // host's user-interface thread, as the Environment does) and returns the
+    // one installed before (empty: none). An empty factory restores the default.
     static Factory InstallFactory(Factory factory);
 };
 

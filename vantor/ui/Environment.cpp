@@ -1,6 +1,6 @@
 #include "vantor/ui/Environment.hpp"
 
-#include "vantor/ui/HeadlessEnvironment.hpp"
+#include "vantor/ui/UnattendedEnvironment.hpp"
 
 namespace vantor {
 
@@ -10,7 +10,7 @@ thread_local Environment* tCurrent = nullptr;
 
 Environment& Environment::Current() {
     if (tCurrent == nullptr) {
-        thread_local HeadlessEnvironment fallback;
+        thread_local UnattendedEnvironment fallback;
         return fallback;
     }
     return *tCurrent;
@@ -25,6 +25,21 @@ int32_t Environment::FirstAnswer(int32_t buttons) {
         return msgbox::Yes;
     case msgbox::RetryCancel:
         return msgbox::Retry;
+    default:
+        return msgbox::Ok;
+    }
+}
+
+int32_t Environment::NegativeAnswer(int32_t buttons) {
+    switch (buttons & 7) {
+    case msgbox::OkCancel:
+    case msgbox::YesNoCancel:
+    case msgbox::RetryCancel:
+        return msgbox::Cancel;
+    case msgbox::YesNo:
+        return msgbox::No;
+    case msgbox::AbortRetryIgnore:
+        return msgbox::Abort;
     default:
         return msgbox::Ok;
     }

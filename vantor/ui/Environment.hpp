@@ -33,8 +33,10 @@ constexpr int32_t No = 7;
 } // namespace msgbox
 
 // The platform seen from a page: message boxes, one pass of the event loop,
-// the folder chooser and modal forms. One environment is current per thread;
-// a headless one serves until another is installed.
+// the folder chooser and modal forms. One environment is current per thread
+// (the thread the pages live on, the host's user-interface thread), as the
+// variant converter's factory is. Until one is installed, an unattended
+// headless one serves, whose message boxes answer Cancel or No.
 class VANTOR_API Environment {
 public:
     virtual ~Environment() = default;
@@ -52,12 +54,16 @@ public:
     // Loads the form, shows it modally and returns when it is closed.
     virtual void ShowModal(Form& form) = 0;
 
-    // The answer of a box's first button, which a box nobody answers takes.
+    // The answer of a box's first button (OK, Abort, Yes, Retry).
     static int32_t FirstAnswer(int32_t buttons);
+    // The answer of a box's negative button: Cancel or No, whichever it has
+    // (Cancel of Yes/No/Cancel), Abort of Abort/Retry/Ignore, OK of an OK box.
+    static int32_t NegativeAnswer(int32_t buttons);
 
     static Environment& Current();
-    // Makes env current on this thread (nullptr: the thread's headless one)
-    // and returns the one that was.
+    // Makes env current on this thread (nullptr: the thread's unattended one)
+    // and returns the one that was. The caller keeps ownership: env must
+    // outlive its installation (EnvironmentScope ties the two together).
     static Environment* Install(Environment* env);
 
 protected:

@@ -1,5 +1,6 @@
 #include "vantor/pages/app/AppMisc.hpp"
 
+#include "vantor/framework/ErrorRecording.hpp"
 #include "vantor/framework/GlobalFunction.hpp"
 #include "vantor/pages/app/BrowseFolder.hpp"
 #include "vantor/ui/Environment.hpp"
@@ -29,14 +30,17 @@ void AppMisc::BackupBeforeSaveClick() {
 }
 
 int32_t AppMisc::SetTargets(const std::shared_ptr<TargetList>&) noexcept {
+    const ErrorRecording recording(m_lastError);
     return 0;
 }
 
 int32_t AppMisc::SetParam(const Variant&) noexcept {
+    const ErrorRecording recording(m_lastError);
     return 0;
 }
 
 int32_t AppMisc::ValidateData() noexcept {
+    const ErrorRecording recording(m_lastError);
     ErrorTrap trap;
     int32_t result = 0;
     trap([&] {
@@ -55,6 +59,7 @@ int32_t AppMisc::ValidateData() noexcept {
 }
 
 int32_t AppMisc::OnReset() noexcept {
+    const ErrorRecording recording(m_lastError);
     ErrorTrap trap;
     trap([&] { LoadSettings(); });
     m_bLoading = false; // also when loading stopped half-way
@@ -63,6 +68,7 @@ int32_t AppMisc::OnReset() noexcept {
 }
 
 int32_t AppMisc::OnApply() noexcept {
+    const ErrorRecording recording(m_lastError);
     ErrorTrap trap;
     if (!trap([&] { SaveSettings(); })) {
         // The user confirmed these settings: never lose them silently.

@@ -1,4 +1,4 @@
-#include "vantor/framework/ClassTable.hpp"
+#include "vantor/framework/ClassCreators.hpp"
 #include "vantor/pages/app/AppMisc.hpp"
 #include "vantor/pages/app/AppProp.hpp"
 #include "vantor/pages/app/AppPropDefault.hpp"

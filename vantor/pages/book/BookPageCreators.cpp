@@ -1,4 +1,4 @@
-#include "vantor/framework/ClassTable.hpp"
+#include "vantor/framework/ClassCreators.hpp"
 #include "vantor/pages/book/BookPropCalc.hpp"
 #include "vantor/pages/book/BookPropGeneral.hpp"
 #include "vantor/pages/book/BookandSheetProp.hpp"

@@ -2,6 +2,7 @@
 
 #include "vantor/automation/Enumerations.hpp"
 #include "vantor/automation/TextFunctions.hpp"
+#include "vantor/framework/ErrorRecording.hpp"
 #include "vantor/framework/GlobalFunction.hpp"
 #include "vantor/pages/book/PrecisionText.hpp"
 #include "vantor/ui/Environment.hpp"
@@ -46,6 +47,7 @@ void BookPropCalc::EnableIterationLimits() {
 }
 
 int32_t BookPropCalc::ValidateData() noexcept {
+    const ErrorRecording recording(m_lastError);
     return ValidateMaxChange(*txtLoopPrecision, Caption());
 }
 

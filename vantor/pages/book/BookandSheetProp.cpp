@@ -2,6 +2,7 @@
 
 #include "vantor/automation/Enumerations.hpp"
 #include "vantor/automation/TextFunctions.hpp"
+#include "vantor/framework/ErrorRecording.hpp"
 #include "vantor/framework/GlobalFunction.hpp"
 #include "vantor/pages/book/PrecisionText.hpp"
 #include "vantor/ui/Environment.hpp"
@@ -64,6 +65,7 @@ void BookandSheetProp::EnableIterationLimits() {
 }
 
 int32_t BookandSheetProp::ValidateData() noexcept {
+    const ErrorRecording recording(m_lastError);
     return ValidateMaxChange(*txtLoopPrecision, Caption());
 }
 

@@ -1,4 +1,4 @@
-#include "vantor/framework/ClassTable.hpp"
+#include "vantor/framework/ClassCreators.hpp"
 #include "vantor/pages/cell/CellPropAlign.hpp"
 #include "vantor/pages/cell/CellPropBackGround.hpp"
 #include "vantor/pages/cell/CellPropBorder.hpp"

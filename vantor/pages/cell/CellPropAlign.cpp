@@ -1,6 +1,7 @@
 #include "vantor/pages/cell/CellPropAlign.hpp"
 
 #include "vantor/automation/Enumerations.hpp"
+#include "vantor/framework/ErrorRecording.hpp"
 #include "vantor/framework/GlobalFunction.hpp"
 
 namespace vantor {
@@ -38,6 +39,7 @@ void CellPropAlign::ApplyControls(ErrorTrap&) {
 }
 
 int32_t CellPropAlign::OnApply() noexcept {
+    const ErrorRecording recording(m_lastError);
     ErrorTrap trap;
     WriteLog(ApplyTag());
     m_bCounted = false;

@@ -4,6 +4,7 @@
 #include "vantor/automation/TextFunctions.hpp"
 #include "vantor/automation/TracingObject.hpp"
 #include "vantor/controls/MemoryPropertyBag.hpp"
+#include "vantor/framework/ErrorRecording.hpp"
 #include "vantor/framework/GlobalFunction.hpp"
 
 #include <cmath>
@@ -155,6 +156,7 @@ void CellPropFont::LoadControls(ErrorTrap& trap) {
 }
 
 int32_t CellPropFont::OnApply() noexcept {
+    const ErrorRecording recording(m_lastError);
     ErrorTrap trap;
     WriteLog(ApplyTag());
     m_bCounted = false;

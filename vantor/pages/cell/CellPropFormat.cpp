@@ -1,6 +1,7 @@
 #include "vantor/pages/cell/CellPropFormat.hpp"
 
 #include "vantor/automation/TextFunctions.hpp"
+#include "vantor/framework/ErrorRecording.hpp"
 #include "vantor/framework/GlobalFunction.hpp"
 #include "vantor/pages/cell/NumberFormatModel.hpp"
 #include "vantor/ui/Environment.hpp"
@@ -292,6 +293,7 @@ void CellPropFormat::ShowPreview(ErrorTrap& trap) {
 }
 
 int32_t CellPropFormat::ValidateData() noexcept {
+    const ErrorRecording recording(m_lastError);
     ErrorTrap trap;
     int32_t result = 0;
     trap([&] {
@@ -337,6 +339,7 @@ void CellPropFormat::OnAddClick() noexcept {
 }
 
 int32_t CellPropFormat::OnApply() noexcept {
+    const ErrorRecording recording(m_lastError);
     ErrorTrap trap;
     WriteLog(ApplyTag());
     // A typed code becomes the current one first.

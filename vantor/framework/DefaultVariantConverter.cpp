@@ -1,10 +1,12 @@
-#include "host/HostVariantConverter.hpp"
+#include "vantor/framework/DefaultVariantConverter.hpp"
 
 #include "vantor/automation/AutomationError.hpp"
 
-namespace vantor::host {
+#include <string>
 
-void HostVariantConverter::ChangeType(Variant& dest, Variant& source, int32_t type) {
+namespace vantor {
+
+void DefaultVariantConverter::ChangeType(Variant& dest, Variant& source, int32_t type) {
     switch (static_cast<VarType>(type)) {
     case VarType::Integer:
     case VarType::Long:
@@ -21,8 +23,4 @@ void HostVariantConverter::ChangeType(Variant& dest, Variant& source, int32_t ty
     }
 }
 
-void HostVariantConverter::Install() {
-    VariantConverter::InstallFactory([] { return std::make_shared<HostVariantConverter>(); });
-}
-
-} // namespace vantor::host
+} // namespace vantor
