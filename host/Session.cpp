@@ -361,6 +361,10 @@ void Session::OpenDialog(const std::string& name) {
     if (dialog == nullptr) {
         throw ScriptError("no dialog " + name);
     }
+    // The dialog opened last is the one the script speaks to: a page still
+    // open alone would otherwise take its commands.
+    m_pPage.reset();
+    m_pSite.reset();
     m_pDialog.reset();
     std::vector<std::string> pages;
     for (const std::string& className : dialog->pages) {

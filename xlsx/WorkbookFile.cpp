@@ -33,6 +33,10 @@ std::shared_ptr<model::Workbook> OpenWorkbook(const std::shared_ptr<model::Appli
 }
 
 std::string SaveWorkbook(model::Workbook& book, const std::string& path) {
+    // The controls' kinds are the application's: without it the file cannot be written whole.
+    if (book.App() == nullptr) {
+        Refuse(path, "", "the workbook's application has ended");
+    }
     WorkbookWriter writer(book);
     const std::string losses = writer.Losses();
     const auto* source = dynamic_cast<const SourcePackage*>(book.Source().get());

@@ -35,6 +35,11 @@ get sheet Name
     EXPECT_NE(out.find("enddialog -1 \"Extra\"\nsheet Name = \"Extra\"\n"), std::string::npos)
         << out;
     EXPECT_NE(out.find("enddialog -2 0\nsheet Name = \"Extra\"\n"), std::string::npos) << out;
+    // A dialog opened after the ended one takes the script's commands.
+    const std::string next =
+        Script("open SheetChoice\nuser cmdCancel click\ndialog \"Format Cells\"\ntab 2\nshow chkAutoNewLine\n");
+    EXPECT_EQ(next.find("no control"), std::string::npos) << next;
+    EXPECT_NE(next.find("chkAutoNewLine"), std::string::npos) << next;
 }
 TEST(SessionSelection, GrowsOverTheMergeAreasItTouches) {
     // A2:B3 and C3:D4 are merged; a selection touching the first takes in

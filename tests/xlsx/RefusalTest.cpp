@@ -196,5 +196,14 @@ TEST_F(RefusalTest, WhatTheModelDoesNotReadInAPartIsKept) {
     EXPECT_EQ(out.at("customXml/item1.xml"), "<data>anything</data>");
 }
 
+TEST_F(RefusalTest, AWorkbookWhoseApplicationHasEndedIsRefusedUnwritten) {
+    auto app = Application::Create({"Liberation Sans"});
+    const auto book = app->AddWorkbook("Orphan");
+    app.reset();
+    const std::string file = m_dir / "orphan.xlsx";
+    EXPECT_THROW(xlsx::SaveWorkbook(*book, file), AutomationError);
+    EXPECT_FALSE(std::filesystem::exists(file));
+}
+
 } // namespace
 } // namespace vantor::test
