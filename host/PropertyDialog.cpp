@@ -1,5 +1,6 @@
 #include "host/PropertyDialog.hpp"
 
+#include "vantor/automation/AutomationError.hpp"
 #include "vantor/framework/ClassTable.hpp"
 
 namespace vantor::host {
@@ -51,20 +52,25 @@ PropertyDialog::Outcome PropertyDialog::Apply() {
     for (const Tab& tab : m_tabs) {
         const int32_t status = tab.page->ValidateData();
         if (status != 0) {
-            return Outcome{false, tab.className, status};
+            return Outcome{false, tab.className, status, {}};
         }
     }
     if (m_hooks.beginUndo) {
         m_hooks.beginUndo(m_strName);
     }
+    Outcome outcome;
     for (const Tab& tab : m_tabs) {
         tab.page->OnApply();
+        const PageError& error = tab.page->LastError();
+        if (outcome.refusedWrite.empty() && error.number == err::ApplicationDefined) {
+            outcome.refusedWrite = tab.caption + ": " + error.description;
+        }
     }
     if (m_hooks.endUndo) {
         m_hooks.endUndo();
     }
     m_bChanged = false;
-    return Outcome{};
+    return outcome;
 }
 
 PropertyDialog::Outcome PropertyDialog::Ok() {

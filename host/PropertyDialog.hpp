@@ -20,10 +20,14 @@ public:
         std::shared_ptr<PageSite> site;
     };
     // What OK or Apply came to: refused by a page (its class and status), or done.
+    // A done apply may still carry the model's refusal of a write (error 1004,
+    // a protected sheet's read-only cells for one), which the pages only log:
+    // the first such, with its tab's caption, for the host to show.
     struct Outcome {
         bool done = true;
         std::string refusedClass;
         int32_t status = 0;
+        std::string refusedWrite;
     };
     // What the dialog tells its host: the start and end of the pages'
     // applies (one undo step), and each "SetModified" of a page.

@@ -159,11 +159,17 @@ bool PropertyDialogWindow::ApplyPages() {
             }
         }
         QApplication::beep();
+    } else if (!outcome.refusedWrite.empty()) {
+        // The model refused a write the pages only logged: say so and stay
+        // open, rather than close as if everything had been taken.
+        m_pStatus->setText(tr("Not everything could be changed. %1")
+                               .arg(QString::fromStdString(outcome.refusedWrite)));
+        QApplication::beep();
     } else {
         m_pStatus->clear();
     }
     UpdateButtons();
-    return outcome.done;
+    return outcome.done && outcome.refusedWrite.empty();
 }
 
 void PropertyDialogWindow::accept() {

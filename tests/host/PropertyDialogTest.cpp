@@ -1,6 +1,7 @@
 #include "host/PropertyDialog.hpp"
 #include "model/Application.hpp"
 #include "model/Range.hpp"
+#include "model/Worksheet.hpp"
 #include "vantor/framework/DefaultTargetList.hpp"
 #include "vantor/framework/GlobalFunction.hpp"
 
@@ -126,4 +127,21 @@ TEST_F(DialogTest, ApplyKeepsTheDialogOpenAndResetReloadsOnePage) {
     dialog->Cancel();
     align.reset();
     EXPECT_EQ(LibraryObject::Alive(), alive - 1);
+}
+
+TEST_F(DialogTest, AWriteTheModelRefusesIsReportedWithItsTab) {
+    const ObjectRef cells(range);
+    cells.Put("ReadOnly", Variant(true));
+    ObjectRef(range->Sheet()).Call("Protect", Variant("pw"));
+    auto align =
+        std::make_shared<JournalPage>("Align", journal, "HorizontalAlignment", Variant(-4108));
+    auto dialog = Open({align});
+    const PropertyDialog::Outcome outcome = dialog->Apply();
+    EXPECT_TRUE(outcome.done);
+    EXPECT_EQ(outcome.refusedWrite.rfind("Align title: ", 0), 0u) << outcome.refusedWrite;
+    EXPECT_EQ(cells.Get("HorizontalAlignment"), Variant(1));
+    // Writes the model takes leave nothing to report.
+    ObjectRef(range->Sheet()).Call("Unprotect", Variant("pw"));
+    EXPECT_EQ(dialog->Apply().refusedWrite, "");
+    EXPECT_EQ(cells.Get("HorizontalAlignment"), Variant(-4108));
 }
