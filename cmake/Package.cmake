@@ -6,9 +6,9 @@ set(VANTOR_DEB_dev libvantor-dev)
 set(VANTOR_DEB_numfmt libvantor-numfmt1)
 set(VANTOR_DEB_numfmt_dev libvantor-numfmt-dev)
 set(VANTOR_DEB_programs vantor)
-set(VANTOR_COMPONENTS runtime numfmt numfmt_dev)
+set(VANTOR_COMPONENTS runtime dev numfmt numfmt_dev)
 if(NOT VANTOR_LIBRARY_ONLY)
-  list(APPEND VANTOR_COMPONENTS dev programs)
+  list(APPEND VANTOR_COMPONENTS programs)
 endif()
 
 execute_process(COMMAND gzip -9nc ${CMAKE_CURRENT_SOURCE_DIR}/packaging/changelog
