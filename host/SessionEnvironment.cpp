@@ -49,22 +49,28 @@ void SessionEnvironment::ShowModal(Form& form) {
     while (!form.Unloaded() && !m_formAnswers.empty()) {
         const FormAnswer answer = std::move(m_formAnswers.front());
         m_formAnswers.pop_front();
-        try {
-            answer.run(form);
-        } catch (const ScriptError& e) {
-            m_formFault = e.what();
-        } catch (const AutomationError& e) {
-            m_formFault = ErrorLine(e);
-        }
-        if (m_formFault) {
-            m_formAnswers.clear();
-        }
+        RunAnswer([&] { answer.run(form); });
         if (answer.closes) {
             break;
         }
     }
     if (!form.Unloaded()) {
         form.Unload();
+    }
+}
+
+// Runs one queued answer; a fault it meets is kept for the script and drops
+// the answers that follow.
+void SessionEnvironment::RunAnswer(const std::function<void()>& run) {
+    try {
+        run();
+    } catch (const ScriptError& e) {
+        m_formFault = e.what();
+    } catch (const AutomationError& e) {
+        m_formFault = ErrorLine(e);
+    }
+    if (m_formFault) {
+        m_formAnswers.clear();
     }
 }
 
@@ -79,7 +85,7 @@ bool SessionEnvironment::RunDialog(PropertyDialog& dialog) {
     while (dialog.Open() && !m_formAnswers.empty()) {
         const FormAnswer answer = std::move(m_formAnswers.front());
         m_formAnswers.pop_front();
-        try {
+        RunAnswer([&] {
             if (answer.closes && answer.ok) {
                 const PropertyDialog::Outcome outcome = dialog.Ok();
                 ok = outcome.done;
@@ -98,14 +104,7 @@ bool SessionEnvironment::RunDialog(PropertyDialog& dialog) {
                 }
                 answer.run(*holder->page);
             }
-        } catch (const ScriptError& e) {
-            m_formFault = e.what();
-        } catch (const AutomationError& e) {
-            m_formFault = ErrorLine(e);
-        }
-        if (m_formFault) {
-            m_formAnswers.clear();
-        }
+        });
         if (answer.closes) {
             break;
         }

@@ -58,6 +58,9 @@ public:
     static constexpr int MaxUnansweredForms = 100;
 
 private:
+    // Runs one queued answer, keeping its fault for the script.
+    void RunAnswer(const std::function<void()>& run);
+
     // Refuses to show `what` once it was shown too often without an answer.
     void CountUnanswered(const std::string& what);
 
